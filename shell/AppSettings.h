@@ -1,0 +1,17 @@
+#pragma once
+// The per-user settings store: application, section, key, default.
+// Tests point the storage at a file of their own with setStorageFile().
+#include <QString>
+
+namespace AppSettings {
+
+QString GetSetting(const QString& application, const QString& section, const QString& key,
+                   const QString& defaultValue = QString());
+void SaveSetting(const QString& application, const QString& section, const QString& key,
+                 const QString& value);
+
+// Redirects every application's settings to one INI file (empty: back to the
+// user's own store).
+void setStorageFile(const QString& iniPath);
+
+} // namespace AppSettings

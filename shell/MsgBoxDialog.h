@@ -1,0 +1,3 @@
+#pragma once
+// Makes MsgBox() show real dialogs (called once at start-up).
+void InstallDialogMsgBox();

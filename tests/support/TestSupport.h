@@ -1,0 +1,75 @@
+#pragma once
+// Helpers shared by the test executables: a private program folder, a private
+// settings store, a message-box recorder and a scripted random source.
+#include "shell/MsgBox.h"
+#include "shell/RandomSource.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <deque>
+
+// A fresh program folder (with temp/) for one test; MORDAVENTA_HOME points at
+// it while the object lives. Also redirects the settings store into it.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    TempProgramFolder(const TempProgramFolder&) = delete;
+    TempProgramFolder& operator=(const TempProgramFolder&) = delete;
+
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    // Absolute path of a file below the folder ("temp/anna.dat").
+    QString file(const QString& relative) const;
+    // Writes bytes to a file below the folder, creating folders as needed.
+    bool write(const QString& relative, const QByteArray& bytes) const;
+    QByteArray read(const QString& relative) const;
+    // Copies a file of the built program folder (for example the word list).
+    bool copyFromBuild(const QString& relative) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previousHome;
+    bool m_hadHome = false;
+};
+
+// Answers every MsgBox() while it lives and records what was shown. Answers
+// are taken from the queue in order; when it is empty the box's first button.
+class MsgBoxRecorder {
+public:
+    MsgBoxRecorder();
+    ~MsgBoxRecorder();
+    MsgBoxRecorder(const MsgBoxRecorder&) = delete;
+    MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
+
+    void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
+    const QList<MsgBoxRequest>& shown() const { return m_shown; }
+    QStringList texts() const;
+    void clear() { m_shown.clear(); }
+
+private:
+    QList<MsgBoxRequest> m_shown;
+    std::deque<MsgAnswer> m_answers;
+    MsgBoxHandler m_previous;
+};
+
+// Gives the listed numbers in order, then repeats the last one.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(QList<double> values) : m_values(std::move(values)) {}
+    double next() override;
+    int used() const { return m_used; }
+
+private:
+    QList<double> m_values;
+    int m_used = 0;
+};
+
+// Installs a random source for the test's lifetime and restores a clock one.
+class RandomScope {
+public:
+    explicit RandomScope(std::unique_ptr<RandomSource> source);
+    ~RandomScope();
+};
