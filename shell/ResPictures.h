@@ -1,0 +1,30 @@
+#pragma once
+// The embedded pictures, addressed by their numeric identifiers:
+// 102-127 letter cards A-Z, 128 the star card, 129/131 upright card backs,
+// 130/132 quarter-turned backs, 133-143 deck poses, 144-147 mouse pointers.
+#include <QCursor>
+#include <QPixmap>
+#include <QString>
+
+// The picture of resource `id` ("Custom" is the only type the program uses).
+// Decoded straight from the embedded bytes: no file is left behind. A null
+// pixmap for an unknown id.
+QPixmap LoadResPictureFile(int id, const QString& type = QStringLiteral("Custom"),
+                           const QString& tempFile = QString());
+
+// The custom pointer of resource 144-147 (145 normal, 146 moving, 147 pressed).
+QCursor ResCursor(int id);
+
+namespace ResId {
+inline constexpr int FirstLetter = 102; // 'A'; 'Z' is 127
+inline constexpr int StarCard = 128;
+inline constexpr int BackCard = 129;
+inline constexpr int BackCard90 = 130;
+inline constexpr int BackCard180 = 131;
+inline constexpr int BackCard270 = 132;
+inline constexpr int FirstDeck = 133; // 133-143
+inline constexpr int LastDeck = 143;
+inline constexpr int PointerNormal = 145;
+inline constexpr int PointerMove = 146;
+inline constexpr int PointerPressed = 147;
+} // namespace ResId

@@ -1,0 +1,45 @@
+#pragma once
+// The frameless look shared by every window: rounded outline, caption label
+// that drags the window, close label, menu labels and push buttons with the
+// custom pointers and the dark-red pressed colour.
+#include <QObject>
+#include <QWidget>
+
+class QLabel;
+
+namespace WindowChrome {
+
+// Makes the window frameless, sets pointer 145 and gives it the rounded
+// outline (corner ellipse 20 by 20), renewed on every resize.
+void MakeFrameless(QWidget* window, int cornerEllipse = 20);
+// Applies a rounded-rectangle mask to a widget (used by windows and cards).
+void ApplyRoundedRegion(QWidget* widget, int cornerEllipse);
+
+// Caption label: dragging it moves the window; pointer 146 while held.
+void AttachCaption(QLabel* lblFormCaption);
+// Close or menu label: dark red (192) and pointer 147 while pressed; black
+// and pointer 145 on release; `clicked` runs only when released inside.
+// Returns the object whose clicked() signal to connect to.
+class LabelButton;
+LabelButton* AttachLabelButton(QLabel* label);
+// Push buttons and other pressable controls: pointer 147 while pressed inside.
+void AttachPressPointer(QWidget* control);
+
+class LabelButton : public QObject {
+    Q_OBJECT
+public:
+    explicit LabelButton(QLabel* label);
+    QLabel* label() const;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_label;
+    bool m_pressed = false;
+};
+
+} // namespace WindowChrome
