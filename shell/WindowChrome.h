@@ -2,6 +2,7 @@
 // The frameless look shared by every window: rounded outline, caption label
 // that drags the window, close label, menu labels and push buttons with the
 // custom pointers and the dark-red pressed colour.
+#include <QColor>
 #include <QObject>
 #include <QWidget>
 
@@ -24,6 +25,15 @@ class LabelButton;
 LabelButton* AttachLabelButton(QLabel* label);
 // Push buttons and other pressable controls: pointer 147 while pressed inside.
 void AttachPressPointer(QWidget* control);
+
+// Sets a widget's pointer to embedded pointer picture `id` and remembers the
+// id (pointer pictures cannot be compared, tests and callers read the id).
+void SetPointer(QWidget* widget, int id);
+// The id last set with SetPointer, or 0.
+int CurrentPointer(const QWidget* widget);
+// Dark red (platform colour 192) of a pressed label, black when released.
+QColor PressedLabelColor();
+QColor ReleasedLabelColor();
 
 class LabelButton : public QObject {
     Q_OBJECT

@@ -1,0 +1,146 @@
+#include "engine/UserControlCards.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/ResPictures.h"
+#include "shell/WindowChrome.h"
+
+namespace {
+// The container measures controls in twips, 15 to the pixel.
+constexpr int kTwipsPerPixel = 15;
+} // namespace
+
+QColor ColorFromBgr(quint32 bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+UserControlCards::UserControlCards(QWidget* parent) : QWidget(parent) {
+    // Moves are reported with no button held too, as the table expects.
+    setMouseTracking(true);
+    // A missing design picture leaves an empty card; nothing else fails.
+    SetPicture(LoadResPictureFile(kDesignPicture));
+}
+
+void UserControlCards::LoadImage(qint16 resID, const QString& sType) {
+    const QPixmap picture = LoadResPictureFile(resID, sType);
+    if (picture.isNull())
+        return; // as before: a failed load leaves the card as it was
+    m_picture = picture;
+    Redraw();
+}
+
+void UserControlCards::SetPicture(const QPixmap& iPicture) {
+    m_picture = iPicture;
+    m_percent = 100;
+    // The picture's size in twips plus 10, as the container measures it; in
+    // pixels the extra 10 twips are less than one pixel and round away.
+    m_widthTwips = iPicture.width() * kTwipsPerPixel + 10;
+    m_heightTwips = iPicture.height() * kTwipsPerPixel + 10;
+    const QSize size(m_widthTwips / kTwipsPerPixel, m_heightTwips / kTwipsPerPixel);
+    if (this->size() != size)
+        resize(size); // resizeEvent renews the rounded outline
+    else
+        WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
+    Redraw();
+}
+
+void UserControlCards::ResizePic(qint16 iPecent) {
+    // The deal grows flying cards by steps 2 to 10 and expects a whole card at
+    // 10, so small values count in tenths; a percentage of 10 would leave the
+    // dealt card a sliver.
+    int percent = iPecent <= 10 ? iPecent * 10 : iPecent;
+    if (percent < 1)
+        percent = 1; // a card never vanishes to nothing
+    m_percent = percent;
+    const QSize full = m_picture.size();
+    const QSize size(qMax(1, full.width() * percent / 100), qMax(1, full.height() * percent / 100));
+    m_widthTwips = size.width() * kTwipsPerPixel + 10;
+    m_heightTwips = size.height() * kTwipsPerPixel + 10;
+    if (this->size() != size)
+        resize(size);
+    else
+        WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
+    Redraw();
+}
+
+QImage UserControlCards::Tinted(const QImage& source, quint32 bgr) {
+    QImage image = source.convertToFormat(QImage::Format_ARGB32);
+    const QRgb andMask =
+        qRgba(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF), 255);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] &= andMask; // alpha byte of the mask is 0xFF: transparency kept
+    }
+    return image;
+}
+
+void UserControlCards::MaskSet(quint32 iColor) {
+    m_masked = true;
+    m_maskColor = iColor & 0xFFFFFF;
+    Redraw();
+}
+
+void UserControlCards::MaskRemove() {
+    m_masked = false;
+    Redraw();
+}
+
+void UserControlCards::RotateBit(double Angle) {
+    Q_UNUSED(Angle)
+}
+
+void UserControlCards::SetMouseIcon(qint16 resID, const QString& sType) {
+    if (LoadResPictureFile(resID, sType).isNull())
+        return;
+    setCursor(ResCursor(resID));
+}
+
+void UserControlCards::SetVisible(bool iBoolean) {
+    emit Visibility(iBoolean);
+}
+
+void UserControlCards::Redraw() {
+    if (m_picture.isNull()) {
+        m_shown = QPixmap();
+        update();
+        return;
+    }
+    QImage image = m_picture.toImage();
+    if (m_masked)
+        image = Tinted(image, m_maskColor);
+    if (m_percent != 100) {
+        const QSize size(qMax(1, image.width() * m_percent / 100),
+                         qMax(1, image.height() * m_percent / 100));
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    m_shown = QPixmap::fromImage(image);
+    update();
+}
+
+void UserControlCards::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!m_shown.isNull())
+        painter.drawPixmap(0, 0, m_shown);
+}
+
+void UserControlCards::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
+}
+
+void UserControlCards::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void UserControlCards::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
+}
+
+void UserControlCards::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    emit MouseUp(event->button(), event->modifiers(), p.x(), p.y());
+}

@@ -1,0 +1,242 @@
+#include "shell/WindowChrome.h"
+
+#include <QBitmap>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWindow>
+
+#include "shell/ResPictures.h"
+
+namespace WindowChrome {
+
+namespace {
+
+const char* const kPointerProperty = "mordaventaPointer";
+
+// Renews the rounded outline whenever the window changes size.
+class RoundedOutline : public QObject {
+public:
+    RoundedOutline(QWidget* window, int ellipse) : QObject(window), m_ellipse(ellipse) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            ApplyRoundedRegion(static_cast<QWidget*>(watched), m_ellipse);
+        return false;
+    }
+
+private:
+    int m_ellipse;
+};
+
+// The caption moves its window while the left button is held. The platform
+// moves it where it can (startSystemMove); where it cannot (offscreen, some
+// X11 setups) the window follows the mouse by hand.
+class CaptionDrag : public QObject {
+public:
+    explicit CaptionDrag(QLabel* caption) : QObject(caption), m_caption(caption) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            if (me->button() != Qt::LeftButton)
+                break;
+            SetPointer(m_caption, ResId::PointerMove);
+            QWidget* window = m_caption->window();
+            m_manual = false;
+            QWindow* handle = window->windowHandle();
+            if (!handle || !handle->startSystemMove()) {
+                m_manual = true;
+                m_pressGlobal = me->globalPosition().toPoint();
+                m_windowStart = window->pos();
+            }
+            break;
+        }
+        case QEvent::MouseMove: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            if (me->buttons() == Qt::NoButton) {
+                SetPointer(m_caption, ResId::PointerNormal);
+            } else if (m_manual && (me->buttons() & Qt::LeftButton)) {
+                const QPoint delta = me->globalPosition().toPoint() - m_pressGlobal;
+                m_caption->window()->move(m_windowStart + delta);
+            }
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            SetPointer(m_caption, ResId::PointerNormal);
+            m_manual = false;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QLabel* m_caption;
+    bool m_manual = false;
+    QPoint m_pressGlobal;
+    QPoint m_windowStart;
+};
+
+// Push buttons: pointer 147 while pressed inside, 145 otherwise.
+class PressPointer : public QObject {
+public:
+    explicit PressPointer(QWidget* control) : QObject(control), m_control(control) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                SetPointer(m_control, ResId::PointerPressed);
+            break;
+        case QEvent::MouseMove: {
+            auto* me = static_cast<QMouseEvent*>(event);
+            const bool inside = m_control->rect().contains(me->position().toPoint());
+            SetPointer(m_control, inside && (me->buttons() & Qt::LeftButton)
+                                      ? ResId::PointerPressed
+                                      : ResId::PointerNormal);
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            SetPointer(m_control, ResId::PointerNormal);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_control;
+};
+
+void SetLabelColor(QLabel* label, const QColor& color) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+QColor PressedLabelColor() {
+    return QColor(192, 0, 0);
+}
+QColor ReleasedLabelColor() {
+    return QColor(0, 0, 0);
+}
+
+void SetPointer(QWidget* widget, int id) {
+    if (!widget)
+        return;
+    if (widget->property(kPointerProperty).toInt() == id && widget->testAttribute(Qt::WA_SetCursor))
+        return;
+    widget->setProperty(kPointerProperty, id);
+    widget->setCursor(ResCursor(id));
+}
+
+int CurrentPointer(const QWidget* widget) {
+    return widget ? widget->property(kPointerProperty).toInt() : 0;
+}
+
+void ApplyRoundedRegion(QWidget* widget, int cornerEllipse) {
+    if (!widget || widget->width() <= 0 || widget->height() <= 0)
+        return;
+    // A corner ellipse of e by e pixels is a corner radius of e / 2. Drawn
+    // without anti-aliasing into a one-bit mask, so the outline is exact.
+    const QSize size = widget->size();
+    QBitmap bitmap(size);
+    bitmap.fill(Qt::color0);
+    {
+        QPainter painter(&bitmap);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::color1);
+        const qreal radius = cornerEllipse / 2.0;
+        painter.drawRoundedRect(QRectF(0, 0, size.width(), size.height()), radius, radius);
+    }
+    widget->setMask(bitmap);
+}
+
+void MakeFrameless(QWidget* window, int cornerEllipse) {
+    if (!window)
+        return;
+    window->setWindowFlag(Qt::FramelessWindowHint, true);
+    SetPointer(window, ResId::PointerNormal);
+    ApplyRoundedRegion(window, cornerEllipse);
+    window->installEventFilter(new RoundedOutline(window, cornerEllipse));
+}
+
+void AttachCaption(QLabel* lblFormCaption) {
+    if (!lblFormCaption)
+        return;
+    SetPointer(lblFormCaption, ResId::PointerNormal);
+    lblFormCaption->installEventFilter(new CaptionDrag(lblFormCaption));
+}
+
+LabelButton* AttachLabelButton(QLabel* label) {
+    if (!label)
+        return nullptr;
+    return new LabelButton(label);
+}
+
+void AttachPressPointer(QWidget* control) {
+    if (!control)
+        return;
+    control->installEventFilter(new PressPointer(control));
+}
+
+LabelButton::LabelButton(QLabel* label) : QObject(label), m_label(label) {
+    SetLabelColor(label, ReleasedLabelColor());
+    label->installEventFilter(this);
+}
+
+QLabel* LabelButton::label() const {
+    return m_label;
+}
+
+bool LabelButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_label)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() != Qt::LeftButton)
+            break;
+        m_pressed = true;
+        SetLabelColor(m_label, PressedLabelColor());
+        SetPointer(m_label, ResId::PointerPressed);
+        break;
+    }
+    case QEvent::MouseMove: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        const bool inside = m_label->rect().contains(me->position().toPoint());
+        SetPointer(m_label, inside && (me->buttons() & Qt::LeftButton) ? ResId::PointerPressed
+                                                                       : ResId::PointerNormal);
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() != Qt::LeftButton)
+            break;
+        const bool wasPressed = m_pressed;
+        m_pressed = false;
+        SetPointer(m_label, ResId::PointerNormal);
+        SetLabelColor(m_label, ReleasedLabelColor());
+        if (wasPressed && m_label->rect().contains(me->position().toPoint()))
+            emit clicked(); // may close the window: nothing of this label is touched after it
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace WindowChrome
