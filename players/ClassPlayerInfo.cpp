@@ -1,0 +1,326 @@
+#include "players/ClassPlayerInfo.h"
+
+#include "players/Windows1252.h"
+#include "players/clsBinaryEncryptor.h"
+#include "shell/Logging.h"
+#include "shell/MsgBox.h"
+#include "shell/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUuid>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kSectionMark = QStringLiteral("<|>");
+const QString kEntryMark = QStringLiteral("<||>");
+
+QString boolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// "True"/"False" in any letter case, or a number (non-zero is true).
+bool readBool(const QString& text, bool* ok) {
+    const QString t = text.trimmed();
+    *ok = true;
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    const double number = t.toDouble(ok);
+    return *ok && number != 0.0;
+}
+
+// Section 1: the player line. Fills `into`; stops at a version mark other than
+// ours. A piece without ":" or an unreadable number or flag is damage.
+PlayerFileStatus readPlayerLine(QString line, ClassPlayerInfo& into, QString* version) {
+    if (line.endsWith(kCrLf))
+        line.chop(2); // the line's own CR LF is not part of the last value
+    bool sawVersion = false;
+    const QStringList pieces = line.split(QLatin1Char('|'));
+    for (const QString& piece : pieces) {
+        const QStringList parts = piece.split(QLatin1Char(':'));
+        if (parts.size() < 2)
+            return PlayerFileStatus::Damaged;
+        const QString& key = parts.at(0);
+        // A value holding ":" keeps only its text up to the first ":".
+        const QString& value = parts.at(1);
+        bool ok = true;
+        if (key == QLatin1String("GuidID"))
+            into.GuidID = value;
+        else if (key == QLatin1String("NickName"))
+            into.NickName = value;
+        else if (key == QLatin1String("Password"))
+            into.Password = value;
+        else if (key == QLatin1String("FirstName"))
+            into.FirstName = value;
+        else if (key == QLatin1String("LastName"))
+            into.LastName = value;
+        else if (key == QLatin1String("Rating"))
+            into.Rating = value;
+        else if (key == QLatin1String("PlayerType"))
+            into.PlayerType = value;
+        else if (key == QLatin1String("City"))
+            into.City = value;
+        else if (key == QLatin1String("ProvState"))
+            into.ProvState = value;
+        else if (key == QLatin1String("Country"))
+            into.Country = value;
+        else if (key == QLatin1String("School"))
+            into.School = value;
+        else if (key == QLatin1String("PostalCode"))
+            into.PostalCode = value; // read back too, so a load and save keeps it
+        else if (key == QLatin1String("Age"))
+            into.Age = value.trimmed().toShort(&ok);
+        else if (key == QLatin1String("Gender"))
+            into.Gender = readBool(value, &ok);
+        else if (key == QLatin1String("AppVersion")) {
+            into.AppVersion = value;
+            sawVersion = true;
+            if (version)
+                *version = value;
+            if (value != QLatin1String(kPlayerFileVersion))
+                return PlayerFileStatus::OtherVersion;
+        }
+        if (!ok)
+            return PlayerFileStatus::Damaged;
+    }
+    // A text without any version mark is not one of our player files.
+    return sawVersion ? PlayerFileStatus::Loaded : PlayerFileStatus::Damaged;
+}
+
+// Sections 2 and 3: saved games renumbered "S1", "S2", ... in file order, and
+// the buddy entries (their flag is not read back).
+PlayerFileStatus readEntries(const QString& games, const QString& buddies, ClassPlayerInfo& into) {
+    into.SavedGames.Clear();
+    const QStringList gamePieces = games.split(kEntryMark, Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    for (int i = 0; i + 1 < gamePieces.size(); ++i) {
+        const QString& piece = gamePieces.at(i);
+        const qsizetype mark = piece.indexOf(QLatin1String("::"));
+        if (mark < 0)
+            return PlayerFileStatus::Damaged;
+        // The content is everything after the first "::", so nothing is cut off.
+        ClassSavedGameInfo entry(piece.mid(mark + 2), QStringLiteral("S%1").arg(i + 1),
+                                 piece.left(mark));
+        if (!into.SavedGames.Add(entry))
+            return PlayerFileStatus::Damaged;
+    }
+
+    into.BuddyList.Clear();
+    if (buddies != kCrLf) {
+        const QStringList buddyPieces =
+            buddies.split(kEntryMark, Qt::KeepEmptyParts, Qt::CaseInsensitive);
+        for (const QString& piece : buddyPieces) {
+            if (piece == kCrLf)
+                continue;
+            const QStringList parts = piece.split(QLatin1Char(':'));
+            if (parts.size() < 3)
+                return PlayerFileStatus::Damaged;
+            if (!into.BuddyList.Add(ClassBuddy(parts.at(0), parts.at(1), parts.at(2))))
+                return PlayerFileStatus::Damaged;
+        }
+    }
+    return PlayerFileStatus::Loaded;
+}
+
+// The three sections of a whole plain text, or none when the text is not
+// shaped like a player file (it always ends with CR LF, so a truncated file
+// is caught here).
+bool splitSections(const QString& text, QStringList* sections) {
+    if (!text.endsWith(kCrLf))
+        return false;
+    *sections = text.split(kSectionMark, Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    return sections->size() == 3;
+}
+
+void showLoadError() {
+    MsgBox(QStringLiteral("Error in loading player file..."), MsgButtons::OK, QString(),
+           MsgIcon::Critical);
+}
+
+} // namespace
+
+QString ClassPlayerInfo::GetPlayerInfo() const {
+    return QStringLiteral("GuidID:") + GuidID + QStringLiteral("|AppVersion:") + AppVersion +
+           QStringLiteral("|NickName:") + NickName + QStringLiteral("|Password:") + Password +
+           QStringLiteral("|FirstName:") + FirstName + QStringLiteral("|LastName:") + LastName +
+           QStringLiteral("|Gender:") + boolText(Gender) + QStringLiteral("|Rating:") + Rating +
+           QStringLiteral("|Age:") + QString::number(Age) + QStringLiteral("|Country:") + Country +
+           QStringLiteral("|ProvState:") + ProvState + QStringLiteral("|City:") + City +
+           QStringLiteral("|PostalCode:") + PostalCode + QStringLiteral("|PlayerType:") +
+           PlayerType + QStringLiteral("|School:") + School + kCrLf;
+}
+
+bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
+    QFile file(PlayerFilePath(name));
+    if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        qCDebug(lcMordaventa) << "player file cannot be read:" << file.fileName();
+        showLoadError();
+        return false;
+    }
+    const QString text =
+        Windows1252::decode(clsBinaryEncryptor::DecryptBytes(file.readAll(), kProgramPassphrase));
+    file.close();
+
+    // Everything is read into a scratch record first, so a refused file
+    // changes nothing here: a half-filled record saved later would overwrite
+    // the real file.
+    ClassPlayerInfo loaded;
+    loaded.Filename = name;
+    QStringList sections;
+    if (!splitSections(text, &sections)) {
+        showLoadError();
+        return false;
+    }
+    QString version;
+    const PlayerFileStatus line = readPlayerLine(sections.at(0), loaded, &version);
+    if (line == PlayerFileStatus::OtherVersion) {
+        MsgBox(QStringLiteral("Can't load player info... Version ") + version + kCrLf + kCrLf +
+                   QStringLiteral(" You Have Version ") + QLatin1String(kPlayerFileVersion),
+               MsgButtons::OK, QString(), MsgIcon::Information);
+        return false;
+    }
+    if (line != PlayerFileStatus::Loaded) {
+        showLoadError();
+        return false;
+    }
+    if (password.toLower() != loaded.Password.toLower()) {
+        MsgBox(QStringLiteral("Please insert proper password then try again..."), MsgButtons::OK,
+               QStringLiteral("Password incorrect..."), MsgIcon::Exclamation);
+        return false;
+    }
+    if (readEntries(sections.at(1), sections.at(2), loaded) != PlayerFileStatus::Loaded) {
+        showLoadError();
+        return false;
+    }
+    *this = loaded;
+    return true;
+}
+
+bool ClassPlayerInfo::SavePlayer() {
+    if (Filename.isEmpty())
+        return true;
+    const QString path = PlayerFilePath(Filename);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    const QByteArray bytes = FileBytes();
+    // The old file is replaced only when the new one is complete on disk.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcMordaventa) << "player file cannot be written:" << path << file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        qCWarning(lcMordaventa) << "player file write failed:" << path << file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit()) {
+        qCWarning(lcMordaventa) << "player file not replaced:" << path << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString ClassPlayerInfo::GetBuddyList() const {
+    QString text;
+    for (const ClassBuddy& buddy : BuddyList)
+        text += buddy.FileText() + kEntryMark;
+    return text;
+}
+
+QString ClassPlayerInfo::GetSaveGames() const {
+    QString text;
+    for (const ClassSavedGameInfo& entry : SavedGames)
+        text += entry.GameType + QStringLiteral("::") + entry.GameInfo + kEntryMark;
+    return text;
+}
+
+bool ClassPlayerInfo::CreatePlayerFile(const QString& name, const QString& password) {
+    AppVersion = QLatin1String(kPlayerFileVersion);
+    Filename = name;
+    GuidID = NewGuidText();
+    NickName = name;
+    Password = password;
+    Rating = QLatin1String(kNewPlayerRating);
+    return SavePlayer();
+}
+
+QString ClassPlayerInfo::PlainText() const {
+    return GetPlayerInfo() + kSectionMark + GetSaveGames() + kSectionMark + GetBuddyList() + kCrLf;
+}
+
+QByteArray ClassPlayerInfo::FileBytes() const {
+    int replaced = 0;
+    const QByteArray plain = Windows1252::encode(PlainText(), &replaced);
+    if (replaced > 0) {
+        qCWarning(lcMordaventa) << "player file" << Filename << ":" << replaced
+                                << "characters outside Windows-1252 written as '?'";
+    }
+    return clsBinaryEncryptor::EncryptBytes(plain, kProgramPassphrase);
+}
+
+PlayerFileStatus ClassPlayerInfo::ReadPlainText(const QString& text, ClassPlayerInfo& into,
+                                                QString* version) {
+    QStringList sections;
+    if (!splitSections(text, &sections))
+        return PlayerFileStatus::Damaged;
+    ClassPlayerInfo loaded;
+    const PlayerFileStatus line = readPlayerLine(sections.at(0), loaded, version);
+    if (line != PlayerFileStatus::Loaded)
+        return line;
+    const PlayerFileStatus entries = readEntries(sections.at(1), sections.at(2), loaded);
+    if (entries != PlayerFileStatus::Loaded)
+        return entries;
+    into = loaded;
+    return PlayerFileStatus::Loaded;
+}
+
+PlayerFileStatus ClassPlayerInfo::ReadFileBytes(const QByteArray& bytes, ClassPlayerInfo& into,
+                                                QString* version) {
+    if (bytes.isEmpty())
+        return PlayerFileStatus::Damaged;
+    return ReadPlainText(
+        Windows1252::decode(clsBinaryEncryptor::DecryptBytes(bytes, kProgramPassphrase)), into,
+        version);
+}
+
+QString ClassPlayerInfo::PlayerFilePath(const QString& name) {
+    return ProgramFolder::resolve(QStringLiteral("\\temp\\") + name + QStringLiteral(".dat"));
+}
+
+QString ClassPlayerInfo::NewGuidText() {
+    const QUuid id = QUuid::createUuid();
+    if (id.isNull())
+        return QStringLiteral("00000000");
+    QString text = QStringLiteral("%1%2%3")
+                       .arg(id.data1, 8, 16, QLatin1Char('0'))
+                       .arg(id.data2, 4, 16, QLatin1Char('0'))
+                       .arg(id.data3, 4, 16, QLatin1Char('0'));
+    for (unsigned char b : id.data4)
+        text += QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
+    return text.toUpper();
+}
+
+namespace {
+ClassPlayerInfo& currentPlayerStorage() {
+    static ClassPlayerInfo player;
+    return player;
+}
+} // namespace
+
+ClassPlayerInfo& CurrentPlayer() {
+    return currentPlayerStorage();
+}
+
+void ResetCurrentPlayer() {
+    currentPlayerStorage() = ClassPlayerInfo();
+}
+
+bool CurrentPlayerLoggedIn() {
+    return !currentPlayerStorage().Filename.isEmpty();
+}

@@ -1,0 +1,97 @@
+#pragma once
+// A player's profile and its encrypted player file temp/<Filename>.dat: the
+// player line of fifteen "key:value" pairs, the saved-game entries and the
+// buddy entries, separated by "<|>", in Windows-1252, scrambled with the
+// program passphrase.
+#include "players/ClassBuddy.h"
+#include "players/ClassSavedGameInfo.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The version mark of every file this program writes.
+inline constexpr char kPlayerFileVersion[] = "SolitaireV1";
+// The rating of a player who has no result yet.
+inline constexpr char kNewPlayerRating[] =
+    "3On=None,0^3Off=None,0^4On=None,0^4Off=None,0^5On=None,0^5Off=None,0^6On=None,0^6Off="
+    "None,0^7On=None,0^7Off=None,0";
+
+// What reading a player file's plain text found.
+enum class PlayerFileStatus {
+    Loaded,        // the text was read whole
+    Unreadable,    // the file is missing or cannot be read
+    Damaged,       // the text is not a player file (truncated, foreign, bad value)
+    OtherVersion,  // the file is marked with another version
+    WrongPassword, // only from LoadPlayer: the password does not match
+};
+
+class ClassPlayerInfo {
+public:
+    QString GuidID;
+    QString AppVersion;
+    QString NickName;
+    QString Password;
+    QString FirstName;
+    QString LastName;
+    bool Gender = false;
+    QString Rating;
+    qint16 Age = 0;
+    QString Country;
+    QString ProvState;
+    QString City;
+    QString School;
+    QString PlayerType;
+    QString PostalCode;      // written to the file, never read back
+    QString Filename;        // base name of the player file; empty = nothing to save
+    QString SavedGamesIndex; // key of the entry in use; not stored in the file
+    SavedGameCollection SavedGames;
+    BuddyCollection BuddyList;
+
+    // The player line, with its CR LF.
+    QString GetPlayerInfo() const;
+    // Reads temp/<name>.dat, checks version and password (letter case ignored)
+    // and fills the object. On any failure it shows the matching message,
+    // returns false and leaves the object exactly as it was.
+    bool LoadPlayer(const QString& name, const QString& password);
+    // Writes the object to temp/<Filename>.dat; true without writing when
+    // Filename is empty. The old file is replaced only once the new one is
+    // complete; on failure (no message) it stays whole and false is returned.
+    bool SavePlayer();
+    QString GetBuddyList() const;
+    QString GetSaveGames() const;
+    // Makes a new profile for name and password (fresh GuidID, new rating)
+    // and writes its file. The other fields keep what the caller put in them
+    // (registration fills the personal details first).
+    bool CreatePlayerFile(const QString& name, const QString& password);
+
+    // ---- The file format, for the command-line tool and tests ----
+
+    // The whole plain text: player line, "<|>", saved games, "<|>", buddies, CR LF.
+    QString PlainText() const;
+    // The encrypted bytes of the player file.
+    QByteArray FileBytes() const;
+    // Reads a plain text into `into` (entries renumbered "S1", "S2", ...)
+    // without checking the password. `into` is changed only when Loaded.
+    // version (when given) receives the AppVersion found.
+    static PlayerFileStatus ReadPlainText(const QString& text, ClassPlayerInfo& into,
+                                          QString* version = nullptr);
+    // Decrypts and reads a player file's bytes (see ReadPlainText).
+    static PlayerFileStatus ReadFileBytes(const QByteArray& bytes, ClassPlayerInfo& into,
+                                          QString* version = nullptr);
+    // The player file of a name: temp/<name>.dat below the program folder,
+    // matched without regard to letter case when such a file exists.
+    static QString PlayerFilePath(const QString& name);
+    // A new identifier: 32 upper-case hex digits, or "00000000" when none
+    // could be made.
+    static QString NewGuidText();
+};
+
+// The solitaire's one current player, shared by the table, the login window
+// and the dialogs. Empty (no Filename, no NickName) while nobody is logged in.
+// The reference stays valid for the whole run.
+ClassPlayerInfo& CurrentPlayer();
+// Empties the current player (the table releases it when handing over to the
+// board game; registration starts from an empty record).
+void ResetCurrentPlayer();
+// True once a login or registration has given the current player a file.
+bool CurrentPlayerLoggedIn();
