@@ -9,6 +9,8 @@
 #include <QTime>
 #include <QtGlobal>
 
+#include <memory>
+
 class ClDictionary;
 class SolitaireTable;
 
@@ -30,7 +32,8 @@ struct SavedGameRecord {
 };
 
 // What happened to the top discard dropped on a pile.
-enum class PlacementVerdict { Laid, WordMade, Refused };
+// Returned: no pile or no discard, the card goes back without a penalty.
+enum class PlacementVerdict { Returned, Laid, WordMade, Refused };
 
 class ClSolitary {
 public:
@@ -142,4 +145,7 @@ private:
     // Raised by UnloadCards: a deal or restore waiting for a card flight
     // stops when the table was cleared meanwhile.
     quint32 m_tableGeneration = 0;
+    // Expires with the engine: a loop that let window events run checks it
+    // before touching the engine again.
+    std::shared_ptr<int> m_life;
 };

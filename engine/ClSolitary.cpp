@@ -1,0 +1,338 @@
+// Cards, deck and deal: the deck table, the shuffle, dealing onto the five
+// piles, drawing from the stock and showing the discards.
+#include "engine/ClSolitary.h"
+
+#include "engine/ClDictionary.h"
+#include "engine/SolitaireTable.h"
+#include "players/ClassPlayerInfo.h"
+#include "shell/MsgBox.h"
+#include "shell/RandomSource.h"
+
+#include <QLocale>
+
+#include <array>
+
+namespace {
+
+struct CardKind {
+    char letter;
+    int copies;
+    qint16 value;
+};
+
+// The deck in card-number order: copies give the card numbers (11 "a" are
+// cards 1-11, then 4 "b" are 12-15, ...), 115 cards in all.
+constexpr std::array<CardKind, 27> kCardKinds{{
+    {'a', 11, 1}, {'b', 4, 3}, {'c', 4, 3},  {'d', 4, 3}, {'e', 11, 1}, {'f', 4, 3}, {'g', 4, 3},
+    {'h', 4, 3},  {'i', 8, 1}, {'j', 2, 7},  {'k', 3, 5}, {'l', 5, 2},  {'m', 4, 3}, {'n', 5, 2},
+    {'o', 8, 1},  {'p', 3, 5}, {'q', 1, 10}, {'r', 5, 1}, {'s', 4, 1},  {'t', 5, 1}, {'u', 4, 1},
+    {'v', 2, 7},  {'w', 2, 5}, {'x', 1, 10}, {'y', 3, 5}, {'z', 1, 10}, {'*', 3, 5},
+}};
+
+constexpr int kDeckSize = 115;
+
+// Discard slots: home top, left of slot 1, and 270 + 35 * slot for slots 2-6.
+constexpr int kDiscardTop = 297;
+constexpr int kDiscardFirstLeft = 300;
+constexpr int kDiscardBaseLeft = 270;
+constexpr int kDiscardStep = 35;
+constexpr int kDiscardSlots = 6;
+constexpr quint32 kPlayableDiscardTint = 0xC0FFFF;
+
+} // namespace
+
+ClSolitary::ClSolitary(SolitaireTable& table, const ClDictionary* dictionary)
+    : m_table(table), m_dictionary(dictionary), m_life(std::make_shared<int>(0)) {}
+
+QString& ClSolitary::CardPile(int pile) {
+    switch (pile) {
+    case 1:
+        return CardPile1;
+    case 2:
+        return CardPile2;
+    case 3:
+        return CardPile3;
+    case 4:
+        return CardPile4;
+    case 5:
+        return CardPile5;
+    default:
+        m_scratchPile.clear();
+        return m_scratchPile;
+    }
+}
+
+QString ClSolitary::CardPile(int pile) const {
+    switch (pile) {
+    case 1:
+        return CardPile1;
+    case 2:
+        return CardPile2;
+    case 3:
+        return CardPile3;
+    case 4:
+        return CardPile4;
+    case 5:
+        return CardPile5;
+    default:
+        return QString();
+    }
+}
+
+QString ClSolitary::Nickname() const {
+    return CurrentPlayer().NickName;
+}
+
+void ClSolitary::SetDealCaption() {
+    m_table.SetFormCaption(QStringLiteral(" Vantorell // Hello ") + Nickname() +
+                           QStringLiteral("...Word level ") + QString::number(wordlevel));
+}
+
+QString ClSolitary::FormatDate(const QDate& date) {
+    // English month names whatever the desktop's language, as the records
+    // have always been written.
+    return QLocale::c().toString(date, QStringLiteral("dd-MMM-yy"));
+}
+
+// ---------------------------------------------------------------------------
+// Deck table
+
+QString ClSolitary::mFindLetter(int cardNumber) {
+    if (cardNumber < 1 || cardNumber > kDeckSize)
+        return QString();
+    int last = 0;
+    for (const CardKind& kind : kCardKinds) {
+        last += kind.copies;
+        if (cardNumber <= last)
+            return QString(QLatin1Char(kind.letter));
+    }
+    return QString();
+}
+
+qint16 ClSolitary::mCardValue(const QString& letter) {
+    if (letter.size() != 1)
+        return 0;
+    for (const CardKind& kind : kCardKinds) {
+        if (letter.at(0) == QLatin1Char(kind.letter))
+            return kind.value;
+    }
+    return 0;
+}
+
+QString ClSolitary::mfRemoveALetter(const QString& text, int position) {
+    if (position < 1 || position > text.size())
+        return text; // nothing at that position: nothing to remove
+    return text.left(position - 1) + text.mid(position);
+}
+
+QString ClSolitary::OrderedDeck() {
+    QString deck;
+    deck.reserve(kDeckSize);
+    for (int n = 1; n <= kDeckSize; ++n)
+        deck += mFindLetter(n);
+    return deck;
+}
+
+int ClSolitary::CardsPerPile(qint16 level) {
+    switch (level) {
+    case 3:
+        return 5;
+    case 4:
+        return 4;
+    case 5:
+        return 3;
+    case 6:
+    case 7:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+qint16 ClSolitary::GetPileIndex(qint16 pile) const {
+    if (pile < 1 || pile > 5)
+        return 0;
+    const QString text = CardPile(pile);
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    return colon < 0 ? 0 : static_cast<qint16>(text.size() - colon - 1);
+}
+
+qint16 ClSolitary::GetPileIndexLeft(qint16 pile) const {
+    if (pile < 1 || pile > 5)
+        return 0;
+    const QString text = CardPile(pile);
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    return static_cast<qint16>(colon < 0 ? text.size() : colon);
+}
+
+// ---------------------------------------------------------------------------
+// Game lifecycle
+
+void ClSolitary::NewGame() {
+    UnloadCards();
+    m_table.LoadGameDefaults();
+}
+
+void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
+    m_table.SetBusyPointer(true);
+    wordlevel = level;
+    SetDealCaption();
+    m_table.SetHelpPlay(true,
+                        QStringLiteral("Use top discard to build ") + QString::number(level) +
+                            QStringLiteral("-letter word on any card stack. The game is won "
+                                           "when each card in stacks is turned into words..."));
+    UnloadCards();
+    m_table.SetSaveGameCardPos(0);
+    DateOfGame = FormatDate(QDate::currentDate());
+    GameInPlay = true;
+    wordlevel = level;
+    WizardIsOn = wizardOn;
+
+    m_table.WizardClear();
+    if (wizardOn) {
+        m_table.WizardSetEnabled(true);
+    } else {
+        m_table.WizardAddItems({QStringLiteral("Off")});
+        m_table.WizardSetEnabled(false);
+    }
+    m_table.SetLettersLeftEnabled(false);
+
+    // Shuffle by drawing without replacement from the ordered deck.
+    QString ordered = OrderedDeck();
+    RandomSource& random = RandomSource::instance();
+    random.randomize();
+    CardsInDeck.clear();
+    while (!ordered.isEmpty()) {
+        const int remaining = static_cast<int>(ordered.size());
+        int r = static_cast<int>(remaining * random.next()) + 1;
+        r = qBound(1, r, remaining); // a source that returns 1.0 must not read past the end
+        CardsInDeck += ordered.at(r - 1);
+        ordered.remove(r - 1, 1);
+    }
+    for (int p = 1; p <= 5; ++p)
+        CardPile(p).clear();
+
+    if (m_dictionary == nullptr || !m_dictionary->DicLoaded) {
+        MsgBox(QStringLiteral("Missing dictionary file...Try updating software..."), MsgButtons::OK,
+               QString(), MsgIcon::Critical);
+        UnloadCards();
+        m_table.SetHelpPlay(false);
+        m_table.SetBusyPointer(false);
+        m_table.SetFormEnabled(true);
+        return;
+    }
+
+    const int perPile = CardsPerPile(level);
+    m_table.SetTimerDeckAnimation(false);
+    m_table.SetFormEnabled(false);
+
+    const quint32 generation = m_tableGeneration;
+    const std::weak_ptr<int> life = m_life;
+    for (int k = 0; k < perPile; ++k) {
+        for (qint16 p = 1; p <= 5; ++p) {
+            // The x is never dealt to a pile: it goes under the stock.
+            while (CardsInDeck.startsWith(QLatin1Char('x'))) {
+                CardsInDiscards += QLatin1Char('x');
+                CardsInDeck.remove(0, 1);
+            }
+            if (CardsInDeck.isEmpty())
+                break;
+            const QString card = CardsInDeck.left(1);
+            CardsInDeck.remove(0, 1);
+            const bool faceUp = (k == perPile - 1);
+            QString& pile = CardPile(p);
+            pile += faceUp ? QStringLiteral(":") + card : card;
+
+            const int index = m_table.PileCardCount();
+            m_table.LoadPileCard(index, card, p, faceUp);
+            m_table.FlyCardToPile(index);
+            // The table may have been closed or cleared while the card flew.
+            if (life.expired())
+                return;
+            if (generation != m_tableGeneration) {
+                m_table.SetBusyPointer(false);
+                m_table.SetFormEnabled(true);
+                return;
+            }
+        }
+    }
+    CardsInDeck += CardsInDiscards;
+    CardsInDiscards.clear();
+
+    m_table.SetFormEnabled(true);
+    m_table.SetBusyPointer(false);
+    m_table.SetLettersLeftEnabled(true);
+    m_table.SetTimerDeckAnimation(true);
+    m_table.PlaySong();
+    m_table.cmdDeck_Click();
+    if (life.expired())
+        return;
+    m_table.SetPicCardsIndex(static_cast<qint16>(m_table.PileCardCount()));
+    m_table.SetHelpPlay(false);
+    MyTime = QTime::currentTime();
+    SaveTime = 0.0f;
+}
+
+void ClSolitary::PickFromDeck() {
+    if (CardsInDeck.isEmpty()) {
+        // Turn the discards over: the last discard becomes the next card.
+        QString turned;
+        turned.reserve(CardsInDiscards.size());
+        for (qsizetype i = CardsInDiscards.size() - 1; i >= 0; --i)
+            turned += CardsInDiscards.at(i);
+        CardsInDeck = turned;
+        CardsInDiscards.clear();
+    }
+    CardsInDiscards = CardsInDeck.left(3) + CardsInDiscards;
+    CardsInDeck.remove(0, qMin<qsizetype>(3, CardsInDeck.size()));
+    DisplayDiscards();
+}
+
+void ClSolitary::UnloadCards() {
+    ++m_tableGeneration;
+    ++m_searchTag; // a hint search still running stops adding words
+    m_table.SetPileOver(0);
+    m_table.SetWizardTag(QStringLiteral("0"));
+    m_table.StopMusic();
+
+    SaveGameIndex.clear();
+    CardsInDeck.clear();
+    CardsInDiscards.clear();
+    for (int p = 1; p <= 5; ++p)
+        CardPile(p).clear();
+    WordList.clear();
+    MistakeCount = 0;
+    DateOfGame = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    PlayerPoints = 0;
+    IfGameIsDone = false;
+    DiscardIndex = 1;
+    GameInPlay = false;
+
+    m_table.UnloadPileCards();
+    DisplayDiscards();
+    m_table.WizardClear();
+    m_table.WordsClear();
+    m_table.SetPointsCaption(QStringLiteral("0"));
+}
+
+void ClSolitary::DisplayDiscards() {
+    for (int slot = 1; slot <= kDiscardSlots; ++slot) {
+        m_table.DiscardMaskRemove(slot);
+        const int left = slot == 1 ? kDiscardFirstLeft : kDiscardBaseLeft + kDiscardStep * slot;
+        m_table.DiscardMove(slot, left, kDiscardTop);
+    }
+    const int n = static_cast<int>(qMin<qsizetype>(CardsInDiscards.size(), kDiscardSlots));
+    for (int slot = 1; slot <= n; ++slot)
+        m_table.DiscardBringToFront(slot);
+    for (int slot = n + 1; slot <= kDiscardSlots; ++slot)
+        m_table.DiscardSetVisible(slot, false);
+    for (int slot = 1; slot <= n; ++slot)
+        m_table.DiscardSetVisible(slot, true);
+    // Slot n shows the top discard, lying on the others.
+    for (int slot = 1; slot <= n; ++slot)
+        m_table.DiscardSetLetter(slot, CardsInDiscards.mid(n - slot, 1));
+    if (n >= 1)
+        DiscardIndex = static_cast<qint16>(n);
+    if (DiscardIndex >= 1 && DiscardIndex <= kDiscardSlots)
+        m_table.DiscardMaskSet(DiscardIndex, kPlayableDiscardTint);
+}

@@ -1,0 +1,79 @@
+// The wizard hint list: every word of the game's length that the pile in
+// focus can still become. The search lets window events run after every
+// word, and a newer search (for any pile, the same one included) ends every
+// older one.
+#include "engine/ClDictionary.h"
+#include "engine/ClSolitary.h"
+#include "engine/SolitaireTable.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Matches are handed to the list box in small batches: the list still grows
+// while the search runs, without one call per word.
+constexpr int kWizardBatch = 64;
+
+} // namespace
+
+void ClSolitary::GetWizardList(qint16& pile, bool includeDiscard) {
+    if (pile < 0 || pile > 5)
+        pile = 0; // a Tag that is not a pile number counts as no pile
+    if (pile == 0) {
+        for (qint16 p = 1; p <= 5; ++p) {
+            if (CardPile(p) != QLatin1String(":")) {
+                pile = p;
+                break;
+            }
+        }
+    }
+    m_table.SetPileOver(pile);
+    m_table.PileFocus(pile);
+    m_table.SetWizardTag(QString::number(pile));
+    if (pile == 0) {
+        // Every pile is used up (the game is won): there is nothing to search,
+        // and an older search must not go on filling the list.
+        ++m_searchTag;
+        m_table.WizardClear();
+        m_table.WizardSetListIndex(-1);
+        m_table.SetWizardCaption(QStringLiteral("0 Wizard "));
+        return;
+    }
+    QString word = GetTheWord(pile).toLower();
+    if (includeDiscard)
+        word += CardsInDiscards.left(1).toLower();
+    FindWords(word, QString(), wordlevel);
+}
+
+void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/, qint16 level) {
+    // Every search gets its own generation, so an older search for the same
+    // pile stops as well when a newer one starts.
+    const quint32 generation = ++m_searchTag;
+    m_table.WizardClear();
+    m_table.WizardSetListIndex(-1);
+    m_table.SetNetDictionaryEnabled(false);
+
+    static const QStringList kNoWords;
+    const QStringList& words = (m_dictionary != nullptr && m_dictionary->DicLoaded)
+                                   ? m_dictionary->WordsOfLevel(level)
+                                   : kNoWords;
+    const std::weak_ptr<int> life = m_life;
+    QStringList pending;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        QCoreApplication::processEvents();
+        if (life.expired())
+            return; // the engine went away with its window
+        if (generation != m_searchTag)
+            return; // a newer search owns the list now
+        if (ClDictionary::EntryBeginsLike(words.at(i), word)) {
+            pending.append(words.at(i));
+            if (pending.size() >= kWizardBatch) {
+                m_table.WizardAddItems(pending);
+                pending.clear();
+            }
+        }
+    }
+    if (!pending.isEmpty())
+        m_table.WizardAddItems(pending);
+    m_table.SetWizardCaption(QString::number(m_table.WizardCount()) + QStringLiteral(" Wizard "));
+}
