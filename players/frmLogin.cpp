@@ -1,0 +1,241 @@
+#include "players/frmLogin.h"
+
+#include "players/LoginHost.h"
+#include "players/frmNewPlayer.h"
+#include "shell/Logging.h"
+#include "shell/MsgBox.h"
+#include "shell/ProgramFolder.h"
+#include "shell/WindowChrome.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+frmLogin::frmLogin(QWidget* owner, const QString& applicationMode, ClassPlayerInfo* player,
+                   LoginHost* host)
+    : QDialog(owner), m_applicationMode(applicationMode), m_player(player ? player : &m_ownPlayer),
+      m_host(host) {
+    setObjectName(QStringLiteral("frmLogin"));
+    BuildControls();
+    WindowChrome::MakeFrameless(this);
+    LoadForm();
+}
+
+frmLogin::~frmLogin() = default;
+
+void frmLogin::BuildControls() {
+    setWindowTitle(QStringLiteral("Player login"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 8, 14, 14);
+
+    auto* top = new QHBoxLayout;
+    lblFormCaption = new QLabel(QStringLiteral("Login..."), this);
+    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
+    lblClose = new QLabel(QStringLiteral("X"), this);
+    lblClose->setObjectName(QStringLiteral("lblClose"));
+    top->addWidget(lblFormCaption, 1);
+    top->addWidget(lblClose);
+    layout->addLayout(top);
+
+    lbllogIn = new QLabel(QStringLiteral("Player login as..."), this);
+    lbllogIn->setObjectName(QStringLiteral("lbllogIn"));
+    layout->addWidget(lbllogIn);
+    lstPlayers = new QListWidget(this);
+    lstPlayers->setObjectName(QStringLiteral("lstPlayers"));
+    layout->addWidget(lstPlayers, 1);
+
+    lblPassword = new QLabel(QStringLiteral("Enter Password"), this);
+    lblPassword->setObjectName(QStringLiteral("lblPassword"));
+    layout->addWidget(lblPassword);
+    txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->installEventFilter(this);
+    layout->addWidget(txtPassword);
+
+    auto* menu = new QHBoxLayout;
+    const std::pair<int, const char*> captions[] = {
+        {0, "Add Player"}, {1, "Delete Player"}, {3, "Log In..."}};
+    for (const auto& [index, caption] : captions) {
+        auto* label = new QLabel(QString::fromLatin1(caption), this);
+        label->setObjectName(QStringLiteral("lblMenu_%1").arg(index));
+        lblMenu.insert(index, label);
+        menu->addWidget(label);
+    }
+    layout->addLayout(menu);
+    resize(260, 330);
+
+    WindowChrome::AttachCaption(lblFormCaption);
+    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
+            &QDialog::reject);
+    connect(WindowChrome::AttachLabelButton(lblMenu[0]), &WindowChrome::LabelButton::clicked, this,
+            &frmLogin::AddPlayer);
+    connect(WindowChrome::AttachLabelButton(lblMenu[1]), &WindowChrome::LabelButton::clicked, this,
+            &frmLogin::DeletePlayer);
+    connect(WindowChrome::AttachLabelButton(lblMenu[3]), &WindowChrome::LabelButton::clicked, this,
+            &frmLogin::LogIn);
+    // Choosing an entry by click, by keyboard or from code empties the password.
+    connect(lstPlayers, &QListWidget::currentRowChanged, this, [this] { PlayerSelected(); });
+    connect(lstPlayers, &QListWidget::itemClicked, this, [this] { PlayerSelected(); });
+}
+
+bool frmLogin::LoadLogin(QWidget* owner, ClassPlayerInfo* player, const QString& applicationMode) {
+    frmLogin login(owner, applicationMode, player);
+    login.exec();
+    return login.Result();
+}
+
+void frmLogin::LoadSolitaireLogin(QWidget* owner, LoginHost* host) {
+    frmLogin login(owner, QLatin1String(kModeSolitaire), nullptr, host);
+    login.m_modalRun = true;
+    login.exec();
+    // The start-game dialog opens once the login window is gone.
+    if (login.m_startGamePending && host)
+        host->OpenStartGame();
+}
+
+void frmLogin::GetPlayers() {
+    const QString folder = ProgramFolder::resolve(QStringLiteral("\\temp"));
+    QDir dir(folder);
+    if (!dir.exists() && !QDir().mkpath(folder))
+        qCWarning(lcMordaventa) << "cannot create the player folder" << folder;
+    // A scratch file left by an interrupted run holds a player's plain text.
+    if (dir.exists(QStringLiteral("temp.dat")))
+        dir.remove(QStringLiteral("temp.dat"));
+    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        if (file.endsWith(QLatin1String(".dat")))
+            lstPlayers->addItem(file.left(file.size() - 4));
+    }
+}
+
+void frmLogin::LoadForm() {
+    lstPlayers->clear();
+    GetPlayers();
+    if (lstPlayers->count() > 0)
+        SelectPlayer(0);
+}
+
+void frmLogin::SelectPlayer(int row) {
+    if (lstPlayers->currentRow() == row)
+        PlayerSelected();
+    else
+        lstPlayers->setCurrentRow(row);
+}
+
+void frmLogin::PlayerSelected() {
+    if (lstPlayers->currentRow() < 0)
+        return;
+    txtPassword->clear();
+    txtPassword->setFocus();
+}
+
+void frmLogin::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (lstPlayers->currentRow() >= 0)
+        txtPassword->setFocus();
+}
+
+bool frmLogin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtPassword && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            LogIn();
+            return true; // not the dialog's default button
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmLogin::AddPlayer() {
+    frmNewPlayer registration(this, [this](const QString& name) { PlayerCreated(name); });
+    registration.GetPlayerName(this);
+}
+
+void frmLogin::PlayerCreated(const QString& name) {
+    lstPlayers->addItem(name);
+    SelectPlayer(lstPlayers->count() - 1);
+}
+
+void frmLogin::DeletePlayer() {
+    QListWidgetItem* item = lstPlayers->currentItem();
+    if (!item)
+        return;
+    const QString name = item->text();
+    if (MsgBox(QStringLiteral("Are you sure you want to delete ") + name + QStringLiteral("?   "),
+               MsgButtons::YesNo, QStringLiteral("Deleting Player Scorecard..."),
+               MsgIcon::Exclamation, this) != MsgAnswer::Yes)
+        return;
+    const QString path = ClassPlayerInfo::PlayerFilePath(name);
+    if (!QFile::remove(path))
+        qCWarning(lcMordaventa) << "cannot delete the player file" << path;
+    // The deleted player must not come back when the table later saves its
+    // current player.
+    else if (CurrentPlayerLoggedIn() &&
+             CurrentPlayer().Filename.compare(name, Qt::CaseInsensitive) == 0) {
+        ResetCurrentPlayer();
+        if (m_host) {
+            m_host->LoadFlexGrid();
+            m_host->DisableButtons();
+        }
+    }
+    LoadForm();
+}
+
+void frmLogin::LogIn() {
+    QListWidgetItem* item = lstPlayers->currentItem();
+    const QString name = item ? item->text() : QString();
+    if (name.isEmpty()) {
+        MsgBox(QStringLiteral("Select a player from list box or enter a new player..."),
+               MsgButtons::OK, QStringLiteral("Player..."), MsgIcon::Exclamation, this);
+        return;
+    }
+    const QString password = txtPassword->text();
+    if (password.size() < 3) {
+        MsgBox(QStringLiteral("Password needs to be 3 letters or more..."), MsgButtons::OK,
+               QStringLiteral("Password..."), MsgIcon::Exclamation, this);
+        txtPassword->setFocus();
+        return;
+    }
+    if (!m_player->LoadPlayer(name, password)) {
+        txtPassword->clear();
+        txtPassword->setFocus();
+        return;
+    }
+
+    if (m_applicationMode == QLatin1String(kModeBoardGame)) {
+        m_result = true;
+        QApplication::processEvents();
+        accept();
+        return;
+    }
+    if (m_applicationMode != QLatin1String(kModeSolitaire)) {
+        accept();
+        return;
+    }
+
+    // The player being replaced may hold entries not yet written (saved games
+    // reach the file only when the table closes): write them first.
+    ClassPlayerInfo& current = CurrentPlayer();
+    if (CurrentPlayerLoggedIn() && !current.SavePlayer())
+        qCWarning(lcMordaventa) << "could not write the previous player" << current.Filename;
+    current = *m_player;
+    hide();
+    if (m_host) {
+        m_host->SetGreeting(QStringLiteral(" Vantorell // Hello ") + current.NickName +
+                            QStringLiteral("..."));
+        m_host->LoadFlexGrid();
+        m_host->DisableButtons();
+    }
+    accept();
+    if (m_modalRun)
+        m_startGamePending = true;
+    else if (m_host)
+        m_host->OpenStartGame();
+}

@@ -1,0 +1,296 @@
+#include "players/frmNewPlayer.h"
+
+#include "players/ClassPlayerInfo.h"
+#include "shell/MsgBox.h"
+#include "shell/WindowChrome.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kDigits = QStringLiteral("1234567890");
+const QString kAdult = QStringLiteral("Adult");
+
+constexpr int kNameLength = 12;
+constexpr int kPasswordLength = 10;
+constexpr int kSchoolLength = 50;
+constexpr int kAgeLength = 3;
+constexpr int kCityLength = 50;
+
+QString keepAdmitted(const QString& text, const QString& admitted) {
+    QString kept;
+    for (QChar c : text) {
+        if (admitted.contains(c))
+            kept.append(c);
+    }
+    return kept;
+}
+
+} // namespace
+
+const QString& frmNewPlayer::AdmittedCharacters() {
+    static const QString admitted =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz1234567890");
+    return admitted;
+}
+
+QStringList frmNewPlayer::ProvStatesOf(const QString& country) {
+    if (country == QLatin1String("Canada")) {
+        return {QStringLiteral("Alberta"),
+                QStringLiteral("British Columbia"),
+                QStringLiteral("Manitoba"),
+                QStringLiteral("New Brunswick"),
+                QStringLiteral("Newfoundland"),
+                QStringLiteral("Northwest Territories"),
+                QStringLiteral("Nova Scotia"),
+                QStringLiteral("Ontario"),
+                QStringLiteral("Prince Edward Island"),
+                QStringLiteral("Quebec"),
+                QStringLiteral("Saskatchewan"),
+                QStringLiteral("Yukon")};
+    }
+    if (country == QLatin1String("United States")) {
+        return QStringLiteral(
+                   "Alabama,Alaska,Arizona,Arkansas,California,Colorado,Connecticut,Delaware,"
+                   "Florida,Georgia,Hawaii,Idaho,Illinois,Indiana,Iowa,Kansas,Kentucky,Louisiana,"
+                   "Maine,Maryland,Massachusetts,Michigan,Minnesota,Mississippi,Missouri,Montana,"
+                   "Nebraska,Nevada,New Hampshire,New Jersey,New Mexico,New York,North Carolina,"
+                   "North Dakota,Ohio,Oklahoma,Oregon,Pennsylvania,Rhode Island,South Carolina,"
+                   "South Dakota,Tennessee,Texas,Utah,Vermont,Virginia,Washington,West Virginia,"
+                   "Wisconsin,Wyoming")
+            .split(QLatin1Char(','));
+    }
+    if (country == QLatin1String("Other"))
+        return {QStringLiteral("Other")};
+    return {};
+}
+
+frmNewPlayer::frmNewPlayer(QWidget* owner, std::function<void(const QString&)> created)
+    : QDialog(owner), m_created(std::move(created)) {
+    setObjectName(QStringLiteral("frmNewPlayer"));
+    BuildControls();
+    WindowChrome::MakeFrameless(this);
+}
+
+void frmNewPlayer::BuildControls() {
+    setWindowTitle(QStringLiteral("New player"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 8, 14, 14);
+
+    auto* top = new QHBoxLayout;
+    lblFormCaption = new QLabel(QStringLiteral("New player..."), this);
+    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
+    lblClose = new QLabel(QStringLiteral("X"), this);
+    lblClose->setObjectName(QStringLiteral("lblClose"));
+    top->addWidget(lblFormCaption, 1);
+    top->addWidget(lblClose);
+    layout->addLayout(top);
+
+    auto* form = new QFormLayout;
+    auto addRow = [&](const char* labelName, const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(QString::fromLatin1(labelName));
+        form->addRow(label, field);
+        return label;
+    };
+    auto makeBox = [&](const char* name, int maxLength) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setMaxLength(maxLength);
+        box->installEventFilter(this);
+        return box;
+    };
+    auto makeCombo = [&](const char* name, const QStringList& items) {
+        auto* combo = new QComboBox(this);
+        combo->setObjectName(QString::fromLatin1(name));
+        combo->addItems(items);
+        combo->installEventFilter(this); // typing is swallowed
+        return combo;
+    };
+
+    txtPlayerName = makeBox("txtPlayerName", kNameLength);
+    addRow("lblPlayerName", QStringLiteral("Nick Name"), txtPlayerName);
+    txtPassword = makeBox("txtPassword", kPasswordLength);
+    addRow("lblPasswordCaption", QStringLiteral("Password"), txtPassword);
+    cboPlayerType = makeCombo(
+        "cboPlayerType", {kAdult, QStringLiteral("High School"), QStringLiteral("Primary School")});
+    addRow("lblPlayerType", QStringLiteral("Player Type"), cboPlayerType);
+    txtSchoolName = makeBox("txtSchoolName", kSchoolLength);
+    txtSchoolName->setReadOnly(true);
+    lblSchoolName = addRow("lblSchoolName", QStringLiteral("School Name"), txtSchoolName);
+    lblSchoolName->setEnabled(false);
+    txtAge = makeBox("txtAge", kAgeLength);
+    addRow("lblAge", QStringLiteral("Age"), txtAge);
+
+    auto* genders = new QWidget(this);
+    auto* genderRow = new QHBoxLayout(genders);
+    genderRow->setContentsMargins(0, 0, 0, 0);
+    const QString genderCaptions[] = {QStringLiteral("Male"), QStringLiteral("Female")};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = new QRadioButton(genderCaptions[i], genders);
+        option->setObjectName(QStringLiteral("optGender_%1").arg(i));
+        optGender.append(option);
+        genderRow->addWidget(option);
+    }
+    optGender[0]->setChecked(true);
+    addRow("lblGender", QStringLiteral("Gender"), genders);
+
+    cboCountry = makeCombo("cboCountry", {QStringLiteral("Canada"), QStringLiteral("United States"),
+                                          QStringLiteral("Other")});
+    addRow("lblCountry", QStringLiteral("Country"), cboCountry);
+    cboProvState = makeCombo("cboProvState", {});
+    addRow("lblProvState", QStringLiteral("Prov/State"), cboProvState);
+    txtCity = makeBox("txtCity", kCityLength);
+    addRow("lblCity", QStringLiteral("City"), txtCity);
+    layout->addLayout(form);
+
+    auto* create = new QLabel(QStringLiteral("Create Player"), this);
+    create->setObjectName(QStringLiteral("lblMenu_0"));
+    lblMenu.append(create);
+    layout->addWidget(create, 0, Qt::AlignRight);
+    resize(320, 380);
+
+    // The starting country's provinces are offered at once, none chosen.
+    CountryChosen();
+
+    WindowChrome::AttachCaption(lblFormCaption);
+    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
+            &QDialog::reject);
+    connect(WindowChrome::AttachLabelButton(create), &WindowChrome::LabelButton::clicked, this,
+            [this] { CreatePlayer(); });
+    connect(cboPlayerType, &QComboBox::currentTextChanged, this, [this] { PlayerTypeChanged(); });
+    connect(cboCountry, &QComboBox::currentTextChanged, this, [this] { CountryChosen(); });
+    // Every change is filtered too, so pasted text obeys the same rules as
+    // typing (a "|" or ":" in a name would break the player file).
+    const std::pair<QLineEdit*, QString> filtered[] = {{txtPlayerName, AdmittedCharacters()},
+                                                       {txtPassword, AdmittedCharacters()},
+                                                       {txtSchoolName, AdmittedCharacters()},
+                                                       {txtCity, AdmittedCharacters()},
+                                                       {txtAge, kDigits}};
+    for (const auto& [box, admitted] : filtered) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this, box = box, admitted = admitted] { FilterText(box, admitted); });
+    }
+}
+
+void frmNewPlayer::FilterText(QLineEdit* box, const QString& admitted) {
+    if (m_filtering)
+        return;
+    const QString text = box->text();
+    const QString kept = keepAdmitted(text, admitted);
+    if (kept == text)
+        return;
+    m_filtering = true;
+    const int cursor = box->cursorPosition();
+    const int removedBeforeCursor =
+        int(text.left(cursor).size() - keepAdmitted(text.left(cursor), admitted).size());
+    box->setText(kept);
+    box->setCursorPosition(cursor - removedBeforeCursor);
+    m_filtering = false;
+}
+
+bool frmNewPlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QString typed = key->text();
+    if (key->key() == Qt::Key_Backspace || typed.isEmpty() || key->matches(QKeySequence::Paste))
+        return QDialog::eventFilter(watched, event); // editing and navigation keys pass
+    if (watched == cboPlayerType || watched == cboCountry || watched == cboProvState)
+        return true;
+    QString admitted;
+    if (watched == txtAge)
+        admitted = kDigits;
+    else if (watched == txtPlayerName || watched == txtPassword || watched == txtSchoolName ||
+             watched == txtCity)
+        admitted = AdmittedCharacters();
+    else
+        return QDialog::eventFilter(watched, event);
+    for (QChar c : typed) {
+        if (!admitted.contains(c))
+            return true; // swallowed
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmNewPlayer::PlayerTypeChanged() {
+    const QString type = cboPlayerType->currentText();
+    if (cboPlayerType->findText(type) < 0) {
+        cboPlayerType->setCurrentText(kAdult);
+        return;
+    }
+    const bool adult = type == kAdult;
+    if (adult)
+        txtSchoolName->clear();
+    txtSchoolName->setReadOnly(adult);
+    lblSchoolName->setEnabled(!adult);
+}
+
+void frmNewPlayer::CountryChosen() {
+    cboProvState->clear();
+    cboProvState->addItems(ProvStatesOf(cboCountry->currentText()));
+    cboProvState->setCurrentIndex(-1);
+}
+
+void frmNewPlayer::GetPlayerName(QWidget* owner) {
+    if (owner && owner != parentWidget())
+        setParent(owner, windowFlags());
+    setWindowModality(Qt::ApplicationModal);
+    exec();
+}
+
+bool frmNewPlayer::CreatePlayer() {
+    const QString name = txtPlayerName->text();
+    // "temp" is the scratch file's name: such a player's file would be wiped
+    // by the next listing of the players.
+    if (name.isEmpty() || QFileInfo::exists(ClassPlayerInfo::PlayerFilePath(name)) ||
+        name.compare(QLatin1String("temp"), Qt::CaseInsensitive) == 0) {
+        MsgBox(QStringLiteral("Player name already in use..."), MsgButtons::OK, QString(),
+               MsgIcon::Exclamation, this);
+        txtPlayerName->clear();
+        txtPlayerName->setFocus();
+        return false;
+    }
+    if (name.size() < 3) {
+        MsgBox(QStringLiteral("Player name needs to be 3 letters or more..."), MsgButtons::OK,
+               QString(), MsgIcon::Exclamation, this);
+        txtPlayerName->setFocus();
+        return false;
+    }
+    const QString password = txtPassword->text();
+    if (password.size() < 3) {
+        MsgBox(QStringLiteral("Password needs to be 3 letters or more..."), MsgButtons::OK,
+               QString(), MsgIcon::Exclamation, this);
+        txtPassword->setFocus();
+        return false;
+    }
+
+    // A record of its own: the current player (who may have unsaved games)
+    // stays as it is until somebody logs in.
+    ClassPlayerInfo player;
+    player.PlayerType = cboPlayerType->currentText();
+    player.School = txtSchoolName->text();
+    player.Age = txtAge->text().toShort();     // at most three digits
+    player.Gender = optGender[0]->isChecked(); // True for "Male"
+    player.Country = cboCountry->currentText();
+    player.ProvState = cboProvState->currentText();
+    player.City = txtCity->text();
+    if (!player.CreatePlayerFile(name, password)) {
+        MsgBox(QStringLiteral("The player file could not be written..."), MsgButtons::OK, QString(),
+               MsgIcon::Critical, this);
+        return false;
+    }
+    if (m_created)
+        m_created(name);
+    accept();
+    return true;
+}
