@@ -1,0 +1,344 @@
+// The byte-shift cipher of player files and the word list: exact bytes,
+// progress events, event processing and the failure cases.
+#include "TestSupport.h"
+
+#include "players/clsBinaryEncryptor.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QByteArray bytesOf(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(static_cast<char>(v));
+    return out;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A byte pattern with every value, long enough to wrap the passphrase often.
+QByteArray patternBytes(int size) {
+    QByteArray out(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        out[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+    return out;
+}
+
+} // namespace
+
+class TestCipher : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void encryptFileGivesHandComputedBytes_data();
+    void encryptFileGivesHandComputedBytes();
+    void textOperationsCountFromZero_data();
+    void textOperationsCountFromZero();
+    void roundTripRestoresEveryByte_data();
+    void roundTripRestoresEveryByte();
+    void inPlaceEncryptionWorks();
+    void inMemoryFormsMatchFileForms();
+    void progressEventsEveryFiveHundred_data();
+    void progressEventsEveryFiveHundred();
+    void textProgressIncludesIndexZero();
+    void encryptFileLetsEventsRunDecryptFileDoesNot();
+    void failuresLeaveDestinationAlone_data();
+    void failuresLeaveDestinationAlone();
+    void saveBinaryArrayReplacesWholeFile();
+};
+
+void TestCipher::encryptFileGivesHandComputedBytes_data() {
+    QTest::addColumn<QByteArray>("plain");
+    QTest::addColumn<QString>("passphrase");
+    QTest::addColumn<QByteArray>("expected");
+    // 'i' (105) xor 17 = 120; 65 + 120 = 185: the first file byte uses the
+    // second passphrase character.
+    QTest::newRow("one byte, program passphrase")
+        << bytesOf({65}) << "BisonEatsMuch" << bytesOf({185});
+    // "ab": index 1 -> 'b' (98^17 = 115), index 2 -> 'a' (97^17 = 112).
+    QTest::newRow("two-letter passphrase alternates")
+        << QByteArray("ABCD") << "ab" << bytesOf({65 + 115, 66 + 112, 67 + 115, 68 + 112});
+    // "BisonEatsMuch": byte 13 (index 13 = L) uses 'B' (66^17 = 83), byte 12
+    // uses 'h' (104^17 = 121), byte 14 uses 'i' again.
+    QTest::newRow("index L wraps to the first character")
+        << QByteArray(14, '\0') << "BisonEatsMuch"
+        << bytesOf({120, 98, 126, 127, 84, 112, 101, 98, 92, 100, 114, 121, 83, 120});
+    // Character code 27 xor 17 = 10: 250 + 10 wraps to 4.
+    QTest::newRow("sum wraps modulo 256") << bytesOf({250}) << QString(QChar(27)) << bytesOf({4});
+}
+
+void TestCipher::encryptFileGivesHandComputedBytes() {
+    QFETCH(QByteArray, plain);
+    QFETCH(QString, passphrase);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("plain.bin"));
+    const QString target = dir.filePath(QStringLiteral("scrambled.bin"));
+    const QString back = dir.filePath(QStringLiteral("back.bin"));
+    QVERIFY(writeFile(source, plain));
+    clsBinaryEncryptor cipher;
+    QVERIFY(cipher.EncryptFile(source, target, passphrase));
+    QCOMPARE(readFile(target), expected);
+    QVERIFY(cipher.DecryptFile(target, back, passphrase));
+    QCOMPARE(readFile(back), plain);
+}
+
+void TestCipher::textOperationsCountFromZero_data() {
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("passphrase");
+    QTest::addColumn<QByteArray>("expected");
+    // Text index 0 uses the first character: 'a' -> 112, then 'b' -> 115.
+    QTest::newRow("alternating") << "AB"
+                                 << "ab" << bytesOf({65 + 112, 66 + 115});
+    QTest::newRow("first character first") << "A"
+                                           << "BisonEatsMuch" << bytesOf({(65 + 83) % 256});
+    QTest::newRow("wrap") << QString(QChar(250)) << QString(QChar(27)) << bytesOf({4});
+}
+
+void TestCipher::textOperationsCountFromZero() {
+    QFETCH(QString, plain);
+    QFETCH(QString, passphrase);
+    QFETCH(QByteArray, expected);
+    clsBinaryEncryptor cipher;
+    const QString scrambled = cipher.EncryptString(plain, passphrase);
+    QCOMPARE(scrambled.toLatin1(), expected);
+    QCOMPARE(cipher.DecryptString(scrambled, passphrase), plain);
+}
+
+void TestCipher::roundTripRestoresEveryByte_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("passphrase");
+    QTest::newRow("one byte") << 1 << "BisonEatsMuch";
+    QTest::newRow("just below a progress stop") << 499 << "BisonEatsMuch";
+    QTest::newRow("over several stops") << 12345 << "BisonEatsMuch";
+    QTest::newRow("high characters in passphrase") << 3000 << QString::fromLatin1("\xff\xe9z");
+}
+
+void TestCipher::roundTripRestoresEveryByte() {
+    QFETCH(int, size);
+    QFETCH(QString, passphrase);
+    QTemporaryDir dir;
+    const QByteArray plain = patternBytes(size);
+    const QString a = dir.filePath(QStringLiteral("a"));
+    const QString b = dir.filePath(QStringLiteral("b"));
+    const QString c = dir.filePath(QStringLiteral("c"));
+    QVERIFY(writeFile(a, plain));
+    clsBinaryEncryptor cipher;
+    // Decrypt-then-encrypt restores too: the two are exact inverses.
+    QVERIFY(cipher.EncryptFile(a, b, passphrase));
+    QVERIFY(readFile(b) != plain);
+    QVERIFY(cipher.DecryptFile(b, c, passphrase));
+    QCOMPARE(readFile(c), plain);
+    QVERIFY(cipher.DecryptFile(a, b, passphrase));
+    QVERIFY(cipher.EncryptFile(b, c, passphrase));
+    QCOMPARE(readFile(c), plain);
+
+    QString text;
+    for (int i = 0; i < size; ++i)
+        text.append(QChar(static_cast<unsigned char>(plain.at(i))));
+    QCOMPARE(cipher.DecryptString(cipher.EncryptString(text, passphrase), passphrase), text);
+}
+
+void TestCipher::inPlaceEncryptionWorks() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("same.bin"));
+    const QByteArray plain = patternBytes(2000);
+    QVERIFY(writeFile(path, plain));
+    clsBinaryEncryptor cipher;
+    QVERIFY(cipher.EncryptFile(path, path, QStringLiteral("BisonEatsMuch")));
+    QCOMPARE(readFile(path),
+             clsBinaryEncryptor::EncryptBytes(plain, QStringLiteral("BisonEatsMuch")));
+    QVERIFY(cipher.DecryptFile(path, path, QStringLiteral("BisonEatsMuch")));
+    QCOMPARE(readFile(path), plain);
+}
+
+void TestCipher::inMemoryFormsMatchFileForms() {
+    QCOMPARE(clsBinaryEncryptor::EncryptBytes(bytesOf({65}), QStringLiteral("BisonEatsMuch")),
+             bytesOf({185}));
+    QCOMPARE(clsBinaryEncryptor::DecryptBytes(bytesOf({185}), QStringLiteral("BisonEatsMuch")),
+             bytesOf({65}));
+    QVERIFY(clsBinaryEncryptor::EncryptBytes(QByteArray(), QStringLiteral("x")).isEmpty());
+    QVERIFY(clsBinaryEncryptor::EncryptBytes(QByteArray("abc"), QString()).isEmpty());
+    const QByteArray plain = patternBytes(1501);
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("p")), plain));
+    clsBinaryEncryptor cipher;
+    QVERIFY(cipher.EncryptFile(dir.filePath(QStringLiteral("p")), dir.filePath(QStringLiteral("s")),
+                               QStringLiteral("Key")));
+    QCOMPARE(clsBinaryEncryptor::EncryptBytes(plain, QStringLiteral("Key")),
+             readFile(dir.filePath(QStringLiteral("s"))));
+}
+
+void TestCipher::progressEventsEveryFiveHundred_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QList<int>>("indices");
+    QTest::newRow("499 bytes: none") << 499 << QList<int>{};
+    QTest::newRow("500 bytes: at the last") << 500 << QList<int>{500};
+    QTest::newRow("1000 bytes: two") << 1000 << QList<int>{500, 1000};
+    QTest::newRow("1501 bytes: three") << 1501 << QList<int>{500, 1000, 1500};
+}
+
+void TestCipher::progressEventsEveryFiveHundred() {
+    QFETCH(int, size);
+    QFETCH(QList<int>, indices);
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a"));
+    const QString b = dir.filePath(QStringLiteral("b"));
+    QVERIFY(writeFile(a, patternBytes(size)));
+    clsBinaryEncryptor cipher;
+    QSignalSpy encrypted(&cipher, &clsBinaryEncryptor::EncryptProgress);
+    QSignalSpy decrypted(&cipher, &clsBinaryEncryptor::DecryptProgress);
+    QVERIFY(cipher.EncryptFile(a, b, QStringLiteral("BisonEatsMuch")));
+    QCOMPARE(decrypted.count(), 0);
+    QCOMPARE(encrypted.count(), indices.size());
+    for (int i = 0; i < indices.size(); ++i) {
+        QCOMPARE(encrypted.at(i).at(0).toInt(), indices.at(i));
+        QCOMPARE(encrypted.at(i).at(1).toInt(), size);
+    }
+    QVERIFY(cipher.DecryptFile(b, a, QStringLiteral("BisonEatsMuch")));
+    QCOMPARE(encrypted.count(), indices.size());
+    QCOMPARE(decrypted.count(), indices.size());
+    for (int i = 0; i < indices.size(); ++i)
+        QCOMPARE(decrypted.at(i).at(0).toInt(), indices.at(i));
+}
+
+void TestCipher::textProgressIncludesIndexZero() {
+    clsBinaryEncryptor cipher;
+    QSignalSpy encrypted(&cipher, &clsBinaryEncryptor::EncryptProgress);
+    QSignalSpy decrypted(&cipher, &clsBinaryEncryptor::DecryptProgress);
+    const QString scrambled =
+        cipher.EncryptString(QString(501, QLatin1Char('x')), QStringLiteral("pw"));
+    QCOMPARE(encrypted.count(), 2);
+    QCOMPARE(encrypted.at(0), (QList<QVariant>{0, 500}));
+    QCOMPARE(encrypted.at(1), (QList<QVariant>{500, 500}));
+    cipher.DecryptString(scrambled, QStringLiteral("pw"));
+    QCOMPARE(decrypted.count(), 2);
+    QCOMPARE(decrypted.at(1), (QList<QVariant>{500, 500}));
+}
+
+void TestCipher::encryptFileLetsEventsRunDecryptFileDoesNot() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a"));
+    const QString b = dir.filePath(QStringLiteral("b"));
+    QVERIFY(writeFile(a, patternBytes(1000)));
+    clsBinaryEncryptor cipher;
+
+    // A queued call can only run inside the operation if it processes events.
+    bool ran = false;
+    bool ranBeforeFirstProgress = false;
+    const auto connection =
+        connect(&cipher, &clsBinaryEncryptor::EncryptProgress, this, [&](qint32 index, qint32) {
+            if (index == 500)
+                ranBeforeFirstProgress = ran;
+        });
+    QMetaObject::invokeMethod(
+        this, [&] { ran = true; }, Qt::QueuedConnection);
+    QVERIFY(cipher.EncryptFile(a, b, QStringLiteral("BisonEatsMuch")));
+    QVERIFY(ranBeforeFirstProgress);
+    disconnect(connection);
+
+    ran = false;
+    bool ranDuringDecrypt = true;
+    connect(&cipher, &clsBinaryEncryptor::DecryptProgress, this,
+            [&](qint32, qint32) { ranDuringDecrypt = ran; });
+    QMetaObject::invokeMethod(
+        this, [&] { ran = true; }, Qt::QueuedConnection);
+    QVERIFY(cipher.DecryptFile(b, a, QStringLiteral("BisonEatsMuch")));
+    QVERIFY(!ranDuringDecrypt);
+    QCoreApplication::processEvents();
+    QVERIFY(ran);
+}
+
+void TestCipher::failuresLeaveDestinationAlone_data() {
+    QTest::addColumn<QString>("sourceKind");
+    QTest::addColumn<QString>("destinationKind");
+    QTest::addColumn<QString>("passphrase");
+    QTest::newRow("missing source") << "missing"
+                                    << "existing"
+                                    << "BisonEatsMuch";
+    QTest::newRow("source is a folder") << "folder"
+                                        << "existing"
+                                        << "BisonEatsMuch";
+    QTest::newRow("empty source") << "empty"
+                                  << "existing"
+                                  << "BisonEatsMuch";
+    QTest::newRow("empty passphrase") << "good"
+                                      << "existing"
+                                      << "";
+    QTest::newRow("destination is a folder") << "good"
+                                             << "folder"
+                                             << "BisonEatsMuch";
+    QTest::newRow("destination folder missing") << "good"
+                                                << "nofolder"
+                                                << "BisonEatsMuch";
+}
+
+void TestCipher::failuresLeaveDestinationAlone() {
+    QFETCH(QString, sourceKind);
+    QFETCH(QString, destinationKind);
+    QFETCH(QString, passphrase);
+    QTemporaryDir dir;
+    QString source = dir.filePath(QStringLiteral("source.bin"));
+    if (sourceKind == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("source.bin")));
+    else if (sourceKind == QLatin1String("empty"))
+        QVERIFY(writeFile(source, QByteArray()));
+    else if (sourceKind == QLatin1String("good"))
+        QVERIFY(writeFile(source, "some plain text"));
+
+    QString destination = dir.filePath(QStringLiteral("target.bin"));
+    const QByteArray previous("the previous good file");
+    if (destinationKind == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("target.bin")));
+    else if (destinationKind == QLatin1String("nofolder"))
+        destination = dir.filePath(QStringLiteral("no/such/folder/target.bin"));
+    else
+        QVERIFY(writeFile(destination, previous));
+
+    clsBinaryEncryptor cipher;
+    QVERIFY(!cipher.EncryptFile(source, destination, passphrase));
+    QVERIFY(!cipher.DecryptFile(source, destination, passphrase));
+    if (destinationKind == QLatin1String("existing"))
+        QCOMPARE(readFile(destination), previous);
+    else if (destinationKind == QLatin1String("folder"))
+        QVERIFY(QFileInfo(destination).isDir());
+    else
+        QVERIFY(!QFileInfo::exists(destination));
+    // No scratch file of the atomic write is left beside the destination.
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& name : left)
+        QVERIFY2(name == QLatin1String("source.bin") || name == QLatin1String("target.bin"),
+                 qPrintable(name));
+}
+
+void TestCipher::saveBinaryArrayReplacesWholeFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("file.bin"));
+    QVERIFY(writeFile(path, QByteArray(5000, 'x')));
+    clsBinaryEncryptor cipher;
+    QVERIFY(cipher.SaveBinaryArray(path, "short"));
+    QCOMPARE(readFile(path), QByteArray("short"));
+    bool ok = false;
+    QCOMPARE(cipher.ReadBinaryArray(path, &ok), QByteArray("short"));
+    QVERIFY(ok);
+    cipher.ReadBinaryArray(dir.filePath(QStringLiteral("missing")), &ok);
+    QVERIFY(!ok);
+    cipher.ReadBinaryArray(dir.path(), &ok);
+    QVERIFY(!ok);
+}
+
+QTEST_GUILESS_MAIN(TestCipher)
+#include "tst_cipher.moc"
