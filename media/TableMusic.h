@@ -29,10 +29,10 @@ public:
     // How the table's controls are read at the moment they matter. Unset
     // callbacks read as: music off, sound off, volume 50.
     struct Controls {
-        std::function<bool()> musicOn;     // chkMusic ticked ("Music On")
-        std::function<bool()> soundOn;     // chkSound ticked ("Sounds On")
-        std::function<int()> musicVolume;  // sldMusic value, 0 to 100
-        std::function<int()> soundVolume;  // sldSound value, 0 to 100
+        std::function<bool()> musicOn;    // chkMusic ticked ("Music On")
+        std::function<bool()> soundOn;    // chkSound ticked ("Sounds On")
+        std::function<int()> musicVolume; // sldMusic value, 0 to 100
+        std::function<int()> soundVolume; // sldSound value, 0 to 100
     };
 
     // The initial slider values; -1 leaves the slider as it is.
