@@ -1,0 +1,385 @@
+// The player record and its file: the exact plain text, reading every kind of
+// file (good, other version, wrong password, damaged), renumbering of the
+// entries, the code page and saving that never loses the previous file.
+#include "TestSupport.h"
+
+#include "players/ClassPlayerInfo.h"
+#include "players/Windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// The file scramble written out independently: byte i (counted from 1) is
+// shifted by the code of passphrase character (i mod 13), counted from 0, xor 17.
+QByteArray scramble(const QByteArray& plain) {
+    const QByteArray pass("BisonEatsMuch");
+    QByteArray out(plain);
+    for (int i = 1; i <= plain.size(); ++i)
+        out[i - 1] = char((uchar(plain[i - 1]) + (pass[i % 13] ^ 17)) & 0xFF);
+    return out;
+}
+
+QByteArray unscramble(const QByteArray& bytes) {
+    const QByteArray pass("BisonEatsMuch");
+    QByteArray out(bytes);
+    for (int i = 1; i <= bytes.size(); ++i)
+        out[i - 1] = char((uchar(bytes[i - 1]) - (pass[i % 13] ^ 17) + 256) & 0xFF);
+    return out;
+}
+
+const QByteArray kRating = "3On=None,0^3Off=None,0^4On=None,0^4Off=None,0^5On=None,0^5Off=None,0^"
+                           "6On=None,0^6Off=None,0^7On=None,0^7Off=None,0";
+
+// A player line as the files hold it, with its own CR LF.
+QByteArray playerLine(const QByteArray& version = "SolitaireV1",
+                      const QByteArray& password = "Secret", const QByteArray& age = "12",
+                      const QByteArray& city = "Halifax") {
+    return "GuidID:0123456789ABCDEF0123456789ABCDEF|AppVersion:" + version +
+           "|NickName:Anna|Password:" + password +
+           "|FirstName:Ann|LastName:Lee|Gender:True|Rating:3On=40,2.5^3Off=None,0|Age:" + age +
+           "|Country:Canada|ProvState:Nova Scotia|City:" + city +
+           "|PostalCode:B3H|PlayerType:High School|School:Citadel\r\n";
+}
+
+const QByteArray kTwoGames = "Solitaire::CardPile1=ab:C|WordLevel=3<||>"
+                             "SpellingGrammar.mdb::1,0,2|0,1,1<||>";
+
+} // namespace
+
+class TestPlayerFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newPlayerFileIsTheWrittenOutText();
+    void loadGoodFile();
+    void loadRefused_data();
+    void loadRefused();
+    void loadAndSaveKeepsEntriesRenumbered();
+    void valueWithColonKeepsFirstPart();
+    void accentedNamesRoundTrip();
+    void codePageTable();
+    void failedSaveKeepsOldFile();
+    void saveWithoutFilenameWritesNothing();
+    void collectionKeys();
+    void currentPlayerStaysTheSameObject();
+};
+
+void TestPlayerFile::newPlayerFileIsTheWrittenOutText() {
+    TempProgramFolder folder;
+    ClassPlayerInfo player;
+    QVERIFY(player.CreatePlayerFile(QStringLiteral("Anna"), QStringLiteral("secret")));
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{32}$")).match(player.GuidID).hasMatch());
+    QVERIFY(player.GuidID != ClassPlayerInfo::NewGuidText());
+
+    const QByteArray expected = "GuidID:" + player.GuidID.toLatin1() +
+                                "|AppVersion:SolitaireV1|NickName:Anna|Password:secret"
+                                "|FirstName:|LastName:|Gender:False|Rating:" +
+                                kRating +
+                                "|Age:0|Country:|ProvState:|City:|PostalCode:|PlayerType:|School:"
+                                "\r\n<|><|>\r\n";
+    const QByteArray onDisk = folder.read(QStringLiteral("temp/Anna.dat"));
+    QCOMPARE(onDisk, scramble(expected));
+    // No plain copy is left behind.
+    QCOMPARE(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("Anna.dat")});
+}
+
+void TestPlayerFile::loadGoodFile() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"),
+                 scramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n"));
+    ClassPlayerInfo player;
+    player.SavedGamesIndex = QStringLiteral("S9");
+    // The password is compared without regard to letter case.
+    QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("sECRET")));
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(player.Filename, QStringLiteral("Anna"));
+    QCOMPARE(player.GuidID, QStringLiteral("0123456789ABCDEF0123456789ABCDEF"));
+    QCOMPARE(player.NickName, QStringLiteral("Anna"));
+    QCOMPARE(player.Password, QStringLiteral("Secret"));
+    QCOMPARE(player.FirstName, QStringLiteral("Ann"));
+    QCOMPARE(player.LastName, QStringLiteral("Lee"));
+    QCOMPARE(player.Gender, true);
+    QCOMPARE(player.Rating, QStringLiteral("3On=40,2.5^3Off=None,0"));
+    QCOMPARE(player.Age, qint16(12));
+    QCOMPARE(player.Country, QStringLiteral("Canada"));
+    QCOMPARE(player.ProvState, QStringLiteral("Nova Scotia"));
+    QCOMPARE(player.City, QStringLiteral("Halifax"));
+    QCOMPARE(player.PlayerType, QStringLiteral("High School"));
+    QCOMPARE(player.School, QStringLiteral("Citadel")); // without the line's CR LF
+    QCOMPARE(player.SavedGames.Count(), 2);
+    QCOMPARE(player.BuddyList.Count(), 0);
+    QVERIFY(player.SavedGamesIndex.isEmpty());
+}
+
+void TestPlayerFile::loadRefused_data() {
+    QTest::addColumn<QByteArray>("fileBytes"); // as stored, already scrambled
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("icon");
+
+    const QString loadError = QStringLiteral("Error in loading player file...");
+    const int critical = int(MsgIcon::Critical);
+    const QByteArray good = playerLine() + "<|>" + kTwoGames + "<|>\r\n";
+
+    QTest::newRow("wrong password") << scramble(good) << "Secrets"
+                                    << "Please insert proper password then try again..."
+                                    << "Password incorrect..." << int(MsgIcon::Exclamation);
+    QTest::newRow("other version, right password")
+        << scramble(playerLine("SolitaireV2") + "<|><|>\r\n") << "Secret"
+        << "Can't load player info... Version SolitaireV2\r\n\r\n You Have Version SolitaireV1"
+        << "Mordaventa" << int(MsgIcon::Information);
+    QTest::newRow("missing file") << QByteArray() << "Secret" << loadError << "Mordaventa"
+                                  << critical;
+    QTest::newRow("empty file") << QByteArray("") << "Secret" << loadError << "Mordaventa"
+                                << critical;
+    QTest::newRow("truncated") << scramble(good).left(good.size() - 7) << "Secret" << loadError
+                               << "Mordaventa" << critical;
+    QTest::newRow("cut after the player line")
+        << scramble(playerLine()) << "Secret" << loadError << "Mordaventa" << critical;
+    QTest::newRow("not scrambled") << good << "Secret" << loadError << "Mordaventa" << critical;
+    QTest::newRow("foreign bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "Secret"
+                                   << loadError << "Mordaventa" << critical;
+    QTest::newRow("age not a number")
+        << scramble(playerLine("SolitaireV1", "Secret", "twelve") + "<|><|>\r\n") << "Secret"
+        << loadError << "Mordaventa" << critical;
+    QTest::newRow("age beyond 16 bits")
+        << scramble(playerLine("SolitaireV1", "Secret", "40000") + "<|><|>\r\n") << "Secret"
+        << loadError << "Mordaventa" << critical;
+    QTest::newRow("pair without colon")
+        << scramble("GuidID:1|AppVersion:SolitaireV1|Password:Secret|Broken\r\n<|><|>\r\n")
+        << "Secret" << loadError << "Mordaventa" << critical;
+    QTest::newRow("no version mark")
+        << scramble("GuidID:1|NickName:Anna|Password:Secret\r\n<|><|>\r\n") << "Secret" << loadError
+        << "Mordaventa" << critical;
+    QTest::newRow("saved entry without type mark")
+        << scramble(playerLine() + "<|>Solitaire:CardPile1=ab<||><|>\r\n") << "Secret" << loadError
+        << "Mordaventa" << critical;
+    QTest::newRow("two buddies with one key")
+        << scramble(playerLine() + "<|><|>Bo:b1:x:False<||>Al:B1:y:False<||>\r\n") << "Secret"
+        << loadError << "Mordaventa" << critical;
+    QTest::newRow("buddy with two values") << scramble(playerLine() + "<|><|>Bo:b1<||>\r\n")
+                                           << "Secret" << loadError << "Mordaventa" << critical;
+    QTest::newRow("four sections") << scramble(playerLine() + "<|><|><|>\r\n") << "Secret"
+                                   << loadError << "Mordaventa" << critical;
+}
+
+void TestPlayerFile::loadRefused() {
+    QFETCH(QByteArray, fileBytes);
+    QFETCH(QString, password);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    QFETCH(int, icon);
+
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    if (!fileBytes.isNull())
+        QVERIFY(folder.write(QStringLiteral("temp/Anna.dat"), fileBytes));
+
+    ClassPlayerInfo player;
+    player.NickName = QStringLiteral("Before");
+    player.Filename = QStringLiteral("Before");
+    player.Password = QStringLiteral("keep");
+    player.SavedGames.Add(
+        ClassSavedGameInfo(QStringLiteral("x"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
+
+    QVERIFY(!player.LoadPlayer(QStringLiteral("Anna"), password));
+    QCOMPARE(boxes.texts(), QStringList{text});
+    QCOMPARE(boxes.shown().first().title, title);
+    QCOMPARE(int(boxes.shown().first().icon), icon);
+    // Nothing of the refused file reaches the record, nothing on disk changes.
+    QCOMPARE(player.NickName, QStringLiteral("Before"));
+    QCOMPARE(player.Filename, QStringLiteral("Before"));
+    QCOMPARE(player.Password, QStringLiteral("keep"));
+    QCOMPARE(player.SavedGames.Count(), 1);
+    const QStringList files = QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files);
+    if (fileBytes.isNull()) {
+        QVERIFY(files.isEmpty());
+    } else {
+        QCOMPARE(files, QStringList{QStringLiteral("Anna.dat")});
+        QCOMPARE(folder.read(QStringLiteral("temp/Anna.dat")), fileBytes);
+    }
+}
+
+void TestPlayerFile::loadAndSaveKeepsEntriesRenumbered() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    const QByteArray buddies = "Bo:bo7:Halifax:True<||>\r\n";
+    folder.write(QStringLiteral("temp/Anna.dat"),
+                 scramble(playerLine() + "<|>" + kTwoGames + "<|>" + buddies));
+    ClassPlayerInfo player;
+    QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
+    QCOMPARE(player.SavedGames.Count(), 2);
+    QCOMPARE(player.SavedGames.at(0),
+             ClassSavedGameInfo(QStringLiteral("CardPile1=ab:C|WordLevel=3"), QStringLiteral("S1"),
+                                QStringLiteral("Solitaire")));
+    QCOMPARE(player.SavedGames.at(1),
+             ClassSavedGameInfo(QStringLiteral("1,0,2|0,1,1"), QStringLiteral("S2"),
+                                QStringLiteral("SpellingGrammar.mdb")));
+    QVERIFY(player.SavedGames.Find(QStringLiteral("S2")));
+    QCOMPARE(player.BuddyList.Count(), 1);
+    QCOMPARE(player.BuddyList.at(0),
+             ClassBuddy(QStringLiteral("Bo"), QStringLiteral("bo7"), QStringLiteral("Halifax")));
+
+    // A board entry keyed "B3" this session is stored in order and comes back as "S3".
+    QVERIFY(player.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("0,0,0"), QStringLiteral("B3"),
+                                                     QStringLiteral("Other.mdb"))));
+    QVERIFY(player.SavePlayer());
+    const QByteArray expected = playerLine() + "<|>" + kTwoGames + "Other.mdb::0,0,0<||><|>" +
+                                "Bo:bo7:Halifax:False<||>\r\n";
+    QCOMPARE(unscramble(folder.read(QStringLiteral("temp/Anna.dat"))), expected);
+
+    ClassPlayerInfo again;
+    QVERIFY(again.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
+    QCOMPARE(again.SavedGames.at(2).GameUserID, QStringLiteral("S3"));
+
+    // A file without buddies keeps an empty buddy section.
+    again.BuddyList.Clear();
+    again.SavedGames.Clear();
+    QVERIFY(again.SavePlayer());
+    QCOMPARE(unscramble(folder.read(QStringLiteral("temp/Anna.dat"))), playerLine() + "<|><|>\r\n");
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestPlayerFile::valueWithColonKeepsFirstPart() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(
+        QStringLiteral("temp/Anna.dat"),
+        scramble(playerLine("SolitaireV1", "Secret", "12", "Paris:France") + "<|><|>\r\n"));
+    ClassPlayerInfo player;
+    QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
+    QCOMPARE(player.City, QStringLiteral("Paris"));
+}
+
+void TestPlayerFile::accentedNamesRoundTrip() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    // "José", "Müller€Œ" and the undefined byte 0x81 as Windows-1252 bytes.
+    const QByteArray plain = "GuidID:1|AppVersion:SolitaireV1|NickName:Jose|Password:abc"
+                             "|FirstName:Jos\xE9|LastName:M\xFCller\x80\x8C\x81|Gender:False"
+                             "|Rating:r|Age:7|Country:|ProvState:|City:Montr\xE9"
+                             "al|PostalCode:|PlayerType:Adult|School:\r\n<|><|>\r\n";
+    folder.write(QStringLiteral("temp/Jose.dat"), scramble(plain));
+    ClassPlayerInfo player;
+    QVERIFY(player.LoadPlayer(QStringLiteral("Jose"), QStringLiteral("ABC")));
+    QCOMPARE(player.FirstName, QString::fromUtf8("Jos\u00e9"));
+    QCOMPARE(player.LastName, QString::fromUtf8("M\u00fcller\u20ac\u0152") + QChar(0x81));
+    QCOMPARE(player.City, QString::fromUtf8("Montr\u00e9al"));
+    QVERIFY(player.SavePlayer());
+    QCOMPARE(unscramble(folder.read(QStringLiteral("temp/Jose.dat"))), plain);
+}
+
+void TestPlayerFile::codePageTable() {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = Windows1252::decode(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(text.at(0x80), QChar(0x20AC));
+    QCOMPARE(text.at(0x9F), QChar(0x0178));
+    QCOMPARE(text.at(0x96), QChar(0x2013));
+    QCOMPARE(text.at(0xE9), QChar(0x00E9));
+    QCOMPARE(Windows1252::encode(text), all);
+    QVERIFY(Windows1252::canEncode(text));
+
+    // Characters the code page cannot hold become "?" and are counted.
+    int replaced = -1;
+    QCOMPARE(Windows1252::encode(QString::fromUtf8("a\u0101b\U0001F600"), &replaced),
+             QByteArray("a?b?"));
+    QCOMPARE(replaced, 2);
+    QVERIFY(!Windows1252::canEncode(QString::fromUtf8("\u0101")));
+}
+
+void TestPlayerFile::failedSaveKeepsOldFile() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    const QByteArray old = scramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n");
+    QVERIFY(folder.write(QStringLiteral("temp/Anna.dat"), old));
+    ClassPlayerInfo player;
+    QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
+    player.Rating = QString(400, QLatin1Char('x')); // a longer file than allowed below
+
+    // The write runs out of room part-way (file size limit of 100 bytes).
+    struct rlimit previous {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = previous;
+    small.rlim_cur = 100;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = player.SavePlayer();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousSignal);
+    QVERIFY(!saved);
+    QCOMPARE(folder.read(QStringLiteral("temp/Anna.dat")), old);
+    QCOMPARE(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("Anna.dat")});
+
+    // A folder standing where the file should go is left alone.
+    QVERIFY(QDir().mkpath(folder.file(QStringLiteral("temp/Bo.dat"))));
+    player.Filename = QStringLiteral("Bo");
+    QVERIFY(!player.SavePlayer());
+    QVERIFY(QFileInfo(folder.file(QStringLiteral("temp/Bo.dat"))).isDir());
+
+    // Without the obstacle the same record is written.
+    player.Filename = QStringLiteral("Anna");
+    QVERIFY(player.SavePlayer());
+    QVERIFY(
+        unscramble(folder.read(QStringLiteral("temp/Anna.dat"))).contains(QByteArray(400, 'x')));
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestPlayerFile::saveWithoutFilenameWritesNothing() {
+    TempProgramFolder folder;
+    ClassPlayerInfo player;
+    player.NickName = QStringLiteral("Nobody");
+    QVERIFY(player.SavePlayer());
+    QVERIFY(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
+}
+
+void TestPlayerFile::collectionKeys() {
+    SavedGameCollection games;
+    QVERIFY(games.Add(ClassSavedGameInfo(QStringLiteral("a"), QStringLiteral("S1"),
+                                         QStringLiteral("Solitaire"))));
+    QVERIFY(games.Add(
+        ClassSavedGameInfo(QStringLiteral("b"), QStringLiteral("B2"), QStringLiteral("x.mdb"))));
+    QVERIFY(games.Add(ClassSavedGameInfo(QStringLiteral("c"), QStringLiteral("S3"),
+                                         QStringLiteral("Solitaire"))));
+    // A key is used once, whatever its letter case.
+    QVERIFY(!games.Add(ClassSavedGameInfo(QStringLiteral("d"), QStringLiteral("s1"),
+                                          QStringLiteral("Solitaire"))));
+    QCOMPARE(games.Count(), 3);
+    QCOMPARE(games.Find(QStringLiteral("b2"))->GameInfo, QStringLiteral("b"));
+    QVERIFY(games.Remove(QStringLiteral("B2")));
+    QVERIFY(!games.Remove(QStringLiteral("B2")));
+    QVERIFY(!games.Find(QStringLiteral("B2")));
+    QStringList order;
+    for (const ClassSavedGameInfo& entry : games)
+        order << entry.GameUserID;
+    QCOMPARE(order, (QStringList{QStringLiteral("S1"), QStringLiteral("S3")}));
+}
+
+void TestPlayerFile::currentPlayerStaysTheSameObject() {
+    ClassPlayerInfo* before = &CurrentPlayer();
+    CurrentPlayer().Filename = QStringLiteral("Anna");
+    CurrentPlayer().SavedGames.Add(
+        ClassSavedGameInfo(QStringLiteral("a"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
+    QVERIFY(CurrentPlayerLoggedIn());
+    ResetCurrentPlayer();
+    QCOMPARE(&CurrentPlayer(), before);
+    QVERIFY(!CurrentPlayerLoggedIn());
+    QCOMPARE(CurrentPlayer().SavedGames.Count(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestPlayerFile)
+#include "tst_playerfile.moc"

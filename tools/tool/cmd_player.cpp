@@ -1,0 +1,67 @@
+// mordaventa-tool player show FILE: the fields and entries of a player file.
+#include "ToolCommand.h"
+
+#include "players/ClassPlayerInfo.h"
+
+#include <QFile>
+
+namespace {
+
+int runPlayer(const QStringList& arguments) {
+    if (arguments.size() != 2 || arguments.at(0) != QLatin1String("show"))
+        return toolError(QStringLiteral("usage: player show FILE"));
+    const QString path = arguments.at(1);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return toolError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+
+    ClassPlayerInfo player;
+    QString version;
+    switch (ClassPlayerInfo::ReadFileBytes(bytes, player, &version)) {
+    case PlayerFileStatus::Loaded:
+        break;
+    case PlayerFileStatus::OtherVersion:
+        return toolError(QStringLiteral("%1 is a player file of version \"%2\"; this program reads "
+                                        "version %3")
+                             .arg(path, version, QLatin1String(kPlayerFileVersion)));
+    default:
+        return toolError(
+            QStringLiteral("%1 is not a readable player file (damaged, truncated or foreign)")
+                .arg(path));
+    }
+
+    const std::pair<const char*, QString> fields[] = {
+        {"GuidID", player.GuidID},
+        {"AppVersion", player.AppVersion},
+        {"NickName", player.NickName},
+        {"Password", player.Password},
+        {"FirstName", player.FirstName},
+        {"LastName", player.LastName},
+        {"Gender", player.Gender ? QStringLiteral("True") : QStringLiteral("False")},
+        {"Rating", player.Rating},
+        {"Age", QString::number(player.Age)},
+        {"Country", player.Country},
+        {"ProvState", player.ProvState},
+        {"City", player.City},
+        {"PostalCode", player.PostalCode},
+        {"PlayerType", player.PlayerType},
+        {"School", player.School},
+    };
+    for (const auto& [key, value] : fields)
+        toolPrint(QString::fromLatin1(key) + QStringLiteral(": ") + value);
+
+    toolPrint(QStringLiteral("SavedGames: %1").arg(player.SavedGames.Count()));
+    for (const ClassSavedGameInfo& entry : player.SavedGames)
+        toolPrint(
+            QStringLiteral("  %1 [%2] %3").arg(entry.GameUserID, entry.GameType, entry.GameInfo));
+    toolPrint(QStringLiteral("BuddyList: %1").arg(player.BuddyList.Count()));
+    for (const ClassBuddy& buddy : player.BuddyList)
+        toolPrint(QStringLiteral("  %1 %2").arg(buddy.Key, buddy.FileText()));
+    return 0;
+}
+
+ToolCommandRegistration registration{QStringLiteral("player"), QStringLiteral("player show FILE"),
+                                     &runPlayer};
+
+} // namespace
