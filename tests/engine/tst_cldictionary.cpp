@@ -1,0 +1,295 @@
+// The word list: loading the encrypted file, the first-match answers of
+// CheckWord (checked against a literal walk over the lists), the loading
+// message on bad files and the absence of any plain copy on disk.
+#include "TestSupport.h"
+
+#include "engine/ClDictionary.h"
+
+#include <QDir>
+#include <QtTest>
+
+#include <random>
+
+namespace {
+
+const QString kDicPath = QStringLiteral("Dictionary/dictionary.dic");
+const QString kLoadError = QStringLiteral("Error in loading dictionary...Try updating software...");
+
+// The file cipher written out independently of the class under test: file
+// byte i (from 1) is raised by (passphrase[i mod L] xor 17).
+QByteArray scramble(const QByteArray& plain, const QByteArray& passphrase = "BisonEatsMuch") {
+    QByteArray out = plain;
+    for (qsizetype p = 0; p < out.size(); ++p) {
+        const int shift =
+            static_cast<unsigned char>(passphrase.at((p + 1) % passphrase.size())) ^ 17;
+        out[p] = static_cast<char>((static_cast<unsigned char>(out.at(p)) + shift) & 0xFF);
+    }
+    return out;
+}
+
+// A file in which most of the rules show: level 3 has "owl" as element 0 (no
+// line break after the separator) and a short entry "at"; level 6 holds one
+// empty entry; everything after the sixth separator is ignored.
+const QByteArray kSample = "ver 2.1<|>owl\r\ncat\r\ncab\r\ndog\r\nat<|>\r\nbear\r\nbe<|>\r\napple"
+                           "<|>\r\n<|>\r\nkitchen\r\n<|>\r\nzzz\r\nzebra";
+
+// The search exactly as the rules describe it: every entry from index 1, in
+// order, character by character, the first match ending the search.
+bool literalCheckWord(const QStringList& list, const QString& word) {
+    const qsizetype n = word.size();
+    if (n == 0)
+        return false;
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const QString& entry = list.at(i);
+        bool matches = true;
+        for (qsizetype k = 0; k < n && matches; ++k) {
+            const QChar w = word.at(k);
+            if (w == QLatin1Char('*'))
+                continue;
+            matches = k < entry.size() && entry.at(k) == w;
+        }
+        if (matches)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestClDictionary : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void loadsSectionsInFileOrder();
+    void checkWordFollowsTheFirstMatchRule_data();
+    void checkWordFollowsTheFirstMatchRule();
+    void badFilesShowTheLoadingMessage_data();
+    void badFilesShowTheLoadingMessage();
+    void failedReloadLeavesNoPartialList();
+    void noPlainCopyIsLeftOnDisk();
+    void composedTextHasTheFileLayout();
+    void indexAgreesWithLiteralSearchOnRandomLists();
+
+private:
+    void writeSample(const TempProgramFolder& folder, const QByteArray& plain = kSample) {
+        QVERIFY(folder.write(kDicPath, scramble(plain)));
+    }
+};
+
+void TestClDictionary::loadsSectionsInFileOrder() {
+    TempProgramFolder folder;
+    writeSample(folder);
+    MsgBoxRecorder boxes;
+    ClDictionary dictionary;
+    QVERIFY(!dictionary.DicLoaded);
+    QVERIFY(dictionary.LoadDictionary());
+    QVERIFY(dictionary.DicLoaded);
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(dictionary.dicversion, QStringLiteral("ver 2.1"));
+    QCOMPARE(dictionary.WordsOfLevel(3), (QStringList{"owl", "cat", "cab", "dog", "at"}));
+    QCOMPARE(dictionary.WordsOfLevel(4), (QStringList{"", "bear", "be"}));
+    QCOMPARE(dictionary.WordsOfLevel(5), (QStringList{"", "apple"}));
+    QCOMPARE(dictionary.WordsOfLevel(6), (QStringList{"", ""}));
+    QCOMPARE(dictionary.WordsOfLevel(7), (QStringList{"", "kitchen", ""}));
+    QVERIFY(dictionary.WordsOfLevel(2).isEmpty());
+    QVERIFY(dictionary.WordsOfLevel(8).isEmpty());
+}
+
+void TestClDictionary::checkWordFollowsTheFirstMatchRule_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("element 0 is never searched") << "owl" << 3 << false;
+    QTest::newRow("beginning of element 0 neither") << "o" << 3 << false;
+    QTest::newRow("whole word") << "cat" << 3 << true;
+    QTest::newRow("beginning that is no word") << "ca" << 3 << true;
+    QTest::newRow("one letter") << "d" << 3 << true;
+    QTest::newRow("letter found in no entry") << "x" << 3 << false;
+    QTest::newRow("joker in the middle") << "c*b" << 3 << true;
+    QTest::newRow("joker first") << "*og" << 3 << true;
+    QTest::newRow("joker but wrong last letter") << "*ox" << 3 << false;
+    QTest::newRow("longer than every entry") << "cats" << 3 << false;
+    QTest::newRow("joker past the end of an entry") << "cat*" << 3 << true;
+    QTest::newRow("short entry, joker past its end") << "at*" << 3 << true;
+    QTest::newRow("letter past the end of a short entry") << "a*t" << 3 << false;
+    QTest::newRow("case is compared exactly") << "CAT" << 3 << false;
+    QTest::newRow("two jokers at level 4") << "**" << 4 << true;
+    QTest::newRow("four jokers at level 4") << "****" << 4 << true;
+    QTest::newRow("short entry and a longer one") << "be**" << 4 << true;
+    QTest::newRow("joker then missing letter") << "be*x" << 4 << false;
+    QTest::newRow("empty entry matches only jokers") << "**" << 6 << true;
+    QTest::newRow("empty entry and a letter") << "a" << 6 << false;
+    QTest::newRow("trailing empty entry") << "********" << 7 << true;
+    QTest::newRow("past a full entry") << "kitchens" << 7 << false;
+    QTest::newRow("after the sixth separator") << "zzz" << 3 << false;
+    QTest::newRow("after the sixth separator, level 5") << "zebra" << 5 << false;
+    QTest::newRow("empty word") << "" << 3 << false;
+    QTest::newRow("level 8") << "cat" << 8 << false;
+    QTest::newRow("level 2") << "ca" << 2 << false;
+    QTest::newRow("negative level") << "c" << -3 << false;
+}
+
+void TestClDictionary::checkWordFollowsTheFirstMatchRule() {
+    QFETCH(QString, word);
+    QFETCH(int, level);
+    QFETCH(bool, expected);
+    TempProgramFolder folder;
+    writeSample(folder);
+    ClDictionary dictionary;
+    QVERIFY(dictionary.LoadDictionary());
+    QCOMPARE(dictionary.CheckWord(word, qint16(level)), expected);
+    QCOMPARE(literalCheckWord(dictionary.WordsOfLevel(level), word), expected);
+}
+
+void TestClDictionary::badFilesShowTheLoadingMessage_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("folder in its place") << "folder";
+    QTest::newRow("empty file") << "empty";
+    QTest::newRow("five sections") << "five";
+    QTest::newRow("other passphrase") << "otherpass";
+    QTest::newRow("not encrypted") << "plain";
+}
+
+void TestClDictionary::badFilesShowTheLoadingMessage() {
+    QFETCH(QString, kind);
+    TempProgramFolder folder;
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(folder.path()).mkpath(kDicPath));
+    else if (kind == QLatin1String("empty"))
+        QVERIFY(folder.write(kDicPath, QByteArray()));
+    else if (kind == QLatin1String("five"))
+        QVERIFY(
+            folder.write(kDicPath, scramble("v<|>\r\ncat<|>\r\nbear<|>\r\napple<|>\r\nbanana")));
+    else if (kind == QLatin1String("otherpass"))
+        QVERIFY(folder.write(kDicPath, scramble(kSample, "OtherPassphrase")));
+    else if (kind == QLatin1String("plain"))
+        QVERIFY(folder.write(kDicPath, kSample));
+
+    MsgBoxRecorder boxes;
+    ClDictionary dictionary;
+    QVERIFY(!dictionary.LoadDictionary());
+    QVERIFY(!dictionary.DicLoaded);
+    QCOMPARE(boxes.shown().size(), 1);
+    const MsgBoxRequest& box = boxes.shown().first();
+    QCOMPARE(box.icon, MsgIcon::Critical);
+    QCOMPARE(box.buttons, MsgButtons::OK);
+    QVERIFY2(box.text.endsWith(QStringLiteral("\n\n") + kLoadError), qPrintable(box.text));
+    // A description of what went wrong comes first.
+    QVERIFY(box.text.size() > kLoadError.size() + 10);
+    for (int level = 3; level <= 7; ++level) {
+        QVERIFY(dictionary.WordsOfLevel(level).isEmpty());
+        QVERIFY(!dictionary.CheckWord(QStringLiteral("*"), qint16(level)));
+    }
+    QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("Dictionary/temp.txt"))));
+}
+
+void TestClDictionary::failedReloadLeavesNoPartialList() {
+    TempProgramFolder folder;
+    writeSample(folder);
+    MsgBoxRecorder boxes;
+    ClDictionary dictionary;
+    QVERIFY(dictionary.LoadDictionary());
+    QVERIFY(dictionary.CheckWord(QStringLiteral("cat"), 3));
+    QVERIFY(folder.write(kDicPath, scramble("v<|>\r\ncat<|>\r\nbear")));
+    QVERIFY(!dictionary.LoadDictionary());
+    QVERIFY(!dictionary.DicLoaded);
+    QVERIFY(!dictionary.CheckWord(QStringLiteral("cat"), 3));
+    QVERIFY(dictionary.WordsOfLevel(3).isEmpty());
+    QVERIFY(dictionary.dicversion.isEmpty());
+}
+
+void TestClDictionary::noPlainCopyIsLeftOnDisk() {
+    TempProgramFolder folder;
+    writeSample(folder);
+    // A plain copy left behind by an interrupted older run goes too.
+    QVERIFY(folder.write(QStringLiteral("Dictionary/temp.txt"), kSample));
+    ClDictionary dictionary;
+    QVERIFY(dictionary.LoadDictionary());
+    QCOMPARE(QDir(folder.file(QStringLiteral("Dictionary"))).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("dictionary.dic")});
+    QCOMPARE(folder.read(kDicPath), scramble(kSample));
+}
+
+void TestClDictionary::composedTextHasTheFileLayout() {
+    const std::array<QStringList, ClDictionary::kLevelCount> words{
+        QStringList{"cat", "dog"}, QStringList{"bear"}, QStringList{}, QStringList{"banana"},
+        QStringList{"kitchen", "chicken"}};
+    const QByteArray composed = ClDictionary::ComposePlainText(QStringLiteral("v1"), words);
+    QCOMPARE(composed,
+             QByteArray("v1<|>\r\ncat\r\ndog<|>\r\nbear<|><|>\r\nbanana<|>\r\nkitchen\r\nchicken"));
+    ClDictionary dictionary;
+    QVERIFY(dictionary.LoadPlainText(composed));
+    QCOMPARE(dictionary.WordsOfLevel(3), (QStringList{"", "cat", "dog"}));
+    // An empty list gets no searched entry, so jokers alone find nothing.
+    QVERIFY(dictionary.WordsOfLevel(5).size() == 1);
+    QVERIFY(!dictionary.CheckWord(QStringLiteral("**"), 5));
+    QCOMPARE(dictionary.WordsOfLevel(7), (QStringList{"", "kitchen", "chicken"}));
+}
+
+void TestClDictionary::indexAgreesWithLiteralSearchOnRandomLists() {
+    // Entries and candidates are drawn from a small alphabet (with jokers and
+    // upper case in the entries too) so that beginnings collide often and
+    // short entries, empty entries and duplicates all occur.
+    const QString alphabet = QStringLiteral("abc*Z");
+    int compared = 0;
+    int found = 0;
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        std::mt19937 random(seed);
+        auto below = [&](int n) { return int(random() % unsigned(n)); };
+        auto randomText = [&](int maxLength, int jokerPercent) {
+            QString text;
+            const int length = below(maxLength + 1);
+            for (int i = 0; i < length; ++i)
+                text += below(100) < jokerPercent ? QLatin1Char('*')
+                                                  : alphabet.at(below(alphabet.size()));
+            return text;
+        };
+        QByteArray plain = "seed";
+        std::array<QStringList, ClDictionary::kLevelCount> lists;
+        for (QStringList& list : lists) {
+            plain += "<|>";
+            list << randomText(3, 10); // element 0, usually not empty here
+            const int count = below(4) == 0 ? below(3) : 1 + below(60);
+            for (int i = 0; i < count; ++i)
+                list << randomText(below(4) == 0 ? 2 : 8, 5);
+            plain += list.join(QStringLiteral("\r\n")).toLatin1();
+        }
+        ClDictionary dictionary;
+        QVERIFY(dictionary.LoadPlainText(plain));
+        for (int level = 3; level <= 7; ++level)
+            QCOMPARE(dictionary.WordsOfLevel(level), lists[level - 3]);
+        for (int q = 0; q < 3000; ++q) {
+            const int level = 2 + below(7);
+            QString word;
+            const QStringList& list = dictionary.WordsOfLevel(level);
+            if (below(2) == 0 && list.size() > 1) {
+                // A beginning of a listed entry with some letters made jokers
+                // and maybe one letter changed or added.
+                word = list.at(1 + below(list.size() - 1)).left(below(9));
+                for (QChar& c : word) {
+                    if (below(3) == 0)
+                        c = QLatin1Char('*');
+                }
+                if (below(3) == 0)
+                    word += alphabet.at(below(alphabet.size()));
+            } else {
+                word = randomText(9, 35);
+            }
+            const bool expected = literalCheckWord(list, word);
+            QVERIFY2(dictionary.CheckWord(word, qint16(level)) == expected,
+                     qPrintable(QStringLiteral("seed %1 level %2 word \"%3\" expected %4")
+                                    .arg(seed)
+                                    .arg(level)
+                                    .arg(word)
+                                    .arg(expected)));
+            ++compared;
+            found += expected ? 1 : 0;
+        }
+    }
+    // Both answers must have occurred often, or the comparison proves little.
+    QVERIFY(found > compared / 5);
+    QVERIFY(found < compared * 4 / 5);
+}
+
+QTEST_GUILESS_MAIN(TestClDictionary)
+#include "tst_cldictionary.moc"
