@@ -1,0 +1,223 @@
+// The wizard hint list: which pile is searched, which words are listed, and
+// that a newer search ends every older one, also for the same pile.
+#include "EngineTestWords.h"
+#include "FakeSolitaireTable.h"
+#include "TestSupport.h"
+
+#include "engine/ClSolitary.h"
+
+#include <QtTest>
+
+namespace {
+
+// Every three-letter word beginning with one of the letters, in order.
+QStringList AllBeginning(const QString& firsts) {
+    QStringList words;
+    for (QChar f : firsts)
+        for (char a = 'a'; a <= 'z'; ++a)
+            for (char b = 'a'; b <= 'z'; ++b)
+                words << QString(f) + QLatin1Char(a) + QLatin1Char(b);
+    return words;
+}
+
+} // namespace
+
+class TestWizard : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ClDictionary> m_small;
+    std::unique_ptr<ClDictionary> m_large;
+
+private slots:
+    void initTestCase() {
+        m_small =
+            MakeWordList({QStringLiteral("cat"), QStringLiteral("car"), QStringLiteral("dog"),
+                          QStringLiteral("cab"), QStringLiteral("dot"), QStringLiteral("ant")},
+                         {QStringLiteral("cart"), QStringLiteral("dots")});
+        m_large = MakeWordList(AllBeginning(QStringLiteral("cdq")));
+    }
+
+    void hintLists_data() {
+        QTest::addColumn<QStringList>("piles");
+        QTest::addColumn<QString>("discards");
+        QTest::addColumn<int>("pileIn");
+        QTest::addColumn<bool>("includeDiscard");
+        QTest::addColumn<int>("pileOut");
+        QTest::addColumn<QStringList>("listed");
+        const QStringList fresh{"q:c", "a:d", "b:a", "c:c", "d:d"};
+        QTest::newRow("pile with its discard")
+            << fresh << "a" << 1 << true << 1 << QStringList{"cat", "car", "cab"};
+        QTest::newRow("pile without the discard")
+            << fresh << "z" << 2 << false << 2 << QStringList{"dog", "dot"};
+        QTest::newRow("laid letters in upper case") << QStringList{"q:cAT", "a:dO", ":", ":", ":"}
+                                                    << "g" << 2 << true << 2 << QStringList{"dog"};
+        QTest::newRow("pile 0 takes the first pile with cards")
+            << QStringList{":", ":", "b:d", "c:c", "d:d"} << "o" << 0 << true << 3
+            << QStringList{"dog", "dot"};
+        QTest::newRow("finished pile lists the discard's words")
+            << QStringList{":", "a:d", "b:a", "c:c", "d:d"} << "c" << 1 << true << 1
+            << QStringList{"cat", "car", "cab"};
+        QTest::newRow("empty prefix lists the whole level")
+            << QStringList{":", "a:d", "b:a", "c:c", "d:d"} << "c" << 1 << false << 1
+            << QStringList{"cat", "car", "dog", "cab", "dot", "ant"};
+        QTest::newRow("joker on the pile") << QStringList{"x:*", "a:d", "b:a", "c:c", "d:d"} << "o"
+                                           << 1 << true << 1 << QStringList{"dog", "dot"};
+        QTest::newRow("no word") << fresh << "x" << 5 << true << 5 << QStringList{};
+        QTest::newRow("a tag that is no pile counts as none")
+            << QStringList{":", "a:d", "b:a", "c:c", "d:d"} << "o" << 9 << true << 2
+            << QStringList{"dog", "dot"};
+    }
+    void hintLists() {
+        QFETCH(QStringList, piles);
+        QFETCH(QString, discards);
+        QFETCH(int, pileIn);
+        QFETCH(bool, includeDiscard);
+        QFETCH(int, pileOut);
+        QFETCH(QStringList, listed);
+        FakeSolitaireTable table;
+        ClSolitary e(table, m_small.get());
+        e.wordlevel = 3;
+        for (int p = 1; p <= 5; ++p)
+            e.CardPile(p) = piles.at(p - 1);
+        e.CardsInDiscards = discards;
+        table.wizardItems << QStringLiteral("old entry");
+        table.wizardListIndex = 2;
+        qint16 pile = qint16(pileIn);
+        e.GetWizardList(pile, includeDiscard);
+        QCOMPARE(int(pile), pileOut);
+        QCOMPARE(int(table.pileOver), pileOut);
+        QCOMPARE(table.wizardTag, QString::number(pileOut));
+        QVERIFY(table.log.contains(QStringLiteral("PileFocus %1").arg(pileOut)));
+        QCOMPARE(table.wizardItems, listed);
+        QCOMPARE(table.wizardListIndex, -1);
+        QCOMPARE(table.wizardCaption, QStringLiteral("%1 Wizard ").arg(listed.size()));
+        QVERIFY(!table.netDictionaryEnabled);
+    }
+
+    void levelDecidesTheList() {
+        FakeSolitaireTable table;
+        ClSolitary e(table, m_small.get());
+        e.wordlevel = 4;
+        e.CardPile1 = QStringLiteral("a:d");
+        e.CardsInDiscards = QStringLiteral("o");
+        qint16 pile = 1;
+        e.GetWizardList(pile, true);
+        QCOMPARE(table.wizardItems, QStringList{QStringLiteral("dots")});
+    }
+
+    // When the game is won there is no pile to search: the list empties and
+    // no search runs for pile 0.
+    void everyPileFinished() {
+        FakeSolitaireTable table;
+        ClSolitary e(table, m_small.get());
+        e.wordlevel = 3;
+        for (int p = 1; p <= 5; ++p)
+            e.CardPile(p) = QStringLiteral(":");
+        table.wizardItems << QStringLiteral("cat");
+        qint16 pile = 0;
+        e.GetWizardList(pile, true);
+        QCOMPARE(int(pile), 0);
+        QVERIFY(table.wizardItems.isEmpty());
+        QCOMPARE(table.wizardCaption, QStringLiteral("0 Wizard "));
+        QCOMPARE(table.wizardTag, QStringLiteral("0"));
+        QCOMPARE(table.wizardAddCalls, 0);
+    }
+
+    void longListArrivesWhole() {
+        FakeSolitaireTable table;
+        ClSolitary e(table, m_large.get());
+        e.wordlevel = 3;
+        e.CardPile1 = QStringLiteral("a:c");
+        e.CardsInDiscards = QStringLiteral("q");
+        qint16 pile = 1;
+        e.GetWizardList(pile, false);
+        QCOMPARE(table.wizardItems, AllBeginning(QStringLiteral("c")));
+        QCOMPARE(table.wizardCaption, QStringLiteral("676 Wizard "));
+    }
+
+    // A click during the search starts a search for another pile: only the
+    // newer words and count remain.
+    void newerSearchForAnotherPileEndsTheOlder_data() {
+        QTest::addColumn<int>("newerPile");
+        QTest::addColumn<bool>("newerIncludesDiscard");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("another pile") << 2 << false << AllBeginning(QStringLiteral("d"));
+        QStringList sameWithDiscard; // "cq" and any letter
+        for (char b = 'a'; b <= 'z'; ++b)
+            sameWithDiscard << QStringLiteral("cq") + QLatin1Char(b);
+        QTest::newRow("the same pile") << 1 << true << sameWithDiscard;
+    }
+    void newerSearchForAnotherPileEndsTheOlder() {
+        QFETCH(int, newerPile);
+        QFETCH(bool, newerIncludesDiscard);
+        QFETCH(QStringList, expected);
+        FakeSolitaireTable table;
+        ClSolitary e(table, m_large.get());
+        e.wordlevel = 3;
+        e.CardPile1 = QStringLiteral("a:c");
+        e.CardPile2 = QStringLiteral("a:d");
+        e.CardsInDiscards = QStringLiteral("q");
+        bool ran = false;
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                ran = true;
+                qint16 pile = qint16(newerPile);
+                e.GetWizardList(pile, newerIncludesDiscard);
+            },
+            Qt::QueuedConnection);
+        qint16 pile = 1;
+        e.GetWizardList(pile, false); // the older search: every word with "c"
+        QVERIFY(ran);
+        QCOMPARE(table.wizardItems, expected);
+        QCOMPARE(table.wizardCaption, QStringLiteral("%1 Wizard ").arg(expected.size()));
+        QCOMPARE(table.wizardTag, QString::number(newerPile));
+    }
+
+    void clearingTheTableEndsTheSearch() {
+        FakeSolitaireTable table;
+        ClSolitary e(table, m_large.get());
+        e.wordlevel = 3;
+        e.CardPile1 = QStringLiteral("a:c");
+        QMetaObject::invokeMethod(
+            qApp, [&] { e.UnloadCards(); }, Qt::QueuedConnection);
+        qint16 pile = 1;
+        e.GetWizardList(pile, false);
+        QVERIFY(table.wizardItems.isEmpty());
+        QCOMPARE(table.wizardAddCalls, 0);
+    }
+
+    // The window is answered while the search runs: events are processed
+    // after every word.
+    void eventsRunDuringTheSearch() {
+        FakeSolitaireTable table;
+        ClSolitary e(table, m_large.get());
+        e.wordlevel = 3;
+        e.CardPile1 = QStringLiteral(":");
+        int ticks = 0;
+        QTimer timer;
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start();
+        qint16 pile = 1;
+        e.GetWizardList(pile, false);
+        timer.stop();
+        QVERIFY2(ticks > 100, qPrintable(QString::number(ticks)));
+        QCOMPARE(table.wizardItems.size(), 3 * 676);
+    }
+
+    void noWordListListsNothing() {
+        FakeSolitaireTable table;
+        ClDictionary empty;
+        ClSolitary e(table, &empty);
+        e.wordlevel = 3;
+        e.CardPile1 = QStringLiteral("a:c");
+        qint16 pile = 1;
+        e.GetWizardList(pile, true);
+        QVERIFY(table.wizardItems.isEmpty());
+        QCOMPARE(table.wizardCaption, QStringLiteral("0 Wizard "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWizard)
+#include "tst_wizard.moc"
