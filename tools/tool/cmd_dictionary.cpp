@@ -63,9 +63,9 @@ int stats(const QStringList& arguments) {
         // Element 0 of a list is never searched, so it is not counted.
         const qsizetype count = qMax<qsizetype>(0, dictionary.WordsOfLevel(level).size() - 1);
         total += count;
-        toolPrint(QStringLiteral("%1 letters: %2 words").arg(level).arg(count));
+        toolPrint(QStringLiteral("words of %1 letters: %2").arg(level).arg(count));
     }
-    toolPrint(QStringLiteral("total: %1 words").arg(total));
+    toolPrint(QStringLiteral("words in all: %1").arg(total));
     return 0;
 }
 

@@ -1,0 +1,236 @@
+// mordaventa-tool's cipher and word-list commands, run as a separate process
+// against a private program folder.
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun runTool(const QStringList& arguments, const QString& home) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("MORDAVENTA_HOME"), home);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(home);
+    process.start(QStringLiteral(MORDAVENTA_TOOL_PATH), arguments);
+    ToolRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// Hand-written file: the first byte uses passphrase character 2 ("i": 105
+// xor 17 = 120), the second character 3 ("s": 115 xor 17 = 98).
+QByteArray scramble(const QByteArray& plain) {
+    const QByteArray passphrase = "BisonEatsMuch";
+    QByteArray out = plain;
+    for (qsizetype p = 0; p < out.size(); ++p) {
+        const int shift =
+            static_cast<unsigned char>(passphrase.at((p + 1) % passphrase.size())) ^ 17;
+        out[p] = static_cast<char>((static_cast<unsigned char>(out.at(p)) + shift) & 0xFF);
+    }
+    return out;
+}
+
+const QByteArray kSmallList = "test list<|>\r\ncat\r\ncab\r\nowl<|>\r\nbear<|>\r\napple\r\nangle"
+                              "<|>\r\nbanana<|>\r\nkitchen";
+
+} // namespace
+
+class TestToolDictionary : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void encryptWritesHandComputedBytes();
+    void passphraseOptionAndRoundTrip();
+    void badInputWritesNothing_data();
+    void badInputWritesNothing();
+    void checkAnswersLikeTheGame_data();
+    void checkAnswersLikeTheGame();
+    void statsCountsWordsPerLevel();
+    void buildWritesTheShippedList();
+};
+
+void TestToolDictionary::encryptWritesHandComputedBytes() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("in.txt"), "AB"));
+    const ToolRun run = runTool({QStringLiteral("encrypt"), folder.file(QStringLiteral("in.txt")),
+                                 folder.file(QStringLiteral("out.bin"))},
+                                folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(folder.read(QStringLiteral("out.bin")), QByteArray("\xb9\xa4")); // 65+120, 66+98
+}
+
+void TestToolDictionary::passphraseOptionAndRoundTrip() {
+    TempProgramFolder folder;
+    const QByteArray plain("A player file, or anything else.\r\n");
+    QVERIFY(folder.write(QStringLiteral("plain.txt"), plain));
+    // "ab": byte 1 uses 'b' (98 xor 17 = 115).
+    ToolRun run =
+        runTool({QStringLiteral("encrypt"), QStringLiteral("--passphrase"), QStringLiteral("ab"),
+                 QStringLiteral("plain.txt"), QStringLiteral("s.bin")},
+                folder.path());
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray scrambled = folder.read(QStringLiteral("s.bin"));
+    QCOMPARE(scrambled.size(), plain.size());
+    QCOMPARE(static_cast<unsigned char>(scrambled.at(0)), static_cast<unsigned char>('A' + 115));
+    // The wrong passphrase decrypts to something else; the right one restores.
+    run = runTool({QStringLiteral("decrypt"), QStringLiteral("s.bin"), QStringLiteral("back.txt")},
+                  folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(folder.read(QStringLiteral("back.txt")) != plain);
+    run = runTool({QStringLiteral("decrypt"), QStringLiteral("s.bin"), QStringLiteral("back.txt"),
+                   QStringLiteral("--passphrase=ab")},
+                  folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(folder.read(QStringLiteral("back.txt")), plain);
+}
+
+void TestToolDictionary::badInputWritesNothing_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("withList");
+    QTest::newRow("encrypt missing file")
+        << QStringList{"encrypt", "missing.txt", "out.bin"} << true;
+    QTest::newRow("encrypt a folder") << QStringList{"encrypt", "Dictionary", "out.bin"} << true;
+    QTest::newRow("decrypt empty file") << QStringList{"decrypt", "empty.txt", "out.bin"} << true;
+    QTest::newRow("encrypt into a folder") << QStringList{"encrypt", "plain.txt", "temp"} << true;
+    QTest::newRow("encrypt, one argument") << QStringList{"encrypt", "plain.txt"} << true;
+    QTest::newRow("decrypt, three arguments")
+        << QStringList{"decrypt", "plain.txt", "out.bin", "more"} << true;
+    QTest::newRow("empty passphrase")
+        << QStringList{"encrypt", "plain.txt", "out.bin", "--passphrase="} << true;
+    QTest::newRow("unknown option")
+        << QStringList{"encrypt", "plain.txt", "out.bin", "--x"} << true;
+    QTest::newRow("check level 8") << QStringList{"dictionary", "check", "ca", "8"} << true;
+    QTest::newRow("check level 2") << QStringList{"dictionary", "check", "ca", "2"} << true;
+    QTest::newRow("check level not a number")
+        << QStringList{"dictionary", "check", "ca", "three"} << true;
+    QTest::newRow("check without level") << QStringList{"dictionary", "check", "ca"} << true;
+    QTest::newRow("check without word list")
+        << QStringList{"dictionary", "check", "ca", "3"} << false;
+    QTest::newRow("stats without word list") << QStringList{"dictionary", "stats"} << false;
+    QTest::newRow("stats with an argument") << QStringList{"dictionary", "stats", "x"} << true;
+    QTest::newRow("unknown dictionary command") << QStringList{"dictionary", "show"} << true;
+    QTest::newRow("dictionary alone") << QStringList{"dictionary"} << true;
+    QTest::newRow("build from a missing SCOWL folder")
+        << QStringList{"dictionary", "build", "--scowl", "nowhere"} << true;
+}
+
+void TestToolDictionary::badInputWritesNothing() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, withList);
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("plain.txt"), "plain"));
+    QVERIFY(folder.write(QStringLiteral("empty.txt"), QByteArray()));
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Dictionary")));
+    if (withList)
+        QVERIFY(folder.write(QStringLiteral("Dictionary/dictionary.dic"), scramble(kSmallList)));
+    auto snapshot = [&] {
+        QStringList state;
+        QDirIterator it(folder.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            state << path + QLatin1Char(':') +
+                         QString::fromLatin1(
+                             folder.read(QDir(folder.path()).relativeFilePath(path)).toHex());
+        }
+        state.sort();
+        return state;
+    };
+    const QStringList before = snapshot();
+    const ToolRun run = runTool(arguments, folder.path());
+    QVERIFY2(run.exitCode > 0, qPrintable(QString::number(run.exitCode)));
+    QVERIFY(run.out.isEmpty());
+    const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().startsWith(QStringLiteral("mordaventa-tool: ")), qPrintable(run.err));
+    QCOMPARE(snapshot(), before);
+}
+
+void TestToolDictionary::checkAnswersLikeTheGame_data() {
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("beginning of a word") << "ca"
+                                         << "3"
+                                         << "True";
+    QTest::newRow("whole word") << "cab"
+                                << "3"
+                                << "True";
+    QTest::newRow("no such beginning") << "cz"
+                                       << "3"
+                                       << "False";
+    QTest::newRow("joker") << "*w"
+                           << "3"
+                           << "True";
+    QTest::newRow("upper case is lowered first") << "AN"
+                                                 << "5"
+                                                 << "True";
+    QTest::newRow("other length") << "cat"
+                                  << "4"
+                                  << "False";
+    QTest::newRow("seven letters") << "kitch"
+                                   << "7"
+                                   << "True";
+}
+
+void TestToolDictionary::checkAnswersLikeTheGame() {
+    QFETCH(QString, prefix);
+    QFETCH(QString, level);
+    QFETCH(QString, answer);
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("Dictionary/dictionary.dic"), scramble(kSmallList)));
+    const ToolRun run = runTool(
+        {QStringLiteral("dictionary"), QStringLiteral("check"), prefix, level}, folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, answer + QLatin1Char('\n'));
+    QVERIFY(run.err.isEmpty());
+}
+
+void TestToolDictionary::statsCountsWordsPerLevel() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("Dictionary/dictionary.dic"), scramble(kSmallList)));
+    const ToolRun run =
+        runTool({QStringLiteral("dictionary"), QStringLiteral("stats")}, folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("version: test list\n"
+                                     "words of 3 letters: 3\n"
+                                     "words of 4 letters: 1\n"
+                                     "words of 5 letters: 2\n"
+                                     "words of 6 letters: 1\n"
+                                     "words of 7 letters: 1\n"
+                                     "words in all: 8\n"));
+}
+
+void TestToolDictionary::buildWritesTheShippedList() {
+    TempProgramFolder folder;
+    // Replaces an old list; nothing else appears in the folder.
+    QVERIFY(folder.write(QStringLiteral("Dictionary/dictionary.dic"), scramble(kSmallList)));
+    const ToolRun run =
+        runTool({QStringLiteral("dictionary"), QStringLiteral("build")}, folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QFile shipped(QStringLiteral(MORDAVENTA_BUILD_HOME "/Dictionary/dictionary.dic"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(folder.read(QStringLiteral("Dictionary/dictionary.dic")), shipped.readAll());
+    QCOMPARE(QDir(folder.file(QStringLiteral("Dictionary"))).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("dictionary.dic")});
+    const ToolRun check = runTool({QStringLiteral("dictionary"), QStringLiteral("check"),
+                                   QStringLiteral("hous"), QStringLiteral("5")},
+                                  folder.path());
+    QCOMPARE(check.out, QStringLiteral("True\n"));
+}
+
+QTEST_GUILESS_MAIN(TestToolDictionary)
+#include "tst_tool_dictionary.moc"
