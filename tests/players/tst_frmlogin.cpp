@@ -1,0 +1,376 @@
+// The login window driven offscreen: the player list, the refusals, logging
+// in for the solitaire and for a board-game seat, deleting players and
+// registering from the window.
+#include "TestSupport.h"
+
+#include "players/ClassPlayerInfo.h"
+#include "players/LoginHost.h"
+#include "players/frmLogin.h"
+#include "players/frmNewPlayer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QByteArray scramble(const QByteArray& plain) {
+    const QByteArray pass("BisonEatsMuch");
+    QByteArray out(plain);
+    for (int i = 1; i <= plain.size(); ++i)
+        out[i - 1] = char((uchar(plain[i - 1]) + (pass[i % 13] ^ 17)) & 0xFF);
+    return out;
+}
+
+QByteArray unscramble(const QByteArray& bytes) {
+    const QByteArray pass("BisonEatsMuch");
+    QByteArray out(bytes);
+    for (int i = 1; i <= bytes.size(); ++i)
+        out[i - 1] = char((uchar(bytes[i - 1]) - (pass[i % 13] ^ 17) + 256) & 0xFF);
+    return out;
+}
+
+QByteArray playerFile(const QByteArray& nick, const QByteArray& password,
+                      const QByteArray& games = QByteArray()) {
+    return scramble("GuidID:0123|AppVersion:SolitaireV1|NickName:" + nick +
+                    "|Password:" + password +
+                    "|FirstName:|LastName:|Gender:False|Rating:r|Age:0|Country:|ProvState:"
+                    "|City:|PostalCode:|PlayerType:|School:\r\n<|>" +
+                    games + "<|>\r\n");
+}
+
+class FakeHost : public LoginHost {
+public:
+    QStringList calls;
+    void SetGreeting(const QString& caption) override {
+        calls << QStringLiteral("SetGreeting:") + caption;
+    }
+    void LoadFlexGrid() override { calls << QStringLiteral("LoadFlexGrid"); }
+    void DisableButtons() override { calls << QStringLiteral("DisableButtons"); }
+    void OpenStartGame() override { calls << QStringLiteral("OpenStartGame"); }
+};
+
+template <typename T> T* control(QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+QStringList listed(QWidget& window) {
+    auto* list = control<QListWidget>(window, "lstPlayers");
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+void clickMenu(QWidget& window, int index) {
+    QTest::mouseClick(control<QLabel>(window, QStringLiteral("lblMenu_%1").arg(index).toLatin1()),
+                      Qt::LeftButton);
+}
+
+} // namespace
+
+class TestFrmLogin : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ResetCurrentPlayer(); }
+    void listsPlayerFiles();
+    void controlsAndCaptions();
+    void selectingEmptiesPassword();
+    void logInRefused_data();
+    void logInRefused();
+    void solitaireLoginWithEnter();
+    void switchingPlayerKeepsPreviousPlayersGames();
+    void solitaireLoginModal();
+    void boardGameLogin();
+    void boardGameLoginClosed();
+    void deletePlayer();
+    void deletingCurrentPlayerForgetsIt();
+    void addPlayerListsAndSelectsNewName();
+};
+
+void TestFrmLogin::listsPlayerFiles() {
+    TempProgramFolder folder;
+    QDir(folder.file(QStringLiteral("temp"))).removeRecursively();
+    {
+        frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+        QVERIFY(listed(login).isEmpty());
+        QVERIFY(QFileInfo(folder.file(QStringLiteral("temp"))).isDir()); // made when missing
+        QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), -1);
+    }
+    folder.write(QStringLiteral("temp/bob.dat"), "x");
+    folder.write(QStringLiteral("temp/Anna.dat"), "x");
+    folder.write(QStringLiteral("temp/temp.dat"), "plain text left over");
+    folder.write(QStringLiteral("temp/notes.txt"), "x");
+    folder.write(QStringLiteral("temp/LOUD.DAT"), "x");
+    QDir().mkpath(folder.file(QStringLiteral("temp/folder.dat")));
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+    QCOMPARE(listed(login), (QStringList{QStringLiteral("Anna"), QStringLiteral("bob")}));
+    QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), 0);
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("temp/temp.dat"))));
+}
+
+void TestFrmLogin::controlsAndCaptions() {
+    TempProgramFolder folder;
+    frmLogin login;
+    QCOMPARE(control<QLabel>(login, "lbllogIn")->text(), QStringLiteral("Player login as..."));
+    QCOMPARE(control<QLabel>(login, "lblPassword")->text(), QStringLiteral("Enter Password"));
+    QCOMPARE(control<QLabel>(login, "lblMenu_0")->text(), QStringLiteral("Add Player"));
+    QCOMPARE(control<QLabel>(login, "lblMenu_1")->text(), QStringLiteral("Delete Player"));
+    QCOMPARE(control<QLabel>(login, "lblMenu_3")->text(), QStringLiteral("Log In..."));
+    QCOMPARE(control<QLineEdit>(login, "txtPassword")->echoMode(), QLineEdit::Password);
+}
+
+void TestFrmLogin::selectingEmptiesPassword() {
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("temp/Anna.dat"), "x");
+    folder.write(QStringLiteral("temp/Bob.dat"), "x");
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+    login.show();
+    auto* password = control<QLineEdit>(login, "txtPassword");
+    auto* list = control<QListWidget>(login, "lstPlayers");
+    QCOMPARE(login.focusWidget(), password);
+    QTest::keyClicks(password, QStringLiteral("abc"));
+    list->setFocus();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(password->text(), QString());
+    QCOMPARE(login.focusWidget(), password);
+}
+
+void TestFrmLogin::logInRefused_data() {
+    QTest::addColumn<bool>("withPlayer");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("passwordAfter");
+    QTest::newRow("nobody chosen") << false << "secret"
+                                   << "Select a player from list box or enter a new player..."
+                                   << "Player..."
+                                   << "secret";
+    QTest::newRow("short password") << true << "se"
+                                    << "Password needs to be 3 letters or more..."
+                                    << "Password..."
+                                    << "se";
+    QTest::newRow("wrong password") << true << "wrong"
+                                    << "Please insert proper password then try again..."
+                                    << "Password incorrect..."
+                                    << "";
+}
+
+void TestFrmLogin::logInRefused() {
+    QFETCH(bool, withPlayer);
+    QFETCH(QString, password);
+    QFETCH(QString, message);
+    QFETCH(QString, title);
+    QFETCH(QString, passwordAfter);
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    if (withPlayer)
+        folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    FakeHost host;
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    login.show();
+    auto* box = control<QLineEdit>(login, "txtPassword");
+    QTest::keyClicks(box, password);
+    clickMenu(login, 3);
+    QCOMPARE(boxes.texts(), QStringList{message});
+    QCOMPARE(boxes.shown().first().title, title);
+    QCOMPARE(boxes.shown().first().icon, MsgIcon::Exclamation);
+    QCOMPARE(box->text(), passwordAfter);
+    if (withPlayer)
+        QCOMPARE(login.focusWidget(), box);
+    QVERIFY(login.isVisible());
+    QVERIFY(host.calls.isEmpty());
+    QVERIFY(!CurrentPlayerLoggedIn());
+}
+
+void TestFrmLogin::solitaireLoginWithEnter() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"),
+                 playerFile("Anna", "secret", "Solitaire::CardPile1=ab<||>"));
+    FakeHost host;
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    login.show();
+    auto* box = control<QLineEdit>(login, "txtPassword");
+    QTest::keyClicks(box, QStringLiteral("SECRET"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(host.calls,
+             (QStringList{QStringLiteral("SetGreeting: Vantorell // Hello Anna..."),
+                          QStringLiteral("LoadFlexGrid"), QStringLiteral("DisableButtons"),
+                          QStringLiteral("OpenStartGame")}));
+    QVERIFY(!login.isVisible());
+    QCOMPARE(login.result(), int(QDialog::Accepted));
+    QVERIFY(CurrentPlayerLoggedIn());
+    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
+    QCOMPARE(CurrentPlayer().Filename, QStringLiteral("Anna"));
+    QCOMPARE(CurrentPlayer().SavedGames.Count(), 1);
+    QVERIFY(!login.Result()); // the result belongs to the board game
+}
+
+void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    folder.write(QStringLiteral("temp/Bob.dat"), playerFile("Bob", "bobpw"));
+    ClassPlayerInfo& bob = CurrentPlayer();
+    QVERIFY(bob.LoadPlayer(QStringLiteral("Bob"), QStringLiteral("bobpw")));
+    // A game saved this session: in memory only, until the table closes.
+    bob.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("CardPile1=x"), QStringLiteral("S1"),
+                                          QStringLiteral("Solitaire")));
+
+    FakeHost host;
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    control<QListWidget>(login, "lstPlayers")->setCurrentRow(0);
+    QTest::keyClicks(control<QLineEdit>(login, "txtPassword"), QStringLiteral("secret"));
+    clickMenu(login, 3);
+    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
+    QVERIFY(unscramble(folder.read(QStringLiteral("temp/Bob.dat")))
+                .endsWith("<|>Solitaire::CardPile1=x<||><|>\r\n"));
+}
+
+void TestFrmLogin::solitaireLoginModal() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    FakeHost host;
+    bool driven = false;
+    QTimer::singleShot(0, [&] {
+        auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget());
+        if (!login)
+            return;
+        driven = true;
+        // The start-game dialog waits until the login window has gone.
+        QTest::keyClicks(control<QLineEdit>(*login, "txtPassword"), QStringLiteral("secret"));
+        QTest::keyClick(control<QLineEdit>(*login, "txtPassword"), Qt::Key_Enter);
+        QVERIFY(!host.calls.contains(QStringLiteral("OpenStartGame")));
+    });
+    frmLogin::LoadSolitaireLogin(nullptr, &host);
+    QVERIFY(driven);
+    QCOMPARE(host.calls.last(), QStringLiteral("OpenStartGame"));
+    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
+}
+
+void TestFrmLogin::boardGameLogin() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    ClassPlayerInfo seat;
+    QTimer::singleShot(0, [&] {
+        auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget());
+        if (!login)
+            return;
+        auto* box = control<QLineEdit>(*login, "txtPassword");
+        QTest::keyClicks(box, QStringLiteral("wrong"));
+        clickMenu(*login, 3); // refused: the window stays for another try
+        QTest::keyClicks(box, QStringLiteral("secret"));
+        clickMenu(*login, 3);
+    });
+    QVERIFY(frmLogin::LoadLogin(nullptr, &seat, QLatin1String(kModeBoardGame)));
+    QCOMPARE(boxes.texts(),
+             QStringList{QStringLiteral("Please insert proper password then try again...")});
+    QCOMPARE(seat.NickName, QStringLiteral("Anna"));
+    QVERIFY(!CurrentPlayerLoggedIn()); // the solitaire's player is not touched
+}
+
+void TestFrmLogin::boardGameLoginClosed() {
+    TempProgramFolder folder;
+    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    ClassPlayerInfo seat;
+    seat.NickName = QStringLiteral("Seat");
+    QTimer::singleShot(0, [&] {
+        if (auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget()))
+            QTest::mouseClick(control<QLabel>(*login, "lblClose"), Qt::LeftButton);
+    });
+    QVERIFY(!frmLogin::LoadLogin(nullptr, &seat, QLatin1String(kModeBoardGame)));
+    QCOMPARE(seat.NickName, QStringLiteral("Seat"));
+}
+
+void TestFrmLogin::deletePlayer() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"), "x");
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+    login.show();
+
+    boxes.queueAnswer(MsgAnswer::No);
+    clickMenu(login, 1);
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.shown().first().text,
+             QStringLiteral("Are you sure you want to delete Anna?   "));
+    QCOMPARE(boxes.shown().first().title, QStringLiteral("Deleting Player Scorecard..."));
+    QCOMPARE(boxes.shown().first().buttons, MsgButtons::YesNo);
+    QCOMPARE(boxes.shown().first().icon, MsgIcon::Exclamation);
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("temp/Anna.dat"))));
+    QCOMPARE(listed(login), QStringList{QStringLiteral("Anna")});
+
+    boxes.queueAnswer(MsgAnswer::Yes);
+    clickMenu(login, 1);
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("temp/Anna.dat"))));
+    QVERIFY(listed(login).isEmpty());
+    QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), -1);
+
+    // With nothing chosen the command asks nothing.
+    boxes.clear();
+    clickMenu(login, 1);
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestFrmLogin::deletingCurrentPlayerForgetsIt() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    QVERIFY(CurrentPlayer().LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
+    FakeHost host;
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    boxes.queueAnswer(MsgAnswer::Yes);
+    clickMenu(login, 1);
+    QVERIFY(!CurrentPlayerLoggedIn());
+    // Closing the table later writes nothing back.
+    QVERIFY(CurrentPlayer().SavePlayer());
+    QVERIFY(!QFile::exists(folder.file(QStringLiteral("temp/Anna.dat"))));
+    QVERIFY(host.calls.contains(QStringLiteral("LoadFlexGrid")));
+}
+
+void TestFrmLogin::addPlayerListsAndSelectsNewName() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    folder.write(QStringLiteral("temp/Anna.dat"), "x");
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+    login.show();
+    QTest::keyClicks(control<QLineEdit>(login, "txtPassword"), QStringLiteral("typed"));
+    bool driven = false;
+    QTimer::singleShot(0, [&] {
+        auto* registration = qobject_cast<frmNewPlayer*>(QApplication::activeModalWidget());
+        if (!registration)
+            return;
+        driven = true;
+        QTest::keyClicks(control<QLineEdit>(*registration, "txtPlayerName"), QStringLiteral("Zed"));
+        QTest::keyClicks(control<QLineEdit>(*registration, "txtPassword"), QStringLiteral("zedpw"));
+        QTest::mouseClick(control<QLabel>(*registration, "lblMenu_0"), Qt::LeftButton);
+    });
+    clickMenu(login, 0);
+    QVERIFY(driven);
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(listed(login), (QStringList{QStringLiteral("Anna"), QStringLiteral("Zed")}));
+    QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), 1);
+    QCOMPARE(control<QLineEdit>(login, "txtPassword")->text(), QString());
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("temp/Zed.dat"))));
+
+    // The new player can log in at once.
+    ClassPlayerInfo seat;
+    QVERIFY(seat.LoadPlayer(QStringLiteral("Zed"), QStringLiteral("ZEDPW")));
+}
+
+QTEST_MAIN(TestFrmLogin)
+#include "tst_frmlogin.moc"

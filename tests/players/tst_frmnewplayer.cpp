@@ -1,0 +1,343 @@
+// The registration window driven offscreen: what typing and pasting leave in
+// each box, the lists, the school lock, the refusals and the file written for
+// a new player with the details typed.
+#include "TestSupport.h"
+
+#include "players/ClassPlayerInfo.h"
+#include "players/frmNewPlayer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+QByteArray unscramble(const QByteArray& bytes) {
+    const QByteArray pass("BisonEatsMuch");
+    QByteArray out(bytes);
+    for (int i = 1; i <= bytes.size(); ++i)
+        out[i - 1] = char((uchar(bytes[i - 1]) - (pass[i % 13] ^ 17) + 256) & 0xFF);
+    return out;
+}
+
+template <typename T> T* control(QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+void choose(QComboBox* combo, const QString& text) {
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+} // namespace
+
+class TestFrmNewPlayer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typingIsFiltered_data();
+    void typingIsFiltered();
+    void pastingIsFiltered_data();
+    void pastingIsFiltered();
+    void typingInListsIsSwallowed();
+    void schoolNameFollowsPlayerType();
+    void provincesAndStates_data();
+    void provincesAndStates();
+    void createRefused_data();
+    void createRefused();
+    void createWritesTypedDetails();
+};
+
+void TestFrmNewPlayer::typingIsFiltered_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("name drops space and punctuation") << "txtPlayerName"
+                                                      << "Ab c!d-9_"
+                                                      << "Abcd9";
+    QTest::newRow("name at most 12") << "txtPlayerName"
+                                     << "abcdefghijklmnop"
+                                     << "abcdefghijkl";
+    QTest::newRow("password") << "txtPassword"
+                              << "pa ss#w:1|"
+                              << "passw1";
+    QTest::newRow("password at most 10") << "txtPassword"
+                                         << "0123456789ab"
+                                         << "0123456789";
+    QTest::newRow("age digits only") << "txtAge"
+                                     << "1a 2"
+                                     << "12";
+    QTest::newRow("age at most 3") << "txtAge"
+                                   << "12345"
+                                   << "123";
+    QTest::newRow("school") << "txtSchoolName"
+                            << "St. Mary's 2"
+                            << "StMarys2";
+    QTest::newRow("city") << "txtCity"
+                          << "New York"
+                          << "NewYork";
+}
+
+void TestFrmNewPlayer::typingIsFiltered() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    TempProgramFolder folder;
+    frmNewPlayer window;
+    window.show();
+    choose(control<QComboBox>(window, "cboPlayerType"), QStringLiteral("High School"));
+    auto* edit = control<QLineEdit>(window, box.toLatin1().constData());
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), expected);
+    // A key giving an accented letter is swallowed too.
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u00e9"));
+    QApplication::sendEvent(edit, &accented);
+    QCOMPARE(edit->text(), expected);
+    // Backspace still edits.
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), expected.left(expected.size() - 1));
+}
+
+void TestFrmNewPlayer::pastingIsFiltered_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("city joins words") << "txtCity"
+                                      << "New York"
+                                      << "NewYork";
+    QTest::newRow("name loses separators") << "txtPlayerName"
+                                           << "a|b:c<|>d"
+                                           << "abcd";
+    QTest::newRow("password") << "txtPassword"
+                              << "se cret!"
+                              << "secret";
+    QTest::newRow("age") << "txtAge"
+                         << "4 2"
+                         << "42";
+}
+
+void TestFrmNewPlayer::pastingIsFiltered() {
+    QFETCH(QString, box);
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    TempProgramFolder folder;
+    frmNewPlayer window;
+    window.show();
+    auto* edit = control<QLineEdit>(window, box.toLatin1().constData());
+    QApplication::clipboard()->setText(pasted);
+    if (QApplication::clipboard()->text() == pasted) {
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        edit->insert(pasted); // what a paste does, where there is no clipboard
+    }
+    QCOMPARE(edit->text(), expected);
+}
+
+void TestFrmNewPlayer::typingInListsIsSwallowed() {
+    TempProgramFolder folder;
+    frmNewPlayer window;
+    window.show();
+    for (const char* name : {"cboPlayerType", "cboCountry"}) {
+        auto* combo = control<QComboBox>(window, name);
+        const QString before = combo->currentText();
+        QTest::keyClicks(combo, QStringLiteral("Ou"));
+        QCOMPARE(combo->currentText(), before);
+    }
+    QCOMPARE(control<QComboBox>(window, "cboPlayerType")->currentText(), QStringLiteral("Adult"));
+    QCOMPARE(control<QComboBox>(window, "cboCountry")->currentText(), QStringLiteral("Canada"));
+    QVERIFY(control<QRadioButton>(window, "optGender_0")->isChecked());
+    QCOMPARE(control<QRadioButton>(window, "optGender_1")->text(), QStringLiteral("Female"));
+}
+
+void TestFrmNewPlayer::schoolNameFollowsPlayerType() {
+    TempProgramFolder folder;
+    frmNewPlayer window;
+    window.show();
+    auto* type = control<QComboBox>(window, "cboPlayerType");
+    auto* school = control<QLineEdit>(window, "txtSchoolName");
+    auto* label = control<QLabel>(window, "lblSchoolName");
+    QCOMPARE(type->count(), 3);
+    QVERIFY(school->isReadOnly());
+    QVERIFY(!label->isEnabled());
+    QTest::keyClicks(school, QStringLiteral("Oak"));
+    QCOMPARE(school->text(), QString());
+
+    choose(type, QStringLiteral("Primary School"));
+    QVERIFY(!school->isReadOnly());
+    QVERIFY(label->isEnabled());
+    QTest::keyClicks(school, QStringLiteral("Oak"));
+    QCOMPARE(school->text(), QStringLiteral("Oak"));
+    choose(type, QStringLiteral("High School"));
+    QCOMPARE(school->text(), QStringLiteral("Oak"));
+
+    choose(type, QStringLiteral("Adult"));
+    QCOMPARE(school->text(), QString());
+    QVERIFY(school->isReadOnly());
+    QVERIFY(!label->isEnabled());
+}
+
+void TestFrmNewPlayer::provincesAndStates_data() {
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("inside");
+    QTest::newRow("Canada") << "Canada" << 12 << "Alberta"
+                            << "Yukon"
+                            << "Prince Edward Island";
+    QTest::newRow("United States") << "United States" << 50 << "Alabama"
+                                   << "Wyoming"
+                                   << "New Hampshire";
+    QTest::newRow("Other") << "Other" << 1 << "Other"
+                           << "Other"
+                           << "Other";
+}
+
+void TestFrmNewPlayer::provincesAndStates() {
+    QFETCH(QString, country);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QString, inside);
+    TempProgramFolder folder;
+    frmNewPlayer window;
+    auto* countries = control<QComboBox>(window, "cboCountry");
+    auto* states = control<QComboBox>(window, "cboProvState");
+    // Switch away first so that every country is a real new choice.
+    choose(countries,
+           country == QLatin1String("Other") ? QStringLiteral("Canada") : QStringLiteral("Other"));
+    choose(countries, country);
+    QStringList items;
+    for (int i = 0; i < states->count(); ++i)
+        items << states->itemText(i);
+    QCOMPARE(items.size(), count);
+    QCOMPARE(items.first(), first);
+    QCOMPARE(items.last(), last);
+    QVERIFY(items.contains(inside));
+    QCOMPARE(states->currentIndex(), -1);
+    QStringList sorted = items;
+    sorted.sort();
+    QCOMPARE(items, sorted);
+}
+
+void TestFrmNewPlayer::createRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("nameAfter");
+    QTest::newRow("empty name") << ""
+                                << "secret"
+                                << "Player name already in use..."
+                                << "txtPlayerName"
+                                << "";
+    QTest::newRow("existing name") << "Anna"
+                                   << "secret"
+                                   << "Player name already in use..."
+                                   << "txtPlayerName"
+                                   << "";
+    QTest::newRow("existing name in other case") << "ANNA"
+                                                 << "secret"
+                                                 << "Player name already in use..."
+                                                 << "txtPlayerName"
+                                                 << "";
+    QTest::newRow("scratch file name") << "Temp"
+                                       << "secret"
+                                       << "Player name already in use..."
+                                       << "txtPlayerName"
+                                       << "";
+    QTest::newRow("two letters") << "Bo"
+                                 << "secret"
+                                 << "Player name needs to be 3 letters or more..."
+                                 << "txtPlayerName"
+                                 << "Bo";
+    QTest::newRow("short password") << "Bob"
+                                    << "se"
+                                    << "Password needs to be 3 letters or more..."
+                                    << "txtPassword"
+                                    << "Bob";
+}
+
+void TestFrmNewPlayer::createRefused() {
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    QFETCH(QString, nameAfter);
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    const QByteArray anna("kept as it is");
+    folder.write(QStringLiteral("temp/Anna.dat"), anna);
+
+    bool created = false;
+    frmNewPlayer window(nullptr, [&](const QString&) { created = true; });
+    window.show();
+    QTest::keyClicks(control<QLineEdit>(window, "txtPlayerName"), name);
+    QTest::keyClicks(control<QLineEdit>(window, "txtPassword"), password);
+    QTest::mouseClick(control<QLabel>(window, "lblMenu_0"), Qt::LeftButton);
+
+    QCOMPARE(boxes.texts(), QStringList{message});
+    QCOMPARE(boxes.shown().first().icon, MsgIcon::Exclamation);
+    QVERIFY(!created);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.focusWidget()->objectName(), focus);
+    QCOMPARE(control<QLineEdit>(window, "txtPlayerName")->text(), nameAfter);
+    QCOMPARE(control<QLineEdit>(window, "txtPassword")->text(), password);
+    QCOMPARE(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("Anna.dat")});
+    QCOMPARE(folder.read(QStringLiteral("temp/Anna.dat")), anna);
+}
+
+void TestFrmNewPlayer::createWritesTypedDetails() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    ResetCurrentPlayer();
+    CurrentPlayer().Filename = QStringLiteral("Anna"); // somebody is playing
+    CurrentPlayer().NickName = QStringLiteral("Anna");
+
+    QStringList created;
+    frmNewPlayer window(nullptr, [&](const QString& name) { created << name; });
+    window.show();
+    QTest::keyClicks(control<QLineEdit>(window, "txtPlayerName"), QStringLiteral("Zoe 7"));
+    QTest::keyClicks(control<QLineEdit>(window, "txtPassword"), QStringLiteral("pw123"));
+    choose(control<QComboBox>(window, "cboPlayerType"), QStringLiteral("Primary School"));
+    QTest::keyClicks(control<QLineEdit>(window, "txtSchoolName"), QStringLiteral("Oakwood"));
+    QTest::keyClicks(control<QLineEdit>(window, "txtAge"), QStringLiteral("11"));
+    QTest::mouseClick(control<QRadioButton>(window, "optGender_1"), Qt::LeftButton);
+    choose(control<QComboBox>(window, "cboCountry"), QStringLiteral("United States"));
+    choose(control<QComboBox>(window, "cboProvState"), QStringLiteral("New York"));
+    QTest::keyClicks(control<QLineEdit>(window, "txtCity"), QStringLiteral("New York"));
+    QTest::mouseClick(control<QLabel>(window, "lblMenu_0"), Qt::LeftButton);
+
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(created, QStringList{QStringLiteral("Zoe7")});
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+
+    const QByteArray plain = unscramble(folder.read(QStringLiteral("temp/Zoe7.dat")));
+    const QRegularExpression guid(QStringLiteral("^GuidID:([0-9A-F]{32})\\|"));
+    const auto match = guid.match(QString::fromLatin1(plain));
+    QVERIFY(match.hasMatch());
+    const QByteArray expected =
+        "GuidID:" + match.captured(1).toLatin1() +
+        "|AppVersion:SolitaireV1|NickName:Zoe7|Password:pw123|FirstName:|LastName:"
+        "|Gender:False|Rating:3On=None,0^3Off=None,0^4On=None,0^4Off=None,0^5On=None,0^"
+        "5Off=None,0^6On=None,0^6Off=None,0^7On=None,0^7Off=None,0|Age:11"
+        "|Country:United States|ProvState:New York|City:NewYork|PostalCode:"
+        "|PlayerType:Primary School|School:Oakwood\r\n<|><|>\r\n";
+    QCOMPARE(plain, expected);
+    // The player who was playing is untouched until somebody logs in.
+    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
+    ResetCurrentPlayer();
+}
+
+QTEST_MAIN(TestFrmNewPlayer)
+#include "tst_frmnewplayer.moc"
