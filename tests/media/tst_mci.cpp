@@ -1,0 +1,595 @@
+// The sound service and its command interpreter: the exact command texts each
+// operation sends, the replies read back, the end-of-piece test on a clock,
+// blanks in paths, and every kind of bad input answered with an error text.
+#include "MediaTestFiles.h"
+#include "TestSupport.h"
+
+#include "media/MciInterpreter.h"
+#include "media/MediaFiles.h"
+#include "media/ModuleMultimedia.h"
+#include "media/ShortPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QtTest>
+
+using namespace ModuleMultimedia;
+
+#define HEX(literal) QByteArray(literal, sizeof(literal) - 1)
+
+namespace {
+const QString kSuccess = QStringLiteral("Success");
+const QString kStyle = QStringLiteral(" Style 1073741824");
+} // namespace
+
+class TestMci : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void operationsSendExactCommands_data();
+    void operationsSendExactCommands();
+    void volumeOutOfRangeSendsNothing_data();
+    void volumeOutOfRangeSendsNothing();
+    void volumeReadBackInTenths();
+    void pathWithBlanksIsSentShort();
+    void shortPathAliases();
+    void endTestFollowsTheClock();
+    void endTestOnAFailingDevice();
+    void badInputAnswersWithErrorText_data();
+    void badInputAnswersWithErrorText();
+    void interpreterCommands_data();
+    void interpreterCommands();
+    void positionStopsAndReplays();
+    void errorTextsAreShortAndDistinct();
+    void readsWaveFiles_data();
+    void readsWaveFiles();
+    void readsMidiTempoChanges();
+    void refusesBrokenMidi_data();
+    void refusesBrokenMidi();
+
+private:
+    QString writeSounds(const TempProgramFolder& folder) const;
+    QString run(const QString& command) {
+        QString reply;
+        const quint32 error = MciInterpreter::instance().sendString(command, &reply);
+        return error ? MciInterpreter::errorString(error) : reply;
+    }
+
+    QStringList m_sent;
+    qint64 m_clock = 0;
+};
+
+void TestMci::initTestCase() {
+    MciInterpreter::instance().setSilent(true);
+}
+
+void TestMci::init() {
+    MciInterpreter& mci = MciInterpreter::instance();
+    mci.setCommandObserver(nullptr);
+    mci.sendString(QStringLiteral("Close All"));
+    m_sent.clear();
+    m_clock = 0;
+    mci.setClock([this] { return m_clock; });
+    mci.setCommandObserver([this](const QString& command) { m_sent.append(command); });
+}
+
+void TestMci::cleanup() {
+    MciInterpreter::instance().setCommandObserver(nullptr);
+    MciInterpreter::instance().sendString(QStringLiteral("Close All"));
+    MciInterpreter::instance().setClock(nullptr);
+}
+
+QString TestMci::writeSounds(const TempProgramFolder& folder) const {
+    folder.write(QStringLiteral("Sounds/one.wav"), MediaTestFiles::oneSecondWave());
+    folder.write(QStringLiteral("Sounds/music/two.mid"), MediaTestFiles::twoSecondMidi());
+    return folder.file(QStringLiteral("Sounds/one.wav"));
+}
+
+void TestMci::operationsSendExactCommands_data() {
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QStringList>("commands"); // %W stands for the wave's path
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("open") << "open"
+                          << QStringList{"open %W type MPEGVideo Alias wavSounds parent 4321" +
+                                         kStyle}
+                          << kSuccess;
+    QTest::newRow("play, whole file")
+        << "play"
+        << QStringList{"set wavSounds time format frames", "status wavSounds length",
+                       "play wavSounds from 0 to 30"}
+        << kSuccess;
+    QTest::newRow("play, from and to given")
+        << "play 5 10" << QStringList{"play wavSounds from 5 to 10"} << kSuccess;
+    QTest::newRow("play, only from given")
+        << "play 12 -"
+        << QStringList{"set wavSounds time format frames", "status wavSounds length",
+                       "play wavSounds from 12 to 30"}
+        << kSuccess;
+    QTest::newRow("close") << "close" << QStringList{"Close wavSounds"} << kSuccess;
+    QTest::newRow("close all") << "closeall" << QStringList{"Close All"} << kSuccess;
+    QTest::newRow("length") << "length"
+                            << QStringList{"set wavSounds time format frames",
+                                           "status wavSounds length"}
+                            << "30";
+    QTest::newRow("position") << "position" << QStringList{"status wavSounds position"} << "0";
+    QTest::newRow("volume, all") << "setvolume all 50"
+                                 << QStringList{"setaudio wavSounds Volume to 500"} << kSuccess;
+    QTest::newRow("volume, no channel")
+        << "setvolume - 7" << QStringList{"setaudio wavSounds Volume to 70"} << kSuccess;
+    QTest::newRow("volume, Left kept as written")
+        << "setvolume Left 50" << QStringList{"setaudio wavSounds Left Volume to 500"} << kSuccess;
+    QTest::newRow("volume, RIGHT")
+        << "setvolume RIGHT 100" << QStringList{"setaudio wavSounds RIGHT Volume to 1000"}
+        << kSuccess;
+    QTest::newRow("volume, zero") << "setvolume all 0"
+                                  << QStringList{"setaudio wavSounds Volume to 0"} << kSuccess;
+    QTest::newRow("get volume, all")
+        << "getvolume all" << QStringList{"status wavSounds Volume"} << "100";
+    QTest::newRow("get volume, left")
+        << "getvolume left" << QStringList{"status wavSounds left Volume"} << "100";
+    QTest::newRow("end test") << "endtest"
+                              << QStringList{"set wavSounds time format frames",
+                                             "status wavSounds length", "status wavSounds position"}
+                              << "False";
+}
+
+void TestMci::operationsSendExactCommands() {
+    QFETCH(QString, operation);
+    QFETCH(QStringList, commands);
+    QFETCH(QString, result);
+    TempProgramFolder folder;
+    const QString wave = writeSounds(folder);
+    const QString alias = QStringLiteral("wavSounds");
+    if (operation != QLatin1String("open"))
+        QCOMPARE(mmOpen(4321, alias, wave), kSuccess);
+    m_sent.clear();
+
+    const QStringList words = operation.split(QLatin1Char(' '));
+    const QString op = words[0];
+    QString got;
+    if (op == QLatin1String("open")) {
+        got = mmOpen(4321, alias, wave);
+    } else if (op == QLatin1String("play")) {
+        const QString from = words.value(1) == QLatin1String("-") ? QString() : words.value(1);
+        const QString to = words.value(2) == QLatin1String("-") ? QString() : words.value(2);
+        got = mmPlay(alias, from, to);
+    } else if (op == QLatin1String("close")) {
+        got = mmClose(alias);
+        QVERIFY(!MciInterpreter::instance().isOpen(alias));
+    } else if (op == QLatin1String("closeall")) {
+        got = mmCloseAll();
+        QCOMPARE(MciInterpreter::instance().openCount(), 0);
+    } else if (op == QLatin1String("length")) {
+        got = QString::number(mmLength(alias));
+    } else if (op == QLatin1String("position")) {
+        got = QString::number(mmPosition(alias));
+    } else if (op == QLatin1String("setvolume")) {
+        got = mmSetVolume(alias, words[1] == QLatin1String("-") ? QString() : words[1],
+                          words[2].toInt());
+    } else if (op == QLatin1String("getvolume")) {
+        got = QString::number(mmGetVolume(alias, words[1]));
+    } else if (op == QLatin1String("endtest")) {
+        qint32 length = 0;
+        got = mmEndTest(alias, length) ? QStringLiteral("True") : QStringLiteral("False");
+        QCOMPARE(length, 30);
+    }
+    QStringList expected;
+    for (QString c : commands)
+        expected.append(c.replace(QStringLiteral("%W"), wave));
+    QCOMPARE(m_sent, expected);
+    QCOMPARE(got, result);
+}
+
+void TestMci::volumeOutOfRangeSendsNothing_data() {
+    QTest::addColumn<int>("volume");
+    QTest::newRow("below") << -1;
+    QTest::newRow("above") << 101;
+    QTest::newRow("far above") << 5000;
+}
+
+void TestMci::volumeOutOfRangeSendsNothing() {
+    QFETCH(int, volume);
+    TempProgramFolder folder;
+    QCOMPARE(mmOpen(0, QStringLiteral("wavSounds"), writeSounds(folder)), kSuccess);
+    m_sent.clear();
+    QCOMPARE(mmSetVolume(QStringLiteral("wavSounds"), QStringLiteral("all"), volume),
+             QStringLiteral("out of volume"));
+    QCOMPARE(mmSetVolume(QStringLiteral("wavSounds"), QStringLiteral("Left"), volume),
+             QStringLiteral("out of volume"));
+    QVERIFY(m_sent.isEmpty());
+    QCOMPARE(mmGetVolume(QStringLiteral("wavSounds"), QStringLiteral("all")), 100);
+}
+
+void TestMci::volumeReadBackInTenths() {
+    TempProgramFolder folder;
+    const QString alias = QStringLiteral("wavSounds");
+    QCOMPARE(mmOpen(0, alias, writeSounds(folder)), kSuccess);
+    QCOMPARE(mmSetVolume(alias, QStringLiteral("all"), 50), kSuccess);
+    QCOMPARE(run(QStringLiteral("status wavSounds volume")), QStringLiteral("500"));
+    QCOMPARE(mmGetVolume(alias, QStringLiteral("all")), 50);
+
+    QCOMPARE(mmSetVolume(alias, QStringLiteral("left"), 73), kSuccess);
+    QCOMPARE(mmSetVolume(alias, QStringLiteral("Right"), 27), kSuccess);
+    QCOMPARE(mmGetVolume(alias, QStringLiteral("LEFT")), 73);
+    QCOMPARE(mmGetVolume(alias, QStringLiteral("right")), 27);
+    QCOMPARE(mmGetVolume(alias, QStringLiteral("all")), 50); // the mean of both sides
+
+    // A level set directly in tenths is rounded half to even, as the classic
+    // conversion does: 505 reads as 50, 515 as 52.
+    QCOMPARE(run(QStringLiteral("setaudio wavSounds volume to 505")), QString());
+    QCOMPARE(mmGetVolume(alias, QStringLiteral("all")), 50);
+    QCOMPARE(run(QStringLiteral("setaudio wavSounds volume to 515")), QString());
+    QCOMPARE(mmGetVolume(alias, QStringLiteral("all")), 52);
+    QCOMPARE(mmGetVolume(QStringLiteral("nothing"), QStringLiteral("all")), -1);
+}
+
+void TestMci::pathWithBlanksIsSentShort() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("My Sounds/a b.wav"), MediaTestFiles::oneSecondWave()));
+    const QString longPath = folder.file(QStringLiteral("My Sounds/a b.wav"));
+    QCOMPARE(mmOpen(9, QStringLiteral("wavSounds"), longPath), kSuccess);
+    QCOMPARE(m_sent.size(), 1);
+    const QString command = m_sent.first();
+    QVERIFY2(!command.contains(QStringLiteral("a b.wav")), qPrintable(command));
+    const QStringList words = command.split(QLatin1Char(' '));
+    QCOMPARE(words.size(), 10);
+    QCOMPARE(words[0], QStringLiteral("open"));
+    QCOMPARE(QFileInfo(words[1]).canonicalFilePath(), QFileInfo(longPath).canonicalFilePath());
+    QCOMPARE(words.mid(2).join(QLatin1Char(' ')),
+             QStringLiteral("type MPEGVideo Alias wavSounds parent 9") + kStyle);
+    QCOMPARE(mmLength(QStringLiteral("wavSounds")), 30);
+}
+
+void TestMci::shortPathAliases() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("plain.wav"), "a"));
+    QVERIFY(folder.write(QStringLiteral("with blank/one.wav"), "one"));
+    QVERIFY(folder.write(QStringLiteral("with blank/two two.wav"), "two"));
+    const QString plain = folder.file(QStringLiteral("plain.wav"));
+    QCOMPARE(ShortPath::GetShortPathName(plain), plain);
+    QCOMPARE(ShortPath::GetShortPathName(folder.file(QStringLiteral("missing file.wav"))),
+             QString());
+
+    const QString one =
+        ShortPath::GetShortPathName(folder.file(QStringLiteral("with blank/one.wav")));
+    const QString two =
+        ShortPath::GetShortPathName(folder.file(QStringLiteral("with blank/two two.wav")));
+    QVERIFY(!one.contains(QLatin1Char(' ')));
+    QVERIFY(!two.contains(QLatin1Char(' ')));
+    QVERIFY(one != two);
+    QVERIFY(one.endsWith(QLatin1String(".wav")));
+    // The alias reads as the file itself, and asking again gives the same one.
+    QFile f(two);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("two"));
+    QCOMPARE(ShortPath::GetShortPathName(folder.file(QStringLiteral("with blank/one.wav"))), one);
+}
+
+void TestMci::endTestFollowsTheClock() {
+    TempProgramFolder folder;
+    writeSounds(folder);
+    const QString alias = QStringLiteral("midiSounds");
+    QCOMPARE(mmOpen(0, alias, folder.file(QStringLiteral("Sounds/music/two.mid"))), kSuccess);
+    QCOMPARE(mmPlay(alias), kSuccess);
+    QCOMPARE(m_sent.last(), QStringLiteral("play midiSounds from 0 to 60"));
+
+    qint32 length = 0;
+    QVERIFY(!mmEndTest(alias, length));
+    QCOMPARE(length, 60);
+    m_clock = 1000;
+    QCOMPARE(mmPosition(alias), 30);
+    QVERIFY(!mmEndTest(alias, length));
+    m_clock = 1950; // frame 58: not yet
+    QVERIFY(!mmEndTest(alias, length));
+    m_clock = 1967; // frame 59 = length - 1
+    QVERIFY(mmEndTest(alias, length));
+    m_clock = 60000; // long after the end the position stays at the end
+    QCOMPARE(mmPosition(alias), 60);
+    QVERIFY(mmEndTest(alias, length));
+    QCOMPARE(run(QStringLiteral("status midiSounds mode")), QStringLiteral("stopped"));
+}
+
+void TestMci::endTestOnAFailingDevice() {
+    qint32 length = 0;
+    QVERIFY(!mmEndTest(QStringLiteral("midiSounds"), length));
+    QCOMPARE(length, -1);
+    QCOMPARE(mmPosition(QStringLiteral("midiSounds")), -1);
+    // A length that failed earlier stays a failure, even at position -1.
+    qint32 stale = -1;
+    QVERIFY(!mmEndTest(QStringLiteral("midiSounds"), stale));
+}
+
+void TestMci::badInputAnswersWithErrorText_data() {
+    QTest::addColumn<QString>("file"); // below the program folder; "" = none
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("open"); // file to open
+    QTest::addColumn<quint32>("error");
+
+    QTest::newRow("missing file") << QString() << QByteArray() << "Sounds/none.wav"
+                                  << quint32(MciInterpreter::FileNotFound);
+    QTest::newRow("missing folder") << QString() << QByteArray() << "Nowhere/at all/none.wav"
+                                    << quint32(MciInterpreter::FileNotFound);
+    QTest::newRow("a folder") << "Sounds/music/x.mid" << MediaTestFiles::twoSecondMidi()
+                              << "Sounds/music" << quint32(MciInterpreter::FileNotFound);
+    QTest::newRow("text file") << "Sounds/readme.wav" << QByteArray("just some words\n")
+                               << "Sounds/readme.wav" << quint32(MciInterpreter::InvalidFile);
+    QTest::newRow("empty file") << "Sounds/empty.mid" << QByteArray() << "Sounds/empty.mid"
+                                << quint32(MciInterpreter::InvalidFile);
+    QByteArray wide = MediaTestFiles::oneSecondWave();
+    wide[34] = 32; // 32-bit samples are not played
+    wide[32] = 4;
+    QTest::newRow("32-bit wave") << "Sounds/wide.wav" << wide << "Sounds/wide.wav"
+                                 << quint32(MciInterpreter::InvalidFile);
+    QTest::newRow("midi cut short") << "Sounds/cut.mid" << MediaTestFiles::twoSecondMidi().left(30)
+                                    << "Sounds/cut.mid" << quint32(MciInterpreter::InvalidFile);
+}
+
+void TestMci::badInputAnswersWithErrorText() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, open);
+    QFETCH(quint32, error);
+    TempProgramFolder folder;
+    if (!file.isEmpty())
+        QVERIFY(folder.write(file, content));
+    const QString alias = QStringLiteral("wavSounds");
+    const QString expected = MciInterpreter::errorString(error);
+    QCOMPARE(mmOpen(0, alias, folder.file(open)), expected);
+    QVERIFY(!MciInterpreter::instance().isOpen(alias));
+    // Everything after a failed open fails quietly too.
+    const QString notOpen = MciInterpreter::errorString(MciInterpreter::InvalidDeviceName);
+    QCOMPARE(mmPlay(alias), notOpen);
+    QCOMPARE(m_sent.last(), QStringLiteral("play wavSounds from 0 to -1"));
+    QCOMPARE(mmSetVolume(alias, QStringLiteral("all"), 50), notOpen);
+    QCOMPARE(mmLength(alias), -1);
+    QCOMPARE(mmClose(alias), notOpen);
+    QCOMPARE(mmCloseAll(), kSuccess);
+}
+
+void TestMci::interpreterCommands_data() {
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("answer"); // reply or error text of the last command
+
+    const QString notOpen = MciInterpreter::errorString(MciInterpreter::InvalidDeviceName);
+    QTest::newRow("length starts in milliseconds") << QStringList{"status w length"} << "1000";
+    QTest::newRow("time format frames")
+        << QStringList{"set w time format frames", "status w length"} << "30";
+    QTest::newRow("time format back to ms")
+        << QStringList{"set w time format frames", "set W time format ms", "status w time format"}
+        << "milliseconds";
+    QTest::newRow("bad time format") << QStringList{"set w time format beats"}
+                                     << MciInterpreter::errorString(MciInterpreter::BadTimeFormat);
+    QTest::newRow("aliases ignore case")
+        << QStringList{"SetAudio W LEFT volume to 250", "Status w Left Volume"} << "250";
+    QTest::newRow("unknown command")
+        << QStringList{"jump w"}
+        << MciInterpreter::errorString(MciInterpreter::UnrecognizedCommand);
+    QTest::newRow("empty command")
+        << QStringList{""} << MciInterpreter::errorString(MciInterpreter::UnrecognizedCommand);
+    QTest::newRow("unknown alias") << QStringList{"play nothing"} << notOpen;
+    QTest::newRow("no alias") << QStringList{"play"}
+                              << MciInterpreter::errorString(MciInterpreter::MissingDeviceName);
+    QTest::newRow("play all") << QStringList{"play all"}
+                              << MciInterpreter::errorString(MciInterpreter::CannotUseAll);
+    QTest::newRow("play past the end")
+        << QStringList{"set w time format frames", "play w from 0 to 31"}
+        << MciInterpreter::errorString(MciInterpreter::OutOfRange);
+    QTest::newRow("play backwards")
+        << QStringList{"set w time format frames", "play w from 20 to 10"}
+        << MciInterpreter::errorString(MciInterpreter::OutOfRange);
+    QTest::newRow("play to a word") << QStringList{"play w from 0 to end"}
+                                    << MciInterpreter::errorString(MciInterpreter::BadInteger);
+    QTest::newRow("level too high") << QStringList{"setaudio w volume to 1001"}
+                                    << MciInterpreter::errorString(MciInterpreter::OutOfRange);
+    QTest::newRow("level not a number") << QStringList{"setaudio w volume to loud"}
+                                        << MciInterpreter::errorString(MciInterpreter::BadInteger);
+    QTest::newRow("failed level keeps the old one")
+        << QStringList{"setaudio w volume to 300", "setaudio w volume to -5", "status w volume"}
+        << "300";
+    QTest::newRow("unknown status item")
+        << QStringList{"status w colour"}
+        << MciInterpreter::errorString(MciInterpreter::UnrecognizedKeyword);
+    QTest::newRow("status without item")
+        << QStringList{"status w"} << MciInterpreter::errorString(MciInterpreter::MissingParameter);
+    QTest::newRow("alias used twice")
+        << QStringList{"open %W type MPEGVideo alias W"}
+        << MciInterpreter::errorString(MciInterpreter::DuplicateAlias);
+    QTest::newRow("unknown device type")
+        << QStringList{"open %W type Cassette alias other"}
+        << MciInterpreter::errorString(MciInterpreter::UnknownDeviceType);
+    QTest::newRow("parent not a number") << QStringList{"open %W alias other parent me"}
+                                         << MciInterpreter::errorString(MciInterpreter::BadInteger);
+    QTest::newRow("unknown open word")
+        << QStringList{"open %W alias other loudly"}
+        << MciInterpreter::errorString(MciInterpreter::UnrecognizedKeyword);
+    QTest::newRow("quoted path, no alias")
+        << QStringList{"open \"%W\" type waveaudio", "status %W length"} << "1000";
+    QTest::newRow("close then use") << QStringList{"close w", "status w length"} << notOpen;
+    QTest::newRow("close all twice") << QStringList{"close all", "Close All"} << QString();
+}
+
+void TestMci::interpreterCommands() {
+    QFETCH(QStringList, commands);
+    QFETCH(QString, answer);
+    TempProgramFolder folder;
+    const QString wave = writeSounds(folder);
+    QCOMPARE(run(QStringLiteral("open ") + wave + QStringLiteral(" type MPEGVideo alias w")),
+             QString());
+    QString last;
+    for (QString command : commands)
+        last = run(command.replace(QStringLiteral("%W"), wave));
+    QCOMPARE(last, answer);
+}
+
+void TestMci::positionStopsAndReplays() {
+    TempProgramFolder folder;
+    const QString wave = writeSounds(folder);
+    QCOMPARE(run(QStringLiteral("open ") + wave + QStringLiteral(" alias w")), QString());
+    QCOMPARE(run(QStringLiteral("set w time format frames")), QString());
+    QCOMPARE(run(QStringLiteral("status w mode")), QStringLiteral("stopped"));
+    m_clock = 5000;
+    QCOMPARE(run(QStringLiteral("play w from 6 to 24")), QString());
+    QCOMPARE(run(QStringLiteral("status w mode")), QStringLiteral("playing"));
+    m_clock += 400; // 12 frames
+    QCOMPARE(run(QStringLiteral("status w position")), QStringLiteral("18"));
+    QCOMPARE(run(QStringLiteral("stop w")), QString());
+    m_clock += 5000;
+    QCOMPARE(run(QStringLiteral("status w position")), QStringLiteral("18"));
+    QCOMPARE(run(QStringLiteral("play w")), QString()); // goes on from where it stopped
+    QCOMPARE(run(QStringLiteral("status w position")), QStringLiteral("18"));
+    m_clock += 400;
+    QCOMPARE(run(QStringLiteral("status w position")), QStringLiteral("30"));
+    QCOMPARE(run(QStringLiteral("status w mode")), QStringLiteral("stopped"));
+    QCOMPARE(run(QStringLiteral("play w")), QString()); // at the end: plays again from the start
+    QCOMPARE(run(QStringLiteral("status w position")), QStringLiteral("0"));
+    m_clock += 700;
+    QCOMPARE(run(QStringLiteral("status w position")), QStringLiteral("21"));
+}
+
+void TestMci::errorTextsAreShortAndDistinct() {
+    const quint32 errors[] = {MciInterpreter::UnrecognizedCommand,
+                              MciInterpreter::UnrecognizedKeyword,
+                              MciInterpreter::InvalidDeviceName,
+                              MciInterpreter::MissingParameter,
+                              MciInterpreter::BadInteger,
+                              MciInterpreter::FileNotFound,
+                              MciInterpreter::OutOfRange,
+                              MciInterpreter::DuplicateAlias,
+                              MciInterpreter::MissingDeviceName,
+                              MciInterpreter::BadTimeFormat,
+                              MciInterpreter::CannotUseAll,
+                              MciInterpreter::InvalidFile,
+                              MciInterpreter::UnknownDeviceType,
+                              MciInterpreter::MissingStringArgument,
+                              12345u};
+    QSet<QString> seen;
+    for (quint32 error : errors) {
+        const QString text = MciInterpreter::errorString(error);
+        QVERIFY2(!text.isEmpty() && text.size() <= 128, qPrintable(text));
+        QVERIFY2(!seen.contains(text), qPrintable(text));
+        seen.insert(text);
+    }
+    QCOMPARE(MciInterpreter::errorString(MciInterpreter::InvalidDeviceName),
+             QStringLiteral("The specified device is not open or is not recognized by MCI."));
+}
+
+void TestMci::readsWaveFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QList<int>>("samples");
+    QTest::addColumn<int>("rate");
+
+    // 8-bit stereo, 11025 Hz, an odd-sized chunk before the format chunk.
+    QTest::newRow("8-bit stereo") << HEX("RIFF\x32\x00\x00\x00WAVE"
+                                         "LIST\x03\x00\x00\x00"
+                                         "abc\x00"
+                                         "fmt \x10\x00\x00\x00\x01\x00\x02\x00\x11\x2B\x00\x00"
+                                         "\x22\x56\x00\x00\x02\x00\x08\x00"
+                                         "data\x04\x00\x00\x00\x80\xFF\x00\x81")
+                                  << true << QList<int>{0, 32512, -32768, 256} << 11025;
+    QTest::newRow("16-bit, size left open")
+        << HEX("RIFF\xFF\xFF\xFF\xFFWAVE"
+               "fmt \x10\x00\x00\x00\x01\x00\x01\x00\x44\xAC\x00\x00"
+               "\x88\x58\x01\x00\x02\x00\x10\x00"
+               "data\xFF\xFF\xFF\xFF\x01\x00\xFF\xFF\x00\x80")
+        << true << QList<int>{1, -1, -32768} << 44100;
+    QTest::newRow("extensible PCM")
+        << HEX("RIFF\x3C\x00\x00\x00WAVE"
+               "fmt \x28\x00\x00\x00\xFE\xFF\x01\x00\x40\x1F\x00\x00"
+               "\x80\x3E\x00\x00\x02\x00\x10\x00"
+               "\x16\x00\x10\x00\x04\x00\x00\x00"
+               "\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71"
+               "data\x02\x00\x00\x00\x34\x12")
+        << true << QList<int>{0x1234} << 8000;
+    QTest::newRow("float samples") << HEX("RIFF\x28\x00\x00\x00WAVE"
+                                          "fmt \x10\x00\x00\x00\x03\x00\x01\x00\x40\x1F\x00\x00"
+                                          "\x00\x7D\x00\x00\x04\x00\x20\x00"
+                                          "data\x04\x00\x00\x00\x00\x00\x80\x3F")
+                                   << false << QList<int>{} << 0;
+    QTest::newRow("no data chunk") << HEX("RIFF\x24\x00\x00\x00WAVE"
+                                          "fmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1F\x00\x00"
+                                          "\x80\x3E\x00\x00\x02\x00\x10\x00")
+                                   << false << QList<int>{} << 0;
+    QTest::newRow("not RIFF") << HEX("MThd\x00\x00\x00\x06") << false << QList<int>{} << 0;
+}
+
+void TestMci::readsWaveFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, ok);
+    QFETCH(QList<int>, samples);
+    QFETCH(int, rate);
+    MediaFiles::WaveData wave;
+    QString why;
+    QCOMPARE(MediaFiles::readWave(bytes, wave, &why), ok);
+    if (!ok) {
+        QVERIFY(!why.isEmpty());
+        return;
+    }
+    QList<int> got;
+    for (qint16 s : wave.samples)
+        got.append(s);
+    QCOMPARE(got, samples);
+    QCOMPARE(wave.sampleRate, rate);
+}
+
+void TestMci::readsMidiTempoChanges() {
+    // Format 1: a conductor track with 120 then 240 beats a minute after one
+    // quarter, and a note track using running status; 96 ticks a quarter.
+    const QByteArray bytes = HEX("MThd\x00\x00\x00\x06\x00\x01\x00\x02\x00\x60"
+                                 "MTrk\x00\x00\x00\x12"
+                                 "\x00\xFF\x51\x03\x07\xA1\x20"
+                                 "\x60\xFF\x51\x03\x03\xD0\x90"
+                                 "\x00\xFF\x2F\x00"
+                                 "MTrk\x00\x00\x00\x12"
+                                 "\x00\xC0\x49"
+                                 "\x00\x90\x40\x50"
+                                 "\x60\x43\x50"
+                                 "\x81\x40\x40\x00"
+                                 "\x00\xFF\x2F\x00");
+    MediaFiles::MidiInfo info;
+    QString why;
+    QVERIFY2(MediaFiles::readMidi(bytes, info, &why), qPrintable(why));
+    QCOMPARE(info.format, 1);
+    QCOMPARE(info.trackCount, 2);
+    QCOMPARE(info.lastTick, 288);
+    QCOMPARE(info.noteOnCount, 2);
+    QCOMPARE(info.programs, QList<int>{73});
+    // One quarter at 0.5 s, two at 0.25 s.
+    QCOMPARE(info.durationMs(), 1000.0);
+    QCOMPARE(info.tickToMs(96), 500.0);
+    QCOMPARE(info.msToTick(750), 192);
+    QCOMPARE(info.msToTick(250), 48);
+}
+
+void TestMci::refusesBrokenMidi_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray good = MediaTestFiles::twoSecondMidi();
+    QTest::newRow("cut in the track") << good.left(good.size() - 3);
+    QTest::newRow("track missing") << good.left(14);
+    QByteArray noStatus = good;
+    noStatus[30] = 0x3C; // a data byte where the first status should be
+    QTest::newRow("data without status") << noStatus;
+    QByteArray format = good;
+    format[9] = 3;
+    QTest::newRow("format 3") << format;
+    QByteArray division = good;
+    division[13] = 0;
+    QTest::newRow("zero division") << division;
+    QTest::newRow("wave bytes") << MediaTestFiles::oneSecondWave();
+}
+
+void TestMci::refusesBrokenMidi() {
+    QFETCH(QByteArray, bytes);
+    MediaFiles::MidiInfo info;
+    QString why;
+    QVERIFY(!MediaFiles::readMidi(bytes, info, &why));
+    QVERIFY(!why.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestMci)
+#include "tst_mci.moc"
