@@ -38,10 +38,9 @@ void UserControlCards::SetPicture(const QPixmap& iPicture) {
     m_widthTwips = iPicture.width() * kTwipsPerPixel + 10;
     m_heightTwips = iPicture.height() * kTwipsPerPixel + 10;
     const QSize size(m_widthTwips / kTwipsPerPixel, m_heightTwips / kTwipsPerPixel);
-    if (this->size() != size)
-        resize(size); // resizeEvent renews the rounded outline
-    else
-        WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
+    resize(size);
+    // A hidden control gets its resize event only when shown: shape it now.
+    WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
     Redraw();
 }
 
@@ -57,10 +56,8 @@ void UserControlCards::ResizePic(qint16 iPecent) {
     const QSize size(qMax(1, full.width() * percent / 100), qMax(1, full.height() * percent / 100));
     m_widthTwips = size.width() * kTwipsPerPixel + 10;
     m_heightTwips = size.height() * kTwipsPerPixel + 10;
-    if (this->size() != size)
-        resize(size);
-    else
-        WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
+    resize(size);
+    WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
     Redraw();
 }
 
@@ -103,11 +100,11 @@ void UserControlCards::SetVisible(bool iBoolean) {
 
 void UserControlCards::Redraw() {
     if (m_picture.isNull()) {
-        m_shown = QPixmap();
+        m_shown = QImage();
         update();
         return;
     }
-    QImage image = m_picture.toImage();
+    QImage image = m_picture.toImage().convertToFormat(QImage::Format_ARGB32);
     if (m_masked)
         image = Tinted(image, m_maskColor);
     if (m_percent != 100) {
@@ -115,14 +112,14 @@ void UserControlCards::Redraw() {
                          qMax(1, image.height() * m_percent / 100));
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    m_shown = QPixmap::fromImage(image);
+    m_shown = image.convertToFormat(QImage::Format_ARGB32);
     update();
 }
 
 void UserControlCards::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!m_shown.isNull())
-        painter.drawPixmap(0, 0, m_shown);
+        painter.drawImage(0, 0, m_shown);
 }
 
 void UserControlCards::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,7 @@
 // a card back or a deck picture, carries the card's letter, pile number and
 // face-up flag for the table, can be tinted to mark it, and reports mouse
 // actions to its container through signals.
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -54,7 +55,7 @@ public:
     // State the table and tests may read.
     const QPixmap& Picture() const { return m_picture; }
     // What is drawn now (the picture, tinted if a mask is set, scaled).
-    QPixmap DisplayedPixmap() const { return m_shown; }
+    const QImage& DisplayedImage() const { return m_shown; }
     bool IsMasked() const { return m_masked; }
     quint32 MaskColor() const { return m_maskColor; }
     int ScalePercent() const { return m_percent; }
@@ -85,7 +86,7 @@ private:
     void Redraw();
 
     QPixmap m_picture; // current picture at full size
-    QPixmap m_shown;   // what paintEvent draws
+    QImage m_shown;    // what paintEvent draws (kept unpremultiplied: tints stay exact)
     bool m_masked = false;
     quint32 m_maskColor = 0;
     int m_percent = 100;

@@ -45,6 +45,10 @@ QPixmap LoadResPictureFile(int id, const QString& type, const QString& tempFile)
     return pixmap;
 }
 
+void ClearResPictureCache() {
+    Cache().clear();
+}
+
 QCursor ResCursor(int id) {
     const QPixmap pixmap = LoadResPictureFile(id);
     if (pixmap.isNull())

@@ -12,6 +12,9 @@
 QPixmap LoadResPictureFile(int id, const QString& type = QStringLiteral("Custom"),
                            const QString& tempFile = QString());
 
+// Forgets the decoded pictures (the next load decodes again).
+void ClearResPictureCache();
+
 // The custom pointer of resource 144-147 (145 normal, 146 moving, 147 pressed).
 QCursor ResCursor(int id);
 

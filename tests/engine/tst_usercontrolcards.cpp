@@ -1,0 +1,229 @@
+// The card picture control: letter-to-picture rule, sizing in twips, rounded
+// outline, tints, scaling and the events it passes to its container.
+#include "TestSupport.h"
+
+#include "engine/UserControlCards.h"
+#include "shell/ResPictures.h"
+#include "shell/WindowChrome.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+QImage Argb(const QPixmap& pixmap) {
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+} // namespace
+
+class TestUserControlCards : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void letterResource_data();
+    void letterResource();
+    void startsWithTheCardBack();
+    void setPictureSizesInTwips();
+    void loadImageKeepsSizeAndIgnoresUnknownIds();
+    void tintIsBitwiseAnd_data();
+    void tintIsBitwiseAnd();
+    void maskSetThenRemove();
+    void maskFollowsANewPicture();
+    void resizePic_data();
+    void resizePic();
+    void mouseEventsReachTheContainer();
+    void setVisibleOnlyRaisesTheEvent();
+    void mouseIcon();
+};
+
+void TestUserControlCards::letterResource_data() {
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<int>("id");
+    QTest::newRow("lowercase q") << "q" << 118;
+    QTest::newRow("uppercase Q") << "Q" << 118;
+    QTest::newRow("a") << "a" << 102;
+    QTest::newRow("Z") << "Z" << 127;
+    QTest::newRow("joker") << "*" << 128;
+    QTest::newRow("question mark") << "?" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("digit") << "1" << 0;
+    QTest::newRow("accented") << QString(QChar(0xE9)) << 0;
+    QTest::newRow("only the first counts") << "bq" << 103;
+}
+
+void TestUserControlCards::letterResource() {
+    QFETCH(QString, letter);
+    QFETCH(int, id);
+    QCOMPARE(int(UserControlCards::LetterResource(letter)), id);
+}
+
+void TestUserControlCards::startsWithTheCardBack() {
+    UserControlCards card;
+    QCOMPARE(Argb(card.Picture()), Argb(LoadResPictureFile(ResId::BackCard)));
+    QCOMPARE(card.size(), QSize(59, 100));
+    QCOMPARE(card.DataField, qint16(0));
+    QVERIFY(card.myLetter.isEmpty());
+    QVERIFY(!card.FrontOrBack);
+}
+
+void TestUserControlCards::setPictureSizesInTwips() {
+    UserControlCards card;
+    card.SetPicture(LoadResPictureFile(ResId::BackCard90));
+    QCOMPARE(card.size(), QSize(100, 59));
+    QCOMPARE(card.WidthTwips(), 1510);
+    QCOMPARE(card.HeightTwips(), 895);
+    // A 59 by 100 face: 10 twips wider and higher than the picture.
+    card.SetPicture(LoadResPictureFile(110));
+    QCOMPARE(card.WidthTwips(), 59 * 15 + 10);
+    QCOMPARE(card.HeightTwips(), 100 * 15 + 10);
+    QCOMPARE(card.size(), QSize(59, 100));
+    // The outline is renewed for the new size with 10 by 10 corners.
+    const QRegion mask = card.mask();
+    QCOMPARE(mask.boundingRect(), QRect(0, 0, 59, 100));
+    QVERIFY(!mask.contains(QPoint(0, 0)));
+    QVERIFY(!mask.contains(QPoint(58, 99)));
+    QVERIFY(mask.contains(QPoint(3, 3)));
+}
+
+void TestUserControlCards::loadImageKeepsSizeAndIgnoresUnknownIds() {
+    UserControlCards card;
+    card.SetPicture(LoadResPictureFile(ResId::BackCard90));
+    card.LoadImage(105, QStringLiteral("Custom"));
+    QCOMPARE(Argb(card.Picture()), Argb(LoadResPictureFile(105)));
+    QCOMPARE(card.size(), QSize(100, 59)); // drawn at the corner, no resizing
+    card.LoadImage(400, QStringLiteral("Custom"));
+    QCOMPARE(Argb(card.Picture()), Argb(LoadResPictureFile(105)));
+}
+
+void TestUserControlCards::tintIsBitwiseAnd_data() {
+    QTest::addColumn<quint32>("bgr");
+    QTest::addColumn<QRgb>("source");
+    QTest::addColumn<QRgb>("expected");
+    // Platform colours are blue-green-red: 0xC0FFFF keeps red and green, halves blue bits.
+    QTest::newRow("top discard on white")
+        << quint32(0xC0FFFF) << qRgb(255, 255, 255) << qRgb(255, 255, 192);
+    QTest::newRow("selected card")
+        << quint32(0xB4F3EF) << qRgb(0xFF, 0x0F, 0xFF) << qRgb(0xEF, 0x03, 0xB4);
+    QTest::newRow("laid card on grey")
+        << quint32(0xFFFFC0) << qRgb(0x81, 0x81, 0x81) << qRgb(0x80, 0x81, 0x81);
+    QTest::newRow("black stays black") << quint32(0xE4FFE3) << qRgb(0, 0, 0) << qRgb(0, 0, 0);
+    QTest::newRow("transparent stays transparent")
+        << quint32(0xC0FFFF) << qRgba(0, 0, 0, 0) << qRgba(0, 0, 0, 0);
+}
+
+void TestUserControlCards::tintIsBitwiseAnd() {
+    QFETCH(quint32, bgr);
+    QFETCH(QRgb, source);
+    QFETCH(QRgb, expected);
+    QImage image(2, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, source);
+    image.setPixel(1, 0, qRgb(255, 255, 255));
+    const QImage tinted = UserControlCards::Tinted(image, bgr);
+    QCOMPARE(tinted.pixel(0, 0), expected);
+}
+
+void TestUserControlCards::maskSetThenRemove() {
+    UserControlCards card;
+    card.LoadImage(102);
+    const QImage plain = card.DisplayedImage();
+    QCOMPARE(plain, Argb(LoadResPictureFile(102)));
+    card.MaskSet(0xC0FFFF);
+    QVERIFY(card.IsMasked());
+    const QImage tinted = card.DisplayedImage();
+    QVERIFY(tinted != plain);
+    QCOMPARE(tinted, UserControlCards::Tinted(plain, 0xC0FFFF));
+    card.MaskRemove();
+    QVERIFY(!card.IsMasked());
+    QCOMPARE(card.DisplayedImage(), plain);
+}
+
+void TestUserControlCards::maskFollowsANewPicture() {
+    // A tinted discard that gets another letter shows the new letter tinted.
+    UserControlCards card;
+    card.MaskSet(0xB4F3EF);
+    card.LoadImage(103);
+    const QImage shown = card.DisplayedImage();
+    const QImage expected = UserControlCards::Tinted(Argb(LoadResPictureFile(103)), 0xB4F3EF);
+    QCOMPARE(shown, expected);
+}
+
+void TestUserControlCards::resizePic_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("deal start 2") << 2 << QSize(11, 20);
+    QTest::newRow("half way 5") << 5 << QSize(29, 50);
+    QTest::newRow("whole card 10") << 10 << QSize(59, 100);
+    QTest::newRow("percentage 50") << 50 << QSize(29, 50);
+    QTest::newRow("percentage 150") << 150 << QSize(88, 150);
+    QTest::newRow("nothing still shows a speck") << 0 << QSize(1, 1);
+    QTest::newRow("negative too") << -7 << QSize(1, 1);
+}
+
+void TestUserControlCards::resizePic() {
+    QFETCH(int, step);
+    QFETCH(QSize, size);
+    UserControlCards card;
+    card.SetPicture(LoadResPictureFile(ResId::BackCard));
+    card.ResizePic(qint16(step));
+    QCOMPARE(card.size(), size);
+    QCOMPARE(card.DisplayedImage().size(), size);
+    QCOMPARE(card.mask().boundingRect(), QRect(QPoint(0, 0), size));
+    // A new picture brings the card back to its full size.
+    card.SetPicture(LoadResPictureFile(ResId::BackCard));
+    QCOMPARE(card.size(), QSize(59, 100));
+}
+
+void TestUserControlCards::mouseEventsReachTheContainer() {
+    QWidget table;
+    table.resize(300, 300);
+    auto* card = new UserControlCards(&table);
+    card->move(50, 40);
+    QSignalSpy down(card, &UserControlCards::MouseDown);
+    QSignalSpy move(card, &UserControlCards::MouseMove);
+    QSignalSpy up(card, &UserControlCards::MouseUp);
+
+    QTest::mousePress(card, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(down.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
+    QCOMPARE(down.at(0).at(1).value<Qt::KeyboardModifiers>(),
+             Qt::KeyboardModifiers(Qt::ShiftModifier));
+    QCOMPARE(down.at(0).at(2).toInt(), 10);
+    QCOMPARE(down.at(0).at(3).toInt(), 20);
+
+    // A drag reports the held button and positions inside the card's own frame.
+    QMouseEvent drag(QEvent::MouseMove, QPointF(70, -5), card->mapToGlobal(QPointF(70, -5)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(card, &drag);
+    QCOMPARE(move.count(), 1);
+    QCOMPARE(move.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
+    QCOMPARE(move.at(0).at(2).toInt(), 70);
+    QCOMPARE(move.at(0).at(3).toInt(), -5);
+
+    QTest::mouseRelease(card, Qt::LeftButton, Qt::NoModifier, QPoint(12, 22));
+    QCOMPARE(up.count(), 1);
+    QCOMPARE(up.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
+    QCOMPARE(up.at(0).at(2).toInt(), 12);
+}
+
+void TestUserControlCards::setVisibleOnlyRaisesTheEvent() {
+    QWidget table;
+    auto* card = new UserControlCards(&table);
+    table.show();
+    QVERIFY(card->isVisible());
+    QSignalSpy visibility(card, &UserControlCards::Visibility);
+    card->SetVisible(false);
+    QCOMPARE(visibility.count(), 1);
+    QCOMPARE(visibility.at(0).at(0).toBool(), false);
+    QVERIFY(card->isVisible()); // the container decides
+    card->SetVisible(true);
+    QCOMPARE(visibility.at(1).at(0).toBool(), true);
+}
+
+void TestUserControlCards::mouseIcon() {
+    UserControlCards card;
+    card.SetMouseIcon(ResId::PointerMove);
+    QCOMPARE(card.cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(card.cursor().hotSpot(), ResCursor(ResId::PointerMove).hotSpot());
+    QCOMPARE(Argb(card.cursor().pixmap()), Argb(LoadResPictureFile(ResId::PointerMove)));
+}
+
+QTEST_MAIN(TestUserControlCards)
+#include "tst_usercontrolcards.moc"

@@ -1,0 +1,191 @@
+// The frameless window behaviour: rounded outline renewed on resize, caption
+// dragging, close and menu labels with their pressed colour and pointers,
+// push buttons with the pressed pointer.
+#include "TestSupport.h"
+
+#include "shell/ResPictures.h"
+#include "shell/WindowChrome.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+QColor TextColor(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button,
+               Qt::MouseButtons buttons, QPoint global = {}) {
+    if (global.isNull())
+        global = w->mapToGlobal(local);
+    QMouseEvent event(type, QPointF(local), QPointF(global), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+} // namespace
+
+class TestWindowChrome : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void framelessWindowHasRoundedOutline();
+    void outlineFollowsResize();
+    void cardOutlineUsesSmallCorners();
+    void labelPressedAndReleased_data();
+    void labelPressedAndReleased();
+    void labelPointerFollowsMouse();
+    void otherButtonsDoNotPressLabels();
+    void pushButtonPointer();
+    void captionDragMovesWindow();
+};
+
+void TestWindowChrome::framelessWindowHasRoundedOutline() {
+    QWidget window;
+    window.resize(200, 100);
+    WindowChrome::MakeFrameless(&window);
+    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(WindowChrome::CurrentPointer(&window), ResId::PointerNormal);
+    const QRegion mask = window.mask();
+    QCOMPARE(mask.boundingRect(), QRect(0, 0, 200, 100));
+    // Corners (radius 10) are cut away, edges between them stay.
+    QVERIFY(!mask.contains(QPoint(0, 0)));
+    QVERIFY(!mask.contains(QPoint(2, 2)));
+    QVERIFY(!mask.contains(QPoint(199, 0)));
+    QVERIFY(!mask.contains(QPoint(0, 99)));
+    QVERIFY(!mask.contains(QPoint(199, 99)));
+    QVERIFY(mask.contains(QPoint(5, 5)));
+    QVERIFY(mask.contains(QPoint(100, 0)));
+    QVERIFY(mask.contains(QPoint(0, 50)));
+    QVERIFY(mask.contains(QPoint(199, 50)));
+    QVERIFY(mask.contains(QPoint(100, 99)));
+}
+
+void TestWindowChrome::outlineFollowsResize() {
+    QWidget window;
+    window.resize(200, 100);
+    WindowChrome::MakeFrameless(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(320, 240);
+    QCOMPARE(window.mask().boundingRect(), QRect(0, 0, 320, 240));
+    QVERIFY(!window.mask().contains(QPoint(319, 239)));
+    QVERIFY(window.mask().contains(QPoint(310, 230)));
+}
+
+void TestWindowChrome::cardOutlineUsesSmallCorners() {
+    QWidget card;
+    card.resize(59, 100);
+    WindowChrome::ApplyRoundedRegion(&card, 10);
+    QVERIFY(!card.mask().contains(QPoint(0, 0)));
+    QVERIFY(card.mask().contains(QPoint(3, 3))); // inside a radius of 5, not of 10
+    QVERIFY(card.mask().contains(QPoint(58, 50)));
+}
+
+void TestWindowChrome::labelPressedAndReleased_data() {
+    QTest::addColumn<QPoint>("releaseAt");
+    QTest::addColumn<bool>("clicks");
+    QTest::newRow("inside") << QPoint(20, 8) << true;
+    QTest::newRow("left of the label") << QPoint(-3, 8) << false;
+    QTest::newRow("above the label") << QPoint(20, -1) << false;
+    QTest::newRow("beyond its width") << QPoint(80, 8) << false;
+    QTest::newRow("below its height") << QPoint(20, 20) << false;
+}
+
+void TestWindowChrome::labelPressedAndReleased() {
+    QFETCH(QPoint, releaseAt);
+    QFETCH(bool, clicks);
+    QWidget window;
+    auto* label = new QLabel(QStringLiteral("Close"), &window);
+    label->setGeometry(10, 10, 80, 20);
+    auto* button = WindowChrome::AttachLabelButton(label);
+    QSignalSpy clicked(button, &WindowChrome::LabelButton::clicked);
+    QCOMPARE(TextColor(label), QColor(Qt::black));
+
+    QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    QCOMPARE(TextColor(label), QColor(192, 0, 0));
+    QCOMPARE(WindowChrome::CurrentPointer(label), ResId::PointerPressed);
+    QCOMPARE(clicked.count(), 0);
+
+    QTest::mouseRelease(label, Qt::LeftButton, Qt::NoModifier, releaseAt);
+    QCOMPARE(TextColor(label), QColor(Qt::black));
+    QCOMPARE(WindowChrome::CurrentPointer(label), ResId::PointerNormal);
+    QCOMPARE(clicked.count(), clicks ? 1 : 0);
+}
+
+void TestWindowChrome::labelPointerFollowsMouse() {
+    QWidget window;
+    auto* label = new QLabel(QStringLiteral("Menu"), &window);
+    label->setGeometry(0, 0, 60, 20);
+    WindowChrome::AttachLabelButton(label);
+    QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    SendMouse(label, QEvent::MouseMove, QPoint(70, 5), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(WindowChrome::CurrentPointer(label), ResId::PointerNormal);
+    // Still pressed: the colour stays until the release.
+    QCOMPARE(TextColor(label), QColor(192, 0, 0));
+    SendMouse(label, QEvent::MouseMove, QPoint(30, 10), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(WindowChrome::CurrentPointer(label), ResId::PointerPressed);
+}
+
+void TestWindowChrome::otherButtonsDoNotPressLabels() {
+    QWidget window;
+    auto* label = new QLabel(QStringLiteral("Menu"), &window);
+    label->setGeometry(0, 0, 60, 20);
+    auto* button = WindowChrome::AttachLabelButton(label);
+    QSignalSpy clicked(button, &WindowChrome::LabelButton::clicked);
+    QTest::mouseClick(label, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(clicked.count(), 0);
+    QCOMPARE(TextColor(label), QColor(Qt::black));
+    // A left release with no left press before it is no click either.
+    QTest::mouseRelease(label, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QCOMPARE(clicked.count(), 0);
+}
+
+void TestWindowChrome::pushButtonPointer() {
+    QWidget window;
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), &window);
+    cmdOK->setGeometry(0, 0, 80, 30);
+    WindowChrome::AttachPressPointer(cmdOK);
+    QSignalSpy clicked(cmdOK, &QPushButton::clicked);
+    QTest::mousePress(cmdOK, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(WindowChrome::CurrentPointer(cmdOK), ResId::PointerPressed);
+    SendMouse(cmdOK, QEvent::MouseMove, QPoint(100, 10), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(WindowChrome::CurrentPointer(cmdOK), ResId::PointerNormal);
+    SendMouse(cmdOK, QEvent::MouseMove, QPoint(40, 10), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(WindowChrome::CurrentPointer(cmdOK), ResId::PointerPressed);
+    QTest::mouseRelease(cmdOK, Qt::LeftButton, Qt::NoModifier, QPoint(40, 10));
+    QCOMPARE(WindowChrome::CurrentPointer(cmdOK), ResId::PointerNormal);
+    // The button's own behaviour is untouched.
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TestWindowChrome::captionDragMovesWindow() {
+    QWidget window;
+    window.setGeometry(100, 100, 300, 200);
+    auto* caption = new QLabel(QStringLiteral("Caption"), &window);
+    caption->setGeometry(0, 0, 300, 24);
+    WindowChrome::MakeFrameless(&window);
+    WindowChrome::AttachCaption(caption);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint start = window.pos();
+
+    const QPoint pressGlobal(500, 400);
+    SendMouse(caption, QEvent::MouseButtonPress, QPoint(10, 5), Qt::LeftButton, Qt::LeftButton,
+              pressGlobal);
+    QCOMPARE(WindowChrome::CurrentPointer(caption), ResId::PointerMove);
+    SendMouse(caption, QEvent::MouseMove, QPoint(40, 25), Qt::NoButton, Qt::LeftButton,
+              pressGlobal + QPoint(30, 20));
+    QCOMPARE(window.pos(), start + QPoint(30, 20));
+    SendMouse(caption, QEvent::MouseButtonRelease, QPoint(40, 25), Qt::LeftButton, Qt::NoButton,
+              pressGlobal + QPoint(30, 20));
+    QCOMPARE(WindowChrome::CurrentPointer(caption), ResId::PointerNormal);
+    // Moving with no button held no longer drags.
+    SendMouse(caption, QEvent::MouseMove, QPoint(60, 10), Qt::NoButton, Qt::NoButton,
+              pressGlobal + QPoint(90, 60));
+    QCOMPARE(window.pos(), start + QPoint(30, 20));
+}
+
+QTEST_MAIN(TestWindowChrome)
+#include "tst_windowchrome.moc"

@@ -1,0 +1,211 @@
+// The start-game dialog: design-time values on every opening, the deal with
+// the chosen level and wizard flag, cancel, and the table's enabled state.
+#include "TestSupport.h"
+
+#include "shell/WindowChrome.h"
+#include "table/frmStartGame.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <optional>
+
+namespace {
+
+struct DealCall {
+    qint16 level;
+    bool wizard;
+    bool tableEnabled;
+};
+
+template <typename T> T* Find(QWidget* dialog, const char* name) {
+    T* w = dialog->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qWarning("no control %s", name);
+    return w;
+}
+
+void ClickLabel(QLabel* label) {
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+} // namespace
+
+class TestFrmStartGame : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void designTimeValues();
+    void dealsTheChosenGame_data();
+    void dealsTheChosenGame();
+    void cancelDealsNothing();
+    void releaseOutsideDealsNothing();
+    void everyOpeningStartsFromDesignValues();
+    void tableIsGivenBackWhenNothingWasDealt();
+    void pressedPointers();
+};
+
+void TestFrmStartGame::designTimeValues() {
+    QWidget table;
+    frmStartGame dialog(&table);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Game Setup..."));
+    QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(!dialog.mask().isEmpty());
+    QCOMPARE(Find<QGroupBox>(&dialog, "Frame1")->title(), QStringLiteral("Game Setup"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblLevel")->text(), QStringLiteral("Pick Word Level"));
+    const char* tips[] = {"3  letter word game...", "4  letter word game...",
+                          "5  letter word game...", "6 letter word game...",
+                          "7  letter word game..."};
+    for (int i = 1; i <= 5; ++i) {
+        auto* opt = Find<QRadioButton>(&dialog, qPrintable(QStringLiteral("optLevel_%1").arg(i)));
+        QVERIFY(opt);
+        QCOMPARE(opt->text(), QString::number(i + 2));
+        QCOMPARE(opt->toolTip(), QString::fromLatin1(tips[i - 1]));
+        QCOMPARE(opt->isChecked(), i == 1);
+        QCOMPARE(dialog.optLevel.at(i), opt);
+    }
+    auto* chk = Find<QCheckBox>(&dialog, "chkDictionary");
+    QCOMPARE(chk->text(), QStringLiteral(" Use Dictionary Wizard "));
+    QVERIFY(chk->isChecked());
+    QCOMPARE(Find<QLabel>(&dialog, "lblMenu_0")->text(), QStringLiteral("Deal Out Cards"));
+    QCOMPARE(Find<QLabel>(&dialog, "lblMenu_1")->text(), QStringLiteral("Cancel"));
+}
+
+void TestFrmStartGame::dealsTheChosenGame_data() {
+    QTest::addColumn<int>("option");
+    QTest::addColumn<bool>("wizard");
+    QTest::addColumn<int>("level");
+    QTest::newRow("3 with wizard") << 1 << true << 3;
+    QTest::newRow("4 without") << 2 << false << 4;
+    QTest::newRow("5 with") << 3 << true << 5;
+    QTest::newRow("6 without") << 4 << false << 6;
+    QTest::newRow("7 without wizard") << 5 << false << 7;
+    QTest::newRow("7 with wizard") << 5 << true << 7;
+}
+
+void TestFrmStartGame::dealsTheChosenGame() {
+    QFETCH(int, option);
+    QFETCH(bool, wizard);
+    QFETCH(int, level);
+    QWidget table;
+    table.show();
+    std::optional<DealCall> call;
+    int calls = 0;
+    frmStartGame dialog(&table, [&](qint16 l, bool w) {
+        call = DealCall{l, w, table.isEnabled()};
+        ++calls;
+        table.setEnabled(true); // as the engine does at the end of a deal
+    });
+    dialog.show();
+    QTest::mouseClick(
+        Find<QRadioButton>(&dialog, qPrintable(QStringLiteral("optLevel_%1").arg(option))),
+        Qt::LeftButton);
+    if (!wizard)
+        QTest::mouseClick(Find<QCheckBox>(&dialog, "chkDictionary"), Qt::LeftButton);
+    ClickLabel(Find<QLabel>(&dialog, "lblMenu_0"));
+    QCOMPARE(calls, 1);
+    QCOMPARE(int(call->level), level);
+    QCOMPARE(call->wizard, wizard);
+    QVERIFY(!call->tableEnabled); // the table takes no input while the cards fly
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestFrmStartGame::cancelDealsNothing() {
+    QWidget table;
+    table.show();
+    int calls = 0;
+    frmStartGame dialog(&table, [&](qint16, bool) { ++calls; });
+    dialog.show();
+    ClickLabel(Find<QLabel>(&dialog, "lblMenu_1"));
+    QCOMPARE(calls, 0);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(table.isEnabled());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    // Indexes other than 0 and 1 do nothing.
+    dialog.show();
+    dialog.lblMenu_Click(2);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(calls, 0);
+}
+
+void TestFrmStartGame::releaseOutsideDealsNothing() {
+    QWidget table;
+    int calls = 0;
+    frmStartGame dialog(&table, [&](qint16, bool) { ++calls; });
+    dialog.show();
+    QLabel* deal = Find<QLabel>(&dialog, "lblMenu_0");
+    QTest::mousePress(deal, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(deal, Qt::LeftButton, {}, QPoint(-20, 5));
+    QCOMPARE(calls, 0);
+    QVERIFY(dialog.isVisible());
+}
+
+void TestFrmStartGame::everyOpeningStartsFromDesignValues() {
+    QWidget table;
+    table.show();
+    QList<DealCall> calls;
+    frmStartGame dialog(&table, [&](qint16 l, bool w) {
+        calls.append({l, w, table.isEnabled()});
+        table.setEnabled(true);
+    });
+    // First opening: choose 7 letters without the wizard and deal.
+    QTimer::singleShot(0, &dialog, [&] {
+        QTest::mouseClick(dialog.optLevel.at(5), Qt::LeftButton);
+        QTest::mouseClick(dialog.chkDictionary, Qt::LeftButton);
+        ClickLabel(dialog.lblMenu.at(0));
+    });
+    dialog.LoadGameDefaults();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(int(calls.at(0).level), 7);
+    QVERIFY(!calls.at(0).wizard);
+    // Second opening shows level 3 and the wizard again; deal straight away.
+    bool level3 = false, wizardTicked = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        level3 = dialog.optLevel.at(1)->isChecked() && !dialog.optLevel.at(5)->isChecked();
+        wizardTicked = dialog.chkDictionary->isChecked();
+        ClickLabel(dialog.lblMenu.at(0));
+    });
+    dialog.LoadGameDefaults();
+    QVERIFY(level3);
+    QVERIFY(wizardTicked);
+    QCOMPARE(calls.size(), 2);
+    QCOMPARE(int(calls.at(1).level), 3);
+    QVERIFY(calls.at(1).wizard);
+}
+
+void TestFrmStartGame::tableIsGivenBackWhenNothingWasDealt() {
+    // An engine that cannot deal (no word list) returns without enabling the
+    // table: the table must not stay dead.
+    QWidget table;
+    table.show();
+    bool disabledDuringDeal = false;
+    frmStartGame dialog(&table, [&](qint16, bool) { disabledDuringDeal = !table.isEnabled(); });
+    dialog.show();
+    dialog.lblMenu_Click(0);
+    QVERIFY(disabledDuringDeal);
+    QVERIFY(table.isEnabled());
+}
+
+void TestFrmStartGame::pressedPointers() {
+    frmStartGame dialog;
+    dialog.show();
+    QRadioButton* opt = dialog.optLevel.at(3);
+    QTest::mousePress(opt, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(WindowChrome::CurrentPointer(opt), 147);
+    QTest::mouseRelease(opt, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(WindowChrome::CurrentPointer(opt), 145);
+    QTest::mousePress(dialog.chkDictionary, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(WindowChrome::CurrentPointer(dialog.chkDictionary), 147);
+    QTest::mouseRelease(dialog.chkDictionary, Qt::LeftButton, {}, QPoint(5, 5));
+    QLabel* cancel = dialog.lblMenu.at(1);
+    QTest::mousePress(cancel, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(cancel->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+    QCOMPARE(WindowChrome::CurrentPointer(cancel), 147);
+}
+
+QTEST_MAIN(TestFrmStartGame)
+#include "tst_frmstartgame.moc"
