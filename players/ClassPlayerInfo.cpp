@@ -156,7 +156,7 @@ QString ClassPlayerInfo::GetPlayerInfo() const {
 
 bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
     QFile file(PlayerFilePath(name));
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    if (!IsUsableName(name) || !file.open(QIODevice::ReadOnly)) {
         qCDebug(lcMordaventa) << "player file cannot be read:" << file.fileName();
         showLoadError();
         return false;
@@ -203,6 +203,8 @@ bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
 bool ClassPlayerInfo::SavePlayer() {
     if (Filename.isEmpty())
         return true;
+    if (!IsUsableName(Filename))
+        return false;
     const QString path = PlayerFilePath(Filename);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
@@ -299,6 +301,11 @@ PlayerFileStatus ClassPlayerInfo::ReadFileBytes(const QByteArray& bytes, ClassPl
 
 QString ClassPlayerInfo::PlayerFilePath(const QString& name) {
     return ProgramFolder::resolve(QStringLiteral("\\temp\\") + name + QStringLiteral(".dat"));
+}
+
+bool ClassPlayerInfo::IsUsableName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
 QString ClassPlayerInfo::NewGuidText() {

@@ -81,6 +81,9 @@ public:
     // The player file of a name: temp/<name>.dat below the program folder,
     // matched without regard to letter case when such a file exists.
     static QString PlayerFilePath(const QString& name);
+    // Whether a name can be a player file's name: not empty, no folder
+    // separators, not "." or "..", so that a file name never leads out of temp/.
+    static bool IsUsableName(const QString& name);
     // A new identifier: 32 upper-case hex digits, or "00000000" when none
     // could be made.
     static QString NewGuidText();

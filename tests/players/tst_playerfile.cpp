@@ -341,9 +341,23 @@ void TestPlayerFile::failedSaveKeepsOldFile() {
 
 void TestPlayerFile::saveWithoutFilenameWritesNothing() {
     TempProgramFolder folder;
+    MsgBoxRecorder boxes;
     ClassPlayerInfo player;
     player.NickName = QStringLiteral("Nobody");
     QVERIFY(player.SavePlayer());
+    QVERIFY(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
+
+    // A name never leads out of the player folder.
+    folder.write(QStringLiteral("outside.dat"), scramble(playerLine() + "<|><|>\r\n"));
+    for (const QString& name :
+         {QStringLiteral("../outside"), QStringLiteral("..\\outside"), QStringLiteral("..")}) {
+        player.Filename = name;
+        QVERIFY(!player.SavePlayer());
+        QVERIFY(!player.LoadPlayer(name, QStringLiteral("Secret")));
+    }
+    QCOMPARE(boxes.texts(), QStringList(3, QStringLiteral("Error in loading player file...")));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("outside.dat")});
     QVERIFY(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
 }
 
