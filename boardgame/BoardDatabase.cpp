@@ -1,0 +1,99 @@
+#include "boardgame/BoardDatabase.h"
+
+#include "boardgame/BoardFileWriter.h"
+#include "players/ClassPlayerInfo.h"
+#include "shell/AppSettings.h"
+#include "shell/Logging.h"
+#include "shell/ProgramFolder.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+QString BoardDatabase::FileName() const {
+    return database ? QFileInfo(database->Name()).fileName() : QString();
+}
+
+void BoardDatabase::Close() {
+    boardLayout.reset();
+    if (database)
+        database->Close();
+    database.reset();
+}
+
+QString CurrentBoardFilePath() {
+    const QString name =
+        AppSettings::GetSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
+                                QStringLiteral("DataPath"), QStringLiteral("SpellingGrammar.mdb"));
+    return ProgramFolder::resolve(QStringLiteral("\\data\\") + name);
+}
+
+bool OpenBoardDatabase(BoardDatabase& board) {
+    const QString name =
+        AppSettings::GetSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
+                                QStringLiteral("DataPath"), QStringLiteral("SpellingGrammar.mdb"));
+    if (name.isEmpty())
+        return false;
+    return OpenBoardDatabaseAt(CurrentBoardFilePath(), board);
+}
+
+bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board) {
+    try {
+        auto db = dao::DBEngine::OpenDatabase(path, false, false, QLatin1String(kBoardConnect));
+        auto layout = db->OpenRecordset(QStringLiteral("qBoardLayout"));
+        // The board needs all its squares; a shorter layout is refused like a
+        // file that cannot be opened.
+        if (layout->RecordCount() < kBoardSquares) {
+            qCDebug(lcMordaventa) << "board file has too few squares:" << path;
+            return false;
+        }
+        board.Close();
+        board.database = std::move(db);
+        board.boardLayout = std::move(layout);
+        return true;
+    } catch (const dao::DaoError& e) {
+        qCDebug(lcMordaventa) << "cannot open board file" << path << e.Description();
+        return false;
+    }
+}
+
+QString NewBoardStatusText(dao::Database& db) {
+    auto counts = db.OpenRecordset(QStringLiteral("qSquareCounts"));
+    QStringList items;
+    while (!counts->Eof()) {
+        items << counts->Fields(QStringLiteral("SquareID")).Value().toString() +
+                     QStringLiteral("=0=0");
+        counts->MoveNext();
+    }
+    return items.join(QLatin1Char('|'));
+}
+
+bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player) {
+    try {
+        const QString text = NewBoardStatusText(db);
+        // The key continues the count of the player's entries; should that key
+        // be taken already (entries removed earlier), the next free number is
+        // used so that the new record is never lost.
+        int number = player.SavedGames.Count() + 1;
+        while (player.SavedGames.Contains(QStringLiteral("B%1").arg(number)))
+            ++number;
+        const QString key = QStringLiteral("B%1").arg(number);
+        if (!player.SavedGames.Add(ClassSavedGameInfo(text, key, fileName)))
+            return false;
+        player.SavedGamesIndex = key;
+        return true;
+    } catch (const dao::DaoError& e) {
+        qCDebug(lcMordaventa) << "cannot create board status:" << e.Description();
+        return false;
+    }
+}
+
+bool LoadBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player) {
+    player.SavedGamesIndex.clear();
+    for (const ClassSavedGameInfo& entry : player.SavedGames) {
+        if (entry.GameType == fileName) {
+            player.SavedGamesIndex = entry.GameUserID;
+            return true;
+        }
+    }
+    return CreateBoardStatus(db, fileName, player);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The shared board database of the board window and each player's board
+// status record for the current board-game file.
+#include "boardgame/DaoEngine.h"
+
+#include <QString>
+
+#include <memory>
+
+class ClassPlayerInfo;
+
+// The current board-game file, open for as long as the board window is, with
+// its record set on qBoardLayout.
+struct BoardDatabase {
+    std::unique_ptr<dao::Database> database;
+    std::unique_ptr<dao::Recordset> boardLayout;
+
+    bool IsOpen() const { return database && database->IsOpen(); }
+    // The file name without folder, as board status records name the file.
+    QString FileName() const;
+    void Close();
+};
+
+// The full path of the current file: <program>\data\ + setting "DataPath"
+// (application "BoardGame", section "Settings", default "SpellingGrammar.mdb").
+QString CurrentBoardFilePath();
+
+// Opens the current file and its qBoardLayout. False (nothing reported, board
+// left as it was) when the file cannot be opened, lacks qBoardLayout, or its
+// layout has fewer than 56 rows.
+bool OpenBoardDatabase(BoardDatabase& board);
+bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board);
+
+// Finds the player's board status entry for fileName (exact comparison) and
+// puts its key in SavedGamesIndex; creates the entry when there is none.
+// False, with SavedGamesIndex "", when no entry could be found or made.
+bool LoadBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player);
+// Adds a new status entry "-1=0=0|..." (one item per qSquareCounts row) under
+// the key "B" + (number of entries + 1) and makes it the entry in use.
+bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player);
+// The counter text of a new status record for the file.
+QString NewBoardStatusText(dao::Database& db);

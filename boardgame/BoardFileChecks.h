@@ -1,0 +1,40 @@
+#pragma once
+// The checks the board-file manager shows for each board-game file, as texts:
+// board errors "Ok:0" / "Err:n", spelling "OK:n" / "Error:Rec=n" /
+// "Error:No Rec", questions "OK:n" / "Error:n" / "Error:No Rec", and the size
+// text "n KB".
+#include "boardgame/DaoEngine.h"
+
+#include <QString>
+
+#include <memory>
+
+// A file opened for inspection: the database and its tlbOwner record set.
+struct BoardFileInspection {
+    std::unique_ptr<dao::Database> database;
+    std::unique_ptr<dao::Recordset> owner;
+    // The Description of the first tlbOwner row ("" when NULL).
+    QString Description() const;
+    void Close();
+};
+
+// True when the file opens with the board-game password and the first tlbOwner
+// row's Visible is false (0). The opened database stays in inspection for the
+// checks below; on false the inspection is closed.
+bool IsUsableBoardFile(const QString& path, BoardFileInspection& inspection);
+
+// "Ok:0", or "Err:" + the number of squares without a code plus the squares
+// missing below 56. A layout that cannot be read at all gives "Err:No Rec",
+// so that such a file cannot be chosen.
+QString BoardLayoutErrorCount(dao::Database& db);
+// "OK:" + count, "Error:Rec=" + difference or "Error:No Rec"; "" when the
+// stored query cannot be opened.
+QString SpellingEasyErrorCount(dao::Database& db);
+QString SpellingMediumErrorCount(dao::Database& db);
+QString SpellingHardErrorCount(dao::Database& db);
+// "OK:" + count, "Error:" + faulty count or "Error:No Rec"; "" when the
+// stored query cannot be opened.
+QString QuestionsErrorCount(dao::Database& db);
+
+// bytes / 1025, rounded, grouped in thousands, then " KB".
+QString BoardFileSizeText(qint64 bytes);

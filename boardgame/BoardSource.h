@@ -1,0 +1,43 @@
+#pragma once
+// The readable source of a board-game file (see docs/board-authoring.md):
+// sections [board], [layout], [square CODE], [kind N], [category],
+// [question] and [spelling easy|medium|hard] with "key = value" lines.
+#include "boardgame/BoardFileWriter.h"
+
+#include <QString>
+
+#include <functional>
+#include <stdexcept>
+
+class BoardSourceError : public std::runtime_error {
+public:
+    BoardSourceError(int line, const QString& message)
+        : std::runtime_error(message.toStdString()), m_line(line), m_message(message) {}
+    int line() const { return m_line; }
+    QString message() const { return m_message; }
+    // "line N: message" (or the message alone when no line applies).
+    QString text() const;
+
+private:
+    int m_line;
+    QString m_message;
+};
+
+struct BoardSourceHooks {
+    // Renders a spoken word as wave-file bytes; empty result + error on failure.
+    // Without it, words that name no wave file get no pronunciation.
+    std::function<QByteArray(const QString& text, QString* error)> speak;
+    // Draws a picture named "draw:..." as JPEG bytes.
+    std::function<QByteArray(const QString& spec, QString* error)> draw;
+};
+
+namespace BoardSource {
+
+// Parses a source text. baseFolder resolves relative file names of sounds and
+// pictures. Throws BoardSourceError naming the line of the first mistake.
+BoardContent Parse(const QString& text, const QString& baseFolder, const BoardSourceHooks& hooks);
+
+// "#RRGGBB" as a colour value 0x00BBGGRR; false when malformed.
+bool ParseColour(const QString& text, qint64& value);
+
+} // namespace BoardSource

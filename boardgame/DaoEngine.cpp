@@ -1,0 +1,636 @@
+#include "boardgame/DaoEngine.h"
+
+#include "boardgame/AccessSql.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+namespace dao {
+
+class Connection {
+public:
+    sqlite3* db = nullptr;
+    ~Connection() { close(); }
+    void close() {
+        if (db) {
+            sqlite3_close(db);
+            db = nullptr;
+        }
+    }
+    sqlite3* require() const {
+        if (!db)
+            throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
+        return db;
+    }
+};
+
+namespace {
+
+class Statement {
+public:
+    Statement(sqlite3* db, const QString& sql) {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &m_stmt,
+                               nullptr) != SQLITE_OK) {
+            const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+            throw DaoError(ErrEngine, message);
+        }
+        m_db = db;
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    sqlite3_stmt* get() const { return m_stmt; }
+    bool step() {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        throw DaoError(ErrEngine, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+    void bind(int index, const QVariant& value) {
+        int rc = SQLITE_OK;
+        if (value.isNull() || !value.isValid()) {
+            rc = sqlite3_bind_null(m_stmt, index);
+        } else {
+            switch (value.typeId()) {
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int64(m_stmt, index, value.toBool() ? -1 : 0);
+                break;
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Long:
+            case QMetaType::ULong:
+                rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray bytes = value.toByteArray();
+                rc = sqlite3_bind_blob64(m_stmt, index, bytes.constData(),
+                                         static_cast<sqlite3_uint64>(bytes.size()),
+                                         SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QByteArray text = value.toString().toUtf8();
+                rc = sqlite3_bind_text64(m_stmt, index, text.constData(),
+                                         static_cast<sqlite3_uint64>(text.size()), SQLITE_TRANSIENT,
+                                         SQLITE_UTF8);
+                break;
+            }
+            }
+        }
+        if (rc != SQLITE_OK)
+            throw DaoError(ErrEngine, QString::fromUtf8(sqlite3_errmsg(m_db)));
+    }
+    QVariant column(int i) const {
+        switch (sqlite3_column_type(m_stmt, i)) {
+        case SQLITE_INTEGER:
+            return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_stmt, i)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(m_stmt, i));
+        case SQLITE_TEXT:
+            return QVariant(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
+                                  sqlite3_column_bytes(m_stmt, i)));
+        case SQLITE_BLOB: {
+            const void* data = sqlite3_column_blob(m_stmt, i);
+            const int size = sqlite3_column_bytes(m_stmt, i);
+            return QVariant(QByteArray(static_cast<const char*>(data), size));
+        }
+        default:
+            return QVariant();
+        }
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+QVariant normalized(const QVariant& value) {
+    if (value.isValid() && !value.isNull() && value.typeId() == QMetaType::Bool)
+        return QVariant(static_cast<qlonglong>(value.toBool() ? -1 : 0));
+    return value;
+}
+
+QString ident(const QString& name) {
+    try {
+        return AccessSql::quoteIdentifier(name);
+    } catch (const AccessSqlError& e) {
+        throw DaoError(ErrUnsupportedSql, e.message());
+    }
+}
+
+AccessSql::Translation translated(const QString& sql) {
+    try {
+        return AccessSql::translate(sql);
+    } catch (const AccessSqlError& e) {
+        throw DaoError(ErrUnsupportedSql,
+                       QStringLiteral("Statement not supported: %1.").arg(e.message()));
+    }
+}
+
+// The object of sqlite_master with that name (letter case ignored).
+bool findObject(sqlite3* db, const QString& name, QString* type, QString* realName, QString* sql) {
+    Statement s(db, QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE type IN "
+                                   "('table','view') AND name = ? COLLATE NOCASE"));
+    s.bind(1, name);
+    if (!s.step())
+        return false;
+    if (type)
+        *type = s.column(0).toString();
+    if (realName)
+        *realName = s.column(1).toString();
+    if (sql)
+        *sql = s.column(2).toString();
+    return true;
+}
+
+void run(sqlite3* db, const QString& sql) {
+    Statement s(db, sql);
+    while (s.step()) {
+    }
+}
+
+const QString kActionTable = QStringLiteral("StoredActionQueries");
+
+} // namespace
+
+// ---------------------------------------------------------------- Field
+
+QString Field::Name() const {
+    return m_owner->m_columns.at(m_column).name;
+}
+
+QVariant Field::Value() const {
+    m_owner->requireCurrent();
+    if (m_owner->m_editing && m_owner->m_dirty.at(m_column))
+        return m_owner->m_buffer.at(m_column);
+    return m_owner->cell(m_column);
+}
+
+void Field::setValue(const QVariant& value) {
+    if (!m_owner->m_editing)
+        throw DaoError(ErrUpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without "
+                                                            "AddNew or Edit."));
+    const auto& column = m_owner->m_columns.at(m_column);
+    if (column.table.isEmpty() || column.origin.isEmpty())
+        throw DaoError(ErrCannotUpdate,
+                       QStringLiteral("Field '%1' cannot be updated.").arg(column.name));
+    m_owner->m_buffer[m_column] = normalized(value);
+    m_owner->m_dirty[m_column] = true;
+}
+
+qint64 Field::FieldSize() const {
+    const QVariant v = Value();
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::QByteArray)
+        return v.toByteArray().size();
+    return v.toString().toUtf8().size();
+}
+
+QByteArray Field::GetChunk(qint64 offset, qint64 bytes) const {
+    const QVariant v = Value();
+    if (v.isNull() || offset < 0 || bytes <= 0)
+        return QByteArray();
+    const QByteArray all =
+        v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+    return all.mid(offset, bytes);
+}
+
+// ------------------------------------------------------------- Recordset
+
+Recordset::~Recordset() = default;
+
+bool Recordset::Eof() const {
+    return m_rows.isEmpty() || m_position >= m_rows.size();
+}
+bool Recordset::Bof() const {
+    return m_rows.isEmpty() || m_position < 0;
+}
+
+void Recordset::MoveFirst() {
+    if (m_rows.isEmpty())
+        throw DaoError(ErrNoCurrentRecord, QStringLiteral("No current record."));
+    m_editing = false;
+    m_position = 0;
+}
+
+void Recordset::MoveLast() {
+    if (m_rows.isEmpty())
+        throw DaoError(ErrNoCurrentRecord, QStringLiteral("No current record."));
+    m_editing = false;
+    m_position = static_cast<int>(m_rows.size()) - 1;
+}
+
+void Recordset::MoveNext() {
+    if (Eof())
+        throw DaoError(ErrNoCurrentRecord, QStringLiteral("No current record."));
+    m_editing = false;
+    ++m_position;
+}
+
+void Recordset::MovePrevious() {
+    if (Bof())
+        throw DaoError(ErrNoCurrentRecord, QStringLiteral("No current record."));
+    m_editing = false;
+    --m_position;
+}
+
+int Recordset::RecordCount() const {
+    return static_cast<int>(m_rows.size());
+}
+
+int Recordset::AbsolutePosition() const {
+    return (m_position >= 0 && m_position < m_rows.size()) ? m_position : -1;
+}
+
+void Recordset::setAbsolutePosition(int position) {
+    if (position < 0 || position >= m_rows.size())
+        throw DaoError(ErrNoCurrentRecord, QStringLiteral("No current record."));
+    m_editing = false;
+    m_position = position;
+}
+
+int Recordset::FieldCount() const {
+    return static_cast<int>(m_columns.size());
+}
+
+int Recordset::columnIndex(const QString& name) const {
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot > 0) {
+        const QString table = name.left(dot);
+        const QString column = name.mid(dot + 1);
+        for (int i = 0; i < m_columns.size(); ++i) {
+            const Column& c = m_columns[i];
+            if (c.table.compare(table, Qt::CaseInsensitive) == 0 &&
+                (c.origin.compare(column, Qt::CaseInsensitive) == 0 ||
+                 c.name.compare(column, Qt::CaseInsensitive) == 0))
+                return i;
+        }
+    }
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+Field Recordset::Fields(const QString& name) {
+    const int i = columnIndex(name);
+    if (i < 0)
+        throw DaoError(ErrItemNotFound,
+                       QStringLiteral("Item not found in this collection: '%1'.").arg(name));
+    return Field(this, i);
+}
+
+Field Recordset::Fields(int index) {
+    if (index < 0 || index >= m_columns.size())
+        throw DaoError(ErrItemNotFound, QStringLiteral("Item not found in this collection."));
+    return Field(this, index);
+}
+
+void Recordset::requireCurrent() const {
+    if (m_closed)
+        throw DaoError(ErrDatabaseClosed, QStringLiteral("The record set has been closed."));
+    if (AbsolutePosition() < 0)
+        throw DaoError(ErrNoCurrentRecord, QStringLiteral("No current record."));
+}
+
+const QVariant& Recordset::cell(int column) const {
+    return m_rows.at(m_position).at(column);
+}
+
+bool Recordset::Updatable() const {
+    return !m_sourceTables.isEmpty();
+}
+
+void Recordset::Edit() {
+    requireCurrent();
+    if (!Updatable())
+        throw DaoError(ErrCannotUpdate, QStringLiteral("The record set cannot be updated."));
+    m_editing = true;
+    m_buffer = m_rows.at(m_position);
+    m_dirty = QList<bool>(m_columns.size(), false);
+}
+
+void Recordset::CancelUpdate() {
+    m_editing = false;
+}
+
+void Recordset::Update() {
+    if (!m_editing)
+        throw DaoError(ErrUpdateWithoutEdit,
+                       QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    requireCurrent();
+    sqlite3* db = m_connection->require();
+    // One UPDATE per source table that has changed fields.
+    QList<QPair<int, QList<int>>> perSource;
+    for (int c = 0; c < m_columns.size(); ++c) {
+        if (!m_dirty.at(c))
+            continue;
+        int source = -1;
+        for (int s = 0; s < m_sourceTables.size(); ++s) {
+            if (m_sourceTables[s].compare(m_columns[c].table, Qt::CaseInsensitive) == 0) {
+                if (source >= 0)
+                    throw DaoError(ErrCannotUpdate,
+                                   QStringLiteral("Field '%1' belongs to a table that appears "
+                                                  "twice in the record set.")
+                                       .arg(m_columns[c].name));
+                source = s;
+            }
+        }
+        if (source < 0)
+            throw DaoError(ErrCannotUpdate,
+                           QStringLiteral("Field '%1' cannot be updated.").arg(m_columns[c].name));
+        bool added = false;
+        for (auto& entry : perSource) {
+            if (entry.first == source) {
+                entry.second.append(c);
+                added = true;
+            }
+        }
+        if (!added)
+            perSource.append({source, {c}});
+    }
+    run(db, QStringLiteral("SAVEPOINT dao_update"));
+    try {
+        for (const auto& entry : perSource) {
+            QStringList sets;
+            for (int c : entry.second)
+                sets << ident(m_columns[c].origin) + QStringLiteral(" = ?");
+            Statement s(db, QStringLiteral("UPDATE ") + ident(m_sourceTables[entry.first]) +
+                                QStringLiteral(" SET ") + sets.join(QStringLiteral(", ")) +
+                                QStringLiteral(" WHERE rowid = ?"));
+            int index = 1;
+            for (int c : entry.second)
+                s.bind(index++, m_buffer.at(c));
+            s.bind(index, m_rowIds.at(m_position).at(entry.first));
+            s.step();
+        }
+        run(db, QStringLiteral("RELEASE dao_update"));
+    } catch (...) {
+        run(db, QStringLiteral("ROLLBACK TO dao_update"));
+        run(db, QStringLiteral("RELEASE dao_update"));
+        throw;
+    }
+    // Every column showing a changed table cell now shows the new value.
+    for (const auto& entry : perSource) {
+        for (int c : entry.second) {
+            for (int k = 0; k < m_columns.size(); ++k) {
+                if (m_columns[k].table.compare(m_columns[c].table, Qt::CaseInsensitive) == 0 &&
+                    m_columns[k].origin.compare(m_columns[c].origin, Qt::CaseInsensitive) == 0)
+                    m_rows[m_position][k] = m_buffer.at(c);
+            }
+        }
+    }
+    m_editing = false;
+}
+
+void Recordset::Close() {
+    m_closed = true;
+    m_editing = false;
+    m_rows.clear();
+    m_rowIds.clear();
+    m_connection.reset();
+}
+
+// -------------------------------------------------------------- Database
+
+Database::~Database() {
+    Close();
+}
+
+bool Database::IsOpen() const {
+    return m_connection && m_connection->db;
+}
+
+void Database::Close() {
+    if (m_connection)
+        m_connection->close();
+}
+
+std::unique_ptr<Recordset> Database::OpenRecordset(const QString& source) {
+    if (!m_connection)
+        throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
+    sqlite3* db = m_connection->require();
+    QString select;
+    if (AccessSql::looksLikeStatement(source)) {
+        const AccessSql::Translation t = translated(source);
+        if (t.kind != AccessSql::StatementKind::Select)
+            throw DaoError(
+                ErrUnsupportedSql,
+                QStringLiteral("Only a SELECT statement can be opened as a record set."));
+        select = t.sql;
+    } else {
+        QString type, realName, sql;
+        if (!findObject(db, source.trimmed(), &type, &realName, &sql)) {
+            throw DaoError(
+                ErrQueryNotFound,
+                QStringLiteral("Cannot find the input table or query '%1'.").arg(source.trimmed()));
+        }
+        select = type == QLatin1String("view") ? AccessSql::viewSelect(sql)
+                                               : QStringLiteral("SELECT * FROM ") + ident(realName);
+    }
+
+    std::unique_ptr<Recordset> rs(new Recordset);
+    rs->m_connection = m_connection;
+    // Trace rows back to the rows of real tables so that Edit/Update can
+    // write them.
+    QStringList idColumns;
+    for (const auto& s : AccessSql::updatableSources(select)) {
+        QString type, realName;
+        if (!findObject(db, s.table, &type, &realName, nullptr) || type != QLatin1String("table"))
+            continue;
+        idColumns << ident(s.alias) + QStringLiteral(".rowid AS ") +
+                         ident(QStringLiteral("__rowid%1").arg(idColumns.size()));
+        rs->m_sourceTables << realName;
+    }
+    const int hidden = static_cast<int>(idColumns.size());
+    Statement s(db, AccessSql::prependColumns(select, idColumns));
+    const int columns = sqlite3_column_count(s.get());
+    for (int c = hidden; c < columns; ++c) {
+        Recordset::Column col;
+        col.name = QString::fromUtf8(sqlite3_column_name(s.get(), c));
+        if (const char* t = sqlite3_column_table_name(s.get(), c))
+            col.table = QString::fromUtf8(t);
+        if (const char* o = sqlite3_column_origin_name(s.get(), c))
+            col.origin = QString::fromUtf8(o);
+        rs->m_columns.append(col);
+    }
+    while (s.step()) {
+        QList<qint64> ids;
+        for (int c = 0; c < hidden; ++c)
+            ids.append(sqlite3_column_int64(s.get(), c));
+        QList<QVariant> row;
+        row.reserve(columns - hidden);
+        for (int c = hidden; c < columns; ++c)
+            row.append(s.column(c));
+        rs->m_rowIds.append(ids);
+        rs->m_rows.append(row);
+    }
+    rs->m_position = 0;
+    return rs;
+}
+
+void Database::Execute(const QString& source) {
+    if (!m_connection)
+        throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
+    sqlite3* db = m_connection->require();
+    QString access = source;
+    if (!AccessSql::looksLikeStatement(source)) {
+        QString type;
+        bool found = false;
+        if (findObject(db, kActionTable, &type, nullptr, nullptr)) {
+            Statement q(db, QStringLiteral("SELECT SQL FROM ") + kActionTable +
+                                QStringLiteral(" WHERE Name = ? COLLATE NOCASE"));
+            q.bind(1, source.trimmed());
+            if (q.step()) {
+                access = q.column(0).toString();
+                found = true;
+            }
+        }
+        if (!found) {
+            if (findObject(db, source.trimmed(), &type, nullptr, nullptr) &&
+                type == QLatin1String("view"))
+                throw DaoError(ErrSelectExecuted, QStringLiteral("Cannot execute a select query."));
+            throw DaoError(
+                ErrQueryNotFound,
+                QStringLiteral("Cannot find the stored action query '%1'.").arg(source.trimmed()));
+        }
+    }
+    const AccessSql::Translation t = translated(access);
+    if (t.kind == AccessSql::StatementKind::Select)
+        throw DaoError(ErrSelectExecuted, QStringLiteral("Cannot execute a select query."));
+    run(db, t.sql);
+    m_recordsAffected = sqlite3_changes(db);
+}
+
+void Database::ExecuteNative(const QString& sqliteSql) {
+    if (!m_connection)
+        throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
+    sqlite3* db = m_connection->require();
+    char* error = nullptr;
+    if (sqlite3_exec(db, sqliteSql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : "unknown error");
+        sqlite3_free(error);
+        throw DaoError(ErrEngine, message);
+    }
+}
+
+void Database::CreateSelectQuery(const QString& name, const QString& accessSql) {
+    const AccessSql::Translation t = translated(accessSql);
+    if (t.kind != AccessSql::StatementKind::Select)
+        throw DaoError(ErrUnsupportedSql, QStringLiteral("Query '%1' is not a SELECT.").arg(name));
+    ExecuteNative(QStringLiteral("CREATE VIEW ") + ident(name) + QStringLiteral(" AS ") + t.sql);
+    // A view is checked only when used: use it once now.
+    Statement check(m_connection->require(), QStringLiteral("SELECT * FROM ") + ident(name));
+}
+
+void Database::CreateActionQuery(const QString& name, const QString& accessSql) {
+    const AccessSql::Translation t = translated(accessSql);
+    if (t.kind == AccessSql::StatementKind::Select)
+        throw DaoError(ErrUnsupportedSql,
+                       QStringLiteral("Query '%1' is not an action query.").arg(name));
+    Statement check(m_connection->require(), t.sql);
+    ExecuteNative(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + kActionTable +
+                  QStringLiteral(" (Name TEXT PRIMARY KEY COLLATE NOCASE, SQL TEXT NOT NULL)"));
+    InsertRow(kActionTable, {QStringLiteral("Name"), QStringLiteral("SQL")}, {name, accessSql});
+}
+
+void Database::InsertRow(const QString& table, const QStringList& columns,
+                         const QList<QVariant>& values) {
+    sqlite3* db = m_connection ? m_connection->require() : nullptr;
+    if (!db)
+        throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
+    QStringList quoted, marks;
+    for (const QString& c : columns) {
+        quoted << ident(c);
+        marks << QStringLiteral("?");
+    }
+    Statement s(db, QStringLiteral("INSERT INTO ") + ident(table) + QStringLiteral(" (") +
+                        quoted.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+                        marks.join(QStringLiteral(", ")) + QStringLiteral(")"));
+    for (int i = 0; i < values.size(); ++i)
+        s.bind(i + 1, normalized(values[i]));
+    s.step();
+}
+
+bool Database::HasTable(const QString& name) const {
+    if (!IsOpen())
+        return false;
+    QString type;
+    return findObject(m_connection->db, name, &type, nullptr, nullptr) &&
+           type == QLatin1String("table");
+}
+
+// -------------------------------------------------------------- DBEngine
+
+QString DBEngine::PasswordOf(const QString& connect) {
+    for (const QString& part : connect.split(QLatin1Char(';'))) {
+        const int eq = part.indexOf(QLatin1Char('='));
+        if (eq > 0 &&
+            part.left(eq).trimmed().compare(QLatin1String("pwd"), Qt::CaseInsensitive) == 0)
+            return part.mid(eq + 1);
+    }
+    return QString();
+}
+
+std::unique_ptr<Database> DBEngine::openWith(const QString& path, int flags,
+                                             const QString& connect) {
+    auto connection = std::make_shared<Connection>();
+    if (sqlite3_open_v2(QFileInfo(path).absoluteFilePath().toUtf8().constData(), &connection->db,
+                        flags, nullptr) != SQLITE_OK) {
+        const QString message = connection->db ? QString::fromUtf8(sqlite3_errmsg(connection->db))
+                                               : QStringLiteral("out of memory");
+        throw DaoError(ErrEngine, QStringLiteral("Cannot open '%1': %2").arg(path, message));
+    }
+    sqlite3_busy_timeout(connection->db, 2000);
+    const QString password = DBEngine::PasswordOf(connect);
+    try {
+        if (!password.isEmpty()) {
+            QString quoted = password;
+            quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+            run(connection->db, QStringLiteral("PRAGMA key = '") + quoted + QStringLiteral("'"));
+        }
+        run(connection->db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    } catch (const DaoError&) {
+        throw DaoError(ErrNotADatabase,
+                       QStringLiteral("'%1' is not a board-game file, or the password is wrong.")
+                           .arg(QFileInfo(path).fileName()));
+    }
+    std::unique_ptr<Database> db(new Database);
+    db->m_connection = connection;
+    db->m_name = QFileInfo(path).absoluteFilePath();
+    return db;
+}
+
+std::unique_ptr<Database> DBEngine::OpenDatabase(const QString& path, bool /*options*/,
+                                                 bool readOnly, const QString& connect) {
+    if (!QFileInfo(path).isFile())
+        throw DaoError(ErrFileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+    return openWith(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, connect);
+}
+
+std::unique_ptr<Database> DBEngine::CreateDatabase(const QString& path, const QString& connect) {
+    if (QFileInfo::exists(path))
+        throw DaoError(ErrEngine, QStringLiteral("The file '%1' already exists.").arg(path));
+    return openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, connect);
+}
+
+} // namespace dao

@@ -1,0 +1,554 @@
+// The data-access layer over board-game files: every statement the game sends,
+// record-set walking, NULLs, long binary fields, updates that reach the file,
+// and clean refusals.
+#include "BoardTestFiles.h"
+
+#include "boardgame/BoardFileWriter.h"
+#include "boardgame/DaoEngine.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dao;
+
+namespace {
+
+const QString kConnect = QStringLiteral("MS Access;pwd=4##pelmor##8;");
+
+QString questionStatement(const QString& code) {
+    return QStringLiteral(
+               "SELECT SquareQuestion.Caption, QuestionsTip.SquareID, QuestionsTip.CategoryID, "
+               "QuestionsTip.QuestionTip, Questions.QuestionID, Questions.Question, "
+               "Questions.Answer, Questions.QuestionAsk, Questions.iPicture FROM SquareQuestion "
+               "INNER JOIN (QuestionsTip INNER JOIN Questions ON QuestionsTip.CategoryID = "
+               "Questions.CategoryID) ON SquareQuestion.SquareID = QuestionsTip.SquareID WHERE "
+               "(((QuestionsTip.SquareID)=") +
+           code + QStringLiteral("));");
+}
+
+QString answerStatement(const QString& id) {
+    return QStringLiteral("SELECT QuestionAnswer.AnswerID, QuestionAnswer.QuestionID, "
+                          "QuestionAnswer.SelectAnswer, QuestionAnswer.PictureYesNo, "
+                          "QuestionAnswer.iPicture From QuestionAnswer WHERE "
+                          "(((QuestionAnswer.QuestionID)=") +
+           id + QStringLiteral("));");
+}
+
+QString clearStatement(const QString& code) {
+    return QStringLiteral("UPDATE QuestionsTip INNER JOIN Questions ON QuestionsTip.CategoryID = "
+                          "Questions.CategoryID SET Questions.QuestionAsk = False WHERE "
+                          "(((Questions.QuestionAsk)=True) AND ((QuestionsTip.SquareID)=") +
+           code + QStringLiteral("));");
+}
+
+const char kSquareCountsText[] =
+    "SELECT SquareSpelling.Caption, SquareSpelling.SquareID, Count(Spelling.Word) AS CountOfWord "
+    "FROM SquareSpelling INNER JOIN Spelling ON SquareSpelling.SquareID = Spelling.TypeID GROUP "
+    "BY SquareSpelling.Caption, SquareSpelling.SquareID HAVING (((SquareSpelling.SquareID)=-1 Or "
+    "(SquareSpelling.SquareID)=-2 Or (SquareSpelling.SquareID)=-3)); Union SELECT "
+    "SquareQuestion.Caption, SquareQuestion.SquareID, Count(Questions.Question) AS "
+    "CountOfQuestion FROM (SquareQuestion INNER JOIN QuestionsTip ON SquareQuestion.SquareID = "
+    "QuestionsTip.SquareID) INNER JOIN Questions ON QuestionsTip.CategoryID = "
+    "Questions.CategoryID GROUP BY SquareQuestion.Caption, SquareQuestion.SquareID;";
+
+int countRows(Database& db, const QString& source) {
+    auto rs = db.OpenRecordset(source);
+    int n = 0;
+    while (!rs->Eof()) {
+        ++n;
+        rs->MoveNext();
+    }
+    return n;
+}
+
+} // namespace
+
+class TestDbLayer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void boardLayoutWalk();
+    void boardLayoutNullsAndPositions();
+    void squareCountsStoredAndAsText();
+    void questionAndAnswerStatements();
+    void questionAskUpdateReachesFile();
+    void joinedUpdateClearsOnlyOneKind();
+    void spellingPoolAndRefill();
+    void ownerAndBoardErrorStatements();
+    void dialectMeanings_data();
+    void dialectMeanings();
+    void unsupportedStatementsFailCleanly_data();
+    void unsupportedStatementsFailCleanly();
+    void openFailures_data();
+    void openFailures();
+    void recordsetMisuseFails();
+    void nameAndClose();
+
+private:
+    std::unique_ptr<Database> open() {
+        return DBEngine::OpenDatabase(m_path, false, false, kConnect);
+    }
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+void TestDbLayer::init() {
+    QVERIFY(m_dir.isValid());
+    m_path = m_dir.filePath(QStringLiteral("%1.mdb").arg(QTest::currentTestFunction()));
+    QFile::remove(m_path);
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), m_path);
+}
+
+void TestDbLayer::boardLayoutWalk() {
+    auto db = open();
+    auto rs = db->OpenRecordset(QStringLiteral("qBoardLayout"));
+    QCOMPARE(rs->RecordCount(), 56);
+    QCOMPARE(rs->AbsolutePosition(), 0);
+    int square = 0;
+    while (!rs->Eof()) {
+        ++square;
+        QCOMPARE(rs->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().toInt(),
+                 BoardTestFiles::layoutCode(square));
+        rs->MoveNext();
+    }
+    QCOMPARE(square, 56);
+    // Square 1 is a grammar square with its colours; square 2 an easy
+    // spelling square whose colours are NULL; square 3 has no style at all.
+    rs->MoveFirst();
+    QCOMPARE(rs->Fields(QStringLiteral("Caption")).Value().toString(), QStringLiteral("Grammar"));
+    QCOMPARE(rs->Fields(QStringLiteral("BackColor")).Value().toLongLong(), 0xC0C0FF);
+    QCOMPARE(rs->Fields(QStringLiteral("FontColor")).Value().toLongLong(), 0x000080);
+    QCOMPARE(rs->Fields(QStringLiteral("FontBackColor")).Value().toLongLong(), 0xC0C0FF);
+    rs->MoveNext();
+    QCOMPARE(rs->Fields(QStringLiteral("Caption")).Value().toString(),
+             QStringLiteral("Spell Easy"));
+    QVERIFY(rs->Fields(QStringLiteral("BackColor")).IsNull());
+    QVERIFY(rs->Fields(QStringLiteral("FontColor")).Value().isNull());
+    rs->MoveNext();
+    QVERIFY(rs->Fields(QStringLiteral("Caption")).Value().isNull());
+    QCOMPARE(rs->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().toInt(), -4);
+}
+
+void TestDbLayer::boardLayoutNullsAndPositions() {
+    {
+        auto db = open();
+        db->ExecuteNative(QStringLiteral("UPDATE BoardLayOut SET SquareID = NULL WHERE ID = 5"));
+    }
+    auto db = open();
+    auto rs = db->OpenRecordset(QStringLiteral("qBoardLayout"));
+    rs->setAbsolutePosition(4);
+    QCOMPARE(rs->AbsolutePosition(), 4);
+    QVERIFY(rs->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().isNull());
+    QVERIFY(rs->Fields(QStringLiteral("Caption")).Value().isNull());
+    rs->setAbsolutePosition(10);
+    QCOMPARE(rs->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().toInt(),
+             BoardTestFiles::layoutCode(11));
+    rs->MoveLast();
+    QCOMPARE(rs->AbsolutePosition(), 55);
+    QVERIFY(!rs->Eof());
+    rs->MoveNext();
+    QVERIFY(rs->Eof());
+    QCOMPARE(rs->AbsolutePosition(), -1);
+}
+
+void TestDbLayer::squareCountsStoredAndAsText() {
+    auto db = open();
+    for (const QString& source :
+         {QStringLiteral("qSquareCounts"), QString::fromLatin1(kSquareCountsText)}) {
+        auto rs = db->OpenRecordset(source);
+        QCOMPARE(rs->RecordCount(), 5);
+        // Each part is grouped by caption first, so a part's rows come in
+        // caption order.
+        const QList<QList<QVariant>> expected = {{"Spell Easy", -1, 3},
+                                                 {"Spell Hard", -3, 1},
+                                                 {"Spell Medium", -2, 2},
+                                                 {"Grammar", 5, 3},
+                                                 {"Meaning", 7, 2}};
+        // Spelling kinds come first, question kinds after them.
+        QStringList got;
+        for (const auto& row : expected) {
+            QVERIFY(!rs->Eof());
+            QCOMPARE(rs->Fields(QStringLiteral("Caption")).Value().toString(), row[0].toString());
+            QCOMPARE(rs->Fields(QStringLiteral("SquareID")).Value().toInt(), row[1].toInt());
+            QCOMPARE(rs->Fields(QStringLiteral("CountOfWord")).Value().toInt(), row[2].toInt());
+            rs->MoveNext();
+        }
+        QVERIFY(rs->Eof());
+    }
+}
+
+void TestDbLayer::questionAndAnswerStatements() {
+    auto db = open();
+    auto q = db->OpenRecordset(questionStatement(QStringLiteral("5")));
+    q->MoveLast();
+    QCOMPARE(q->RecordCount(), 3);
+    q->MoveFirst();
+    QCOMPARE(q->Fields(QStringLiteral("Caption")).Value().toString(), QStringLiteral("Grammar"));
+    QCOMPARE(q->Fields(QStringLiteral("QuestionTip")).Value().toString(),
+             QStringLiteral("A noun names a thing."));
+    QCOMPARE(q->Fields(QStringLiteral("Question")).Value().toString(),
+             QStringLiteral("Which word is a noun?"));
+    QCOMPARE(q->Fields(QStringLiteral("QuestionAsk")).Value().toInt(), 0);
+    const QByteArray expectedPicture = BoardTestFiles::picture('q');
+    auto pic = q->Fields(QStringLiteral("iPicture"));
+    QCOMPARE(pic.FieldSize(), expectedPicture.size());
+    QCOMPARE(pic.GetChunk(0, pic.FieldSize()), expectedPicture);
+    QCOMPARE(pic.GetChunk(4, 3), QByteArray(3, 'q'));
+    const int answer = q->Fields(QStringLiteral("Answer")).Value().toInt();
+    const QString id = q->Fields(QStringLiteral("QuestionID")).Value().toString();
+
+    auto a = db->OpenRecordset(answerStatement(id));
+    a->MoveLast();
+    QCOMPARE(a->RecordCount(), 3);
+    a->MoveFirst();
+    QStringList texts;
+    int rightRow = -1;
+    while (!a->Eof()) {
+        texts << a->Fields(QStringLiteral("SelectAnswer")).Value().toString();
+        QCOMPARE(a->Fields(QStringLiteral("QuestionID")).Value().toString(), id);
+        QCOMPARE(a->Fields(QStringLiteral("PictureYesNo")).Value().toInt(), 0);
+        QCOMPARE(a->Fields(QStringLiteral("iPicture")).FieldSize(), 0);
+        if (a->Fields(QStringLiteral("AnswerID")).Value().toInt() == answer)
+            rightRow = a->AbsolutePosition();
+        a->MoveNext();
+    }
+    QCOMPARE(texts, QStringList({"run", "table", "quickly"}));
+    QCOMPARE(rightRow, 1);
+
+    // The second question's second choice is a picture.
+    q->setAbsolutePosition(1);
+    auto b = db->OpenRecordset(
+        answerStatement(q->Fields(QStringLiteral("QuestionID")).Value().toString()));
+    b->MoveLast();
+    QCOMPARE(b->Fields(QStringLiteral("PictureYesNo")).Value().toInt(), -1);
+    QCOMPARE(b->Fields(QStringLiteral("iPicture")).GetChunk(0, 1000), BoardTestFiles::picture('a'));
+    QVERIFY(q->Fields(QStringLiteral("iPicture")).IsNull());
+
+    // A kind without questions gives an empty record set.
+    auto none = db->OpenRecordset(questionStatement(QStringLiteral("9")));
+    QCOMPARE(none->RecordCount(), 0);
+    QVERIFY(none->Eof());
+    QVERIFY(none->Bof());
+}
+
+void TestDbLayer::questionAskUpdateReachesFile() {
+    QString id;
+    {
+        auto db = open();
+        auto q = db->OpenRecordset(questionStatement(QStringLiteral("7")));
+        q->MoveLast();
+        q->setAbsolutePosition(1);
+        id = q->Fields(QStringLiteral("QuestionID")).Value().toString();
+        q->Edit();
+        q->Fields(QStringLiteral("QuestionAsk")).setValue(true);
+        QCOMPARE(q->Fields(QStringLiteral("QuestionAsk")).Value().toInt(), -1);
+        q->Update();
+        QCOMPARE(q->Fields(QStringLiteral("QuestionAsk")).Value().toInt(), -1);
+        db->Close();
+    }
+    auto db = open();
+    auto check = db->OpenRecordset(
+        QStringLiteral("SELECT Questions.QuestionAsk, Questions.Question FROM Questions WHERE "
+                       "Questions.QuestionID=") +
+        id + QStringLiteral(";"));
+    QCOMPARE(check->RecordCount(), 1);
+    QCOMPARE(check->Fields(QStringLiteral("QuestionAsk")).Value().toLongLong(), -1);
+    QCOMPARE(check->Fields(QStringLiteral("Question")).Value().toString(),
+             QStringLiteral("The opposite of up is"));
+    // Only that question changed.
+    QCOMPARE(countRows(*db, QStringLiteral("SELECT Questions.QuestionID FROM Questions WHERE "
+                                           "Questions.QuestionAsk=True;")),
+             1);
+}
+
+void TestDbLayer::joinedUpdateClearsOnlyOneKind() {
+    auto db = open();
+    db->ExecuteNative(QStringLiteral("UPDATE Questions SET QuestionAsk = -1"));
+    db->Execute(clearStatement(QStringLiteral("5")));
+    QCOMPARE(db->RecordsAffected(), 3);
+    // Kind 5 is back in the pool, kind 7 is still used up.
+    auto q5 = db->OpenRecordset(questionStatement(QStringLiteral("5")));
+    while (!q5->Eof()) {
+        QCOMPARE(q5->Fields(QStringLiteral("QuestionAsk")).Value().toInt(), 0);
+        q5->MoveNext();
+    }
+    auto q7 = db->OpenRecordset(questionStatement(QStringLiteral("7")));
+    QCOMPARE(q7->RecordCount(), 2);
+    while (!q7->Eof()) {
+        QCOMPARE(q7->Fields(QStringLiteral("QuestionAsk")).Value().toInt(), -1);
+        q7->MoveNext();
+    }
+}
+
+void TestDbLayer::spellingPoolAndRefill() {
+    {
+        auto db = open();
+        auto easy = db->OpenRecordset(QStringLiteral("SpellingEasy"));
+        easy->MoveLast();
+        QCOMPARE(easy->RecordCount(), 3);
+        easy->MoveFirst();
+        QCOMPARE(easy->Fields(QStringLiteral("Word")).Value().toString(), QStringLiteral("cat"));
+        QCOMPARE(easy->Fields(QStringLiteral("definition")).Value().toString(),
+                 QStringLiteral("A small furry pet."));
+        const QByteArray sound = BoardTestFiles::wave(100, 'c');
+        auto f = easy->Fields(QStringLiteral("Sound"));
+        QCOMPARE(f.FieldSize(), sound.size());
+        QCOMPARE(f.GetChunk(0, f.FieldSize()), sound);
+        QCOMPARE(easy->Fields(QStringLiteral("iPicture")).GetChunk(0, 10000),
+                 BoardTestFiles::picture('c'));
+        easy->setAbsolutePosition(2);
+        QCOMPARE(easy->Fields(QStringLiteral("Word")).Value().toString(), QStringLiteral("sun"));
+        easy->Edit();
+        easy->Fields(QStringLiteral("QuestionAsk")) = true;
+        easy->Update();
+    }
+    auto db = open();
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingEasy")), 2);
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingMedium")), 2);
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingHard")), 1);
+    db->ExecuteNative(QStringLiteral("UPDATE Spelling SET QuestionAsk = -1"));
+    QCOMPARE(countRows(*db, QStringLiteral("spellingmedium")), 0);
+    db->Execute(QStringLiteral("qUpdateSpellingMedium"));
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingMedium")), 2);
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingEasy")), 0);
+    db->Execute(QStringLiteral("qUpdateSpellingEasy"));
+    db->Execute(QStringLiteral("qUpdateSpellingHard"));
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingEasy")), 3);
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingHard")), 1);
+}
+
+void TestDbLayer::ownerAndBoardErrorStatements() {
+    auto db = open();
+    auto owner = db->OpenRecordset(QStringLiteral("SELECT tlbOwner.* FROM tlbOwner;"));
+    QCOMPARE(owner->Fields(QStringLiteral("Visible")).Value().toInt(), 0);
+    QCOMPARE(owner->Fields(QStringLiteral("Description")).Value().toString(),
+             QStringLiteral("Test board for the layer"));
+    const QString errors =
+        QStringLiteral("SELECT BoardLayOut.ID, BoardLayOut.SquareID From BoardLayOut WHERE "
+                       "(((BoardLayOut.SquareID) Is Null));");
+    QCOMPARE(db->OpenRecordset(errors)->RecordCount(), 0);
+    db->ExecuteNative(QStringLiteral("UPDATE BoardLayOut SET SquareID = NULL WHERE ID IN (3, 9)"));
+    auto rs = db->OpenRecordset(errors);
+    rs->MoveLast();
+    QCOMPARE(rs->RecordCount(), 2);
+    QCOMPARE(rs->Fields(QStringLiteral("ID")).Value().toInt(), 9);
+
+    auto spelling = db->OpenRecordset(QStringLiteral("qSpellingErrorEasy"));
+    QCOMPARE(spelling->Fields(QStringLiteral("CountOfSound")).Value().toInt(), 3);
+    QCOMPARE(spelling->Fields(QStringLiteral("CountError")).Value().toInt(), 3);
+    auto questions = db->OpenRecordset(QStringLiteral("qQuestionsError"));
+    QCOMPARE(questions->RecordCount(), 1);
+    QCOMPARE(questions->Fields(QStringLiteral("CountOfQuestionID")).Value().toInt(), 5);
+}
+
+void TestDbLayer::dialectMeanings_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("False is 0")
+        << "SELECT Count(*) AS n FROM Spelling WHERE Spelling.QuestionAsk=False;" << QVariant(6);
+    QTest::newRow("True is -1") << "SELECT True AS n FROM tlbOwner" << QVariant(-1);
+    QTest::newRow("double-quoted text is a string")
+        << "SELECT Count(*) AS n FROM Spelling WHERE Word = \"dog\";" << QVariant(1);
+    QTest::newRow("bracketed names")
+        << "SELECT [Spelling].[Word] AS n FROM [Spelling] WHERE [TypeID]=-3"
+        << QVariant("necessary");
+    QTest::newRow("text compares without case")
+        << "SELECT Count(*) AS n FROM Spelling WHERE Spelling.Word='CAT'" << QVariant(1);
+    QTest::newRow("Like with Access wildcards")
+        << "SELECT Count(*) AS n FROM Spelling WHERE Word Like '?a*'" << QVariant(2);
+    QTest::newRow("& joins text")
+        << "SELECT Word & '-' & TypeID AS n FROM Spelling WHERE Word='dog'" << QVariant("dog--1");
+    QTest::newRow("/ divides exactly") << "SELECT 7/2 AS n FROM tlbOwner" << QVariant(3.5);
+    QTest::newRow("Mod") << "SELECT 7 Mod 3 AS n FROM tlbOwner" << QVariant(1);
+    QTest::newRow("IIf and Len") << "SELECT Sum(IIf(Len(Word)>3,1,0)) AS n FROM Spelling"
+                                 << QVariant(3);
+    QTest::newRow("Nz of NULL") << "SELECT Nz(Sum(TypeID),0) AS n FROM Spelling WHERE TypeID=9"
+                                << QVariant(0);
+    QTest::newRow("IsNull gives -1")
+        << "SELECT IsNull(iPicture) AS n FROM Spelling WHERE Word='dog'" << QVariant(-1);
+    QTest::newRow("Union keeps arm order, drops duplicates")
+        << "SELECT Word AS n FROM Spelling WHERE Word='window'; Union SELECT Word FROM Spelling "
+           "WHERE TypeID=-2 Union SELECT Word FROM Spelling WHERE Word='cat';"
+        << QVariant("window,garden,cat");
+    QTest::newRow("UCase, Mid, Left")
+        << "SELECT UCase(Mid(Word,2,2)) & Left(Word,1) AS n FROM Spelling WHERE Word='garden'"
+        << QVariant("ARg");
+}
+
+void TestDbLayer::dialectMeanings() {
+    QFETCH(QString, statement);
+    QFETCH(QVariant, expected);
+    auto db = open();
+    auto rs = db->OpenRecordset(statement);
+    QStringList values;
+    while (!rs->Eof()) {
+        values << rs->Fields(QStringLiteral("n")).Value().toString();
+        rs->MoveNext();
+    }
+    QCOMPARE(values.join(QLatin1Char(',')), expected.toString());
+}
+
+void TestDbLayer::unsupportedStatementsFailCleanly_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<bool>("execute");
+    QTest::newRow("TOP") << "SELECT TOP 2 Word FROM Spelling" << false;
+    QTest::newRow("DISTINCTROW") << "SELECT DISTINCTROW Word FROM Spelling" << false;
+    QTest::newRow("two statements") << "SELECT Word FROM Spelling; DELETE FROM Spelling" << false;
+    QTest::newRow("unknown function") << "SELECT Format(Word) FROM Spelling" << false;
+    QTest::newRow("date literal") << "SELECT Word FROM Spelling WHERE 1 < #1/1/2020#" << false;
+    QTest::newRow("parameter") << "SELECT Word FROM Spelling WHERE Word = ?" << false;
+    QTest::newRow("Like class") << "SELECT Word FROM Spelling WHERE Word Like '[a-c]*'" << false;
+    QTest::newRow("RIGHT JOIN")
+        << "SELECT Word FROM Spelling RIGHT JOIN SquareSpelling ON TypeID = SquareID" << false;
+    QTest::newRow("DROP") << "DROP TABLE Spelling" << true;
+    QTest::newRow("PRAGMA") << "PRAGMA rekey = 'x'" << true;
+    QTest::newRow("ATTACH") << "ATTACH DATABASE 'x' AS y" << true;
+    QTest::newRow("UPDATE two tables")
+        << "UPDATE QuestionsTip INNER JOIN Questions ON QuestionsTip.CategoryID = "
+           "Questions.CategoryID SET Questions.QuestionAsk = True, QuestionsTip.QuestionTip = 'x';"
+        << true;
+    QTest::newRow("DELETE with join")
+        << "DELETE Spelling.* FROM Spelling INNER JOIN SquareSpelling ON TypeID = SquareID" << true;
+    QTest::newRow("Execute a select") << "SELECT Word FROM Spelling" << true;
+    QTest::newRow("Execute a stored select") << "SpellingEasy" << true;
+    QTest::newRow("missing stored query") << "qNoSuchQuery" << false;
+    QTest::newRow("missing action query") << "qNoSuchAction" << true;
+    QTest::newRow("unknown field") << "SELECT Nonsense FROM Spelling" << false;
+}
+
+void TestDbLayer::unsupportedStatementsFailCleanly() {
+    QFETCH(QString, statement);
+    QFETCH(bool, execute);
+    auto db = open();
+    bool failed = false;
+    try {
+        if (execute)
+            db->Execute(statement);
+        else
+            db->OpenRecordset(statement);
+    } catch (const DaoError& e) {
+        failed = true;
+        QVERIFY(!e.Description().isEmpty());
+    }
+    QVERIFY(failed);
+    // Nothing was changed.
+    QCOMPARE(countRows(*db, QStringLiteral("SELECT Word FROM Spelling;")), 6);
+    QCOMPARE(countRows(*db, QStringLiteral("SELECT Questions.QuestionID FROM Questions WHERE "
+                                           "Questions.QuestionAsk=False;")),
+             5);
+    QCOMPARE(countRows(*db, QStringLiteral("SELECT QuestionsTip.QuestionTip FROM QuestionsTip "
+                                           "WHERE QuestionTip='x'")),
+             0);
+}
+
+void TestDbLayer::openFailures_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("number");
+    QTest::newRow("wrong password") << "password" << int(ErrNotADatabase);
+    QTest::newRow("no password") << "nopassword" << int(ErrNotADatabase);
+    QTest::newRow("not a database") << "text" << int(ErrNotADatabase);
+    QTest::newRow("missing file") << "missing" << int(ErrFileNotFound);
+}
+
+void TestDbLayer::openFailures() {
+    QFETCH(QString, kind);
+    QFETCH(int, number);
+    QString path = m_path;
+    QString connect = kConnect;
+    if (kind == QLatin1String("password"))
+        connect = QStringLiteral("MS Access;pwd=4##pelmor##9;");
+    else if (kind == QLatin1String("nopassword"))
+        connect = QStringLiteral("MS Access;");
+    else if (kind == QLatin1String("text")) {
+        path = m_dir.filePath(QStringLiteral("notes.mdb"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("Standard Jet DB but really just text. ").repeated(200));
+    } else if (kind == QLatin1String("missing")) {
+        path = m_dir.filePath(QStringLiteral("nothere.mdb"));
+    }
+    const QByteArray before = QFile::exists(path) ? [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }() : QByteArray();
+    try {
+        DBEngine::OpenDatabase(path, false, false, connect);
+        QFAIL("the file opened");
+    } catch (const DaoError& e) {
+        QCOMPARE(e.Number(), number);
+    }
+    if (kind == QLatin1String("missing")) {
+        QVERIFY(!QFile::exists(path)); // opening never creates a file
+    } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+}
+
+void TestDbLayer::recordsetMisuseFails() {
+    auto db = open();
+    auto easy = db->OpenRecordset(QStringLiteral("SpellingEasy"));
+    auto expectError = [](int number, const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const DaoError& e) {
+            return e.Number() == number;
+        }
+        return false;
+    };
+    QVERIFY(expectError(ErrUpdateWithoutEdit,
+                        [&] { easy->Fields(QStringLiteral("QuestionAsk")).setValue(true); }));
+    QVERIFY(expectError(ErrUpdateWithoutEdit, [&] { easy->Update(); }));
+    QVERIFY(expectError(ErrItemNotFound, [&] { easy->Fields(QStringLiteral("Nope")); }));
+    auto counts = db->OpenRecordset(QStringLiteral("qSquareCounts"));
+    QVERIFY(!counts->Updatable());
+    QVERIFY(expectError(ErrCannotUpdate, [&] { counts->Edit(); }));
+    auto empty = db->OpenRecordset(questionStatement(QStringLiteral("42")));
+    QCOMPARE(empty->AbsolutePosition(), -1);
+    QVERIFY(expectError(ErrNoCurrentRecord, [&] { empty->MoveFirst(); }));
+    QVERIFY(expectError(ErrNoCurrentRecord, [&] { empty->MoveNext(); }));
+    QVERIFY(expectError(ErrNoCurrentRecord,
+                        [&] { empty->Fields(QStringLiteral("Question")).Value(); }));
+    easy->MoveLast();
+    easy->MoveNext();
+    QVERIFY(expectError(ErrNoCurrentRecord, [&] { easy->MoveNext(); }));
+    QVERIFY(expectError(ErrNoCurrentRecord, [&] { easy->setAbsolutePosition(3); }));
+    // Moving away drops an edit that was not updated.
+    easy->MoveFirst();
+    easy->Edit();
+    easy->Fields(QStringLiteral("QuestionAsk")) = true;
+    easy->MoveNext();
+    QCOMPARE(countRows(*db, QStringLiteral("SpellingEasy")), 3);
+}
+
+void TestDbLayer::nameAndClose() {
+    auto db = open();
+    QCOMPARE(db->Name(), QFileInfo(m_path).absoluteFilePath());
+    auto rs = db->OpenRecordset(QStringLiteral("SpellingHard"));
+    db->Close();
+    QVERIFY(!db->IsOpen());
+    try {
+        db->OpenRecordset(QStringLiteral("qBoardLayout"));
+        QFAIL("a closed database answered");
+    } catch (const DaoError& e) {
+        QCOMPARE(e.Number(), int(ErrDatabaseClosed));
+    }
+    rs->Edit();
+    rs->Fields(QStringLiteral("QuestionAsk")) = true;
+    try {
+        rs->Update();
+        QFAIL("an update reached a closed database");
+    } catch (const DaoError& e) {
+        QCOMPARE(e.Number(), int(ErrDatabaseClosed));
+    }
+    // The file is released: it can be replaced and opened again.
+    QVERIFY(QFile::remove(m_path));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), m_path);
+    QCOMPARE(countRows(*open(), QStringLiteral("SpellingHard")), 1);
+}
+
+QTEST_GUILESS_MAIN(TestDbLayer)
+#include "tst_dblayer.moc"

@@ -1,0 +1,268 @@
+// mordaventa-tool board build SOURCE OUT: makes a board-game file from its
+// readable source (pronunciations rendered with espeak-ng, simple pictures
+// drawn here). mordaventa-tool board check FILE: the checks of the board-file
+// manager.
+#include "ToolCommand.h"
+
+#include "boardgame/BoardFileChecks.h"
+#include "boardgame/BoardSource.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QtMath>
+
+#include <espeak-ng/speak_lib.h>
+
+#include <cstdio>
+
+namespace {
+
+// ---- Pronunciations ----
+
+// Speaking rate of the pronunciations: a little slower than normal speech so
+// that children hear every sound.
+constexpr int kSpeakRate = 140;
+
+struct SpeechCapture {
+    QByteArray samples;
+};
+
+int captureSamples(short* wav, int count, espeak_EVENT* events) {
+    if (wav && count > 0 && events && events->user_data) {
+        auto* capture = static_cast<SpeechCapture*>(events->user_data);
+        capture->samples.append(reinterpret_cast<const char*>(wav),
+                                static_cast<qsizetype>(count) * 2);
+    }
+    return 0;
+}
+
+void putLE(QByteArray& out, quint32 value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A mono 16-bit PCM wave file.
+QByteArray waveFile(const QByteArray& samples, int rate) {
+    QByteArray out;
+    out.append("RIFF");
+    putLE(out, static_cast<quint32>(36 + samples.size()), 4);
+    out.append("WAVEfmt ");
+    putLE(out, 16, 4);
+    putLE(out, 1, 2); // PCM
+    putLE(out, 1, 2); // mono
+    putLE(out, static_cast<quint32>(rate), 4);
+    putLE(out, static_cast<quint32>(rate * 2), 4);
+    putLE(out, 2, 2);
+    putLE(out, 16, 2);
+    out.append("data");
+    putLE(out, static_cast<quint32>(samples.size()), 4);
+    out.append(samples);
+    return out;
+}
+
+class Speaker {
+public:
+    QByteArray speak(const QString& text, QString* error) {
+        if (m_rate == 0) {
+            m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 500, nullptr,
+                                       espeakINITIALIZE_DONT_EXIT);
+            if (m_rate <= 0) {
+                m_rate = -1;
+            } else {
+                espeak_SetSynthCallback(&captureSamples);
+                espeak_SetVoiceByName("en");
+                espeak_SetParameter(espeakRATE, kSpeakRate, 0);
+            }
+        }
+        if (m_rate < 0) {
+            *error = QStringLiteral("espeak-ng could not be started");
+            return QByteArray();
+        }
+        SpeechCapture capture;
+        const QByteArray utf8 = text.toUtf8();
+        if (espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER,
+                         0, espeakCHARS_UTF8, nullptr, &capture) != EE_OK ||
+            espeak_Synchronize() != EE_OK || capture.samples.isEmpty()) {
+            *error = QStringLiteral("espeak-ng produced no sound");
+            return QByteArray();
+        }
+        return waveFile(capture.samples, m_rate);
+    }
+    ~Speaker() {
+        if (m_rate > 0)
+            espeak_Terminate();
+    }
+
+private:
+    int m_rate = 0;
+};
+
+// ---- Pictures ----
+
+// "SHAPE [#RRGGBB]": circle, oval, square, rectangle, triangle, diamond,
+// pentagon, hexagon, octagon, star.
+QByteArray drawPicture(const QString& spec, QString* error) {
+    const QStringList parts = spec.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QString shape = parts.value(0).toLower();
+    QColor colour(0x30, 0x70, 0xD0);
+    if (parts.size() > 1) {
+        colour = QColor::fromString(parts[1]);
+        if (!colour.isValid()) {
+            *error = QStringLiteral("'%1' is not a colour").arg(parts[1]);
+            return QByteArray();
+        }
+    }
+    constexpr int size = 120;
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 3));
+    p.setBrush(colour);
+    const QPointF c(size / 2.0, size / 2.0);
+    auto regular = [&](int sides, double radius, double turn) {
+        QPolygonF poly;
+        for (int i = 0; i < sides; ++i) {
+            const double a = turn + 2 * M_PI * i / sides;
+            poly << QPointF(c.x() + radius * std::cos(a), c.y() + radius * std::sin(a));
+        }
+        return poly;
+    };
+    if (shape == QLatin1String("circle")) {
+        p.drawEllipse(c, 45, 45);
+    } else if (shape == QLatin1String("oval")) {
+        p.drawEllipse(c, 50, 30);
+    } else if (shape == QLatin1String("square")) {
+        p.drawRect(QRectF(18, 18, 84, 84));
+    } else if (shape == QLatin1String("rectangle")) {
+        p.drawRect(QRectF(10, 32, 100, 56));
+    } else if (shape == QLatin1String("triangle")) {
+        p.drawPolygon(regular(3, 50, -M_PI / 2).translated(0, 8));
+    } else if (shape == QLatin1String("diamond")) {
+        p.drawPolygon(
+            QPolygonF({QPointF(60, 8), QPointF(100, 60), QPointF(60, 112), QPointF(20, 60)}));
+    } else if (shape == QLatin1String("pentagon")) {
+        p.drawPolygon(regular(5, 50, -M_PI / 2));
+    } else if (shape == QLatin1String("hexagon")) {
+        p.drawPolygon(regular(6, 50, 0));
+    } else if (shape == QLatin1String("octagon")) {
+        p.drawPolygon(regular(8, 50, M_PI / 8));
+    } else if (shape == QLatin1String("star")) {
+        QPolygonF star;
+        for (int i = 0; i < 10; ++i) {
+            const double r = i % 2 == 0 ? 52 : 22;
+            const double a = -M_PI / 2 + M_PI * i / 5;
+            star << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+        }
+        p.drawPolygon(star);
+    } else {
+        *error = QStringLiteral("unknown shape '%1'").arg(shape);
+        return QByteArray();
+    }
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "JPG", 90)) {
+        *error = QStringLiteral("JPEG writing is not available");
+        return QByteArray();
+    }
+    return bytes;
+}
+
+// ---- Subcommands ----
+
+int build(const QStringList& arguments) {
+    if (arguments.size() != 2)
+        return toolError(QStringLiteral("usage: board build SOURCE OUT"));
+    const QString source = arguments[0];
+    const QString out = arguments[1];
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        return toolError(QStringLiteral("cannot read %1").arg(source));
+    const QString text = QString::fromUtf8(file.readAll());
+    Speaker speaker;
+    BoardSourceHooks hooks;
+    hooks.speak = [&speaker](const QString& word, QString* error) {
+        return speaker.speak(word, error);
+    };
+    hooks.draw = &drawPicture;
+    try {
+        const BoardContent content =
+            BoardSource::Parse(text, QFileInfo(source).absolutePath(), hooks);
+        BoardFileWriter::WriteBoardFile(content, out);
+        toolPrint(QStringLiteral("wrote %1: %2 squares, %3 categories, %4 questions, %5 words")
+                      .arg(out)
+                      .arg(content.layout.size())
+                      .arg(content.categories.size())
+                      .arg([&] {
+                          int n = 0;
+                          for (const auto& c : content.categories)
+                              n += static_cast<int>(c.questions.size());
+                          return n;
+                      }())
+                      .arg(content.words.size()));
+        return 0;
+    } catch (const BoardSourceError& e) {
+        return toolError(QStringLiteral("%1:%2").arg(
+            source, e.line() > 0 ? QStringLiteral("%1: %2").arg(e.line()).arg(e.message())
+                                 : QStringLiteral(" ") + e.message()));
+    } catch (const dao::DaoError& e) {
+        return toolError(QStringLiteral("cannot write %1: %2").arg(out, e.Description()));
+    }
+}
+
+int check(const QStringList& arguments) {
+    if (arguments.size() != 1)
+        return toolError(QStringLiteral("usage: board check FILE"));
+    const QString path = arguments[0];
+    if (!QFileInfo(path).isFile())
+        return toolError(QStringLiteral("no such file: %1").arg(path));
+    BoardFileInspection inspection;
+    if (!IsUsableBoardFile(path, inspection))
+        return toolError(QStringLiteral("%1 is not a usable board-game file (it cannot be opened "
+                                        "with the board-game password, has no owner record, or "
+                                        "is marked hidden)")
+                             .arg(path));
+    dao::Database& db = *inspection.database;
+    const QStringList results = {BoardLayoutErrorCount(db), SpellingEasyErrorCount(db),
+                                 SpellingMediumErrorCount(db), SpellingHardErrorCount(db),
+                                 QuestionsErrorCount(db)};
+    const QStringList headers = {QStringLiteral("Board Errors"), QStringLiteral("Spell Easy"),
+                                 QStringLiteral("Spell Medium"), QStringLiteral("Spell Hard"),
+                                 QStringLiteral("Questions")};
+    toolPrint(QStringLiteral("File Name: %1").arg(QFileInfo(path).fileName()));
+    toolPrint(QStringLiteral("File Size: %1").arg(BoardFileSizeText(QFileInfo(path).size())));
+    bool clean = true;
+    for (int i = 0; i < results.size(); ++i) {
+        toolPrint(QStringLiteral("%1: %2").arg(headers[i], results[i]));
+        clean = clean && results[i].startsWith(QLatin1String("OK:"), Qt::CaseInsensitive);
+    }
+    toolPrint(QStringLiteral("Description: %1").arg(inspection.Description()));
+    inspection.Close();
+    if (!clean) {
+        std::fputs("mordaventa-tool: the file has errors\n", stderr);
+        return 2;
+    }
+    return 0;
+}
+
+int runBoard(const QStringList& arguments) {
+    const QString sub = arguments.value(0);
+    if (sub == QLatin1String("build"))
+        return build(arguments.mid(1));
+    if (sub == QLatin1String("check"))
+        return check(arguments.mid(1));
+    return toolError(QStringLiteral("usage: board build SOURCE OUT | board check FILE"));
+}
+
+ToolCommandRegistration registration{QStringLiteral("board"),
+                                     QStringLiteral("board build SOURCE OUT | board check FILE"),
+                                     &runBoard};
+
+} // namespace
