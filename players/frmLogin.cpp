@@ -203,6 +203,12 @@ void frmLogin::LogIn() {
         txtPassword->setFocus();
         return;
     }
+    // The solitaire's player may hold entries not yet written (saved games
+    // reach the file only when the table closes): write them before any file
+    // is read, so logging in again, as the same player or another, loses none.
+    const bool solitaire = m_applicationMode == QLatin1String(kModeSolitaire);
+    if (solitaire && CurrentPlayerLoggedIn() && !CurrentPlayer().SavePlayer())
+        qCWarning(lcMordaventa) << "could not write the current player" << CurrentPlayer().Filename;
     if (!m_player->LoadPlayer(name, password)) {
         txtPassword->clear();
         txtPassword->setFocus();
@@ -215,16 +221,12 @@ void frmLogin::LogIn() {
         accept();
         return;
     }
-    if (m_applicationMode != QLatin1String(kModeSolitaire)) {
+    if (!solitaire) {
         accept();
         return;
     }
 
-    // The player being replaced may hold entries not yet written (saved games
-    // reach the file only when the table closes): write them first.
     ClassPlayerInfo& current = CurrentPlayer();
-    if (CurrentPlayerLoggedIn() && !current.SavePlayer())
-        qCWarning(lcMordaventa) << "could not write the previous player" << current.Filename;
     current = *m_player;
     hide();
     if (m_host) {

@@ -237,6 +237,17 @@ void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
     QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
     QVERIFY(unscramble(folder.read(QStringLiteral("temp/Bob.dat")))
                 .endsWith("<|>Solitaire::CardPile1=x<||><|>\r\n"));
+
+    // Logging in again as the same player keeps a game saved in between.
+    CurrentPlayer().SavedGames.Add(ClassSavedGameInfo(
+        QStringLiteral("CardPile1=y"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
+    frmLogin again(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    QCOMPARE(listed(again).first(), QStringLiteral("Anna"));
+    QTest::keyClicks(control<QLineEdit>(again, "txtPassword"), QStringLiteral("secret"));
+    clickMenu(again, 3);
+    QCOMPARE(CurrentPlayer().SavedGames.Count(), 1);
+    QCOMPARE(CurrentPlayer().SavedGames.at(0).GameInfo, QStringLiteral("CardPile1=y"));
+    QVERIFY(boxes.shown().isEmpty());
 }
 
 void TestFrmLogin::solitaireLoginModal() {
