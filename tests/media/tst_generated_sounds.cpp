@@ -1,0 +1,154 @@
+// The sound effects and music the build writes into the program folder: every
+// file the program plays is there, the waves are short 16-bit PCM and not
+// silent, no two effects are the same, and each piece of music is a valid
+// General MIDI file of one to three minutes.
+#include "TestSupport.h"
+
+#include "media/MciInterpreter.h"
+#include "media/MediaFiles.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+QString soundsFolder() {
+    return QStringLiteral(MORDAVENTA_BUILD_HOME) + QStringLiteral("/Sounds");
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestGeneratedSounds : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { MciInterpreter::instance().setSilent(true); }
+    void effectIsShortPcm_data();
+    void effectIsShortPcm();
+    void effectsAreDistinct();
+    void musicPiecesAreGeneralMidi();
+    void interpreterTimesTheMusic();
+};
+
+void TestGeneratedSounds::effectIsShortPcm_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("shortest"); // seconds
+    QTest::addColumn<double>("longest");
+    QTest::newRow("First") << "First.wav" << 0.2 << 2.0;
+    QTest::newRow("cardClick") << "cardClick.wav" << 0.02 << 0.3;
+    QTest::newRow("cards") << "cards.wav" << 0.1 << 1.0;
+    QTest::newRow("Success") << "Success.wav" << 0.2 << 1.5;
+    QTest::newRow("hooray") << "hooray.wav" << 0.5 << 3.0;
+    QTest::newRow("mistake") << "mistake.wav" << 0.2 << 1.5;
+    QTest::newRow("clap") << "clap.wav" << 0.3 << 2.5;
+    QTest::newRow("Alert") << "Alert.wav" << 0.2 << 1.5;
+    QTest::newRow("alert") << "alert.wav" << 0.2 << 1.5;
+    QTest::newRow("dice") << "dice.wav" << 0.2 << 1.5;
+    QTest::newRow("mark") << "mark.wav" << 0.1 << 1.5;
+    QTest::newRow("move") << "move.wav" << 0.03 << 0.5;
+}
+
+void TestGeneratedSounds::effectIsShortPcm() {
+    QFETCH(QString, name);
+    QFETCH(double, shortest);
+    QFETCH(double, longest);
+    const QByteArray bytes = readAll(soundsFolder() + QLatin1Char('/') + name);
+    QVERIFY2(bytes.size() > 44, qPrintable(name + QStringLiteral(" is missing or empty")));
+    // The plain 44-byte header: RIFF, PCM, 16 bits.
+    QCOMPARE(bytes.left(4), QByteArray("RIFF"));
+    QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 4), quint32(bytes.size() - 8));
+    QCOMPARE(bytes.mid(8, 8), QByteArray("WAVEfmt "));
+    QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 20), quint16(1));
+    QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 34), quint16(16));
+    QCOMPARE(bytes.mid(36, 4), QByteArray("data"));
+    QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 40), quint32(bytes.size() - 44));
+
+    MediaFiles::WaveData wave;
+    QVERIFY(MediaFiles::readWave(bytes, wave));
+    const double seconds = wave.durationMs() / 1000.0;
+    QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
+    int peak = 0;
+    double energy = 0;
+    for (qint16 s : wave.samples) {
+        peak = std::max(peak, std::abs(int(s)));
+        energy += double(s) * s;
+    }
+    // Loud enough to hear, never clipped to the limit.
+    QVERIFY2(peak > 8000 && peak < 32767, qPrintable(QString::number(peak)));
+    QVERIFY(std::sqrt(energy / wave.samples.size()) > 500);
+    // Fades in and out: no click at either end.
+    QVERIFY(std::abs(int(wave.samples.first())) < 2000);
+    QVERIFY(std::abs(int(wave.samples.last())) < 2000);
+}
+
+void TestGeneratedSounds::effectsAreDistinct() {
+    const QDir folder(soundsFolder());
+    const QStringList names = folder.entryList({QStringLiteral("*.wav")}, QDir::Files);
+    QVERIFY(names.contains(QStringLiteral("Alert.wav")));
+    QVERIFY(names.contains(QStringLiteral("alert.wav")));
+    QSet<QByteArray> digests;
+    QSet<qsizetype> sizes;
+    for (const QString& name : names) {
+        const QByteArray bytes = readAll(folder.filePath(name));
+        digests.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
+        sizes.insert(bytes.size());
+    }
+    QCOMPARE(digests.size(), names.size());
+    QVERIFY(sizes.size() >= names.size() - 2); // different lengths, too, not one sound renamed
+}
+
+void TestGeneratedSounds::musicPiecesAreGeneralMidi() {
+    const QDir folder(soundsFolder() + QStringLiteral("/music"));
+    const QStringList names = folder.entryList({QStringLiteral("*.mid")}, QDir::Files);
+    QVERIFY2(names.size() >= 5, qPrintable(names.join(QLatin1Char(','))));
+    QSet<QByteArray> digests;
+    for (const QString& name : names) {
+        const QByteArray bytes = readAll(folder.filePath(name));
+        digests.insert(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
+        MediaFiles::MidiInfo info;
+        QString why;
+        QVERIFY2(MediaFiles::readMidi(bytes, info, &why),
+                 qPrintable(name + QLatin1Char(' ') + why));
+        QVERIFY(info.format == 0 || info.format == 1);
+        QVERIFY(info.trackCount >= 2);
+        QVERIFY(info.division > 0);
+        const double seconds = info.durationMs() / 1000.0;
+        QVERIFY2(seconds >= 60 && seconds <= 180,
+                 qPrintable(name + QLatin1Char(' ') + QString::number(seconds)));
+        QVERIFY2(info.noteOnCount > 150, qPrintable(name)); // a tune with an accompaniment
+        QVERIFY(!info.programs.isEmpty());
+        for (int program : std::as_const(info.programs))
+            QVERIFY(program >= 0 && program <= 127);
+    }
+    QCOMPARE(digests.size(), names.size());
+}
+
+void TestGeneratedSounds::interpreterTimesTheMusic() {
+    const QDir folder(soundsFolder() + QStringLiteral("/music"));
+    MciInterpreter& mci = MciInterpreter::instance();
+    for (const QString& name : folder.entryList({QStringLiteral("*.mid")}, QDir::Files)) {
+        QCOMPARE(mci.sendString(QStringLiteral("open ") + folder.filePath(name) +
+                                QStringLiteral(" type MPEGVideo alias m")),
+                 0u);
+        QCOMPARE(mci.sendString(QStringLiteral("set m time format frames")), 0u);
+        QString length;
+        QCOMPARE(mci.sendString(QStringLiteral("status m length"), &length), 0u);
+        const int frames = length.toInt();
+        QVERIFY2(frames >= 60 * 30 && frames <= 180 * 30,
+                 qPrintable(name + QLatin1Char(' ') + length));
+        QCOMPARE(mci.sendString(QStringLiteral("close m")), 0u);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestGeneratedSounds)
+#include "tst_generated_sounds.moc"

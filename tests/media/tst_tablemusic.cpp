@@ -1,0 +1,354 @@
+// The table's music: which files make the music list, the commands of a new
+// piece, the next piece when one ends (stepped on a fake clock), the check
+// boxes, the sliders, effects and the initial volumes.
+#include "MediaTestFiles.h"
+#include "TestSupport.h"
+
+#include "media/MciInterpreter.h"
+#include "media/TableMusic.h"
+
+#include <QDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString kStyle = QStringLiteral(" Style 1073741824");
+
+// Records the order in which the generator is used and reseeded.
+class RecordingRandom final : public RandomSource {
+public:
+    RecordingRandom(QStringList* log, double value) : m_log(log), m_value(value) {}
+    double next() override {
+        m_log->append(QStringLiteral("next"));
+        return m_value;
+    }
+    void randomize() override { m_log->append(QStringLiteral("randomize")); }
+
+private:
+    QStringList* m_log;
+    double m_value;
+};
+
+} // namespace
+
+class TestTableMusic : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void musicListTakesExactMidEndings();
+    void missingMusicFolderLeavesTableQuiet();
+    void playSongSendsTheSequence_data();
+    void playSongSendsTheSequence();
+    void choiceComesBeforeReseeding();
+    void musicOffChoosesButSendsNothing();
+    void nextPieceStartsWhenOneEnds();
+    void failingPieceNeverRotates();
+    void musicBoxClicks();
+    void slidersSetVolumes();
+    void effectsFollowSoundBox();
+    void initialVolumesFromFirstWave();
+    void initialVolumesWithoutFirstWave();
+    void closeAllStopsEverything();
+
+private:
+    void addMusic(const TempProgramFolder& folder, const QStringList& names) const;
+    QString music(const TempProgramFolder& folder, const QString& name) const {
+        return QDir::cleanPath(folder.file(QStringLiteral("Sounds/music/") + name));
+    }
+    QStringList takeSent() {
+        QStringList sent = m_sent;
+        m_sent.clear();
+        return sent;
+    }
+
+    std::unique_ptr<TableMusic> m_music;
+    QStringList m_sent;
+    qint64 m_clock = 0;
+    bool m_musicOn = true;
+    bool m_soundOn = true;
+    int m_musicVolume = 30;
+    int m_soundVolume = 40;
+};
+
+void TestTableMusic::initTestCase() {
+    MciInterpreter::instance().setSilent(true);
+}
+
+void TestTableMusic::init() {
+    MciInterpreter& mci = MciInterpreter::instance();
+    mci.setCommandObserver(nullptr);
+    mci.sendString(QStringLiteral("Close All"));
+    m_sent.clear();
+    m_clock = 0;
+    m_musicOn = m_soundOn = true;
+    m_musicVolume = 30;
+    m_soundVolume = 40;
+    mci.setClock([this] { return m_clock; });
+    mci.setCommandObserver([this](const QString& command) { m_sent.append(command); });
+    m_music = std::make_unique<TableMusic>();
+    m_music->setWindowHandle(77);
+    m_music->setControls({[this] { return m_musicOn; }, [this] { return m_soundOn; },
+                          [this] { return m_musicVolume; }, [this] { return m_soundVolume; }});
+}
+
+void TestTableMusic::cleanup() {
+    m_music.reset();
+    MciInterpreter::instance().setCommandObserver(nullptr);
+    MciInterpreter::instance().sendString(QStringLiteral("Close All"));
+    MciInterpreter::instance().setClock(nullptr);
+}
+
+void TestTableMusic::addMusic(const TempProgramFolder& folder, const QStringList& names) const {
+    for (const QString& name : names)
+        QVERIFY(
+            folder.write(QStringLiteral("Sounds/music/") + name, MediaTestFiles::twoSecondMidi()));
+}
+
+void TestTableMusic::musicListTakesExactMidEndings() {
+    TempProgramFolder folder;
+    addMusic(folder, {"b.mid", "A.MID", "c.Mid", "d.midi", "e.mid.txt", "mid", "a.mid", "x y.mid"});
+    QDir(folder.path()).mkpath(QStringLiteral("Sounds/music/folder.mid"));
+    m_music->BuildMusicList();
+    QCOMPARE(m_music->musicList(), (QStringList{"a.mid", "b.mid", "x y.mid"}));
+    QVERIFY(m_sent.isEmpty());
+    // Built again, the list is not doubled.
+    m_music->BuildMusicList();
+    QCOMPARE(m_music->musicList().size(), 3);
+}
+
+void TestTableMusic::missingMusicFolderLeavesTableQuiet() {
+    TempProgramFolder folder;
+    m_music->BuildMusicList();
+    QVERIFY(m_music->musicList().isEmpty());
+    RandomScope random(std::make_unique<ScriptedRandom>(QList<double>{0.5}));
+    m_music->PlaySong();
+    m_music->TimerAtEndFile_Timer();
+    QCOMPARE(m_sent, (QStringList{"set midiSounds time format frames", "status midiSounds length",
+                                  "status midiSounds position"}));
+    QVERIFY(!m_music->TimerAtEndFile()->isActive());
+    QVERIFY(m_music->currentSong().isEmpty());
+}
+
+void TestTableMusic::playSongSendsTheSequence_data() {
+    QTest::addColumn<double>("random");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("first") << 0.0 << "a.mid";
+    QTest::newRow("second") << 0.34 << "b.mid";
+    QTest::newRow("last") << 0.9999 << "c.mid";
+}
+
+void TestTableMusic::playSongSendsTheSequence() {
+    QFETCH(double, random);
+    QFETCH(QString, chosen);
+    TempProgramFolder folder;
+    addMusic(folder, {"a.mid", "b.mid", "c.mid"});
+    m_music->BuildMusicList();
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
+    m_music->PlaySong();
+    QCOMPARE(m_music->currentSong(), chosen);
+    QCOMPARE(m_sent,
+             (QStringList{"Close midiSounds",
+                          "open " + music(folder, chosen) +
+                              " type MPEGVideo Alias midiSounds parent 77" + kStyle,
+                          "setaudio midiSounds Volume to 300", "set midiSounds time format frames",
+                          "status midiSounds length", "play midiSounds from 0 to 60"}));
+    QVERIFY(m_music->TimerAtEndFile()->isActive());
+    QCOMPARE(m_music->TimerAtEndFile()->interval(), 100);
+    QCOMPARE(m_music->TimerAtEndFile()->objectName(), QStringLiteral("TimerAtEndFile"));
+}
+
+void TestTableMusic::choiceComesBeforeReseeding() {
+    TempProgramFolder folder;
+    addMusic(folder, {"a.mid", "b.mid"});
+    m_music->BuildMusicList();
+    QStringList log;
+    RandomScope scope(std::make_unique<RecordingRandom>(&log, 0.75));
+    m_music->PlaySong();
+    QCOMPARE(log, (QStringList{"next", "randomize"}));
+    QCOMPARE(m_music->currentSong(), QStringLiteral("b.mid"));
+}
+
+void TestTableMusic::musicOffChoosesButSendsNothing() {
+    TempProgramFolder folder;
+    addMusic(folder, {"a.mid"});
+    m_music->BuildMusicList();
+    m_music->TimerAtEndFile()->start();
+    m_musicOn = false;
+    m_music->PlaySong();
+    QVERIFY(m_sent.isEmpty());
+    QVERIFY(!m_music->TimerAtEndFile()->isActive());
+}
+
+void TestTableMusic::nextPieceStartsWhenOneEnds() {
+    TempProgramFolder folder;
+    addMusic(folder, {"a.mid", "b.mid"});
+    m_music->BuildMusicList();
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0, 0.9}));
+    m_music->PlaySong();
+    QCOMPARE(m_music->currentSong(), QStringLiteral("a.mid"));
+    takeSent();
+
+    const QStringList watch = {"set midiSounds time format frames", "status midiSounds length",
+                               "status midiSounds position"};
+    m_clock = 100;
+    m_music->TimerAtEndFile_Timer();
+    QCOMPARE(takeSent(), watch);
+    m_clock = 1900; // frame 57 of 60
+    m_music->TimerAtEndFile_Timer();
+    QCOMPARE(takeSent(), watch);
+    QCOMPARE(m_music->currentSong(), QStringLiteral("a.mid"));
+
+    m_clock = 2000; // the piece has ended: the next one starts
+    m_music->TimerAtEndFile_Timer();
+    const QStringList sent = takeSent();
+    QCOMPARE(sent.mid(0, 3), watch);
+    QCOMPARE(sent.value(3), QStringLiteral("Close midiSounds"));
+    QCOMPARE(sent.value(4), "open " + music(folder, "b.mid") +
+                                " type MPEGVideo Alias midiSounds parent 77" + kStyle);
+    QCOMPARE(sent.last(), QStringLiteral("play midiSounds from 0 to 60"));
+    QCOMPARE(m_music->currentSong(), QStringLiteral("b.mid"));
+
+    // The new piece starts at the beginning: the next tick does not rotate.
+    m_clock = 2100;
+    m_music->TimerAtEndFile_Timer();
+    QCOMPARE(takeSent(), watch);
+}
+
+void TestTableMusic::failingPieceNeverRotates() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("Sounds/music/broken.mid"), "MThd but not really"));
+    m_music->BuildMusicList();
+    QCOMPARE(m_music->musicList(), QStringList{"broken.mid"});
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+    m_music->PlaySong();
+    // The open failed: nothing after it is sent and the watch is not started.
+    QCOMPARE(m_sent.size(), 2);
+    QVERIFY(!m_music->TimerAtEndFile()->isActive());
+    takeSent();
+    m_clock = 100000;
+    m_music->TimerAtEndFile_Timer();
+    QCOMPARE(takeSent().size(), 3); // length, then position: both fail, no new piece
+}
+
+void TestTableMusic::musicBoxClicks() {
+    TempProgramFolder folder;
+    addMusic(folder, {"a.mid"});
+    m_music->BuildMusicList();
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+
+    m_musicOn = true;
+    m_music->chkMusic_Click(false); // no game yet: nothing until the deal
+    QVERIFY(m_sent.isEmpty());
+    QVERIFY(!m_music->TimerAtEndFile()->isActive());
+
+    m_music->chkMusic_Click(true);
+    QCOMPARE(m_sent.last(), QStringLiteral("play midiSounds from 0 to 60"));
+    QVERIFY(m_music->TimerAtEndFile()->isActive());
+    takeSent();
+
+    m_musicOn = false;
+    m_music->chkMusic_Click(true);
+    QCOMPARE(takeSent(), QStringList{"Close midiSounds"});
+    QVERIFY(!m_music->TimerAtEndFile()->isActive());
+    QVERIFY(!MciInterpreter::instance().isOpen(QStringLiteral("midiSounds")));
+
+    // MusicOff lets the piece play on but starts no other.
+    m_musicOn = true;
+    m_music->PlaySong();
+    takeSent();
+    m_music->MusicOff();
+    QVERIFY(m_sent.isEmpty());
+    QVERIFY(!m_music->TimerAtEndFile()->isActive());
+    QVERIFY(MciInterpreter::instance().isOpen(QStringLiteral("midiSounds")));
+}
+
+void TestTableMusic::slidersSetVolumes() {
+    TempProgramFolder folder;
+    addMusic(folder, {"a.mid"});
+    m_music->BuildMusicList();
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+    m_music->PlaySong();
+    takeSent();
+    m_music->sldMusic_Change(70);
+    m_music->sldSound_Change(20);
+    QCOMPARE(takeSent(), (QStringList{"setaudio midiSounds Volume to 700",
+                                      "setaudio wavSounds Volume to 200"}));
+    QCOMPARE(MciInterpreter::instance().sendString(QStringLiteral("status midiSounds volume")), 0u);
+    QString reply;
+    MciInterpreter::instance().sendString(QStringLiteral("status midiSounds volume"), &reply);
+    QCOMPARE(reply, QStringLiteral("700"));
+    m_music->sldMusic_Change(0);
+    m_music->sldMusic_Change(100);
+    QCOMPARE(takeSent().mid(2), (QStringList{"setaudio midiSounds Volume to 0",
+                                             "setaudio midiSounds Volume to 1000"}));
+}
+
+void TestTableMusic::effectsFollowSoundBox() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("Sounds/cardClick.wav"), MediaTestFiles::oneSecondWave()));
+    m_soundOn = false;
+    QVERIFY(!m_music->PlayEffect(QStringLiteral("\\Sounds\\cardClick.wav")));
+    QVERIFY(m_sent.isEmpty());
+
+    m_soundOn = true;
+    m_soundVolume = 40;
+    QVERIFY(m_music->PlayEffect(QStringLiteral("\\Sounds\\cardClick.wav")));
+    const QString file = QDir::cleanPath(folder.file(QStringLiteral("Sounds/cardClick.wav")));
+    QCOMPARE(takeSent(),
+             (QStringList{"Close wavSounds",
+                          "open " + file + " type MPEGVideo Alias wavSounds parent 77" + kStyle,
+                          "setaudio wavSounds Volume to 400", "set wavSounds time format frames",
+                          "status wavSounds length", "play wavSounds from 0 to 30"}));
+    // A missing effect is quiet and does not disturb the next one.
+    QVERIFY(m_music->PlayEffect(QStringLiteral("\\Sounds\\nothing.wav")));
+    QVERIFY(!MciInterpreter::instance().isOpen(QStringLiteral("wavSounds")));
+    takeSent();
+    QVERIFY(m_music->PlayEffect(QStringLiteral("\\sounds\\CARDCLICK.wav")));
+    QCOMPARE(m_sent.last(), QStringLiteral("play wavSounds from 0 to 30"));
+}
+
+void TestTableMusic::initialVolumesFromFirstWave() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("Sounds/First.wav"), MediaTestFiles::oneSecondWave()));
+    const QString first = QDir::cleanPath(folder.file(QStringLiteral("Sounds/First.wav")));
+    const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
+    QCOMPARE(volumes.music, 50);
+    QCOMPARE(volumes.sound, 50);
+    QCOMPARE(m_sent,
+             (QStringList{"open " + first + " type MPEGVideo Alias midiSounds parent 77" + kStyle,
+                          "setaudio midiSounds Volume to 500", "status midiSounds Volume",
+                          "open " + first + " type MPEGVideo Alias wavSounds parent 77" + kStyle,
+                          "setaudio wavSounds Volume to 500", "status wavSounds Volume"}));
+}
+
+void TestTableMusic::initialVolumesWithoutFirstWave() {
+    TempProgramFolder folder;
+    const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
+    QCOMPARE(volumes.music, -1);
+    QCOMPARE(volumes.sound, -1);
+    QCOMPARE(m_sent.size(), 1); // the first failing open ends it
+    QVERIFY(m_sent.first().startsWith(QStringLiteral("open ")));
+}
+
+void TestTableMusic::closeAllStopsEverything() {
+    TempProgramFolder folder;
+    addMusic(folder, {"a.mid"});
+    QVERIFY(folder.write(QStringLiteral("Sounds/Success.wav"), MediaTestFiles::oneSecondWave()));
+    m_music->BuildMusicList();
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+    m_music->PlaySong();
+    m_music->PlayEffect(QStringLiteral("\\Sounds\\Success.wav"));
+    QCOMPARE(MciInterpreter::instance().openCount(), 2);
+    takeSent();
+    m_music->CloseAll();
+    QCOMPARE(m_sent, QStringList{"Close All"});
+    QCOMPARE(MciInterpreter::instance().openCount(), 0);
+    QVERIFY(!m_music->TimerAtEndFile()->isActive());
+}
+
+QTEST_GUILESS_MAIN(TestTableMusic)
+#include "tst_tablemusic.moc"
