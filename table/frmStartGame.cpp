@@ -78,7 +78,15 @@ void frmStartGame::ResetDesignValues() {
 
 void frmStartGame::LoadGameDefaults() {
     ResetDesignValues();
+    m_pendingDeal.reset();
+    m_inLoad = true;
     exec();
+    m_inLoad = false;
+    // The deal runs here, after the modal loop, rather than inside the menu
+    // label's mouse handler: the cards fly for seconds while events are
+    // processed, and the pressed label must have let go of the mouse by then.
+    if (m_pendingDeal)
+        StartDeal();
 }
 
 qint16 frmStartGame::SelectedLevel() const {
@@ -98,14 +106,20 @@ void frmStartGame::lblMenu_Click(int index) {
         return;
     hide();
     QApplication::processEvents();
-    const qint16 level = SelectedLevel();
-    const bool wizardOn = chkDictionary->isChecked();
+    m_pendingDeal = PendingDeal{SelectedLevel(), chkDictionary->isChecked()};
     accept();
+    if (!m_inLoad)
+        StartDeal(); // shown without LoadGameDefaults: deal straight away
+}
+
+void frmStartGame::StartDeal() {
+    const PendingDeal deal = *m_pendingDeal;
+    m_pendingDeal.reset();
     // The engine enables the table again when the cards are down.
     if (m_table)
         m_table->setEnabled(false);
     if (m_deal)
-        m_deal(level, wizardOn);
+        m_deal(deal.level, deal.wizardOn);
     else
         qCWarning(lcMordaventa) << "start-game dialog has no engine to deal";
     // The deal runs to its end before returning. A table still disabled now

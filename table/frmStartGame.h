@@ -6,6 +6,7 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -44,6 +45,14 @@ public:
     QList<QLabel*> lblMenu; // 0 "Deal Out Cards", 1 "Cancel"
 
 private:
+    struct PendingDeal {
+        qint16 level;
+        bool wizardOn;
+    };
+    void StartDeal();
+
     DealFunction m_deal;
     QWidget* m_table;
+    std::optional<PendingDeal> m_pendingDeal;
+    bool m_inLoad = false;
 };

@@ -148,10 +148,15 @@ void TestFrmStartGame::everyOpeningStartsFromDesignValues() {
     QWidget table;
     table.show();
     QList<DealCall> calls;
+    bool dealtInsideModalLoop = false;
+    frmStartGame* self = nullptr;
     frmStartGame dialog(&table, [&](qint16 l, bool w) {
         calls.append({l, w, table.isEnabled()});
+        // The dialog is gone before the cards fly.
+        dealtInsideModalLoop |= self->isVisible() || QApplication::activeModalWidget() == self;
         table.setEnabled(true);
     });
+    self = &dialog;
     // First opening: choose 7 letters without the wizard and deal.
     QTimer::singleShot(0, &dialog, [&] {
         QTest::mouseClick(dialog.optLevel.at(5), Qt::LeftButton);
@@ -175,6 +180,8 @@ void TestFrmStartGame::everyOpeningStartsFromDesignValues() {
     QCOMPARE(calls.size(), 2);
     QCOMPARE(int(calls.at(1).level), 3);
     QVERIFY(calls.at(1).wizard);
+    QVERIFY(!dealtInsideModalLoop);
+    QVERIFY(!calls.at(0).tableEnabled);
 }
 
 void TestFrmStartGame::tableIsGivenBackWhenNothingWasDealt() {
