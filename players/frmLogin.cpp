@@ -181,6 +181,7 @@ void frmLogin::DeletePlayer() {
              CurrentPlayer().Filename.compare(name, Qt::CaseInsensitive) == 0) {
         ResetCurrentPlayer();
         if (m_host) {
+            m_host->SetGreeting(QStringLiteral("Vantorell")); // the table's own caption
             m_host->LoadFlexGrid();
             m_host->DisableButtons();
         }

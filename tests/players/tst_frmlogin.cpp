@@ -350,7 +350,9 @@ void TestFrmLogin::deletingCurrentPlayerForgetsIt() {
     // Closing the table later writes nothing back.
     QVERIFY(CurrentPlayer().SavePlayer());
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("temp/Anna.dat"))));
-    QVERIFY(host.calls.contains(QStringLiteral("LoadFlexGrid")));
+    QCOMPARE(host.calls,
+             (QStringList{QStringLiteral("SetGreeting:Vantorell"), QStringLiteral("LoadFlexGrid"),
+                          QStringLiteral("DisableButtons")}));
 }
 
 void TestFrmLogin::addPlayerListsAndSelectsNewName() {
