@@ -33,7 +33,9 @@ public:
     static qint16 LetterResource(const QString& letter) { return CardPictureId(letter); }
 
     // Loads embedded picture resID and draws it at the top-left corner; the
-    // control keeps its size. An unknown id leaves the current picture.
+    // control keeps its size. An unknown id leaves the current picture. A tint
+    // set with MaskSet stays on the new picture (a card turned over on a
+    // highlighted pile stays highlighted) until MaskRemove.
     void LoadImage(qint16 resID, const QString& sType = QStringLiteral("Custom"));
     // Makes iPicture current and sizes the control to it (full size).
     void SetPicture(const QPixmap& iPicture);

@@ -89,16 +89,28 @@ void DrawValueBadge(QPainter& p, const QPointF& centre, qreal radius, int value,
                Qt::AlignCenter, QString::number(value));
 }
 
-// A round cartoon face; `mood` picks the expression and hair, so the letters
-// do not all look alike.
-void DrawFace(QPainter& p, const QPointF& c, qreal r, int mood, const QColor& accent) {
+// What tells cartoon faces apart.
+struct Look {
+    int skin;       // 0-4
+    int hair;       // 0 curls, 1 cap, 2 spikes, 3 bow
+    int expression; // 0 smile, 1 grin, 2 surprised, 3 wink, 4 tongue out
+    int gaze;       // -1 left, 0 ahead, 1 right
+};
+
+// The letter cards cycle through the looks so neighbours differ.
+Look LetterLook(int index) {
+    return {index % 5, index % 4, index % 5, index % 3 - 1};
+}
+
+// A round cartoon face.
+void DrawFace(QPainter& p, const QPointF& c, qreal r, const Look& look, const QColor& accent) {
     static const std::array<QColor, 5> skins = {QColor(255, 224, 189), QColor(241, 194, 125),
                                                 QColor(224, 172, 105), QColor(198, 134, 66),
                                                 QColor(255, 236, 210)};
-    const QColor skin = skins[size_t(mood) % skins.size()];
+    const QColor skin = skins[size_t(look.skin) % skins.size()];
     // Hair or hat behind/above the head.
     p.setPen(Qt::NoPen);
-    const int hair = mood % 4;
+    const int hair = look.hair;
     if (hair == 0) { // curls
         p.setBrush(QColor(110, 70, 40));
         for (int i = -2; i <= 2; ++i)
@@ -138,7 +150,7 @@ void DrawFace(QPainter& p, const QPointF& c, qreal r, int mood, const QColor& ac
     p.drawEllipse(QPointF(c.x() + r * 0.55, c.y() + r * 0.2), r * 0.18, r * 0.12);
     // Eyes.
     const qreal ex = r * 0.36, ey = c.y() - r * 0.15;
-    const int expression = mood % 5;
+    const int expression = look.expression;
     p.setBrush(Qt::white);
     p.setPen(QPen(QColor(40, 40, 40), 0.8));
     p.drawEllipse(QPointF(c.x() - ex, ey), r * 0.2, r * 0.24);
@@ -150,10 +162,10 @@ void DrawFace(QPainter& p, const QPointF& c, qreal r, int mood, const QColor& ac
     }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 30, 30));
-    const qreal look = (mood % 3 - 1) * r * 0.06;
-    p.drawEllipse(QPointF(c.x() - ex + look, ey + r * 0.03), r * 0.1, r * 0.12);
+    const qreal gaze = look.gaze * r * 0.08;
+    p.drawEllipse(QPointF(c.x() - ex + gaze, ey + r * 0.03), r * 0.1, r * 0.12);
     if (expression != 3)
-        p.drawEllipse(QPointF(c.x() + ex + look, ey + r * 0.03), r * 0.1, r * 0.12);
+        p.drawEllipse(QPointF(c.x() + ex + gaze, ey + r * 0.03), r * 0.1, r * 0.12);
     // Mouth.
     const QRectF mouth(c.x() - r * 0.45, c.y() + r * 0.05, r * 0.9, r * 0.55);
     switch (expression) {
@@ -217,7 +229,7 @@ QImage LetterCard(int index) {
     }
     DrawValueBadge(p, QPointF(46.5, 14), 8.5, value, accent);
 
-    DrawFace(p, QPointF(29.5, 62), 16, index, accent);
+    DrawFace(p, QPointF(29.5, 62), 16, LetterLook(index), accent);
 
     // Small letter and value again at the foot.
     p.setPen(accent.darker(150));
@@ -257,7 +269,7 @@ QImage StarCard() {
 
 // The upright back: a lattice in two blues with a smiling sun near the top,
 // so a turned back looks turned.
-QImage UprightBack() {
+QImage UprightBack(bool withSun = true) {
     QImage image = NewImage(kCardW, kCardH);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -278,17 +290,19 @@ QImage UprightBack() {
     }
     p.setClipping(false);
     // Sun near the top.
-    p.setPen(QPen(QColor(200, 120, 0), 1));
-    p.setBrush(QColor(255, 205, 40));
-    p.drawPolygon(StarPolygon(QPointF(29.5, 30), 15, 10));
-    p.drawEllipse(QPointF(29.5, 30), 9, 9);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(60, 40, 20));
-    p.drawEllipse(QPointF(26.5, 28.5), 1.3, 1.6);
-    p.drawEllipse(QPointF(32.5, 28.5), 1.3, 1.6);
-    p.setPen(QPen(QColor(140, 50, 20), 1.1, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(25.5, 28.5, 8, 5), 200 * 16, 140 * 16);
+    if (withSun) {
+        p.setPen(QPen(QColor(200, 120, 0), 1));
+        p.setBrush(QColor(255, 205, 40));
+        p.drawPolygon(StarPolygon(QPointF(29.5, 30), 15, 10));
+        p.drawEllipse(QPointF(29.5, 30), 9, 9);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 40, 20));
+        p.drawEllipse(QPointF(26.5, 28.5), 1.3, 1.6);
+        p.drawEllipse(QPointF(32.5, 28.5), 1.3, 1.6);
+        p.setPen(QPen(QColor(140, 50, 20), 1.1, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(25.5, 28.5, 8, 5), 200 * 16, 140 * 16);
+    }
     // A white "M" badge near the foot.
     p.setPen(QPen(QColor(20, 40, 110), 1));
     p.setBrush(Qt::white);
@@ -313,7 +327,7 @@ QImage DeckPose(int pose, const QImage& back) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int i = 4; i >= 0; --i)
         p.drawImage(QPointF(2 + i * 2, 12 + i * 0.5), back);
-    const QColor accent = ValueColor(pose % 2 ? 3 : 5);
+    const QColor accent(235, 130, 20); // the character's orange shirt
     // Character: body peeking above the deck, head and arms by pose.
     const QPointF head(31 + ((pose == 5) ? -6 : (pose == 6) ? 6 : 0), (pose == 7) ? 16 : 22);
     const qreal r = 12;
@@ -372,9 +386,11 @@ QImage DeckPose(int pose, const QImage& back) {
         p.drawRoundedRect(QRectF(-6, -9, 12, 18), 2, 2);
         p.restore();
     }
-    // Head: moods chosen to fit each pose.
-    static const std::array<int, 11> moods = {0, 5, 1, 10, 3, 15, 20, 6, 2, 11, 2};
-    DrawFace(p, head, r, moods[size_t(pose)], accent);
+    // The same character in every pose: only the expression and gaze change.
+    static const std::array<int, 11> expressions = {0, 1, 1, 1, 3, 0, 0, 1, 2, 4, 0};
+    static const std::array<int, 11> gazes = {0, -1, 0, 1, 0, -1, 1, 0, 1, 0, 0};
+    DrawFace(p, head, r, Look{1, 1, expressions[size_t(pose)], gazes[size_t(pose)]},
+             QColor(40, 100, 210));
     if (pose == 10) { // sad: turn the mouth down, add a tear
         p.setPen(QPen(QColor(241, 194, 125), 3));
         p.setBrush(QColor(241, 194, 125));
@@ -502,12 +518,13 @@ int main(int argc, char** argv) {
         ok &= Save(LetterCard(i), dir, 102 + i);
     ok &= Save(StarCard(), dir, 128);
     const QImage back = UprightBack();
+    const QImage deckBack = UprightBack(false); // the character stands where the sun would be
     ok &= Save(back, dir, 129);
     ok &= Save(Turned(back, 90), dir, 130);
     ok &= Save(Turned(back, 180), dir, 131);
     ok &= Save(Turned(back, 270), dir, 132);
     for (int pose = 0; pose < 11; ++pose)
-        ok &= Save(DeckPose(pose, back), dir, 133 + pose);
+        ok &= Save(DeckPose(pose, deckBack), dir, 133 + pose);
     for (int id = 144; id <= 147; ++id)
         ok &= Save(Pointer(id), dir, id);
     return ok ? 0 : 1;
