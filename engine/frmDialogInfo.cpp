@@ -1,0 +1,160 @@
+#include "engine/frmDialogInfo.h"
+
+#include "engine/ClSolitary.h"
+#include "engine/SolitaireTable.h"
+#include "players/ClassPlayerInfo.h"
+#include "shell/ResPictures.h"
+#include "shell/WindowChrome.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kWidth = 330;
+constexpr int kHeight = 170;
+constexpr int kCaptionHeight = 22;
+
+// Colours in the platform's blue-green-red order.
+constexpr quint32 kMistakeForm = 0x000080;
+constexpr quint32 kMistakeCaption = 0xC0C0FF;
+constexpr quint32 kMistakeCaptionText = 0x000080;
+constexpr quint32 kWordForm = 0x008000;
+constexpr quint32 kWordCaption = 0xC0FFC0;
+constexpr quint32 kBlack = 0x000000;
+
+// Deck pictures shown on the table's deck button after a verdict.
+constexpr int kDeckAfterWord = 135;
+constexpr int kDeckAfterMistake = 143;
+
+QColor FromBgr(quint32 bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace
+
+frmDialogInfo::frmDialogInfo(SolitaireTable& table, ClSolitary& game, QWidget* parent)
+    : QDialog(parent), m_table(table), m_game(game) {
+    setObjectName(QStringLiteral("frmDialogInfo"));
+    setWindowTitle(QStringLiteral("Vantorell"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+
+    QFont bold = font();
+    bold.setBold(true);
+
+    lblFormCaption = MakeLabel(this, "lblFormCaption", QStringLiteral("  Vantorell"));
+    lblFormCaption->setGeometry(0, 0, kWidth, kCaptionHeight);
+    lblFormCaption->setFont(bold);
+    lblFormCaption->setAutoFillBackground(true);
+    WindowChrome::AttachCaption(lblFormCaption);
+
+    lblClose = MakeLabel(this, "lblClose", QStringLiteral("X"));
+    lblClose->setFont(bold);
+    lblClose->setAlignment(Qt::AlignCenter);
+    lblClose->setGeometry(kWidth - 28, 0, 22, kCaptionHeight);
+    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
+            &QDialog::reject);
+
+    picMistake = MakeLabel(this, "picMistake");
+    picMistake->setPixmap(LoadResPictureFile(kDeckAfterMistake));
+    picMistake->setGeometry(10, kCaptionHeight + 8, 69, 114);
+    picCorrect = MakeLabel(this, "picCorrect");
+    picCorrect->setPixmap(LoadResPictureFile(kDeckAfterWord));
+    picCorrect->setGeometry(10, kCaptionHeight + 8, 69, 114);
+
+    const int textLeft = 90;
+    const int textWidth = kWidth - textLeft - 10;
+    lblPlayer = MakeLabel(this, "lblPlayer");
+    lblPlayer->setFont(bold);
+    lblPlayer->setGeometry(textLeft, kCaptionHeight + 10, textWidth, 22);
+    lblline1 = MakeLabel(this, "lblline1");
+    lblline1->setWordWrap(true);
+    lblline1->setGeometry(textLeft, kCaptionHeight + 36, textWidth, 36);
+    lblLine2 = MakeLabel(this, "lblLine2");
+    lblLine2->setGeometry(textLeft, kCaptionHeight + 76, textWidth, 22);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(kWidth - 90, kHeight - 36, 76, 26);
+    cmdOK->setDefault(true);
+    WindowChrome::AttachPressPointer(cmdOK);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    WindowChrome::MakeFrameless(this);
+}
+
+void frmDialogInfo::SetColours(quint32 formBgr, quint32 captionBgr, quint32 captionTextBgr) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, FromBgr(formBgr));
+    setPalette(pal);
+    // Light text on the dark form.
+    for (QLabel* label : {lblPlayer, lblline1, lblLine2}) {
+        QPalette lp = label->palette();
+        lp.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(lp);
+    }
+    QPalette cap = lblFormCaption->palette();
+    cap.setColor(QPalette::Window, FromBgr(captionBgr));
+    cap.setColor(QPalette::WindowText, FromBgr(captionTextBgr));
+    lblFormCaption->setPalette(cap);
+}
+
+void frmDialogInfo::LoadMistake() {
+    SetColours(kMistakeForm, kMistakeCaption, kMistakeCaptionText);
+    picMistake->show();
+    picCorrect->hide();
+    lblPlayer->setText(CurrentPlayer().NickName + QStringLiteral("!"));
+    lblline1->setText(QStringLiteral("Can't find word in dictionary..."));
+    lblLine2->setText(QStringLiteral("Point lost 3..."));
+
+    m_table.SetTimerDeckAnimation(false);
+    m_table.SetDeckPicture(kDeckAfterMistake);
+    if (m_table.SoundsOn())
+        m_table.PlaySoundEffect(QStringLiteral("\\Sounds\\mistake.wav"));
+    m_table.SetPointsCaption(QString::number(m_game.SendPointLost()));
+    show();
+}
+
+void frmDialogInfo::LoadWordMade(const QString& word) {
+    SetColours(kWordForm, kWordCaption, kBlack);
+    picCorrect->show();
+    picMistake->hide();
+    lblPlayer->setText(CurrentPlayer().NickName + QStringLiteral("..."));
+    lblline1->setText(QStringLiteral("I found '") + word.toLower() +
+                      QStringLiteral("' in the dictionary..."));
+    lblLine2->setText(QStringLiteral("Word Points ") +
+                      QString::number(ClSolitary::GetWordScore(word)) + QStringLiteral("..."));
+
+    m_table.SetDeckPicture(kDeckAfterWord);
+    if (m_table.SoundsOn())
+        m_table.PlaySoundEffect(QStringLiteral("\\Sounds\\clap.wav"));
+    show();
+}
+
+void frmDialogInfo::Unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_table.SetTimerDeckAnimation(true);
+    m_table.RunAds();
+}
+
+void frmDialogInfo::done(int result) {
+    Unload();
+    QDialog::done(result);
+}
+
+void frmDialogInfo::closeEvent(QCloseEvent* event) {
+    Unload();
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,119 @@
+#include "engine/frmGameInfo.h"
+
+#include "engine/ClRating.h"
+#include "engine/SolitaireTable.h"
+#include "shell/WindowChrome.h"
+
+#include <QHash>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+constexpr int kWidth = 330;
+constexpr int kHeight = 300;
+constexpr int kCaptionHeight = 22;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int top) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(12, top, 180, 20);
+    return label;
+}
+
+} // namespace
+
+frmGameInfo::frmGameInfo(SolitaireTable* table, QWidget* parent) : QDialog(parent), m_table(table) {
+    setObjectName(QStringLiteral("frmGameInfo"));
+    setWindowTitle(QStringLiteral("Game info..."));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 224));
+    setPalette(pal);
+
+    QFont bold = font();
+    bold.setBold(true);
+
+    lblFormCaption = new QLabel(QStringLiteral("  Saved game..."), this);
+    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
+    lblFormCaption->setGeometry(0, 0, kWidth, kCaptionHeight);
+    lblFormCaption->setFont(bold);
+    lblFormCaption->setAutoFillBackground(true);
+    QPalette cap = lblFormCaption->palette();
+    cap.setColor(QPalette::Window, QColor(192, 255, 255));
+    lblFormCaption->setPalette(cap);
+    WindowChrome::AttachCaption(lblFormCaption);
+
+    lblClose = new QLabel(QStringLiteral("X"), this);
+    lblClose->setObjectName(QStringLiteral("lblClose"));
+    lblClose->setFont(bold);
+    lblClose->setAlignment(Qt::AlignCenter);
+    lblClose->setGeometry(kWidth - 28, 0, 22, kCaptionHeight);
+    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
+            &QDialog::close);
+
+    int top = kCaptionHeight + 10;
+    lblDate = MakeLabel(this, "lblDate", top);
+    lblFinnishGame = MakeLabel(this, "lblFinnishGame", top += 24);
+    lblWizardOn = MakeLabel(this, "lblWizardOn", top += 24);
+    lblPoints = MakeLabel(this, "lblPoints", top += 24);
+    lblMistakeCount = MakeLabel(this, "lblMistakeCount", top += 24);
+    lblGameLevel = MakeLabel(this, "lblGameLevel", top += 24);
+    lblRating = MakeLabel(this, "lblRating", top += 30);
+    lblRating->setGeometry(12, top, kWidth - 24, 20);
+    lblRating->setFont(bold);
+
+    lstWords = new QListWidget(this);
+    lstWords->setObjectName(QStringLiteral("lstWords"));
+    lstWords->setGeometry(200, kCaptionHeight + 10, kWidth - 212, 140);
+    lstWords->setToolTip(QStringLiteral("Double click a word to look it up..."));
+    connect(lstWords, &QListWidget::itemDoubleClicked, this, &frmGameInfo::lstWords_DblClick);
+
+    lblMenu = new QLabel(QStringLiteral("Close"), this);
+    lblMenu->setObjectName(QStringLiteral("lblMenu"));
+    lblMenu->setFont(bold);
+    lblMenu->setAlignment(Qt::AlignCenter);
+    lblMenu->setGeometry(kWidth - 100, kHeight - 34, 80, 24);
+    connect(WindowChrome::AttachLabelButton(lblMenu), &WindowChrome::LabelButton::clicked, this,
+            &QDialog::close);
+
+    WindowChrome::MakeFrameless(this);
+}
+
+void frmGameInfo::LoadGameInfo(const QString& gameInfo, const QString& rating) {
+    // A record is read field by field; a damaged one shows what it has.
+    QHash<QString, QString> fields;
+    for (const QString& field : gameInfo.split(QLatin1Char('|'))) {
+        const qsizetype eq = field.indexOf(QLatin1Char('='));
+        if (eq >= 0)
+            fields.insert(field.left(eq), field.mid(eq + 1));
+    }
+    const bool wizardOn = fields.value(QStringLiteral("WizardIsOn")) == QLatin1String("True");
+    const QString level = fields.value(QStringLiteral("WordLevel"));
+
+    lblDate->setText(QStringLiteral("Date ") + fields.value(QStringLiteral("DateOfGame")));
+    lblFinnishGame->setText(QStringLiteral("Finnish ") +
+                            fields.value(QStringLiteral("IfGameIsDone")));
+    lblWizardOn->setText(QStringLiteral("Wizard On ") +
+                         (wizardOn ? QStringLiteral("On") : QStringLiteral("Off")));
+    lblPoints->setText(QStringLiteral("Points ") + fields.value(QStringLiteral("PlayerPoints")));
+    lblMistakeCount->setText(QStringLiteral("Mistake Count ") +
+                             fields.value(QStringLiteral("MistakeCount")));
+    lblGameLevel->setText(QStringLiteral("Game Level ") + level);
+
+    lstWords->clear();
+    lstWords->addItems(
+        fields.value(QStringLiteral("WordList")).split(QLatin1Char(':'), Qt::SkipEmptyParts));
+
+    const qint16 levelNumber = static_cast<qint16>(level.toInt());
+    lblRating->setText(QStringLiteral("Level=") + ClRating::Key(levelNumber, wizardOn) +
+                       QStringLiteral(" Points=") +
+                       ClRating::BestPoints(rating, levelNumber, wizardOn));
+}
+
+void frmGameInfo::lstWords_DblClick(QListWidgetItem* item) {
+    if (item != nullptr && m_table != nullptr)
+        m_table->OpenNetDictionary(item->text());
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The details of one saved or finished game: its date, points, mistakes,
+// level, wizard setting, made words and the player's best result at that
+// level. A double click on a word looks it up in the web dictionary.
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class SolitaireTable;
+
+class frmGameInfo : public QDialog {
+    Q_OBJECT
+public:
+    // `table` opens the web dictionary; may be null.
+    explicit frmGameInfo(SolitaireTable* table, QWidget* parent = nullptr);
+
+    // Fills the window from a saved-game record and the player's rating.
+    void LoadGameInfo(const QString& gameInfo, const QString& rating);
+
+    QLabel* lblFormCaption = nullptr;
+    QLabel* lblClose = nullptr;
+    QLabel* lblDate = nullptr;
+    QLabel* lblFinnishGame = nullptr;
+    QLabel* lblWizardOn = nullptr;
+    QLabel* lblPoints = nullptr;
+    QLabel* lblMistakeCount = nullptr;
+    QLabel* lblGameLevel = nullptr;
+    QLabel* lblRating = nullptr;
+    QListWidget* lstWords = nullptr;
+    QLabel* lblMenu = nullptr;
+
+private:
+    void lstWords_DblClick(QListWidgetItem* item);
+
+    SolitaireTable* m_table;
+};
