@@ -1,25 +1,33 @@
 #include "media/ShortPath.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace ShortPath {
 
 namespace {
 
-QString aliasFolder() {
-    static const QString folder = [] {
+// Anything the command interpreter would split a path at, or take as a quote.
+bool needsAlias(const QString& path) {
+    for (const QChar c : path) {
+        if (c.isSpace() || c == QLatin1Char('"'))
+            return true;
+    }
+    return false;
+}
+
+// The private folder of the aliases; removed with its links when the program
+// ends, so no links pile up in the temporary folder.
+const QTemporaryDir& aliasFolder() {
+    static const QTemporaryDir folder = [] {
         QString base = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-        if (base.contains(QLatin1Char(' ')))
+        if (base.isEmpty() || needsAlias(base))
             base = QStringLiteral("/tmp");
-        const QString path = base + QStringLiteral("/mordaventa-short-") +
-                             QString::number(QCoreApplication::applicationPid());
-        QDir().mkpath(path);
-        return path;
+        return QTemporaryDir(base + QStringLiteral("/mordaventa-short-XXXXXX"));
     }();
     return folder;
 }
@@ -28,17 +36,20 @@ QString aliasFolder() {
 
 QString GetShortPathName(const QString& longPath) {
     const QFileInfo info(longPath);
-    if (!info.exists())
+    if (longPath.isEmpty() || !info.exists())
         return QString();
-    if (!longPath.contains(QLatin1Char(' ')))
+    if (!needsAlias(longPath))
         return longPath;
 
-    const QString absolute = info.absoluteFilePath();
+    const QTemporaryDir& folder = aliasFolder();
+    if (!folder.isValid() || needsAlias(folder.path()))
+        return QString();
+    const QString absolute = QDir::cleanPath(info.absoluteFilePath());
     const QByteArray digest =
         QCryptographicHash::hash(absolute.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     QString suffix = info.suffix();
-    suffix.remove(QLatin1Char(' '));
-    const QString alias = aliasFolder() + QLatin1Char('/') + QString::fromLatin1(digest) +
+    suffix.removeIf([](QChar c) { return c.isSpace() || c == QLatin1Char('"'); });
+    const QString alias = folder.path() + QLatin1Char('/') + QString::fromLatin1(digest) +
                           (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
     if (QFileInfo(alias).symLinkTarget() != absolute) {
         QFile::remove(alias);

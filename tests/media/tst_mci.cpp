@@ -268,6 +268,18 @@ void TestMci::shortPathAliases() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("two"));
     QCOMPARE(ShortPath::GetShortPathName(folder.file(QStringLiteral("with blank/one.wav"))), one);
+
+    // Other white space and quotes would split or cut the command as well.
+    for (const QString& name : {QStringLiteral("tab\tname.wav"), QStringLiteral("quote\"d.wav")}) {
+        QVERIFY(folder.write(name, MediaTestFiles::oneSecondWave()));
+        const QString alias = ShortPath::GetShortPathName(folder.file(name));
+        QVERIFY2(!alias.isEmpty() && !alias.contains(QLatin1Char('\t')) &&
+                     !alias.contains(QLatin1Char('"')),
+                 qPrintable(alias));
+        QCOMPARE(mmOpen(0, QStringLiteral("odd"), folder.file(name)), kSuccess);
+        QCOMPARE(mmLength(QStringLiteral("odd")), 30);
+        QCOMPARE(mmClose(QStringLiteral("odd")), kSuccess);
+    }
 }
 
 void TestMci::endTestFollowsTheClock() {
