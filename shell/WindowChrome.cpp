@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QWindow>
 
 #include "shell/ResPictures.h"
@@ -229,8 +230,14 @@ bool LabelButton::eventFilter(QObject* watched, QEvent* event) {
         m_pressed = false;
         SetPointer(m_label, ResId::PointerNormal);
         SetLabelColor(m_label, ReleasedLabelColor());
-        if (wasPressed && m_label->rect().contains(me->position().toPoint()))
-            emit clicked(); // may close the window: nothing of this label is touched after it
+        if (wasPressed && m_label->rect().contains(me->position().toPoint())) {
+            // The command may close and destroy the window, this label and
+            // this object with it: touch nothing afterwards, and keep the
+            // event from going on to a label that is gone.
+            const QPointer<QLabel> alive(m_label);
+            emit clicked();
+            return alive.isNull();
+        }
         break;
     }
     default:

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void labelPointerFollowsMouse();
     void otherButtonsDoNotPressLabels();
     void pushButtonPointer();
+    void commandMayDestroyTheWindow();
     void captionDragMovesWindow();
 };
 
@@ -158,6 +159,19 @@ void TestWindowChrome::pushButtonPointer() {
     QCOMPARE(WindowChrome::CurrentPointer(cmdOK), ResId::PointerNormal);
     // The button's own behaviour is untouched.
     QCOMPARE(clicked.count(), 1);
+}
+
+void TestWindowChrome::commandMayDestroyTheWindow() {
+    // The close label's command unloads the window at once.
+    auto* window = new QWidget;
+    auto* lblClose = new QLabel(QStringLiteral("X"), window);
+    lblClose->setGeometry(0, 0, 20, 20);
+    window->show();
+    QPointer<QWidget> guard(window);
+    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked,
+            [window] { delete window; });
+    QTest::mouseClick(lblClose, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(guard.isNull());
 }
 
 void TestWindowChrome::captionDragMovesWindow() {
