@@ -1,0 +1,189 @@
+// Opening the current board-game file and each player's board status record.
+#include "BoardTestFiles.h"
+#include "TestSupport.h"
+
+#include "boardgame/BoardDatabase.h"
+#include "boardgame/BoardFileWriter.h"
+#include "players/ClassPlayerInfo.h"
+#include "shell/AppSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+void setDataPath(const QString& name) {
+    AppSettings::SaveSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
+                             QStringLiteral("DataPath"), name);
+}
+
+// The counters of a new record for the test file: one item per qSquareCounts
+// row, spelling kinds (in caption order) first.
+const char kNewStatus[] = "-1=0=0|-3=0=0|-2=0=0|5=0=0|7=0=0";
+
+} // namespace
+
+class TestBoardStatus : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensTheFileNamedBySetting();
+    void refusesBadFiles_data();
+    void refusesBadFiles();
+    void newStatusText();
+    void loadFindsOrCreates_data();
+    void loadFindsOrCreates();
+    void loadStopsSilentlyOnFailure();
+};
+
+void TestBoardStatus::opensTheFileNamedBySetting() {
+    TempProgramFolder folder;
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("data")));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(),
+                                    folder.file(QStringLiteral("data/SpellingGrammar.mdb")));
+    BoardContent other = BoardTestFiles::content();
+    other.layout[0] = -12;
+    BoardFileWriter::WriteBoardFile(other, folder.file(QStringLiteral("data/Other.mdb")));
+
+    BoardDatabase board;
+    QVERIFY(OpenBoardDatabase(board)); // the default name
+    QVERIFY(board.IsOpen());
+    QCOMPARE(board.FileName(), QStringLiteral("SpellingGrammar.mdb"));
+    QCOMPARE(board.boardLayout->RecordCount(), 56);
+    QCOMPARE(board.boardLayout->AbsolutePosition(), 0);
+    QCOMPARE(board.boardLayout->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().toInt(), 5);
+
+    setDataPath(QStringLiteral("Other.mdb"));
+    QVERIFY(OpenBoardDatabase(board));
+    QCOMPARE(board.FileName(), QStringLiteral("Other.mdb"));
+    QCOMPARE(board.boardLayout->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().toInt(),
+             -12);
+
+    // A failure leaves the open file as it was.
+    setDataPath(QStringLiteral("Missing.mdb"));
+    QVERIFY(!OpenBoardDatabase(board));
+    QVERIFY(board.IsOpen());
+    QCOMPARE(board.FileName(), QStringLiteral("Other.mdb"));
+    setDataPath(QString());
+    QVERIFY(!OpenBoardDatabase(board));
+
+    board.Close();
+    QVERIFY(!board.IsOpen());
+    // Released: the file can be replaced.
+    QVERIFY(QFile::remove(folder.file(QStringLiteral("data/Other.mdb"))));
+}
+
+void TestBoardStatus::refusesBadFiles_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("55 squares") << "DELETE FROM BoardLayOut WHERE ID = 56";
+    QTest::newRow("no qBoardLayout") << "DROP VIEW qBoardLayout";
+    QTest::newRow("wrong password") << "PRAGMA rekey = 'another'";
+    QTest::newRow("not a database") << "text";
+}
+
+void TestBoardStatus::refusesBadFiles() {
+    QFETCH(QString, fault);
+    TempProgramFolder folder;
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("data")));
+    const QString path = folder.file(QStringLiteral("data/SpellingGrammar.mdb"));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), path);
+    if (fault == QLatin1String("text")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(4096, 'x'));
+    } else {
+        auto db = dao::DBEngine::OpenDatabase(path, false, false, QLatin1String(kBoardConnect));
+        db->ExecuteNative(fault);
+    }
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    BoardDatabase board;
+    QVERIFY(!OpenBoardDatabase(board));
+    QVERIFY(!board.IsOpen());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+void TestBoardStatus::newStatusText() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("status.mdb"));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), path);
+    auto db = dao::DBEngine::OpenDatabase(path, false, false, QLatin1String(kBoardConnect));
+    QCOMPARE(NewBoardStatusText(*db), QString::fromLatin1(kNewStatus));
+}
+
+void TestBoardStatus::loadFindsOrCreates_data() {
+    QTest::addColumn<QStringList>("entries"); // "key|type|info"
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("expectedKey");
+    QTest::addColumn<int>("expectedCount");
+    QTest::newRow("first record") << QStringList{} << "SpellingGrammar.mdb"
+                                  << "B1" << 1;
+    QTest::newRow("after a saved solitaire")
+        << QStringList{"S1|Solitaire|game"} << "SpellingGrammar.mdb"
+        << "B2" << 2;
+    QTest::newRow("existing record")
+        << QStringList{"S1|Solitaire|game", "B2|SpellingGrammar.mdb|-1=4=1"}
+        << "SpellingGrammar.mdb"
+        << "B2" << 2;
+    QTest::newRow("second file") << QStringList{"S1|Solitaire|game",
+                                                "B2|SpellingGrammar.mdb|-1=4=1"}
+                                 << "Animals.mdb"
+                                 << "B3" << 3;
+    QTest::newRow("names compare exactly")
+        << QStringList{"B1|spellinggrammar.mdb|-1=4=1"} << "SpellingGrammar.mdb"
+        << "B2" << 2;
+    QTest::newRow("next key already used")
+        << QStringList{"S1|Solitaire|game", "B3|Animals.mdb|-1=0=0"} << "SpellingGrammar.mdb"
+        << "B4" << 3;
+}
+
+void TestBoardStatus::loadFindsOrCreates() {
+    QFETCH(QStringList, entries);
+    QFETCH(QString, fileName);
+    QFETCH(QString, expectedKey);
+    QFETCH(int, expectedCount);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("status.mdb"));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), path);
+    auto db = dao::DBEngine::OpenDatabase(path, false, false, QLatin1String(kBoardConnect));
+
+    ClassPlayerInfo player;
+    player.SavedGamesIndex = QStringLiteral("S1");
+    for (const QString& e : entries) {
+        const QStringList p = e.split(QLatin1Char('|'));
+        QVERIFY(player.SavedGames.Add(ClassSavedGameInfo(p[2], p[0], p[1])));
+    }
+    const bool existed = player.SavedGames.Contains(expectedKey);
+    QVERIFY(LoadBoardStatus(*db, fileName, player));
+    QCOMPARE(player.SavedGamesIndex, expectedKey);
+    QCOMPARE(player.SavedGames.Count(), expectedCount);
+    const ClassSavedGameInfo* entry = player.SavedGames.Find(expectedKey);
+    QVERIFY(entry);
+    QCOMPARE(entry->GameType, fileName);
+    QCOMPARE(entry->GameUserID, expectedKey);
+    if (existed)
+        QCOMPARE(entry->GameInfo, QStringLiteral("-1=4=1"));
+    else
+        QCOMPARE(entry->GameInfo, QString::fromLatin1(kNewStatus));
+}
+
+void TestBoardStatus::loadStopsSilentlyOnFailure() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("status.mdb"));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), path);
+    auto db = dao::DBEngine::OpenDatabase(path, false, false, QLatin1String(kBoardConnect));
+    db->ExecuteNative(QStringLiteral("DROP VIEW qSquareCounts"));
+    ClassPlayerInfo player;
+    player.SavedGamesIndex = QStringLiteral("S1");
+    QVERIFY(player.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("g"), QStringLiteral("S1"),
+                                                     QStringLiteral("Solitaire"))));
+    QVERIFY(!LoadBoardStatus(*db, QStringLiteral("status.mdb"), player));
+    QCOMPARE(player.SavedGamesIndex, QString());
+    QCOMPARE(player.SavedGames.Count(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestBoardStatus)
+#include "tst_boardstatus.moc"
