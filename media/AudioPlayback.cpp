@@ -10,15 +10,18 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QTimer>
 
 #include <fluidsynth.h>
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <vector>
 
 namespace {
 
-constexpr int kMidiSampleRate = 44100;
+constexpr int kMixRate = 44100;
 // FluidSynth's default gain (0.2) is much quieter than the effects.
 constexpr double kSynthGain = 0.6;
 
@@ -39,22 +42,35 @@ public:
 
 class WaveSource final : public FrameSource {
 public:
+    // Plays frames [first, last) of the wave at the mixer's rate; other rates
+    // are converted by linear interpolation.
     WaveSource(const MediaFiles::WaveData& wave, qint64 first, qint64 last)
-        : m_samples(wave.samples), m_channels(wave.channels), m_next(first), m_last(last) {}
+        : m_samples(wave.samples), m_channels(wave.channels),
+          m_step(double(wave.sampleRate) / kMixRate), m_position(double(first)), m_last(last) {}
     qint64 render(qint16* out, qint64 frames) override {
-        const qint64 n = std::min(frames, m_last - m_next);
-        for (qint64 i = 0; i < n; ++i, ++m_next) {
-            const qint16* in = m_samples.constData() + m_next * m_channels;
-            out[2 * i] = in[0];
-            out[2 * i + 1] = m_channels > 1 ? in[1] : in[0];
+        qint64 n = 0;
+        for (; n < frames; ++n) {
+            const qint64 i = qint64(m_position);
+            if (i >= m_last)
+                break;
+            const double frac = m_position - double(i);
+            const qint64 j = std::min(i + 1, m_last - 1);
+            for (int c = 0; c < 2; ++c) {
+                const int channel = std::min(c, m_channels - 1);
+                const double a = m_samples[i * m_channels + channel];
+                const double b = m_samples[j * m_channels + channel];
+                out[2 * n + c] = qint16(std::lround(a + (b - a) * frac));
+            }
+            m_position += m_step;
         }
-        return std::max<qint64>(n, 0);
+        return n;
     }
 
 private:
     QList<qint16> m_samples;
     int m_channels;
-    qint64 m_next;
+    double m_step;
+    double m_position;
     qint64 m_last;
 };
 
@@ -86,79 +102,156 @@ private:
     qint64 m_left;
 };
 
-class LevelledStream final : public QIODevice {
+// One sound being heard: its source and its level on each side.
+struct Voice {
+    std::unique_ptr<FrameSource> source;
+    float left = 1.0f;
+    float right = 1.0f;
+    bool finished = false;
+};
+
+// All sounds go out through one continuous stream that mixes the voices and
+// plays silence between them. Opening a stream per sound would lose short
+// sounds: the audio server waits for a stream to fill its start-up buffer
+// before playing it, and a click is over before that.
+class Mixer final : public QIODevice {
 public:
-    explicit LevelledStream(std::unique_ptr<FrameSource> source) : m_source(std::move(source)) {
-        open(QIODevice::ReadOnly);
+    static Mixer& instance() {
+        static Mixer* mixer = new Mixer; // lives until the program ends
+        return *mixer;
     }
-    void setLevels(int left, int right) {
-        m_left = levelToFactor(left);
-        m_right = levelToFactor(right);
+
+    bool add(const std::shared_ptr<Voice>& voice) {
+        if (!ensureRunning())
+            return false;
+        std::lock_guard lock(m_mutex);
+        m_voices.push_back(voice);
+        m_idleFrames = 0;
+        return true;
     }
+    void remove(const std::shared_ptr<Voice>& voice) {
+        std::lock_guard lock(m_mutex);
+        std::erase(m_voices, voice);
+    }
+    void setLevels(Voice& voice, int left, int right) {
+        std::lock_guard lock(m_mutex);
+        voice.left = levelToFactor(left);
+        voice.right = levelToFactor(right);
+    }
+
     bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override {
-        return m_finished ? 0 : 4096 + QIODevice::bytesAvailable();
-    }
+    qint64 bytesAvailable() const override { return kChunkBytes + QIODevice::bytesAvailable(); }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 frames = maxSize / 4;
-        if (frames <= 0 || m_finished)
+        const qint64 frames = std::min<qint64>(maxSize / 4, kChunkBytes / 4);
+        if (frames <= 0)
             return 0;
-        auto* out = reinterpret_cast<qint16*>(data);
-        const qint64 n = m_source->render(out, frames);
-        if (n < frames)
-            m_finished = true;
-        for (qint64 i = 0; i < n; ++i) {
-            out[2 * i] = qint16(std::lround(out[2 * i] * m_left));
-            out[2 * i + 1] = qint16(std::lround(out[2 * i + 1] * m_right));
+        m_mix.assign(size_t(frames * 2), 0);
+        m_scratch.resize(size_t(frames * 2));
+        {
+            std::lock_guard lock(m_mutex);
+            for (const auto& voice : m_voices) {
+                if (voice->finished)
+                    continue;
+                const qint64 n = voice->source->render(m_scratch.data(), frames);
+                if (n < frames)
+                    voice->finished = true;
+                for (qint64 i = 0; i < n; ++i) {
+                    m_mix[size_t(2 * i)] += std::lround(m_scratch[size_t(2 * i)] * voice->left);
+                    m_mix[size_t(2 * i + 1)] +=
+                        std::lround(m_scratch[size_t(2 * i + 1)] * voice->right);
+                }
+            }
+            const bool busy = std::any_of(m_voices.begin(), m_voices.end(),
+                                          [](const auto& v) { return !v->finished; });
+            m_idleFrames = busy ? 0 : m_idleFrames + frames;
         }
-        return n * 4;
+        auto* out = reinterpret_cast<qint16*>(data);
+        for (qint64 i = 0; i < frames * 2; ++i)
+            out[i] = qint16(std::clamp<qint32>(m_mix[size_t(i)], -32768, 32767));
+        return frames * 4;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    std::unique_ptr<FrameSource> m_source;
-    float m_left = 1.0f;
-    float m_right = 1.0f;
-    bool m_finished = false;
-};
+    static constexpr qint64 kChunkBytes = 4096 * 4;
+    // After this much silence the stream is closed, so an idle game does not
+    // keep the sound card busy.
+    static constexpr qint64 kIdleFramesBeforeStop = qint64(kMixRate) * 5;
 
-class SinkPlayback final : public AudioPlayback {
-public:
-    SinkPlayback(std::unique_ptr<FrameSource> source, int sampleRate, int left, int right)
-        : m_stream(std::move(source)) {
-        m_stream.setLevels(left, right);
+    Mixer() {
+        open(QIODevice::ReadOnly);
+        m_idleTimer.setInterval(1000);
+        QObject::connect(&m_idleTimer, &QTimer::timeout, [this] {
+            bool idle = false;
+            {
+                std::lock_guard lock(m_mutex);
+                idle = m_idleFrames >= kIdleFramesBeforeStop;
+            }
+            if (idle && m_sink) {
+                m_sink->stop();
+                m_sink.reset();
+                m_idleTimer.stop();
+            }
+        });
+    }
+
+    bool ensureRunning() {
+        if (m_sink && m_sink->state() != QAudio::StoppedState)
+            return true;
         QAudioFormat format;
-        format.setSampleRate(sampleRate);
+        format.setSampleRate(kMixRate);
         format.setChannelCount(2);
         format.setSampleFormat(QAudioFormat::Int16);
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (!device.isFormatSupported(format)) {
-            qCWarning(lcMordaventa) << "audio output refuses" << sampleRate << "Hz stereo";
-            return;
+        if (device.isNull() || !device.isFormatSupported(format)) {
+            qCWarning(lcMordaventa) << "the audio output refuses 44100 Hz stereo; sound is off";
+            return false;
         }
         m_sink = std::make_unique<QAudioSink>(device, format);
-        m_sink->start(&m_stream);
+        m_sink->setBufferSize(int(kMixRate * 4 * kBufferMs / 1000));
+        m_sink->start(this);
+        if (m_sink->error() != QAudio::NoError) {
+            qCWarning(lcMordaventa) << "the audio output did not start" << m_sink->error();
+            m_sink.reset();
+            return false;
+        }
+        m_idleTimer.start();
+        return true;
     }
-    ~SinkPlayback() override {
-        if (m_sink)
-            m_sink->stop();
-    }
-    bool started() const { return m_sink != nullptr; }
-    void setLevels(int left, int right) override { m_stream.setLevels(left, right); }
 
-private:
-    LevelledStream m_stream;
+    static constexpr int kBufferMs = 80;
+
+    std::mutex m_mutex;
+    std::vector<std::shared_ptr<Voice>> m_voices;
+    qint64 m_idleFrames = 0;
+    std::vector<qint32> m_mix;
+    std::vector<qint16> m_scratch;
     std::unique_ptr<QAudioSink> m_sink;
+    QTimer m_idleTimer;
 };
 
-std::unique_ptr<AudioPlayback> start(std::unique_ptr<FrameSource> source, int rate, int left,
-                                     int right) {
-    auto playback = std::make_unique<SinkPlayback>(std::move(source), rate, left, right);
-    if (!playback->started())
+class MixerPlayback final : public AudioPlayback {
+public:
+    explicit MixerPlayback(std::shared_ptr<Voice> voice) : m_voice(std::move(voice)) {}
+    ~MixerPlayback() override { Mixer::instance().remove(m_voice); }
+    void setLevels(int left, int right) override {
+        Mixer::instance().setLevels(*m_voice, left, right);
+    }
+
+private:
+    std::shared_ptr<Voice> m_voice;
+};
+
+std::unique_ptr<AudioPlayback> start(std::unique_ptr<FrameSource> source, int left, int right) {
+    auto voice = std::make_shared<Voice>();
+    voice->source = std::move(source);
+    voice->left = levelToFactor(left);
+    voice->right = levelToFactor(right);
+    if (!Mixer::instance().add(voice))
         return nullptr;
-    return playback;
+    return std::make_unique<MixerPlayback>(std::move(voice));
 }
 
 } // namespace
@@ -187,7 +280,7 @@ std::unique_ptr<AudioPlayback> AudioPlayback::playWave(const MediaFiles::WaveDat
     const qint64 first = std::clamp<qint64>(qint64(fromMs * wave.sampleRate / 1000.0), 0, frames);
     const qint64 last =
         std::clamp<qint64>(qint64(std::ceil(toMs * wave.sampleRate / 1000.0)), first, frames);
-    return start(std::make_unique<WaveSource>(wave, first, last), wave.sampleRate, left, right);
+    return start(std::make_unique<WaveSource>(wave, first, last), left, right);
 }
 
 std::unique_ptr<AudioPlayback> AudioPlayback::playMidi(const QByteArray& file,
@@ -200,7 +293,7 @@ std::unique_ptr<AudioPlayback> AudioPlayback::playMidi(const QByteArray& file,
         return nullptr;
     }
     fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", kMidiSampleRate);
+    fluid_settings_setnum(settings, "synth.sample-rate", kMixRate);
     fluid_settings_setnum(settings, "synth.gain", kSynthGain);
     fluid_settings_setstr(settings, "player.timing-source", "sample");
     fluid_settings_setint(settings, "synth.reverb.active", 1);
@@ -219,8 +312,6 @@ std::unique_ptr<AudioPlayback> AudioPlayback::playMidi(const QByteArray& file,
     }
     if (fromMs > 0)
         fluid_player_seek(player, int(info.msToTick(fromMs)));
-    const qint64 frames =
-        qint64(std::ceil(std::max(0.0, toMs - fromMs) * kMidiSampleRate / 1000.0));
-    return start(std::make_unique<SynthSource>(settings, synth, player, frames), kMidiSampleRate,
-                 left, right);
+    const qint64 frames = qint64(std::ceil(std::max(0.0, toMs - fromMs) * kMixRate / 1000.0));
+    return start(std::make_unique<SynthSource>(settings, synth, player, frames), left, right);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // Real sound output for the media command interpreter: a stretch of a wave
-// file or of a MIDI piece (rendered on the fly by FluidSynth) is streamed to
-// the default audio output through Qt Multimedia, with a level per channel
-// that may change while it plays.
+// file or of a MIDI piece (rendered on the fly by FluidSynth) is mixed into
+// one continuous 44.1 kHz stereo stream to the default audio output (Qt
+// Multimedia), with a level per channel that may change while it plays.
+// Destroying the playback silences it at once.
 #include <QByteArray>
 #include <QString>
 
