@@ -72,7 +72,7 @@ void TestFrmLettersLeft::wholeStockFitsTheWindow() {
     // Right after a deal nearly the whole pack is in the stock: every card
     // must still be readable inside the window.
     frmLettersLeft window;
-    window.SetLetters(QString(95, QLatin1Char('w')), QStringLiteral("abc"));
+    window.SetLetters(QString(112, QLatin1Char('w')), QStringLiteral("abc")); // the whole pack
     QLabel* label = window.lblLettersLeft;
     QVERIFY(label->heightForWidth(label->width()) <= label->height());
     QVERIFY(window.rect().contains(label->geometry()));
