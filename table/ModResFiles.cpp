@@ -1,9 +1,12 @@
 #include "table/ModResFiles.h"
 
+#include "shell/Logging.h"
 #include "shell/MsgBoxDialog.h"
 #include "table/frmSolitaire.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -18,6 +21,8 @@ StartMode ChooseMode(const QString& commandLine) {
 }
 
 int Main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     // Taken before QApplication parses (and strips) its own options.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -36,6 +41,14 @@ int Main(int argc, char** argv) {
     auto* table = new frmSolitaire;
     table->setAttribute(Qt::WA_DeleteOnClose);
     table->show();
+    if (qEnvironmentVariableIsSet("MORDAVENTA_EXIT_AFTER_SHOW")) {
+        // Start-up measurement: once the first frame is painted, report and quit.
+        QTimer::singleShot(0, &app, [&] {
+            qCInfo(lcMordaventa).noquote()
+                << QStringLiteral("table shown after %1 ms").arg(sinceStart.elapsed());
+            QCoreApplication::quit();
+        });
+    }
     return app.exec();
 }
 

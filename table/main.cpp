@@ -1,4 +1,6 @@
 // The `mordaventa` executable: everything but the entry point lives in the libraries.
 #include "table/ModResFiles.h"
 
-int main(int argc, char** argv) { return ModResFiles::Main(argc, argv); }
+int main(int argc, char** argv) {
+    return ModResFiles::Main(argc, argv);
+}

@@ -1,0 +1,229 @@
+#include "table/SavedGamesGrid.h"
+
+#include "shell/ResPictures.h"
+#include "table/SolitaireTimings.h"
+#include "table/TableRules.h"
+
+#include <QDate>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMouseEvent>
+
+namespace SavedGamesRules {
+
+QString FormatGameDate(const QString& stored) {
+    static const char* const formats[] = {"dd-MMM-yy",  "d-MMM-yy",   "dd-MMM-yyyy", "yyyy-MM-dd",
+                                          "dd/MM/yyyy", "MM/dd/yyyy", "d/M/yyyy",    "M/d/yyyy"};
+    const QLocale c = QLocale::c();
+    for (const char* format : formats) {
+        QDate date = c.toDate(stored.trimmed(), QLatin1String(format));
+        if (date.isValid()) {
+            // Two-digit years are read as 19xx by Qt; saved games are recent.
+            if (QLatin1String(format).endsWith(QLatin1String("-yy")) && date.year() < 1950)
+                date = date.addYears(100);
+            return c.toString(date, QStringLiteral("dd-MMM-yy"));
+        }
+    }
+    return stored;
+}
+
+QStringList RowCells(const ClassSavedGameInfo& entry) {
+    QStringList cells(6);
+    cells[0] = entry.GameUserID;
+    const QStringList fields = entry.GameInfo.split(QLatin1Char('|'));
+    for (const QString& field : fields) {
+        const int eq = field.indexOf(QLatin1Char('='));
+        const QString key = eq < 0 ? field : field.left(eq);
+        const QString value = eq < 0 ? QString() : field.mid(eq + 1);
+        if (key == QLatin1String("DateOfGame"))
+            cells[1] = FormatGameDate(value);
+        else if (key == QLatin1String("PlayerPoints"))
+            cells[2] = value;
+        else if (key == QLatin1String("WordLevel"))
+            cells[3] = value;
+        else if (key == QLatin1String("WizardIsOn"))
+            cells[4] = value == QLatin1String("True") ? QStringLiteral("Y") : QStringLiteral("N");
+        else if (key == QLatin1String("IfGameIsDone"))
+            cells[5] = value == QLatin1String("True") ? QStringLiteral("Y") : QStringLiteral("N");
+    }
+    return cells;
+}
+
+QString ToolTipAt(int x) {
+    if (x >= 0 && x <= 105)
+        return QStringLiteral("Player scorecard entries...");
+    if (x >= 106 && x <= 900)
+        return QStringLiteral("Date of saved game...");
+    if (x >= 901 && x <= 1500)
+        return QStringLiteral("Points of saved game...");
+    if (x >= 1501 && x <= 1800)
+        return QStringLiteral("Level of saved game...");
+    if (x >= 1801 && x <= 2100)
+        return QStringLiteral("Wizard On or Off, of saved game...");
+    if (x >= 2101 && x <= 2400)
+        return QStringLiteral("Save game is finish or not...");
+    return QStringLiteral("Player scorecard entries...");
+}
+
+Commands CommandsFor(const QString& finished, const QString& rowKey, const QString& playingKey) {
+    Commands c;
+    if (finished == QLatin1String("N")) {
+        c = {true, true, true};
+    } else if (finished == QLatin1String("Y")) {
+        c = {false, true, true};
+    }
+    if (rowKey == playingKey)
+        c.playSave = false;
+    return c;
+}
+
+} // namespace SavedGamesRules
+
+SavedGamesGrid::SavedGamesGrid(QWidget* parent) : QTableWidget(parent) {
+    setObjectName(QStringLiteral("FlexGrid"));
+    setToolTip(QStringLiteral("View stats or restart game... "));
+    setColumnCount(6);
+    setHorizontalHeaderLabels({QString(), QStringLiteral("Date"), QStringLiteral("Points"),
+                               QStringLiteral(" L"), QStringLiteral(" W"), QStringLiteral(" F")});
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    // The header band is 250 twips high, so every press on it sorts.
+    horizontalHeader()->setFixedHeight(TableRules::TwipsToPixels(SavedGamesRules::HeaderBandTwips));
+    verticalHeader()->setDefaultSectionSize(16);
+    for (int c = 0; c < 6; ++c)
+        setColumnWidth(c, TableRules::TwipsToPixels(SavedGamesRules::ColumnTwips[c]));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    horizontalHeader()->setMouseTracking(true);
+    viewport()->installEventFilter(this);
+    horizontalHeader()->viewport()->installEventFilter(this);
+    setCursor(ResCursor(ResId::PointerNormal));
+    setRowCount(1);
+    for (int c = 0; c < 6; ++c)
+        setItem(0, c, new QTableWidgetItem);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previousRow, int) {
+                if (row != previousRow)
+                    Q_EMIT RowChanged();
+            });
+}
+
+QString SavedGamesGrid::TextMatrix(int row, int column) const {
+    if (row == 0) {
+        const QTableWidgetItem* header = horizontalHeaderItem(column);
+        return header ? header->text() : QString();
+    }
+    const QTableWidgetItem* cell = item(row - 1, column);
+    return cell ? cell->text() : QString();
+}
+
+int SavedGamesGrid::CurrentGridRow() const {
+    const int row = currentRow();
+    return row < 0 ? (rowCount() > 0 ? 1 : 0) : row + 1;
+}
+
+QString SavedGamesGrid::CurrentText(int column) const {
+    const int row = CurrentGridRow();
+    return row == 0 ? QString() : TextMatrix(row, column);
+}
+
+void SavedGamesGrid::Fill(const SavedGameCollection& games) {
+    const QSignalBlocker block(this);
+    setSortingEnabled(false);
+    clearContents();
+    setRowCount(1);
+    for (int c = 0; c < 6; ++c)
+        setItem(0, c, new QTableWidgetItem);
+    for (const ClassSavedGameInfo& entry : games) {
+        if (entry.GameType != QLatin1String("Solitaire"))
+            continue;
+        if (!TextMatrix(1, 1).isEmpty()) {
+            setRowCount(rowCount() + 1);
+        }
+        const int row = rowCount() - 1;
+        const QStringList cells = SavedGamesRules::RowCells(entry);
+        for (int c = 0; c < 6; ++c) {
+            auto* cell = new QTableWidgetItem(cells[c]);
+            if (c >= 2)
+                cell->setTextAlignment(Qt::AlignCenter);
+            setItem(row, c, cell);
+        }
+    }
+    setCurrentCell(0, 1);
+    SetSelectionColour(SolitaireTimings::GridSelection);
+}
+
+void SavedGamesGrid::SetSelectionColour(quint32 bgr) {
+    m_selectionColour = bgr;
+    QPalette p = palette();
+    const QColor colour = QColor::fromRgb(SolitaireTimings::bgrToRgb(bgr));
+    p.setColor(QPalette::Active, QPalette::Highlight, colour);
+    p.setColor(QPalette::Inactive, QPalette::Highlight, colour);
+    p.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    setPalette(p);
+}
+
+void SavedGamesGrid::SortByColumn(int column) {
+    SetSelectionColour(SolitaireTimings::GridSelectionSorting);
+    if (m_tag != QLatin1String("D")) {
+        sortItems(column, Qt::DescendingOrder);
+        m_tag = QStringLiteral("D");
+    } else {
+        sortItems(column, Qt::AscendingOrder);
+        m_tag = QStringLiteral("A");
+    }
+    SetSelectionColour(SolitaireTimings::GridSelection);
+}
+
+void SavedGamesGrid::GridPressed(int yInGrid) {
+    m_lastPressTwips = TableRules::PixelsToTwips(yInGrid);
+    setCursor(ResCursor(ResId::PointerPressed));
+}
+
+void SavedGamesGrid::GridClicked(int column) {
+    setCursor(ResCursor(ResId::PointerNormal));
+    if (m_lastPressTwips < SavedGamesRules::HeaderBandTwips && column >= 0)
+        SortByColumn(column);
+}
+
+void SavedGamesGrid::GridMoved(int xInGrid) {
+    setToolTip(SavedGamesRules::ToolTipAt(TableRules::PixelsToTwips(xInGrid)));
+}
+
+bool SavedGamesGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && (event->type() == QEvent::MouseButtonPress ||
+              event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseMove)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint inGrid = w->mapTo(this, mouse->position().toPoint());
+        if (event->type() == QEvent::MouseButtonPress) {
+            GridPressed(inGrid.y());
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            int column = columnAt(inGrid.x() - viewport()->x() + horizontalOffset());
+            if (column < 0)
+                column = currentColumn();
+            GridClicked(column);
+        } else {
+            GridMoved(inGrid.x());
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void SavedGamesGrid::focusInEvent(QFocusEvent* event) {
+    SetSelectionColour(SolitaireTimings::GridSelection);
+    QTableWidget::focusInEvent(event);
+}
+
+void SavedGamesGrid::focusOutEvent(QFocusEvent* event) {
+    SetSelectionColour(SolitaireTimings::GridSelectionSorting);
+    QTableWidget::focusOutEvent(event);
+}

@@ -1,0 +1,415 @@
+// Moving cards on the table with the engine's state set directly: the drop
+// bands, highlighting, the return of a card, laying a letter, a finished
+// word's flight and the turn of the next card, the deal flight, the deck.
+#include "TableTestKit.h"
+
+#include "engine/ClSolitary.h"
+#include "engine/UserControlCards.h"
+#include "media/MciInterpreter.h"
+#include "players/ClassPlayerInfo.h"
+#include "shell/ResPictures.h"
+#include "table/SolitaireTimings.h"
+#include "table/TableRules.h"
+#include "table/frmLettersLeft.h"
+#include "table/frmSolitaire.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace TableTestKit;
+
+class TestCardMoves : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void bandsAndSteps_data();
+    void bandsAndSteps();
+    void dealFlightSteps();
+    void dealFlightIsSilentWithSoundsOff();
+    void savedFaceUpCardLinesUpWithTheWord();
+    void dragHighlightsThePileUnderTheCard_data();
+    void dragHighlightsThePileUnderTheCard();
+    void onlyTheTopDiscardMoves();
+    void dropBelowTheThresholdReturnsWithoutAsking();
+    void refusedLetterCostsThreePointsAndFliesBack();
+    void acceptedLettersMakeAWordThatFliesAway();
+    void lastWordOfAPileEmptiesIt();
+    void lettersLeftShowsDeckThenDiscardsReversed();
+    void deckWithoutGameAsksForLoginOrSettings();
+
+private:
+    // A table with a hand-written word list and a dealt-looking state:
+    // piles as given, every pile card put down by the deal flight.
+    void SetUpTable(const QStringList& piles, const QString& discards);
+    UserControlCards* Top() const;
+
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<frmSolitaire> m_table;
+};
+
+void TestCardMoves::init() {
+    m_folder = std::make_unique<TempProgramFolder>();
+    QVERIFY(WriteWordList(*m_folder, {"cat", "cab", "dog", "zoo"}));
+    ResetCurrentPlayer();
+    CurrentPlayer().NickName = QStringLiteral("ivy");
+}
+
+void TestCardMoves::cleanup() {
+    m_table.reset();
+    ResetCurrentPlayer();
+    m_folder.reset();
+}
+
+void TestCardMoves::SetUpTable(const QStringList& piles, const QString& discards) {
+    m_table = std::make_unique<frmSolitaire>();
+    m_table->show();
+    m_table->SetStepFlightsDirectly(true);
+    m_table->chkSound->setChecked(false);
+    ClSolitary& game = *m_table->mySolitaryGame;
+    game.GameInPlay = true;
+    game.wordlevel = 3;
+    game.WizardIsOn = false;
+    for (int p = 1; p <= 5; ++p) {
+        const QString pile = piles.value(p - 1, QStringLiteral(":"));
+        game.CardPile(p) = pile;
+        bool faceUp = false;
+        for (const QChar c : pile) {
+            if (c == QLatin1Char(':')) {
+                faceUp = true;
+                continue;
+            }
+            m_table->LoadPileCard(m_table->PileCardCount(), c, qint16(p), faceUp);
+            m_table->FlyCardToPile(m_table->PileCardCount() - 1);
+        }
+    }
+    game.CardsInDiscards = discards;
+    game.DisplayDiscards();
+}
+
+UserControlCards* TestCardMoves::Top() const {
+    return m_table->picDiscard[m_table->mySolitaryGame->DiscardIndex];
+}
+
+void TestCardMoves::bandsAndSteps_data() {
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("pile");
+    QTest::newRow("186 is before pile 1") << 186 << 0;
+    QTest::newRow("187 starts pile 1") << 187 << 1;
+    QTest::newRow("247 still pile 1") << 247 << 1;
+    QTest::newRow("248 between piles") << 248 << 0;
+    QTest::newRow("279 between piles") << 279 << 0;
+    QTest::newRow("280 starts pile 2") << 280 << 2;
+    QTest::newRow("433 ends pile 3") << 433 << 3;
+    QTest::newRow("466 starts pile 4") << 466 << 4;
+    QTest::newRow("619 ends pile 5") << 619 << 5;
+    QTest::newRow("620 past pile 5") << 620 << 0;
+}
+
+void TestCardMoves::bandsAndSteps() {
+    QFETCH(int, left);
+    QFETCH(int, pile);
+    QCOMPARE(TableRules::PileBandAt(left), pile);
+    // A flying card never overshoots and lands exactly on its goal.
+    int position = left;
+    int ticks = 0;
+    for (bool arrived = false; !arrived; ++ticks) {
+        const TableRules::Step step = TableRules::StepTowards(position, 297, 20);
+        QVERIFY(qAbs(step.position - position) <= 20);
+        position = step.position;
+        arrived = step.arrived;
+        QVERIFY(ticks < 100);
+    }
+    QCOMPARE(position, 297);
+}
+
+void TestCardMoves::dealFlightSteps() {
+    m_table = std::make_unique<frmSolitaire>();
+    m_table->show();
+    m_table->chkSound->setChecked(false);
+    frmSolitaire& table = *m_table;
+    QList<int> ticksPerCard;
+    for (int i = 0; i < 3; ++i) {
+        table.LoadPileCard(table.PileCardCount(), QStringLiteral("m"), 2, false);
+        UserControlCards* card = table.piccards.last();
+        QVERIFY(card->isHidden()); // a loaded card shows itself at step "1"
+        table.Timer2->start();
+        const QSignalBlocker steppedByHand(table.Timer2);
+        int ticks = 0;
+        QList<int> deck;
+        while (table.Timer2->isActive() && ticks < 50) {
+            table.Timer2_Timer();
+            deck << table.DeckPicture();
+            ++ticks;
+            if (table.Timer2Tag == QStringLiteral("11"))
+                QCOMPARE(card->size(), QSize(59, 100)); // full size before its last move
+        }
+        ticksPerCard << ticks;
+        QVERIFY(card->isVisible());
+        QVERIFY(deck.contains(142));
+        QCOMPARE(deck.last(), 133);
+    }
+    // Only the first card after the load passes through step "0".
+    QCOMPARE(ticksPerCard, QList<int>({12, 11, 11}));
+    QCOMPARE(table.Timer2Tag, QStringLiteral("1"));
+    // The third face-down card of pile 2 rests 2 pixels further left and down.
+    QCOMPARE(table.piccards.last()->pos(), QPoint(304, 9));
+    QCOMPARE(table.piccards[1]->pos(), QPoint(308, 5));
+}
+
+void TestCardMoves::dealFlightIsSilentWithSoundsOff() {
+    QStringList commands;
+    MciInterpreter::instance().setCommandObserver(
+        [&commands](const QString& command) { commands << command; });
+    m_table = std::make_unique<frmSolitaire>();
+    m_table->show();
+    m_table->SetStepFlightsDirectly(true);
+    commands.clear();
+    m_table->chkSound->setChecked(false);
+    m_table->LoadPileCard(m_table->PileCardCount(), QStringLiteral("a"), 1, false);
+    m_table->FlyCardToPile(1);
+    QVERIFY(commands.isEmpty());
+    m_table->chkSound->setChecked(true);
+    m_table->LoadPileCard(m_table->PileCardCount(), QStringLiteral("b"), 1, false);
+    m_table->FlyCardToPile(2);
+    QCOMPARE(commands.filter(QStringLiteral("cardClick.wav")).size(), 1);
+    QCOMPARE(commands.filter(QStringLiteral("play wavSounds")).size(), 1);
+    MciInterpreter::instance().setCommandObserver({});
+}
+
+void TestCardMoves::savedFaceUpCardLinesUpWithTheWord() {
+    m_table = std::make_unique<frmSolitaire>();
+    m_table->show();
+    m_table->SetStepFlightsDirectly(true);
+    m_table->chkSound->setChecked(false);
+    ClSolitary& game = *m_table->mySolitaryGame;
+    game.CardPile1 = QStringLiteral("ab:cDe");
+    // Restoring deals each letter with its place in the word.
+    game.DealSaveGameCard(1, QStringLiteral("a"), false);
+    game.DealSaveGameCard(1, QStringLiteral("b"), false);
+    const QList<QChar> word{u'c', u'D', u'e'};
+    for (int place = 1; place <= 3; ++place) {
+        m_table->SaveGameCardPos = qint16(place);
+        game.DealSaveGameCard(1, QString(word[place - 1]), true);
+    }
+    QCOMPARE(m_table->piccards.size(), 6);
+    const QPoint first = m_table->piccards[3]->pos();
+    QCOMPARE(first, QPoint(217 - 6, 9)); // the third card of the pile
+    QCOMPARE(m_table->piccards[4]->pos(), QPoint(first.x(), 3 + 4 + 31));
+    QCOMPARE(m_table->piccards[5]->pos(), QPoint(first.x(), 3 + 4 + 62));
+}
+
+void TestCardMoves::dragHighlightsThePileUnderTheCard_data() {
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<int>("pileOver");
+    QTest::newRow("left edge of pile 1's band") << QPoint(247, 80) << 1;
+    QTest::newRow("between piles 1 and 2") << QPoint(260, 80) << 0;
+    QTest::newRow("pile 2 has no cards left") << QPoint(310, 80) << 0;
+    QTest::newRow("pile 3") << QPoint(400, 80) << 3;
+    QTest::newRow("top 295 still counts") << QPoint(589, 295) << 5;
+    QTest::newRow("top 296 is too low") << QPoint(589, 296) << 0;
+}
+
+void TestCardMoves::dragHighlightsThePileUnderTheCard() {
+    QFETCH(QPoint, to);
+    QFETCH(int, pileOver);
+    SetUpTable({"ab:c", ":", "de:f", "g:h", "i:j"}, QStringLiteral("tqr"));
+    UserControlCards* card = Top();
+    QCOMPARE(m_table->mySolitaryGame->DiscardIndex, qint16(3));
+    const QPoint grab(20, 20);
+    QTest::mousePress(card, Qt::LeftButton, {}, grab);
+    QCOMPARE(card->MaskColor(), SolitaireTimings::PickedUpDiscard);
+    // First over pile 1, then to the place under test.
+    QTest::mouseMove(card, grab + (QPoint(217, 60) - card->pos()));
+    QCOMPARE(m_table->PileOver, qint16(1));
+    QTest::mouseMove(card, grab + (to - card->pos()));
+    QCOMPARE(card->pos(), to);
+    QCOMPARE(m_table->PileOver, qint16(pileOver));
+    for (UserControlCards* pileCard : m_table->piccards) {
+        const bool lit =
+            pileCard->IsMasked() && pileCard->MaskColor() == SolitaireTimings::PileHighlight;
+        QCOMPARE(lit, pileOver != 0 && pileCard->DataField == pileOver);
+    }
+    QTest::mouseRelease(card, Qt::LeftButton, {}, grab);
+}
+
+void TestCardMoves::onlyTheTopDiscardMoves() {
+    SetUpTable({"ab:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("tqr"));
+    UserControlCards* under = m_table->picDiscard[2];
+    const QPoint home = under->pos();
+    QTest::mousePress(under, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(under, QPoint(60, -150));
+    QTest::mouseRelease(under, Qt::LeftButton, {}, QPoint(60, -150));
+    QCOMPARE(under->pos(), home);
+    // The right button does not pick up the top discard either.
+    UserControlCards* top = Top();
+    const QPoint topHome = top->pos();
+    QTest::mousePress(top, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseMove(top, QPoint(60, -150));
+    QCOMPARE(top->pos(), topHome);
+    QVERIFY(!m_table->TimerMoveCardBack->isActive());
+}
+
+void TestCardMoves::dropBelowTheThresholdReturnsWithoutAsking() {
+    SetUpTable({"abcd:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("a"));
+    MsgBoxRecorder boxes;
+    ModalWatcher watcher;
+    UserControlCards* card = Top();
+    // T for one face-up and four face-down cards is 105 + 8 + 1 = 114.
+    DragCard(card, QPoint(217, 115));
+    QVERIFY(!m_table->TakesInput());
+    QVERIFY(m_table->TimerMoveCardBack->isActive());
+    while (m_table->TimerMoveCardBack->isActive())
+        m_table->TimerMoveCardBack_Timer();
+    QVERIFY(m_table->TakesInput());
+    QCOMPARE(card->pos(), QPoint(300, 297));
+    QCOMPARE(m_table->mySolitaryGame->PlayerPoints, qint16(0));
+    QCOMPARE(m_table->mySolitaryGame->CardPile1, QStringLiteral("abcd:c"));
+    QVERIFY(watcher.Seen().isEmpty());
+    QVERIFY(boxes.shown().isEmpty());
+}
+
+void TestCardMoves::refusedLetterCostsThreePointsAndFliesBack() {
+    SetUpTable({"ab:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("qrs"));
+    ModalWatcher watcher;
+    UserControlCards* card = Top();
+    DragCard(card, QPoint(217, 60));
+    QCOMPARE(m_table->mySolitaryGame->PlayerPoints, qint16(-3));
+    QCOMPARE(m_table->lblPoints->text(), QStringLiteral("-3"));
+    QCOMPARE(card->MaskColor(), SolitaireTimings::ReturningDiscard);
+    QPoint last = card->pos();
+    int ticks = 0;
+    while (m_table->TimerMoveCardBack->isActive()) {
+        m_table->TimerMoveCardBack_Timer();
+        QVERIFY(qAbs(card->x() - last.x()) <= 20 && qAbs(card->y() - last.y()) <= 20);
+        last = card->pos();
+        ++ticks;
+    }
+    QCOMPARE(card->pos(), QPoint(375, 297)); // home of discard slot 3
+    QCOMPARE(card->MaskColor(), SolitaireTimings::DiscardAtRest);
+    QCOMPARE(ticks, (297 - 60 + 19) / 20);
+    QCOMPARE(m_table->mySolitaryGame->CardPile1, QStringLiteral("ab:c"));
+    QCOMPARE(m_table->mySolitaryGame->CardsInDiscards, QStringLiteral("qrs"));
+}
+
+void TestCardMoves::acceptedLettersMakeAWordThatFliesAway() {
+    SetUpTable({"abd:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("agt"));
+    ModalWatcher watcher;
+    ClSolitary& game = *m_table->mySolitaryGame;
+    const int cardsBefore = m_table->piccards.size();
+    DragCard(Top(), QPoint(217, 60));
+    QCOMPARE(game.CardPile1, QStringLiteral("abd:cA"));
+    QCOMPARE(game.CardsInDiscards, QStringLiteral("gt"));
+    QCOMPARE(m_table->piccards.size(), cardsBefore + 1);
+    UserControlCards* laid = m_table->piccards.last();
+    QCOMPARE(laid->myLetter, QStringLiteral("A"));
+    QCOMPARE(laid->DataField, qint16(1));
+    QCOMPARE(laid->pos(), QPoint(217, 3 + 2 * 3 + 31 * 1));
+    QCOMPARE(laid->MaskColor(), SolitaireTimings::LaidCard);
+    QVERIFY(m_table->TakesInput());
+
+    // "cAg" begins no listed word: refused, the card returns.
+    DragCard(Top(), QPoint(217, 90));
+    while (m_table->TimerMoveCardBack->isActive())
+        m_table->TimerMoveCardBack_Timer();
+    QCOMPARE(game.CardPile1, QStringLiteral("abd:cA"));
+    QCOMPARE(game.PlayerPoints, qint16(-3));
+
+    // The "t" on top finishes "cat".
+    game.CardsInDiscards = QStringLiteral("tg");
+    game.DisplayDiscards();
+    DragCard(Top(), QPoint(217, 90));
+    QCOMPARE(game.CardPile1, QStringLiteral("abd:cAT"));
+    QCOMPARE(game.WordList, QStringLiteral("cat"));
+    QVERIFY(!m_table->TakesInput());
+    QVERIFY(m_table->TimerWordDone->isActive());
+    int ticks = 0;
+    while (m_table->TimerWordDone->isActive() && ticks < 100) {
+        m_table->TimerWordDone_Timer();
+        ++ticks;
+    }
+    QVERIFY(m_table->TakesInput());
+    QCOMPARE(m_table->lstWords->count(), 1);
+    QCOMPARE(m_table->lstWords->item(0)->text(), QStringLiteral("cat"));
+    QCOMPARE(game.PlayerPoints, qint16(-3 + 3 + 1 + 1));
+    QCOMPARE(m_table->lblPoints->text(), QStringLiteral("2"));
+    // The word's cards are gone; the last face-down card, d, is turned up.
+    QCOMPARE(game.CardPile1, QStringLiteral("ab:d"));
+    int onPile1 = 0;
+    for (UserControlCards* card : m_table->piccards)
+        onPile1 += card->DataField == 1 ? 1 : 0;
+    QCOMPARE(onPile1, 3);
+    for (int i = 0; i < m_table->piccards.size(); ++i)
+        QCOMPARE(m_table->piccards[i]->objectName(), QStringLiteral("piccards_%1").arg(i));
+    UserControlCards* turned = nullptr;
+    for (UserControlCards* card : m_table->piccards) {
+        if (card->DataField == 1 && card->myLetter == QStringLiteral("d"))
+            turned = card;
+    }
+    QVERIFY(turned);
+    QVERIFY(turned->FrontOrBack);
+    QCOMPARE(turned->Picture().size(),
+             LoadResPictureFile(CardPictureId(QStringLiteral("d"))).size());
+}
+
+void TestCardMoves::lastWordOfAPileEmptiesIt() {
+    SetUpTable({":do", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("g"));
+    ModalWatcher watcher;
+    m_table->PileOver = 0;
+    DragCard(Top(), QPoint(217, 80));
+    while (m_table->TimerWordDone->isActive())
+        m_table->TimerWordDone_Timer();
+    QCOMPARE(m_table->mySolitaryGame->CardPile1, QStringLiteral(":"));
+    QCOMPARE(m_table->PileOver, qint16(0));
+    QVERIFY(!m_table->mySolitaryGame->IfGameIsDone);
+    // A pile with no cards left is never highlighted while dragging.
+    m_table->mySolitaryGame->CardsInDiscards = QStringLiteral("z");
+    m_table->mySolitaryGame->DisplayDiscards();
+    UserControlCards* card = Top();
+    QTest::mousePress(card, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(card, QPoint(5, 5) + (QPoint(217, 60) - card->pos()));
+    QCOMPARE(m_table->PileOver, qint16(0));
+    QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void TestCardMoves::lettersLeftShowsDeckThenDiscardsReversed() {
+    SetUpTable({"ab:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("de"));
+    m_table->mySolitaryGame->CardsInDeck = QStringLiteral("abc");
+    m_table->DisableButtons();
+    QString shown;
+    ModalWatcher watcher([&shown](QWidget* window) {
+        if (auto* letters = qobject_cast<frmLettersLeft*>(window))
+            shown = letters->lblLettersLeft->text();
+        window->close();
+    });
+    QTest::mouseClick(m_table->cmdLettersLeft, Qt::LeftButton);
+    QCOMPARE(watcher.Seen(), QStringList{"frmLettersLeft"});
+    QCOMPARE(shown, QStringLiteral("c b a e d "));
+}
+
+void TestCardMoves::deckWithoutGameAsksForLoginOrSettings() {
+    m_table = std::make_unique<frmSolitaire>();
+    m_table->show();
+    ModalWatcher watcher;
+    CurrentPlayer().NickName.clear();
+    QTest::mouseClick(m_table->cmdDeck, Qt::LeftButton);
+    QCOMPARE(watcher.Seen(), QStringList{"frmLogin"});
+    watcher.Clear();
+    CurrentPlayer().NickName = QStringLiteral("ivy");
+    QTest::mouseClick(m_table->cmdDeck, Qt::LeftButton);
+    QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
+    // Closing the dialog deals nothing.
+    QVERIFY(!m_table->mySolitaryGame->GameInPlay);
+    QCOMPARE(m_table->piccards.size(), 1);
+    // "New Game" with nobody logged in opens the login window and deals nothing.
+    watcher.Clear();
+    CurrentPlayer().NickName.clear();
+    m_table->lblMenu_Click(0);
+    QCOMPARE(watcher.Seen(), QStringList{"frmLogin"});
+    QVERIFY(!m_table->mySolitaryGame->GameInPlay);
+}
+
+QTEST_MAIN(TestCardMoves)
+#include "tst_cardmoves.moc"

@@ -1,0 +1,83 @@
+// Start-up: the whole command line chooses the board game or the solitaire
+// table, and the board game answers as a build without it must.
+#include "TestSupport.h"
+
+#include "table/ModResFiles.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void modeFromCommandLine_data();
+    void modeFromCommandLine();
+    void boardGameExitsWithOneLine();
+    void tableShowsAndQuitsWhenAsked();
+};
+
+void TestStartup::modeFromCommandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("boardGame");
+    const QString program = QStringLiteral("/opt/mordaventa/mordaventa");
+    QTest::newRow("exactly BoardGame") << QStringList{program, "BoardGame"} << true;
+    QTest::newRow("no argument") << QStringList{program} << false;
+    QTest::newRow("other case") << QStringList{program, "boardgame"} << false;
+    QTest::newRow("trailing blank") << QStringList{program, "BoardGame "} << false;
+    QTest::newRow("leading blank") << QStringList{program, " BoardGame"} << false;
+    QTest::newRow("two words") << QStringList{program, "Board", "Game"} << false;
+    QTest::newRow("followed by another argument")
+        << QStringList{program, "BoardGame", "x"} << false;
+    QTest::newRow("only the program name looks like it")
+        << QStringList{QStringLiteral("BoardGame")} << false;
+}
+
+void TestStartup::modeFromCommandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, boardGame);
+    const ModResFiles::StartMode mode =
+        ModResFiles::ChooseMode(ModResFiles::CommandLine(arguments));
+    QCOMPARE(mode == ModResFiles::StartMode::BoardGame, boardGame);
+}
+
+static QString ProgramPath() {
+    return QStringLiteral(MORDAVENTA_BUILD_HOME) + QStringLiteral("/mordaventa");
+}
+
+void TestStartup::boardGameExitsWithOneLine() {
+    QVERIFY2(QFileInfo::exists(ProgramPath()), "build the mordaventa target first");
+    QProcess process;
+    process.start(ProgramPath(), {QStringLiteral("BoardGame")});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(err.count('\n'), 1);
+    QVERIFY(err.contains("board game"));
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+}
+
+void TestStartup::tableShowsAndQuitsWhenAsked() {
+    QVERIFY2(QFileInfo::exists(ProgramPath()), "build the mordaventa target first");
+    TempProgramFolder folder;
+    QVERIFY(folder.copyFromBuild(QStringLiteral("Dictionary/dictionary.dic")));
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("MORDAVENTA_SILENT_AUDIO"), QStringLiteral("1"));
+    env.insert(QStringLiteral("MORDAVENTA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+    env.insert(QStringLiteral("MORDAVENTA_HOME"), folder.path());
+    process.setProcessEnvironment(env);
+    process.start(ProgramPath(), {QStringLiteral("boardgame")});
+    const bool finished = process.waitForFinished(20000);
+    if (!finished)
+        process.kill();
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(finished, err.constData());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY2(err.contains("table shown after"), err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
