@@ -10,9 +10,10 @@
 
 namespace {
 
-// Matches are handed to the list box in small batches: the list still grows
-// while the search runs, without one call per word.
-constexpr int kWizardBatch = 64;
+// Matches are handed to the list box in batches that double in size: the
+// first words show at once, and a list box that lays out all its rows on
+// every change is laid out a few times per search instead of once per word.
+constexpr qsizetype kWizardFirstBatch = 64;
 
 } // namespace
 
@@ -59,6 +60,7 @@ void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/
                                    : kNoWords;
     const std::weak_ptr<int> life = m_life;
     QStringList pending;
+    qsizetype batch = kWizardFirstBatch;
     for (qsizetype i = 1; i < words.size(); ++i) {
         QCoreApplication::processEvents();
         if (life.expired())
@@ -67,9 +69,10 @@ void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/
             return; // a newer search owns the list now
         if (ClDictionary::EntryBeginsLike(words.at(i), word)) {
             pending.append(words.at(i));
-            if (pending.size() >= kWizardBatch) {
+            if (pending.size() >= batch) {
                 m_table.WizardAddItems(pending);
                 pending.clear();
+                batch *= 2;
             }
         }
     }

@@ -1,0 +1,181 @@
+// Engine timings on the shipped word list: the verdict on a dropped card
+// (the word-list check behind every placement) and the wizard's full hint
+// list for an empty prefix at level 7, with its yields to a live window.
+#include "engine/ClDictionary.h"
+#include "engine/ClSolitary.h"
+#include "engine/SolitaireTable.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A table whose hint list is a real list box on a shown window; every other
+// effect is ignored.
+class BenchTable final : public SolitaireTable {
+public:
+    BenchTable() {
+        window.resize(300, 400);
+        lstWizard = new QListWidget(&window);
+        lstWizard->resize(280, 380);
+        window.show();
+    }
+    QWidget window;
+    QListWidget* lstWizard;
+    QString tag = QStringLiteral("0");
+    qint16 pileOver = 0;
+
+    void SetFormCaption(const QString&) override {}
+    void SetHelpPlay(bool, const QString&) override {}
+    void SetPointsCaption(const QString&) override {}
+    void SetWizardCaption(const QString&) override {}
+    void SetLettersLeftEnabled(bool) override {}
+    void SetNetDictionaryEnabled(bool) override {}
+    void SetDeckPicture(int) override {}
+    void WizardClear() override { lstWizard->clear(); }
+    void WizardAddItems(const QStringList& items) override { lstWizard->addItems(items); }
+    int WizardCount() const override { return lstWizard->count(); }
+    void WizardSetListIndex(int index) override { lstWizard->setCurrentRow(index); }
+    void WizardSetEnabled(bool enabled) override { lstWizard->setEnabled(enabled); }
+    QString GetWizardTag() const override { return tag; }
+    void SetWizardTag(const QString& t) override { tag = t; }
+    void WordsClear() override {}
+    void WordsAddItem(const QString&) override {}
+    int PileCardCount() const override { return 1; }
+    void LoadPileCard(int, const QString&, qint16, bool) override {}
+    void UnloadPileCards() override {}
+    void FlyCardToPile(int) override {}
+    void DiscardMaskRemove(int) override {}
+    void DiscardMaskSet(int, quint32) override {}
+    void DiscardMove(int, int, int) override {}
+    void DiscardBringToFront(int) override {}
+    void DiscardSetVisible(int, bool) override {}
+    void DiscardSetLetter(int, const QString&) override {}
+    void SetFormEnabled(bool) override {}
+    void SetBusyPointer(bool) override {}
+    void SetTimerDeckAnimation(bool) override {}
+    void StopMusic() override {}
+    void PlaySong() override {}
+    void MusicOff() override {}
+    bool SoundsOn() const override { return false; }
+    void PlaySoundEffect(const QString&) override {}
+    void cmdDeck_Click() override {}
+    void PileFocus(qint16) override {}
+    void moveCardBack() override {}
+    void LayCardDown(qint16) override {}
+    void MoveCardsToWordList() override {}
+    void FilpNextCardOver() override {}
+    void LoadFlexGrid() override {}
+    void DisableButtons() override {}
+    void RunAds() override {}
+    void OpenNetDictionary(const QString&) override {}
+    void LoadGameDefaults() override {}
+    void LoadWordMade(const QString&) override {}
+    void LoadMistake() override {}
+    void GameWon() override {}
+    qint16 GetPileOver() const override { return pileOver; }
+    void SetPileOver(qint16 p) override { pileOver = p; }
+    void SetPicCardsIndex(qint16) override {}
+    qint16 GetSaveGameCardPos() const override { return 0; }
+    void SetSaveGameCardPos(qint16) override {}
+    qint16 GetDeleteIndex() const override { return 0; }
+};
+
+ClDictionary& ShippedWords() {
+    static ClDictionary words;
+    static bool loaded = [] {
+        QString error;
+        const bool ok = words.LoadDictionaryFile(
+            QStringLiteral(MORDAVENTA_BUILD_HOME "/Dictionary/dictionary.dic"), &error);
+        if (!ok)
+            qFatal("word list: %s", qPrintable(error));
+        return ok;
+    }();
+    Q_UNUSED(loaded)
+    return words;
+}
+
+// Candidates as a game makes them: the beginning of a listed word (or a pile
+// of random letters), plus the dragged card's letter, jokers included.
+std::vector<QString> Candidates(qint16 level, int count) {
+    const QStringList& list = ShippedWords().WordsOfLevel(level);
+    QRandomGenerator random(1234 + level);
+    const QString cards = ClSolitary::OrderedDeck();
+    std::vector<QString> out;
+    out.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QString& word = list.at(1 + random.bounded(int(list.size()) - 1));
+        const int length = random.bounded(level); // 0 .. level-1 letters on the pile
+        QString prefix = word.left(length);
+        if (random.bounded(4) == 0) { // a pile that leads nowhere
+            prefix.clear();
+            for (int k = 0; k < length; ++k)
+                prefix += cards.at(random.bounded(int(cards.size())));
+        }
+        out.push_back(prefix + cards.at(random.bounded(int(cards.size()))));
+    }
+    return out;
+}
+
+void BM_PlacementVerdict(benchmark::State& state) {
+    const qint16 level = static_cast<qint16>(state.range(0));
+    BenchTable table;
+    ClSolitary game(table, &ShippedWords());
+    game.wordlevel = level;
+    const std::vector<QString> candidates = Candidates(level, 20000);
+    std::vector<double> micros;
+    micros.reserve(candidates.size() * 4);
+    size_t i = 0;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        const QString& candidate = candidates[i++ % candidates.size()];
+        clock.start();
+        const bool found = game.CheckForWord(candidate);
+        micros.push_back(clock.nsecsElapsed() / 1000.0);
+        benchmark::DoNotOptimize(found);
+    }
+    std::sort(micros.begin(), micros.end());
+    if (!micros.empty()) {
+        state.counters["p50_us"] = micros[micros.size() / 2];
+        state.counters["p99_us"] = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+        state.counters["max_us"] = micros.back();
+    }
+}
+BENCHMARK(BM_PlacementVerdict)->DenseRange(3, 7)->Iterations(20000);
+
+void BM_WizardFullListLevel7(benchmark::State& state) {
+    BenchTable table;
+    ClSolitary game(table, &ShippedWords());
+    game.wordlevel = 7;
+    for (int p = 1; p <= 5; ++p)
+        game.CardPile(p) = QStringLiteral(":");
+    game.CardPile1 = QStringLiteral("a:");
+    for (auto _ : state) {
+        qint16 pile = 1;
+        game.GetWizardList(pile, false); // an empty prefix: every 7-letter word
+        benchmark::DoNotOptimize(table.lstWizard->count());
+    }
+    state.counters["words"] = table.lstWizard->count();
+    state.SetLabel("ms per full list, yields included");
+}
+BENCHMARK(BM_WizardFullListLevel7)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
