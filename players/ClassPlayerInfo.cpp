@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUuid>
 
 namespace {
@@ -210,27 +209,9 @@ bool ClassPlayerInfo::SavePlayer() {
         return false;
     const QByteArray bytes = FileBytes();
     // The old file is replaced only when the new one is complete on disk.
-    // Unbuffered, so that a short write (disk full, size limit) is seen here:
-    // through the buffer Qt would drop the rest silently and commit a
-    // truncated file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        qCWarning(lcMordaventa) << "player file cannot be written:" << path << file.errorString();
-        return false;
-    }
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0) {
-            qCWarning(lcMordaventa) << "player file write failed:" << path << file.errorString();
-            file.cancelWriting();
-            file.commit(); // removes the unfinished new file, keeps the old one
-            return false;
-        }
-        written += step;
-    }
-    if (!file.commit()) {
-        qCWarning(lcMordaventa) << "player file not replaced:" << path << file.errorString();
+    clsBinaryEncryptor writer;
+    if (!writer.SaveBinaryArray(path, bytes)) {
+        qCWarning(lcMordaventa) << "player file not written:" << path;
         return false;
     }
     return true;

@@ -102,13 +102,21 @@ clsBinaryEncryptor::clsBinaryEncryptor(QObject* parent) : QObject(parent) {}
 
 bool clsBinaryEncryptor::SaveBinaryArray(const QString& path, const QByteArray& bytes) {
     // QSaveFile writes beside the destination and renames over it on commit, so
-    // an existing file stays whole until the new one is complete.
+    // an existing file stays whole until the new one is complete. Unbuffered,
+    // so that a short write (disk full, size limit) is seen here: through the
+    // buffer Qt would drop the rest silently and commit a truncated file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            file.cancelWriting();
+            file.commit(); // removes the unfinished new file, keeps the old one
+            return false;
+        }
+        written += step;
     }
     return file.commit();
 }
