@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kMixRate = 44100;
+constexpr int kMixRate = AudioPlayback::kRate;
 // FluidSynth's default gain (0.2) is much quieter than the effects.
 constexpr double kSynthGain = 0.6;
 
@@ -110,6 +110,82 @@ struct Voice {
     bool finished = false;
 };
 
+// Adds up to `frames` frames of the voice at its levels into mix; returns the
+// frames it had.
+qint64 mixVoice(Voice& voice, qint32* mix, qint16* scratch, qint64 frames) {
+    if (voice.finished)
+        return 0;
+    const qint64 n = voice.source->render(scratch, frames);
+    if (n < frames)
+        voice.finished = true;
+    for (qint64 i = 0; i < n; ++i) {
+        mix[2 * i] += std::lround(scratch[2 * i] * voice.left);
+        mix[2 * i + 1] += std::lround(scratch[2 * i + 1] * voice.right);
+    }
+    return n;
+}
+
+// The whole voice, mixed alone, without an output.
+QList<qint16> renderAlone(std::unique_ptr<FrameSource> source, int left, int right) {
+    QList<qint16> out;
+    if (!source)
+        return out;
+    Voice voice;
+    voice.source = std::move(source);
+    voice.left = levelToFactor(left);
+    voice.right = levelToFactor(right);
+    constexpr qint64 kChunk = 4096;
+    std::vector<qint32> mix(kChunk * 2);
+    std::vector<qint16> scratch(kChunk * 2);
+    while (!voice.finished) {
+        std::fill(mix.begin(), mix.end(), 0);
+        const qint64 n = mixVoice(voice, mix.data(), scratch.data(), kChunk);
+        for (qint64 i = 0; i < n * 2; ++i)
+            out.append(qint16(std::clamp<qint32>(mix[size_t(i)], -32768, 32767)));
+    }
+    return out;
+}
+
+std::unique_ptr<FrameSource> waveSource(const MediaFiles::WaveData& wave, double fromMs,
+                                        double toMs) {
+    const qint64 frames = wave.frameCount();
+    const qint64 first = std::clamp<qint64>(qint64(fromMs * wave.sampleRate / 1000.0), 0, frames);
+    const qint64 last =
+        std::clamp<qint64>(qint64(std::ceil(toMs * wave.sampleRate / 1000.0)), first, frames);
+    return std::make_unique<WaveSource>(wave, first, last);
+}
+
+std::unique_ptr<FrameSource> midiSource(const QByteArray& file, const MediaFiles::MidiInfo& info,
+                                        double fromMs, double toMs) {
+    const QString font = AudioPlayback::soundFontPath();
+    if (font.isEmpty()) {
+        qCWarning(lcMordaventa) << "no General MIDI soundfont found; music stays silent";
+        return nullptr;
+    }
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setnum(settings, "synth.sample-rate", kMixRate);
+    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
+    fluid_settings_setstr(settings, "player.timing-source", "sample");
+    fluid_settings_setint(settings, "synth.reverb.active", 1);
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    fluid_player_t* player = synth ? new_fluid_player(synth) : nullptr;
+    if (!player || fluid_synth_sfload(synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED ||
+        fluid_player_add_mem(player, file.constData(), size_t(file.size())) != FLUID_OK ||
+        fluid_player_play(player) != FLUID_OK) {
+        qCWarning(lcMordaventa) << "the synthesizer could not start" << font;
+        if (player)
+            delete_fluid_player(player);
+        if (synth)
+            delete_fluid_synth(synth);
+        delete_fluid_settings(settings);
+        return nullptr;
+    }
+    if (fromMs > 0)
+        fluid_player_seek(player, int(info.msToTick(fromMs)));
+    const qint64 frames = qint64(std::ceil(std::max(0.0, toMs - fromMs) * kMixRate / 1000.0));
+    return std::make_unique<SynthSource>(settings, synth, player, frames);
+}
+
 // All sounds go out through one continuous stream that mixes the voices and
 // plays silence between them. Opening a stream per sound would lose short
 // sounds: the audio server waits for a stream to fill its start-up buffer
@@ -151,18 +227,8 @@ protected:
         m_scratch.resize(size_t(frames * 2));
         {
             std::lock_guard lock(m_mutex);
-            for (const auto& voice : m_voices) {
-                if (voice->finished)
-                    continue;
-                const qint64 n = voice->source->render(m_scratch.data(), frames);
-                if (n < frames)
-                    voice->finished = true;
-                for (qint64 i = 0; i < n; ++i) {
-                    m_mix[size_t(2 * i)] += std::lround(m_scratch[size_t(2 * i)] * voice->left);
-                    m_mix[size_t(2 * i + 1)] +=
-                        std::lround(m_scratch[size_t(2 * i + 1)] * voice->right);
-                }
-            }
+            for (const auto& voice : m_voices)
+                mixVoice(*voice, m_mix.data(), m_scratch.data(), frames);
             const bool busy = std::any_of(m_voices.begin(), m_voices.end(),
                                           [](const auto& v) { return !v->finished; });
             m_idleFrames = busy ? 0 : m_idleFrames + frames;
@@ -276,42 +342,25 @@ QString AudioPlayback::soundFontPath() {
 std::unique_ptr<AudioPlayback> AudioPlayback::playWave(const MediaFiles::WaveData& wave,
                                                        double fromMs, double toMs, int left,
                                                        int right) {
-    const qint64 frames = wave.frameCount();
-    const qint64 first = std::clamp<qint64>(qint64(fromMs * wave.sampleRate / 1000.0), 0, frames);
-    const qint64 last =
-        std::clamp<qint64>(qint64(std::ceil(toMs * wave.sampleRate / 1000.0)), first, frames);
-    return start(std::make_unique<WaveSource>(wave, first, last), left, right);
+    return start(waveSource(wave, fromMs, toMs), left, right);
 }
 
 std::unique_ptr<AudioPlayback> AudioPlayback::playMidi(const QByteArray& file,
                                                        const MediaFiles::MidiInfo& info,
                                                        double fromMs, double toMs, int left,
                                                        int right) {
-    const QString font = soundFontPath();
-    if (font.isEmpty()) {
-        qCWarning(lcMordaventa) << "no General MIDI soundfont found; music stays silent";
+    auto source = midiSource(file, info, fromMs, toMs);
+    if (!source)
         return nullptr;
-    }
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", kMixRate);
-    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
-    fluid_settings_setint(settings, "synth.reverb.active", 1);
-    fluid_synth_t* synth = new_fluid_synth(settings);
-    fluid_player_t* player = synth ? new_fluid_player(synth) : nullptr;
-    if (!player || fluid_synth_sfload(synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED ||
-        fluid_player_add_mem(player, file.constData(), size_t(file.size())) != FLUID_OK ||
-        fluid_player_play(player) != FLUID_OK) {
-        qCWarning(lcMordaventa) << "the synthesizer could not start" << font;
-        if (player)
-            delete_fluid_player(player);
-        if (synth)
-            delete_fluid_synth(synth);
-        delete_fluid_settings(settings);
-        return nullptr;
-    }
-    if (fromMs > 0)
-        fluid_player_seek(player, int(info.msToTick(fromMs)));
-    const qint64 frames = qint64(std::ceil(std::max(0.0, toMs - fromMs) * kMixRate / 1000.0));
-    return start(std::make_unique<SynthSource>(settings, synth, player, frames), left, right);
+    return start(std::move(source), left, right);
+}
+
+QList<qint16> AudioPlayback::renderWave(const MediaFiles::WaveData& wave, double fromMs,
+                                        double toMs, int left, int right) {
+    return renderAlone(waveSource(wave, fromMs, toMs), left, right);
+}
+
+QList<qint16> AudioPlayback::renderMidi(const QByteArray& file, const MediaFiles::MidiInfo& info,
+                                        double fromMs, double toMs, int left, int right) {
+    return renderAlone(midiSource(file, info, fromMs, toMs), left, right);
 }

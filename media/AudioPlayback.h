@@ -5,6 +5,7 @@
 // Multimedia), with a level per channel that may change while it plays.
 // Destroying the playback silences it at once.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -30,6 +31,14 @@ public:
     static std::unique_ptr<AudioPlayback> playMidi(const QByteArray& file,
                                                    const MediaFiles::MidiInfo& info, double fromMs,
                                                    double toMs, int left, int right);
+
+    // The same sound rendered without an output, as interleaved 44.1 kHz
+    // stereo samples (empty when it cannot be made), for checks and tools.
+    static constexpr int kRate = 44100;
+    static QList<qint16> renderWave(const MediaFiles::WaveData& wave, double fromMs, double toMs,
+                                    int left, int right);
+    static QList<qint16> renderMidi(const QByteArray& file, const MediaFiles::MidiInfo& info,
+                                    double fromMs, double toMs, int left, int right);
 
     // The soundfont MIDI pieces are played with: MORDAVENTA_SOUNDFONT, else the
     // first General MIDI soundfont found among Debian's; empty when none.

@@ -4,6 +4,7 @@
 // General MIDI file of one to three minutes.
 #include "TestSupport.h"
 
+#include "media/AudioPlayback.h"
 #include "media/MciInterpreter.h"
 #include "media/MediaFiles.h"
 
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void effectsAreDistinct();
     void musicPiecesAreGeneralMidi();
     void interpreterTimesTheMusic();
+    void musicIsHeardThroughTheSynthesizer();
 };
 
 void TestGeneratedSounds::effectIsShortPcm_data() {
@@ -147,6 +149,34 @@ void TestGeneratedSounds::interpreterTimesTheMusic() {
         QVERIFY2(frames >= 60 * 30 && frames <= 180 * 30,
                  qPrintable(name + QLatin1Char(' ') + length));
         QCOMPARE(mci.sendString(QStringLiteral("close m")), 0u);
+    }
+}
+
+void TestGeneratedSounds::musicIsHeardThroughTheSynthesizer() {
+    if (AudioPlayback::soundFontPath().isEmpty())
+        QSKIP("no General MIDI soundfont installed");
+    const QDir folder(soundsFolder() + QStringLiteral("/music"));
+    const QStringList names = folder.entryList({QStringLiteral("*.mid")}, QDir::Files);
+    QVERIFY(!names.isEmpty());
+    for (const QString& name : names) {
+        const QByteArray bytes = readAll(folder.filePath(name));
+        MediaFiles::MidiInfo info;
+        QVERIFY(MediaFiles::readMidi(bytes, info));
+        // Four seconds from the start and four from the middle of the piece.
+        for (const double from : {0.0, info.durationMs() / 2}) {
+            const QList<qint16> out =
+                AudioPlayback::renderMidi(bytes, info, from, from + 4000, 1000, 1000);
+            QCOMPARE(out.size(), qsizetype(4 * AudioPlayback::kRate * 2));
+            double energy = 0;
+            int clipped = 0;
+            for (qint16 s : out) {
+                energy += double(s) * s;
+                clipped += (s == 32767 || s == -32768) ? 1 : 0;
+            }
+            const double rms = std::sqrt(energy / out.size());
+            QVERIFY2(rms > 300, qPrintable(name + QStringLiteral(" rms ") + QString::number(rms)));
+            QVERIFY2(clipped < out.size() / 1000, qPrintable(name));
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "MediaTestFiles.h"
 #include "TestSupport.h"
 
+#include "media/AudioPlayback.h"
 #include "media/MciInterpreter.h"
 #include "media/MediaFiles.h"
 #include "media/ModuleMultimedia.h"
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void readsMidiTempoChanges();
     void refusesBrokenMidi_data();
     void refusesBrokenMidi();
+    void outputConvertsRateAndLevels();
 
 private:
     QString writeSounds(const TempProgramFolder& folder) const;
@@ -601,6 +603,48 @@ void TestMci::refusesBrokenMidi() {
     QString why;
     QVERIFY(!MediaFiles::readMidi(bytes, info, &why));
     QVERIFY(!why.isEmpty());
+}
+
+void TestMci::outputConvertsRateAndLevels() {
+    // 22050 Hz mono (as spoken words are recorded), four frames.
+    const QByteArray bytes = HEX("RIFF\x2C\x00\x00\x00WAVE"
+                                 "fmt \x10\x00\x00\x00\x01\x00\x01\x00\x22\x56\x00\x00"
+                                 "\x44\xAC\x00\x00\x02\x00\x10\x00"
+                                 "data\x08\x00\x00\x00\x00\x00\xE8\x03\xD0\x07\xB8\x0B");
+    MediaFiles::WaveData wave;
+    QVERIFY(MediaFiles::readWave(bytes, wave));
+    QCOMPARE(wave.durationMs(), 4000.0 / 22050.0);
+
+    // Twice the frames at 44.1 kHz, halfway values between, full level on the
+    // left and none on the right.
+    const QList<qint16> out = AudioPlayback::renderWave(wave, 0, wave.durationMs(), 1000, 0);
+    QList<qint16> left, right;
+    for (qsizetype i = 0; i + 1 < out.size(); i += 2) {
+        left.append(out[i]);
+        right.append(out[i + 1]);
+    }
+    QCOMPARE(left, (QList<qint16>{0, 500, 1000, 1500, 2000, 2500, 3000, 3000}));
+    QCOMPARE(right, QList<qint16>(8, 0));
+
+    // Levels in between follow the ear: half way is well below half the
+    // amplitude, and louder levels are always louder.
+    int previous = -1;
+    for (int level : {100, 250, 500, 750, 900, 1000}) {
+        const QList<qint16> mixed =
+            AudioPlayback::renderWave(wave, 0, wave.durationMs(), level, level);
+        const int sample = mixed.value(12); // the left side of the seventh frame (3000)
+        QVERIFY2(sample > previous, qPrintable(QString::number(level)));
+        previous = sample;
+        if (level == 500)
+            QVERIFY2(sample > 150 && sample < 1500, qPrintable(QString::number(sample)));
+    }
+    QCOMPARE(previous, 3000);
+
+    // A stretch: from the second frame to the end.
+    const QList<qint16> part =
+        AudioPlayback::renderWave(wave, 1000.0 / 22050.0, wave.durationMs(), 1000, 1000);
+    QCOMPARE(part.size(), 12);
+    QCOMPARE(part.first(), qint16(1000));
 }
 
 QTEST_GUILESS_MAIN(TestMci)
