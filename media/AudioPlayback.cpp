@@ -74,15 +74,79 @@ private:
     qint64 m_last;
 };
 
+// A synthesizer with the soundfont loaded. Loading takes a tenth of a second,
+// so a synthesizer whose piece has ended is kept for the next piece.
+struct Synth {
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    QString font;
+
+    void destroy() {
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
+        synth = nullptr;
+        settings = nullptr;
+    }
+};
+
+class SynthPool {
+public:
+    static SynthPool& instance() {
+        static SynthPool* pool = new SynthPool; // kept to the end of the program
+        return *pool;
+    }
+    Synth take(const QString& font) {
+        {
+            std::lock_guard lock(m_mutex);
+            while (!m_idle.empty()) {
+                Synth s = m_idle.back();
+                m_idle.pop_back();
+                if (s.font == font)
+                    return s;
+                s.destroy();
+            }
+        }
+        Synth s;
+        s.font = font;
+        s.settings = new_fluid_settings();
+        fluid_settings_setnum(s.settings, "synth.sample-rate", kMixRate);
+        fluid_settings_setnum(s.settings, "synth.gain", kSynthGain);
+        fluid_settings_setstr(s.settings, "player.timing-source", "sample");
+        fluid_settings_setint(s.settings, "synth.reverb.active", 1);
+        s.synth = new_fluid_synth(s.settings);
+        if (!s.synth ||
+            fluid_synth_sfload(s.synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
+            s.destroy();
+            qCWarning(lcMordaventa) << "the synthesizer could not load" << font;
+        }
+        return s;
+    }
+    void give(Synth s) {
+        // Silence it and bring every channel back to its initial state.
+        fluid_synth_all_sounds_off(s.synth, -1);
+        fluid_synth_system_reset(s.synth);
+        std::lock_guard lock(m_mutex);
+        if (m_idle.size() < kKeep)
+            m_idle.push_back(s);
+        else
+            s.destroy();
+    }
+
+private:
+    static constexpr size_t kKeep = 1;
+    std::mutex m_mutex;
+    std::vector<Synth> m_idle;
+};
+
 class SynthSource final : public FrameSource {
 public:
-    SynthSource(fluid_settings_t* settings, fluid_synth_t* synth, fluid_player_t* player,
-                qint64 frames)
-        : m_settings(settings), m_synth(synth), m_player(player), m_left(frames) {}
+    SynthSource(Synth synth, fluid_player_t* player, qint64 frames)
+        : m_synth(synth), m_player(player), m_left(frames) {}
     ~SynthSource() override {
         delete_fluid_player(m_player);
-        delete_fluid_synth(m_synth);
-        delete_fluid_settings(m_settings);
+        SynthPool::instance().give(m_synth);
     }
     qint64 render(qint16* out, qint64 frames) override {
         const qint64 n = std::min(frames, m_left);
@@ -90,14 +154,13 @@ public:
             return 0;
         // The player is driven by the samples rendered, so it keeps time with
         // what is heard.
-        fluid_synth_write_s16(m_synth, int(n), out, 0, 2, out, 1, 2);
+        fluid_synth_write_s16(m_synth.synth, int(n), out, 0, 2, out, 1, 2);
         m_left -= n;
         return n;
     }
 
 private:
-    fluid_settings_t* m_settings;
-    fluid_synth_t* m_synth;
+    Synth m_synth;
     fluid_player_t* m_player;
     qint64 m_left;
 };
@@ -162,28 +225,23 @@ std::unique_ptr<FrameSource> midiSource(const QByteArray& file, const MediaFiles
         qCWarning(lcMordaventa) << "no General MIDI soundfont found; music stays silent";
         return nullptr;
     }
-    fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", kMixRate);
-    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
-    fluid_settings_setint(settings, "synth.reverb.active", 1);
-    fluid_synth_t* synth = new_fluid_synth(settings);
-    fluid_player_t* player = synth ? new_fluid_player(synth) : nullptr;
-    if (!player || fluid_synth_sfload(synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED ||
+    Synth synth = SynthPool::instance().take(font);
+    if (!synth.synth)
+        return nullptr;
+    fluid_player_t* player = new_fluid_player(synth.synth);
+    if (!player ||
         fluid_player_add_mem(player, file.constData(), size_t(file.size())) != FLUID_OK ||
         fluid_player_play(player) != FLUID_OK) {
-        qCWarning(lcMordaventa) << "the synthesizer could not start" << font;
+        qCWarning(lcMordaventa) << "the MIDI player could not start";
         if (player)
             delete_fluid_player(player);
-        if (synth)
-            delete_fluid_synth(synth);
-        delete_fluid_settings(settings);
+        SynthPool::instance().give(synth);
         return nullptr;
     }
     if (fromMs > 0)
         fluid_player_seek(player, int(info.msToTick(fromMs)));
     const qint64 frames = qint64(std::ceil(std::max(0.0, toMs - fromMs) * kMixRate / 1000.0));
-    return std::make_unique<SynthSource>(settings, synth, player, frames);
+    return std::make_unique<SynthSource>(synth, player, frames);
 }
 
 // All sounds go out through one continuous stream that mixes the voices and
