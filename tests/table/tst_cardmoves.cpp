@@ -37,6 +37,7 @@ private Q_SLOTS:
     void refusedLetterCostsThreePointsAndFliesBack();
     void acceptedLettersMakeAWordThatFliesAway();
     void lastWordOfAPileEmptiesIt();
+    void wizardFollowsThePileUnderTheCard();
     void lettersLeftShowsDeckThenDiscardsReversed();
     void deckWithoutGameAsksForLoginOrSettings();
 
@@ -372,6 +373,50 @@ void TestCardMoves::lastWordOfAPileEmptiesIt() {
     QTest::mouseMove(card, QPoint(5, 5) + (QPoint(217, 60) - card->pos()));
     QCOMPARE(m_table->PileOver, qint16(0));
     QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void TestCardMoves::wizardFollowsThePileUnderTheCard() {
+    SetUpTable({"ab:c", "e:d", "f:g", "h:i", "j:z"}, QStringLiteral("og"));
+    ClSolitary& game = *m_table->mySolitaryGame;
+    game.WizardIsOn = true;
+    UserControlCards* card = Top();
+    const QPoint grab(10, 10);
+    QTest::mousePress(card, Qt::LeftButton, {}, grab);
+    // Over pile 2 ("d" and the top discard "o"): the hint list shows "dog".
+    QTest::mouseMove(card, grab + (QPoint(310, 60) - card->pos()));
+    QCOMPARE(m_table->PileOver, qint16(2));
+    QCOMPARE(m_table->GetWizardTag(), QStringLiteral("2"));
+    QStringList hints;
+    for (int i = 0; i < m_table->lstWizard->count(); ++i)
+        hints << m_table->lstWizard->item(i)->text();
+    QVERIFY2(hints.contains(QStringLiteral("dog")), qPrintable(hints.join(',')));
+    QVERIFY(!hints.contains(QStringLiteral("cat")));
+    QVERIFY(!m_table->lblMenu[4]->isEnabled());
+    // Off every pile the list is emptied.
+    QTest::mouseMove(card, grab + (QPoint(260, 60) - card->pos()));
+    QCOMPARE(m_table->lstWizard->count(), 0);
+    // Back over pile 2 and dropped: the o is laid; the list is for "do"
+    // with the new top discard "g".
+    DragCard(card, QPoint(310, 60));
+    QCOMPARE(game.CardPile2, QStringLiteral("e:dO"));
+    QCOMPARE(m_table->GetWizardTag(), QStringLiteral("2"));
+    QCOMPARE(m_table->lstWizard->count(), 1);
+    QCOMPARE(m_table->lstWizard->item(0)->text(), QStringLiteral("dog"));
+    // Selecting a hint offers the web dictionary; it says it is not here.
+    m_table->lstWizard->setCurrentRow(0);
+    m_table->lstWizard_Click();
+    QVERIFY(m_table->lblMenu[4]->isEnabled());
+    MsgBoxRecorder boxes;
+    m_table->lblMenu_Click(4);
+    QCOMPARE(boxes.shown().size(), 1);
+    QVERIFY(boxes.texts().first().contains(m_table->lstWizard->item(0)->text()));
+    // Pressing a pile card focuses that pile and lists its hints.
+    UserControlCards* pileCard = m_table->piccards[1];
+    QCOMPARE(pileCard->DataField, qint16(1));
+    QTest::mousePress(pileCard, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(m_table->PileOver, qint16(1));
+    QVERIFY(pileCard->IsMasked());
+    QCOMPARE(pileCard->MaskColor(), SolitaireTimings::PileHighlight);
 }
 
 void TestCardMoves::lettersLeftShowsDeckThenDiscardsReversed() {

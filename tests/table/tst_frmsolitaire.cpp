@@ -10,8 +10,12 @@
 #include "table/SavedGamesGrid.h"
 #include "table/frmSolitaire.h"
 
+#include "TableTestKit.h"
+
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -79,6 +83,11 @@ private Q_SLOTS:
     void tooSmallDisplayClosesTheTable_data();
     void tooSmallDisplayClosesTheTable();
     void deckAnimationCyclesFifteenPictures();
+    void playSaveRestoresTheSelectedGame();
+    void playSaveAfterSavingRestoresTheRowChosenBefore();
+    void newGameDuringAGameOffersToSave();
+    void boardGameStaysOnTheTable();
+    void failedPlayerFileIsReported();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -492,6 +501,120 @@ void TestFrmSolitaire::deckAnimationCyclesFifteenPictures() {
         }
         QCOMPARE(shown, expected); // 15 ticks of 300 ms: 4.5 seconds a cycle
     }
+}
+
+// A game in play as a deal would leave it, set directly.
+static void StartSomeGame(ClSolitary& game) {
+    game.GameInPlay = true;
+    game.wordlevel = 3;
+    game.CardPile1 = "ab:c";
+    game.CardPile2 = "d:e";
+    game.CardPile3 = "f:g";
+    game.CardPile4 = "h:i";
+    game.CardPile5 = "j:k";
+    game.CardsInDeck = "lmn";
+    game.CardsInDiscards = "op";
+    game.DiscardIndex = 2;
+    game.MyTime = QTime::currentTime();
+}
+
+void TestFrmSolitaire::playSaveRestoresTheSelectedGame() {
+    LogInPlayer("hal");
+    AddSaved("S1", kWonGame);
+    AddSaved("S2", kOpenGame);
+    frmSolitaire table;
+    table.show();
+    table.SetStepFlightsDirectly(true);
+    table.chkSound->setChecked(false);
+    table.chkMusic->setChecked(false);
+    table.LoadFlexGrid();
+    table.FlexGrid->setCurrentCell(1, 1);
+    QVERIFY(table.lblMenu[5]->isEnabled());
+    MsgBoxRecorder boxes;
+    table.lblMenu_Click(5);
+    QVERIFY(boxes.shown().isEmpty()); // no game was in play: nothing to save
+    ClSolitary& game = *table.mySolitaryGame;
+    QVERIFY(game.GameInPlay);
+    QCOMPARE(game.SaveGameIndex, QStringLiteral("S2"));
+    QCOMPARE(game.wordlevel, qint16(4));
+    QCOMPARE(game.CardPile5, QStringLiteral("hi:j"));
+    QCOMPARE(table.lblPoints->text(), QStringLiteral("14"));
+    QCOMPARE(table.lstWords->count(), 2);
+    // ab:c, :d, e:f, :g, hi:j: ten cards and the template.
+    QCOMPARE(table.piccards.size(), 1 + 10);
+    QVERIFY(table.cmdLettersLeft->isEnabled());
+    QVERIFY(!table.lblMenu[5]->isEnabled()); // the row of the game now played
+}
+
+void TestFrmSolitaire::playSaveAfterSavingRestoresTheRowChosenBefore() {
+    LogInPlayer("ida");
+    AddSaved("S1", kOpenGame);
+    AddSaved("S2", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=2"));
+    frmSolitaire table;
+    table.show();
+    table.SetStepFlightsDirectly(true);
+    table.chkSound->setChecked(false);
+    table.chkMusic->setChecked(false);
+    StartSomeGame(*table.mySolitaryGame);
+    table.LoadFlexGrid();
+    table.FlexGrid->setCurrentCell(1, 1); // S2
+    table.DisableButtons();
+    MsgBoxRecorder boxes;
+    boxes.queueAnswer(MsgAnswer::Yes);
+    table.lblMenu_Click(5);
+    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+    // The running game was filed, and the game chosen in the grid is played
+    // although saving refilled the grid.
+    QCOMPARE(CurrentPlayer().SavedGames.Count(), 3);
+    QCOMPARE(table.mySolitaryGame->SaveGameIndex, QStringLiteral("S2"));
+    QCOMPARE(table.lblPoints->text(), QStringLiteral("2"));
+}
+
+void TestFrmSolitaire::newGameDuringAGameOffersToSave() {
+    LogInPlayer("jon");
+    frmSolitaire table;
+    table.show();
+    StartSomeGame(*table.mySolitaryGame);
+    MsgBoxRecorder boxes;
+    boxes.queueAnswer(MsgAnswer::Yes);
+    TableTestKit::ModalWatcher watcher; // closes the start-game dialog: no deal
+    table.lblMenu_Click(0);
+    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+    QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
+    QCOMPARE(table.FlexGrid->TextMatrix(1, 0), QStringLiteral("S1"));
+    QCOMPARE(table.FlexGrid->TextMatrix(1, 5), QStringLiteral("N"));
+    QVERIFY(!table.mySolitaryGame->GameInPlay);
+}
+
+void TestFrmSolitaire::boardGameStaysOnTheTable() {
+    LogInPlayer("kim");
+    frmSolitaire table;
+    table.show();
+    StartSomeGame(*table.mySolitaryGame);
+    MsgBoxRecorder boxes;
+    boxes.queueAnswer(MsgAnswer::No);
+    table.lblMenu_Click(1);
+    QCOMPARE(boxes.texts().size(), 2);
+    QCOMPARE(boxes.texts().first(), QStringLiteral("Do you wish to save the current game?"));
+    QVERIFY(boxes.texts().last().contains("board game"));
+    QVERIFY(table.isVisible());
+    QVERIFY(table.mySolitaryGame->GameInPlay);
+    QVERIFY(CurrentPlayer().SavedGames.isEmpty());
+}
+
+void TestFrmSolitaire::failedPlayerFileIsReported() {
+    LogInPlayer("lea");
+    // A folder where the player file belongs: the file cannot be written.
+    QVERIFY(QDir(m_folder->path()).mkpath("temp/lea.dat"));
+    frmSolitaire table;
+    table.show();
+    MsgBoxRecorder boxes;
+    table.close();
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.shown().first().icon, MsgIcon::Critical);
+    QVERIFY(boxes.texts().first().contains("lea"));
+    QVERIFY(!table.TimerDeckAnimation->isActive());
+    QVERIFY(QFileInfo(m_folder->file("temp/lea.dat")).isDir());
 }
 
 QTEST_MAIN(TestFrmSolitaire)
