@@ -193,9 +193,12 @@ bool ClSolitary::ParseSaveGameRecord(const QString& text, SavedGameRecord& recor
             if (!ParseInt16(value, number))
                 return fail(
                     QStringLiteral("The field %1 holds \"%2\", not a number.").arg(name, value));
-            if (name == QLatin1String("DiscardIndex"))
+            if (name == QLatin1String("DiscardIndex")) {
+                // Six discard slots; 0 once the last shown discard was played.
+                if (number < 0 || number > 6)
+                    return fail(QStringLiteral("The discard index %1 is not 0 to 6.").arg(number));
                 parsed.DiscardIndex = number;
-            else if (name == QLatin1String("MistakeCount"))
+            } else if (name == QLatin1String("MistakeCount"))
                 parsed.MistakeCount = number;
             else if (name == QLatin1String("PlayerPoints"))
                 parsed.PlayerPoints = number;

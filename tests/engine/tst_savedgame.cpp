@@ -267,6 +267,8 @@ private slots:
                                              << "PlayerPoints=ten";
         QTest::newRow("empty discard index") << "DiscardIndex=3"
                                              << "DiscardIndex=";
+        QTest::newRow("discard index past the slots") << "DiscardIndex=3"
+                                                      << "DiscardIndex=7";
         QTest::newRow("points beyond 16 bits") << "PlayerPoints=7"
                                                << "PlayerPoints=99999";
         QTest::newRow("digit on a pile") << "CardPile2=ab:c"
