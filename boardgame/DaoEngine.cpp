@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <limits>
+
 namespace dao {
 
 class Connection {
@@ -167,6 +169,9 @@ void run(sqlite3* db, const QString& sql) {
 }
 
 const QString kActionTable = QStringLiteral("StoredActionQueries");
+
+// Row identity of a record-set row that has no row in a source table.
+constexpr qint64 kNoRow = std::numeric_limits<qint64>::min();
 
 } // namespace
 
@@ -380,8 +385,18 @@ void Recordset::Update() {
             int index = 1;
             for (int c : entry.second)
                 s.bind(index++, m_buffer.at(c));
-            s.bind(index, m_rowIds.at(m_position).at(entry.first));
+            const qint64 rowId = m_rowIds.at(m_position).at(entry.first);
+            // The missing side of a LEFT JOIN has no row to change; a row
+            // deleted meanwhile neither. Neither may pass as a success.
+            if (rowId == kNoRow)
+                throw DaoError(ErrCannotUpdate,
+                               QStringLiteral("The record has no row in '%1' to change.")
+                                   .arg(m_sourceTables[entry.first]));
+            s.bind(index, rowId);
             s.step();
+            if (sqlite3_changes(db) != 1)
+                throw DaoError(ErrCannotUpdate,
+                               QStringLiteral("The record was deleted by another user."));
         }
         run(db, QStringLiteral("RELEASE dao_update"));
     } catch (...) {
@@ -476,7 +491,9 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& source) {
     while (s.step()) {
         QList<qint64> ids;
         for (int c = 0; c < hidden; ++c)
-            ids.append(sqlite3_column_int64(s.get(), c));
+            ids.append(sqlite3_column_type(s.get(), c) == SQLITE_NULL
+                           ? kNoRow
+                           : sqlite3_column_int64(s.get(), c));
         QList<QVariant> row;
         row.reserve(columns - hidden);
         for (int c = hidden; c < columns; ++c)

@@ -83,6 +83,7 @@ private Q_SLOTS:
     void openFailures_data();
     void openFailures();
     void recordsetMisuseFails();
+    void updatesThroughAnOuterJoin();
     void nameAndClose();
 
 private:
@@ -522,6 +523,37 @@ void TestDbLayer::recordsetMisuseFails() {
     easy->Fields(QStringLiteral("QuestionAsk")) = true;
     easy->MoveNext();
     QCOMPARE(countRows(*db, QStringLiteral("SpellingEasy")), 3);
+}
+
+void TestDbLayer::updatesThroughAnOuterJoin() {
+    {
+        auto db = open();
+        auto rs = db->OpenRecordset(QStringLiteral("qBoardLayout"));
+        // Square 3 has no style row: its caption cannot be stored anywhere.
+        rs->setAbsolutePosition(2);
+        rs->Edit();
+        rs->Fields(QStringLiteral("Caption")) = QStringLiteral("Rest");
+        try {
+            rs->Update();
+            QFAIL("an update without a row passed");
+        } catch (const DaoError& e) {
+            QCOMPARE(e.Number(), int(ErrCannotUpdate));
+        }
+        // Square 1's style row and its layout row can be changed.
+        rs->MoveFirst();
+        rs->Edit();
+        rs->Fields(QStringLiteral("Caption")) = QStringLiteral("Words");
+        rs->Fields(QStringLiteral("BoardLayOut.SquareID")) = 7;
+        rs->Update();
+    }
+    auto db = open();
+    auto rs = db->OpenRecordset(QStringLiteral("qBoardLayout"));
+    QCOMPARE(rs->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().toInt(), 7);
+    QVERIFY(rs->Fields(QStringLiteral("Caption")).IsNull()); // kind 7 has no style
+    rs->setAbsolutePosition(14);                             // square 15 is kind 5 again
+    QCOMPARE(rs->Fields(QStringLiteral("Caption")).Value().toString(), QStringLiteral("Words"));
+    rs->setAbsolutePosition(2);
+    QVERIFY(rs->Fields(QStringLiteral("Caption")).IsNull());
 }
 
 void TestDbLayer::nameAndClose() {
