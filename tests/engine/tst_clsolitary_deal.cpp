@@ -257,21 +257,6 @@ private slots:
         QCOMPARE(table.LoadedPileCards(), 5 * c);
     }
 
-    void differentSeedsDealDifferently() {
-        auto words = MakeWordList({QStringLiteral("cat")});
-        QString first;
-        for (unsigned seed : {5u, 6u}) {
-            RandomScope scope(makeSeededRandom(seed));
-            FakeSolitaireTable table;
-            ClSolitary e(table, words.get());
-            e.DealNewCards(3, true);
-            if (first.isEmpty())
-                first = e.CardsInDeck;
-            else
-                QVERIFY(first != e.CardsInDeck);
-        }
-    }
-
     void missingWordListDealsNothing() {
         MsgBoxRecorder boxes;
         ClDictionary empty; // never loaded
