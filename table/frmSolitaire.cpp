@@ -391,9 +391,12 @@ void frmSolitaire::showEvent(QShowEvent* event) {
     m_shownOnce = true;
     m_music->setWindowHandle(ModuleMultimedia::WindowHandle(winId()));
     RunAds();
-    // The display's work area is watched from now on.
+    // The display's work area is watched from now on (SysInfo1 carries the
+    // connection, so it ends with the table).
+    auto* sysInfo = new QObject(this);
+    sysInfo->setObjectName(QStringLiteral("SysInfo1"));
     if (QScreen* screen = this->screen()) {
-        connect(screen, &QScreen::availableGeometryChanged, this,
+        connect(screen, &QScreen::availableGeometryChanged, sysInfo,
                 [this](const QRect& area) { SysInfo1_DisplayChanged(area.width()); });
     }
 }
@@ -647,7 +650,9 @@ void frmSolitaire::OpenNetDictionary(const QString& word) {
 // Music and sound
 
 void frmSolitaire::PlaySong() {
-    m_music->PlaySong();
+    // A deal that ends after the table was closed starts no music.
+    if (!m_unloaded)
+        m_music->PlaySong();
 }
 
 void frmSolitaire::MusicOff() {
@@ -673,7 +678,8 @@ bool frmSolitaire::SoundsOn() const {
 }
 
 void frmSolitaire::PlaySoundEffect(const QString& relativeFile) {
-    m_music->PlayEffect(relativeFile);
+    if (!m_unloaded)
+        m_music->PlayEffect(relativeFile);
 }
 
 // ---------------------------------------------------------------------------
@@ -1091,6 +1097,10 @@ void frmSolitaire::FilpNextCardOver() {
 
 void frmSolitaire::FlyCardToPile(int index) {
     Q_UNUSED(index) // the card in flight is always the newest
+    // A table closed during the deal animates nothing more; the engine's
+    // remaining cards are put down at once.
+    if (m_unloaded)
+        return;
     Timer2->start();
     if (m_stepFlightsDirectly) {
         // The ticks run here; the real timer must not step the card as well.

@@ -261,6 +261,20 @@ void TestFrmSolitaire::gridShowsTheSolitaireGamesOfThePlayer() {
         QCOMPARE(grid->TextMatrix(2, c), second[c]);
     }
     QCOMPARE(grid->SelectionColour(), 0xFFFFC0u);
+
+    // "|||" shows the details of the game on the current row.
+    grid->setCurrentCell(1, 1);
+    table.lblMenu_Click(7);
+    QWidget* info = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && QByteArray(w->metaObject()->className()) == "frmGameInfo")
+            info = w;
+    }
+    QVERIFY(info);
+    auto* points = info->findChild<QLabel*>("lblPoints");
+    QVERIFY(points);
+    QCOMPARE(points->text(), QStringLiteral("Points -7"));
+    info->close();
 }
 
 void TestFrmSolitaire::emptyGridDisablesSavedGameCommands() {
