@@ -190,6 +190,13 @@ quint32 MciInterpreter::sendString(const QString& command, QString* reply) {
         m_observer(command);
     if (reply)
         reply->clear();
+    const quint32 error = run(command, reply);
+    if (error != NoError)
+        qCDebug(lcMordaventa) << "media command failed:" << command << "-" << errorString(error);
+    return error;
+}
+
+quint32 MciInterpreter::run(const QString& command, QString* reply) {
     const QStringList words = splitWords(command);
     if (words.isEmpty())
         return UnrecognizedCommand;

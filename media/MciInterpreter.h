@@ -10,7 +10,13 @@
 // milliseconds after "set A time format milliseconds"), whatever the file.
 // The position follows a clock from the moment "play" starts, so it also
 // moves on when there is no audio device. Without an audio device (or with
-// MORDAVENTA_SILENT_AUDIO=1) every command still works, silently.
+// MORDAVENTA_SILENT_AUDIO=1, or on the offscreen platform) every command
+// still works, silently.
+//
+// Levels 0 to 1000 ("setaudio") are taken on the ear's scale (Qt's
+// logarithmic volume scale) and applied to the samples of each side, so the
+// steps of a volume slider sound even instead of all the change happening
+// near the bottom. "play ... wait" is accepted but never blocks.
 #include <QHash>
 #include <QString>
 
@@ -66,6 +72,7 @@ private:
     MciInterpreter();
     struct Device;
     qint64 now() const;
+    quint32 run(const QString& command, QString* reply);
     quint32 doOpen(const QStringList& words);
     quint32 doPlay(Device& device, const QStringList& words);
     quint32 doStatus(Device& device, const QStringList& words, QString* reply);
