@@ -1,4 +1,7 @@
 // mordaventa-tool board build / board check, run as a user runs them.
+#include "boardgame/BoardFileWriter.h"
+#include "boardgame/DaoEngine.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -87,6 +90,7 @@ private Q_SLOTS:
     void sourceMistakesNameTheLine();
     void shippedBoardHasNoErrors();
     void checkRefusesOtherFiles();
+    void checkReportsFaults();
 
 private:
     QString writeSource(const QString& text) {
@@ -218,6 +222,50 @@ void TestToolBoard::shippedBoardHasNoErrors() {
     const int at = check.out.indexOf(QLatin1String("Questions: OK:"));
     QVERIFY(at >= 0);
     QVERIFY(check.out.mid(at + 14).section(QLatin1Char('\n'), 0, 0).toInt() >= 75);
+
+    // The pronunciations are spoken words: 16-bit mono PCM of a plausible
+    // length, not silence.
+    auto db = dao::DBEngine::OpenDatabase(out, false, false, QLatin1String(kBoardConnect));
+    auto words = db->OpenRecordset(QStringLiteral("SpellingHard"));
+    QCOMPARE(words->RecordCount(), 30);
+    while (!words->Eof()) {
+        const QString word = words->Fields(QStringLiteral("Word")).Value().toString();
+        const QByteArray w = words->Fields(QStringLiteral("Sound")).Value().toByteArray();
+        QVERIFY2(w.startsWith("RIFF") && w.mid(8, 8) == "WAVEfmt ", qPrintable(word));
+        auto le = [&w](int at, int n) {
+            quint32 v = 0;
+            for (int i = n - 1; i >= 0; --i)
+                v = (v << 8) | quint8(w[at + i]);
+            return v;
+        };
+        QCOMPARE(le(20, 2), 1u);  // PCM
+        QCOMPARE(le(22, 2), 1u);  // mono
+        QCOMPARE(le(34, 2), 16u); // bits
+        const double seconds = double(le(40, 4)) / le(28, 4) / 2;
+        QVERIFY2(seconds > 0.2 && seconds < 4.0, qPrintable(word));
+        int loud = 0;
+        for (int i = 44; i + 1 < w.size(); i += 2)
+            loud += qAbs(qint16(quint8(w[i]) | (quint8(w[i + 1]) << 8))) > 1000 ? 1 : 0;
+        QVERIFY2(loud > 100, qPrintable(word));
+        QVERIFY(!words->Fields(QStringLiteral("definition")).Value().toString().isEmpty());
+        words->MoveNext();
+    }
+}
+
+void TestToolBoard::checkReportsFaults() {
+    const QString out = m_dir.filePath(QStringLiteral("faulty.mdb"));
+    QFile::remove(out);
+    QCOMPARE(tool({"board", "build", writeSource(QLatin1String(kGoodSource)), out}).exitCode, 0);
+    {
+        auto db = dao::DBEngine::OpenDatabase(out, false, false, QLatin1String(kBoardConnect));
+        db->ExecuteNative(QStringLiteral("UPDATE BoardLayOut SET SquareID = NULL WHERE ID = 9"));
+        db->ExecuteNative(QStringLiteral("UPDATE Questions SET Answer = 0"));
+    }
+    const Run check = tool({"board", "check", out});
+    QCOMPARE(check.exitCode, 2);
+    QVERIFY(check.out.contains(QLatin1String("\nBoard Errors: Err:1\n")));
+    QVERIFY(check.out.contains(QLatin1String("\nQuestions: Error:1\n")));
+    QVERIFY(check.err.contains(QLatin1String("errors")));
 }
 
 void TestToolBoard::checkRefusesOtherFiles() {
