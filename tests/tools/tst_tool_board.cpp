@@ -125,6 +125,32 @@ void TestToolBoard::buildsAndChecksASource() {
     QCOMPARE(lines.mid(2),
              QStringList({"Board Errors: Ok:0", "Spell Easy: OK:1", "Spell Medium: OK:1",
                           "Spell Hard: OK:1", "Questions: OK:1", "Description: A tiny board"}));
+
+    // Colours are stored as 0x00BBGGRR; squares without a [square] section
+    // take their kind's caption.
+    auto db = dao::DBEngine::OpenDatabase(out, false, false, QLatin1String(kBoardConnect));
+    auto layout = db->OpenRecordset(QStringLiteral("qBoardLayout"));
+    QCOMPARE(layout->RecordCount(), 56);
+    QCOMPARE(layout->Fields(QStringLiteral("BoardLayOut.SquareID")).Value().toInt(), 4);
+    QCOMPARE(layout->Fields(QStringLiteral("BackColor")).Value().toLongLong(), 0x0080FF);
+    QVERIFY(layout->Fields(QStringLiteral("FontColor")).IsNull());
+    QCOMPARE(layout->Fields(QStringLiteral("Caption")).Value().toString(),
+             QStringLiteral("Rhymes"));
+    const QStringList captions = {"Rhymes",    "Easy",      "Medium",    "Hard",   "",
+                                  "Back 1",    "Back 2",    "Back 3",    "Back 4", "Forward 1",
+                                  "Forward 2", "Forward 3", "Forward 4", "Rhymes"};
+    for (int i = 0; i < 56; ++i) {
+        layout->setAbsolutePosition(i);
+        QCOMPARE(layout->Fields(QStringLiteral("Caption")).Value().toString(), captions[i % 14]);
+    }
+    auto counts = db->OpenRecordset(QStringLiteral("qSquareCounts"));
+    QStringList rows;
+    while (!counts->Eof()) {
+        rows << counts->Fields(QStringLiteral("Caption")).Value().toString() + QLatin1Char('=') +
+                    counts->Fields(QStringLiteral("CountOfWord")).Value().toString();
+        counts->MoveNext();
+    }
+    QCOMPARE(rows, QStringList({"Easy=1", "Hard=1", "Medium=1", "Rhymes=1"}));
 }
 
 void TestToolBoard::sourceMistakesNameTheLine_data() {
