@@ -465,6 +465,90 @@ QList<Token> flattenInnerJoins(const QList<Token>& arm) {
     return out;
 }
 
+// A comparison shown as a value is -1 (true) or 0 (false) in Access but 1 or 0
+// in SQLite: such select items are wrapped so that they give Access's values.
+QList<Token> booleanItemsAsAccess(const QList<Token>& arm) {
+    const int end = static_cast<int>(arm.size()) - 1;
+    int fromKw = findTop(arm, 0, end, "FROM");
+    if (fromKw < 0)
+        fromKw = end;
+    int start = 1;
+    while (start < fromKw && (arm[start].isWord("DISTINCT") || arm[start].isWord("ALL")))
+        ++start;
+    QList<Token> out = arm.mid(0, start);
+    auto isBooleanOp = [](const Token& k) {
+        if (k.kind == Kind::Punct)
+            return k.text == QLatin1String("=") || k.text == QLatin1String("<>") ||
+                   k.text == QLatin1String("<") || k.text == QLatin1String(">") ||
+                   k.text == QLatin1String("<=") || k.text == QLatin1String(">=") ||
+                   k.text == QLatin1String("!=");
+        for (const char* w : {"LIKE", "IS", "IN", "BETWEEN", "AND", "OR", "NOT", "EXISTS"}) {
+            if (k.isWord(w))
+                return true;
+        }
+        return false;
+    };
+    int itemStart = start;
+    int depth = 0;
+    for (int i = start; i <= fromKw; ++i) {
+        const bool itemEnd = i == fromKw || (depth == 0 && arm[i].isPunct(","));
+        if (i < fromKw && arm[i].isPunct("("))
+            ++depth;
+        else if (i < fromKw && arm[i].isPunct(")"))
+            --depth;
+        if (!itemEnd)
+            continue;
+        int exprEnd = i;
+        if (exprEnd - 2 >= itemStart && arm[exprEnd - 2].isWord("AS"))
+            exprEnd -= 2;
+        // Look through brackets around the whole expression.
+        int a = itemStart, b = exprEnd;
+        while (b - a >= 2 && arm[a].isPunct("(") && arm[b - 1].isPunct(")")) {
+            int d = 0, close = -1;
+            for (int k = a; k < b; ++k) {
+                if (arm[k].isPunct("("))
+                    ++d;
+                else if (arm[k].isPunct(")") && --d == 0) {
+                    close = k;
+                    break;
+                }
+            }
+            if (close != b - 1)
+                break;
+            ++a;
+            --b;
+        }
+        bool boolean = false;
+        int d = 0;
+        for (int k = a; k < b && !boolean; ++k) {
+            if (arm[k].isPunct("("))
+                ++d;
+            else if (arm[k].isPunct(")"))
+                --d;
+            else if (d == 0 && isBooleanOp(arm[k]))
+                boolean = true;
+        }
+        const QList<Token> expr = arm.mid(itemStart, exprEnd - itemStart);
+        if (boolean) {
+            out << makeToken(Kind::Word, "CASE") << makeToken(Kind::Word, "WHEN")
+                << makeToken(Kind::Punct, "(") << expr << makeToken(Kind::Punct, ")")
+                << makeToken(Kind::Word, "THEN") << makeToken(Kind::Number, "-1")
+                << makeToken(Kind::Word, "WHEN") << makeToken(Kind::Word, "NOT")
+                << makeToken(Kind::Punct, "(") << expr << makeToken(Kind::Punct, ")")
+                << makeToken(Kind::Word, "THEN") << makeToken(Kind::Number, "0")
+                << makeToken(Kind::Word, "END");
+        } else {
+            out << expr;
+        }
+        out << arm.mid(exprEnd, i - exprEnd); // AS alias
+        if (i < fromKw)
+            out << arm[i]; // the comma
+        itemStart = i + 1;
+    }
+    out << arm.mid(fromKw);
+    return out;
+}
+
 QString translateSelect(const QList<Token>& t, int from, int to) {
     // Split at UNION [ALL]. Access lists a union's rows arm by arm; SQLite's
     // UNION would sort them, so arms are chained with UNION ALL and duplicates
@@ -494,8 +578,8 @@ QString translateSelect(const QList<Token>& t, int from, int to) {
     for (const auto& arm : arms) {
         if (arm.first >= arm.second || !t[arm.first].isWord("SELECT"))
             throw AccessSqlError(QStringLiteral("each part of a Union must be a SELECT"));
-        const QList<Token> flat =
-            flattenInnerJoins(t.mid(arm.first, arm.second - arm.first) << t.last());
+        const QList<Token> flat = booleanItemsAsAccess(
+            flattenInnerJoins(t.mid(arm.first, arm.second - arm.first) << t.last()));
         parts << Translator(flat).range(0, static_cast<int>(flat.size()) - 1);
     }
     if (parts.size() == 1)

@@ -372,6 +372,15 @@ void TestDbLayer::dialectMeanings_data() {
         << "SELECT Word AS n FROM Spelling WHERE Word='window'; Union SELECT Word FROM Spelling "
            "WHERE TypeID=-2 Union SELECT Word FROM Spelling WHERE Word='cat';"
         << QVariant("window,garden,cat");
+    QTest::newRow("comparison as a value is -1")
+        << "SELECT Word='cat' AS n FROM Spelling WHERE TypeID=-1" << QVariant("-1,0,0");
+    QTest::newRow("bracketed condition as a value")
+        << "SELECT (TypeID=-2 Or Word Like 'n*') AS n FROM Spelling WHERE Len(Word)>5"
+        << QVariant("-1,-1,-1");
+    QTest::newRow("Not as a value") << "SELECT Not (1=2) AS n FROM tlbOwner" << QVariant("-1");
+    QTest::newRow("comparison with NULL stays NULL")
+        << "SELECT iPicture Is Null, (iPicture = 'x') AS n FROM Spelling WHERE Word='dog'"
+        << QVariant("");
     QTest::newRow("UCase, Mid, Left")
         << "SELECT UCase(Mid(Word,2,2)) & Left(Word,1) AS n FROM Spelling WHERE Word='garden'"
         << QVariant("ARg");
