@@ -276,6 +276,24 @@ void TestToolBoard::shippedBoardHasNoErrors() {
         QVERIFY(!words->Fields(QStringLiteral("definition")).Value().toString().isEmpty());
         words->MoveNext();
     }
+
+    // Some questions and answers carry drawn JPEG pictures.
+    auto pictured = db->OpenRecordset(
+        QStringLiteral("SELECT Questions.iPicture FROM Questions WHERE Questions.iPicture Is Not "
+                       "Null;"));
+    QVERIFY(pictured->RecordCount() >= 2);
+    auto answers =
+        db->OpenRecordset(QStringLiteral("SELECT QuestionAnswer.iPicture FROM QuestionAnswer WHERE "
+                                         "QuestionAnswer.PictureYesNo=True;"));
+    QVERIFY(answers->RecordCount() >= 6);
+    for (dao::Recordset* rs : {pictured.get(), answers.get()}) {
+        while (!rs->Eof()) {
+            const QByteArray jpeg = rs->Fields(QStringLiteral("iPicture")).Value().toByteArray();
+            QVERIFY(jpeg.startsWith("\xFF\xD8\xFF") && jpeg.endsWith("\xFF\xD9"));
+            QVERIFY(jpeg.size() > 1000);
+            rs->MoveNext();
+        }
+    }
 }
 
 void TestToolBoard::checkReportsFaults() {
