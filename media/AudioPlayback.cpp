@@ -7,14 +7,17 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QMediaDevices>
+#include <QThread>
 #include <QTimer>
 
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <mutex>
 #include <vector>
@@ -250,18 +253,37 @@ std::unique_ptr<FrameSource> midiSource(const QByteArray& file, const MediaFiles
 // before playing it, and a click is over before that.
 class Mixer final : public QIODevice {
 public:
+    // The mixer and its output live on a thread of their own, so a busy
+    // window (loading the word list, saving) does not make the sound stutter.
     static Mixer& instance() {
-        static Mixer* mixer = new Mixer; // lives until the program ends
+        static Mixer* mixer = create(); // lives until the program ends
         return *mixer;
     }
 
     bool add(const std::shared_ptr<Voice>& voice) {
-        if (!ensureRunning())
+        if (m_shutDown || !QCoreApplication::instance())
+            return false;
+        bool running = false;
+        QMetaObject::invokeMethod(
+            this, [this] { return ensureRunning(); }, Qt::BlockingQueuedConnection, &running);
+        if (!running)
             return false;
         std::lock_guard lock(m_mutex);
         m_voices.push_back(voice);
         m_idleFrames = 0;
         return true;
+    }
+    // Starts the output without waiting for it, so it is ready when the first
+    // sound comes.
+    void warmUp() {
+        if (m_shutDown || !QCoreApplication::instance())
+            return;
+        {
+            std::lock_guard lock(m_mutex);
+            m_idleFrames = 0;
+        }
+        QMetaObject::invokeMethod(
+            this, [this] { ensureRunning(); }, Qt::QueuedConnection);
     }
     void remove(const std::shared_ptr<Voice>& voice) {
         std::lock_guard lock(m_mutex);
@@ -301,24 +323,49 @@ protected:
 private:
     static constexpr qint64 kChunkBytes = 4096 * 4;
     // After this much silence the stream is closed, so an idle game does not
-    // keep the sound card busy.
-    static constexpr qint64 kIdleFramesBeforeStop = qint64(kMixRate) * 5;
+    // keep the sound card busy. It is long because a new stream takes up to a
+    // second before it is heard.
+    static constexpr qint64 kIdleFramesBeforeStop = qint64(kMixRate) * 60;
 
-    Mixer() {
+    Mixer() : m_idleTimer(new QTimer(this)) {
         open(QIODevice::ReadOnly);
-        m_idleTimer.setInterval(1000);
-        QObject::connect(&m_idleTimer, &QTimer::timeout, [this] {
+        m_idleTimer->setInterval(1000);
+        QObject::connect(m_idleTimer, &QTimer::timeout, this, [this] {
             bool idle = false;
             {
                 std::lock_guard lock(m_mutex);
                 idle = m_idleFrames >= kIdleFramesBeforeStop;
             }
-            if (idle && m_sink) {
-                m_sink->stop();
-                m_sink.reset();
-                m_idleTimer.stop();
-            }
+            if (idle)
+                stopOutput();
         });
+    }
+
+    static Mixer* create() {
+        auto* thread = new QThread;
+        thread->setObjectName(QStringLiteral("mordaventa-audio"));
+        auto* mixer = new Mixer;
+        mixer->moveToThread(thread);
+        thread->start();
+        // The output is closed on its own thread before the application goes.
+        if (QCoreApplication::instance())
+            QObject::connect(
+                QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [mixer, thread] {
+                    mixer->m_shutDown = true;
+                    QMetaObject::invokeMethod(
+                        mixer, [mixer] { mixer->stopOutput(); }, Qt::BlockingQueuedConnection);
+                    thread->quit();
+                    thread->wait();
+                });
+        return mixer;
+    }
+
+    void stopOutput() {
+        if (m_sink) {
+            m_sink->stop();
+            m_sink.reset();
+        }
+        m_idleTimer->stop();
     }
 
     bool ensureRunning() {
@@ -341,7 +388,7 @@ private:
             m_sink.reset();
             return false;
         }
-        m_idleTimer.start();
+        m_idleTimer->start();
         return true;
     }
 
@@ -353,7 +400,8 @@ private:
     std::vector<qint32> m_mix;
     std::vector<qint16> m_scratch;
     std::unique_ptr<QAudioSink> m_sink;
-    QTimer m_idleTimer;
+    QTimer* m_idleTimer;
+    std::atomic<bool> m_shutDown = false;
 };
 
 class MixerPlayback final : public AudioPlayback {
@@ -379,6 +427,10 @@ std::unique_ptr<AudioPlayback> start(std::unique_ptr<FrameSource> source, int le
 }
 
 } // namespace
+
+void AudioPlayback::prepareOutput() {
+    Mixer::instance().warmUp();
+}
 
 bool AudioPlayback::outputAvailable() {
     return !QMediaDevices::defaultAudioOutput().isNull();

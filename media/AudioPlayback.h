@@ -23,6 +23,9 @@ public:
 
     // Whether an audio output exists at all (no device: play silently).
     static bool outputAvailable();
+    // Opens the output ahead of the first sound (a new stream is slow to
+    // start); it closes again after a minute of silence.
+    static void prepareOutput();
 
     // Plays [fromMs, toMs) of the wave; nullptr when the output refuses it.
     static std::unique_ptr<AudioPlayback> playWave(const MediaFiles::WaveData& wave, double fromMs,

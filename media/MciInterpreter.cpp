@@ -317,6 +317,8 @@ quint32 MciInterpreter::doOpen(const QStringList& words) {
         return InvalidFile;
     }
     m_devices.insert(alias.toLower(), device);
+    if (!isSilent())
+        AudioPlayback::prepareOutput();
     return NoError;
 }
 
