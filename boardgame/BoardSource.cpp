@@ -359,19 +359,19 @@ private:
         return bytes;
     }
 
-    QByteArray picture(const QString& spec) const {
-        if (spec.startsWith(QLatin1String("draw:"), Qt::CaseInsensitive)) {
+    QByteArray picture(const QString& reference) const {
+        if (reference.startsWith(QLatin1String("draw:"), Qt::CaseInsensitive)) {
             if (!m_hooks.draw)
-                fail(QStringLiteral("pictures cannot be drawn here ('%1')").arg(spec));
+                fail(QStringLiteral("pictures cannot be drawn here ('%1')").arg(reference));
             QString error;
-            const QByteArray bytes = m_hooks.draw(spec.mid(5).trimmed(), &error);
+            const QByteArray bytes = m_hooks.draw(reference.mid(5).trimmed(), &error);
             if (bytes.isEmpty())
-                fail(QStringLiteral("cannot draw '%1': %2").arg(spec, error));
+                fail(QStringLiteral("cannot draw '%1': %2").arg(reference, error));
             return bytes;
         }
-        const QByteArray bytes = readFile(spec);
+        const QByteArray bytes = readFile(reference);
         if (!bytes.startsWith("\xFF\xD8\xFF"))
-            fail(QStringLiteral("'%1' is not a JPEG picture").arg(spec));
+            fail(QStringLiteral("'%1' is not a JPEG picture").arg(reference));
         return bytes;
     }
 

@@ -28,7 +28,7 @@ struct BoardSourceHooks {
     // Without it, words that name no wave file get no pronunciation.
     std::function<QByteArray(const QString& text, QString* error)> speak;
     // Draws a picture named "draw:..." as JPEG bytes.
-    std::function<QByteArray(const QString& spec, QString* error)> draw;
+    std::function<QByteArray(const QString& shape, QString* error)> draw;
 };
 
 namespace BoardSource {
