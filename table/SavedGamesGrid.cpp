@@ -96,6 +96,8 @@ SavedGamesGrid::SavedGamesGrid(QWidget* parent) : QTableWidget(parent) {
     for (int c = 0; c < 6; ++c)
         setColumnWidth(c, TableRules::TwipsToPixels(SavedGamesRules::ColumnTwips[c]));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

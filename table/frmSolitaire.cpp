@@ -160,7 +160,7 @@ void frmSolitaire::BuildCaptionBar() {
     lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
     QFont captionFont = font();
     captionFont.setBold(true);
-    captionFont.setPointSize(10);
+    captionFont.setPointSize(9);
     lblFormCaption->setFont(captionFont);
     lblFormCaption->setGeometry(10, 4, 230, 26);
     WindowChrome::AttachCaption(lblFormCaption);
@@ -182,6 +182,9 @@ void frmSolitaire::BuildCaptionBar() {
         label->setObjectName(QStringLiteral("lblMenu_%1").arg(i));
         label->setFont(menuFont);
         label->setAlignment(Qt::AlignCenter);
+        // The pressed and released colours are set in every colour group, so
+        // a disabled command keeps its grey by a style rule.
+        label->setStyleSheet(QStringLiteral("QLabel:disabled { color: #a09682; }"));
         connect(WindowChrome::AttachLabelButton(label), &WindowChrome::LabelButton::clicked, this,
                 [this, i] { lblMenu_Click(i); });
         lblMenu.append(label);
@@ -206,7 +209,9 @@ void frmSolitaire::BuildPlayArea() {
     WebBrowser1->setOpenLinks(false);
 
     QFont small = font();
-    small.setPointSize(8);
+    // The grid's columns are as narrow as their twips say: a small font
+    // keeps "dd-mmm-yy" whole in 60 pixels.
+    small.setPointSize(7);
     QFont heading = font();
     heading.setBold(true);
 
@@ -389,6 +394,11 @@ void frmSolitaire::showEvent(QShowEvent* event) {
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    // A frameless window gets no place from a window manager: centre it.
+    if (QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
     m_music->setWindowHandle(ModuleMultimedia::WindowHandle(winId()));
     RunAds();
     // The display's work area is watched from now on (SysInfo1 carries the
@@ -426,7 +436,7 @@ void frmSolitaire::FormResize() {
     int right = width() - 36;
     for (int i = lblMenu.size() - 1; i >= 0; --i) {
         QLabel* label = lblMenu[i];
-        const int w = label->fontMetrics().horizontalAdvance(label->text()) + 14;
+        const int w = label->fontMetrics().horizontalAdvance(label->text()) + 10;
         right -= w;
         label->setGeometry(right, 4, w, 26);
     }
@@ -597,7 +607,7 @@ void frmSolitaire::LoadGameDefaults() {
 }
 
 void frmSolitaire::SetGreeting(const QString& caption) {
-    lblFormCaption->setText(caption);
+    SetFormCaption(caption);
 }
 
 void frmSolitaire::LoadFlexGrid() {
@@ -1179,6 +1189,8 @@ void frmSolitaire::Timer2_Timer() {
 
 void frmSolitaire::SetFormCaption(const QString& caption) {
     lblFormCaption->setText(caption);
+    // A long nick name may not fit beside the menu: the whole line is in the tip.
+    lblFormCaption->setToolTip(caption);
 }
 
 void frmSolitaire::SetHelpPlay(bool visible, const QString& caption) {
