@@ -10,6 +10,8 @@ namespace ModuleMultimedia {
 // The window that plays (its winId, or 0); passed as the command's parent.
 using WindowHandle = quintptr;
 
+// A file path that is not absolute ("\Sounds\x.wav") is taken below the
+// program folder.
 QString mmOpen(WindowHandle hwnd, const QString& alias, const QString& filePath,
                const QString& deviceType = QStringLiteral("MPEGVideo"));
 QString mmPlay(const QString& alias, const QString& from = QString(), const QString& to = QString());

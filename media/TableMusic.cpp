@@ -99,6 +99,7 @@ void TableMusic::PlaySong() {
         m_timerAtEndFile->stop();
         return;
     }
+    // Closing fails when nothing plays yet; that is not a failure of the piece.
     mmClose(kMusicAlias);
     if (mmOpen(m_hwnd, kMusicAlias, kMusicFolderForPlay + m_currentSong) != kSuccess)
         return;

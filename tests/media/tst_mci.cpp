@@ -52,6 +52,7 @@ private Q_SLOTS:
     void refusesBrokenMidi_data();
     void refusesBrokenMidi();
     void outputConvertsRateAndLevels();
+    void effectSequenceReplacesThePreviousEffect();
 
 private:
     QString writeSounds(const TempProgramFolder& folder) const;
@@ -645,6 +646,26 @@ void TestMci::outputConvertsRateAndLevels() {
         AudioPlayback::renderWave(wave, 1000.0 / 22050.0, wave.durationMs(), 1000, 1000);
     QCOMPARE(part.size(), 12);
     QCOMPARE(part.first(), qint16(1000));
+}
+
+void TestMci::effectSequenceReplacesThePreviousEffect() {
+    TempProgramFolder folder;
+    const QString wave = writeSounds(folder);
+    PlaySoundEffect(5, QStringLiteral("\\Sounds\\one.wav"));
+    QCOMPARE(m_sent,
+             (QStringList{"Close wavSounds",
+                          "open " + wave + " type MPEGVideo Alias wavSounds parent 5" + kStyle,
+                          "set wavSounds time format frames", "status wavSounds length",
+                          "play wavSounds from 0 to 30"}));
+    m_clock = 200;
+    QCOMPARE(run(QStringLiteral("status wavSounds mode")), QStringLiteral("playing"));
+    m_sent.clear();
+    // The next effect closes the one still playing and starts from its own start.
+    PlaySoundEffect(5, QStringLiteral("\\sounds\\ONE.WAV"), 20);
+    QCOMPARE(m_sent.value(0), QStringLiteral("Close wavSounds"));
+    QCOMPARE(m_sent.value(2), QStringLiteral("setaudio wavSounds Volume to 200"));
+    QCOMPARE(mmPosition(QStringLiteral("wavSounds")), 0);
+    QCOMPARE(MciInterpreter::instance().openCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestMci)
