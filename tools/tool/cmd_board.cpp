@@ -106,8 +106,8 @@ private:
 
 // "SHAPE [#RRGGBB]": circle, oval, square, rectangle, triangle, diamond,
 // pentagon, hexagon, octagon, star.
-QByteArray drawPicture(const QString& shape, QString* error) {
-    const QStringList parts = shape.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+QByteArray drawPicture(const QString& description, QString* error) {
+    const QStringList parts = description.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const QString shape = parts.value(0).toLower();
     QColor colour(0x30, 0x70, 0xD0);
     if (parts.size() > 1) {
