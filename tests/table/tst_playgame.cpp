@@ -49,10 +49,18 @@ QStringList EveryWordWithoutX() {
 class TestPlayGame : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void playsASeededGameToAWin_data();
     void playsASeededGameToAWin();
 };
 
+void TestPlayGame::playsASeededGameToAWin_data() {
+    QTest::addColumn<bool>("wizard");
+    QTest::newRow("wizard off") << false;
+    QTest::newRow("wizard on") << true;
+}
+
 void TestPlayGame::playsASeededGameToAWin() {
+    QFETCH(bool, wizard);
     TempProgramFolder folder;
     QVERIFY(WriteWordList(folder, EveryWordWithoutX()));
     RandomScope seeded(makeSeededRandom(20261206));
@@ -68,11 +76,11 @@ void TestPlayGame::playsASeededGameToAWin() {
     table.chkMusic->setChecked(false);
     ClSolitary& game = *table.mySolitaryGame;
 
-    // The deck opens the start-game dialog: level 3, wizard off, deal.
+    // The deck opens the start-game dialog: level 3, the wizard as asked, deal.
     QString gameDoneRating;
-    ModalWatcher watcher([&gameDoneRating](QWidget* window) {
+    ModalWatcher watcher([&gameDoneRating, wizard](QWidget* window) {
         if (auto* start = qobject_cast<frmStartGame*>(window)) {
-            start->chkDictionary->setChecked(false);
+            start->chkDictionary->setChecked(wizard);
             QTest::mouseClick(start->lblMenu[0], Qt::LeftButton);
             return;
         }
@@ -84,6 +92,7 @@ void TestPlayGame::playsASeededGameToAWin() {
     QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
     QVERIFY(game.GameInPlay);
     QCOMPARE(game.wordlevel, qint16(3));
+    QCOMPARE(game.WizardIsOn, wizard);
     QCOMPARE(table.piccards.size(), 1 + 25);
     QCOMPARE(game.CardsInDiscards.size(), 3); // the deal ends with one draw
     QVERIFY(table.TakesInput());
@@ -131,6 +140,15 @@ void TestPlayGame::playsASeededGameToAWin() {
             continue;
         }
         QCOMPARE(game.CardPile(pile), before + top.toUpper());
+        if (wizard && candidate.size() < 3) {
+            // The hint list follows the pile: its words begin with the pile's
+            // letters and the new top discard.
+            QCOMPARE(table.GetWizardTag(), QString::number(pile));
+            const QString prefix = candidate.toLower() + game.CardsInDiscards.left(1);
+            QVERIFY(table.lstWizard->count() > 0 || prefix.contains('x') || prefix.size() > 3);
+            for (int i = 0; i < table.lstWizard->count(); ++i)
+                QVERIFY(table.lstWizard->item(i)->text().size() == 3);
+        }
         if (candidate.size() < 3)
             continue;
         // A finished word: its cards fly to the list, then the pile turns.
@@ -156,18 +174,23 @@ void TestPlayGame::playsASeededGameToAWin() {
         for (QChar c : word)
             expected += LetterValue(c);
 
-    // The rating of level 3 without the wizard holds the points and a time.
+    // The rating of level 3 with this wizard setting holds the points and a time.
+    const QString key = wizard ? QStringLiteral("3On") : QStringLiteral("3Off");
     const QStringList rating = CurrentPlayer().Rating.split('^');
     QCOMPARE(rating.size(), 10);
-    const QString entry = rating.filter(QRegularExpression("^3Off=")).value(0);
-    QVERIFY2(entry.startsWith(QStringLiteral("3Off=%1,").arg(expected)), qPrintable(entry));
+    const QString entry = rating.filter(QRegularExpression('^' + key + '=')).value(0);
+    QVERIFY2(entry.startsWith(QStringLiteral("%1=%2,").arg(key).arg(expected)), qPrintable(entry));
+    for (const QString& other : rating) {
+        if (!other.startsWith(key + '='))
+            QVERIFY2(other.endsWith(QStringLiteral("=None,0")), qPrintable(other));
+    }
     QVERIFY(gameDoneRating.contains(QStringLiteral("Points=%1").arg(expected)));
 
     // The won game is in the player file, finished.
     const QByteArray bytes = folder.read(QStringLiteral("temp/tess.dat"));
     const QString plain = QString::fromLatin1(
         clsBinaryEncryptor::DecryptBytes(bytes, QString::fromLatin1(kProgramPassphrase)));
-    QVERIFY(plain.contains(QStringLiteral("3Off=%1,").arg(expected)));
+    QVERIFY(plain.contains(QStringLiteral("%1=%2,").arg(key).arg(expected)));
     const qsizetype at = plain.indexOf(QStringLiteral("Solitaire::CardPile1=:|"));
     QVERIFY2(at >= 0, qPrintable(plain.left(400)));
     const QString record = plain.mid(at).section(QStringLiteral("<||>"), 0, 0);
@@ -175,6 +198,8 @@ void TestPlayGame::playsASeededGameToAWin() {
     QVERIFY(record.contains(QStringLiteral("|PlayerPoints=%1|").arg(expected)));
     QVERIFY(record.contains(QStringLiteral("|MistakeCount=1|")));
     QVERIFY(record.contains(QStringLiteral("|WordLevel=3|")));
+    QVERIFY(record.contains(wizard ? QStringLiteral("|WizardIsOn=True|")
+                                   : QStringLiteral("|WizardIsOn=False|")));
     QVERIFY(record.contains(QStringLiteral("|WordList=") + wordsMade.join(':') + '|'));
 
     // The table is cleared and its grid lists the finished game.
