@@ -23,7 +23,7 @@ QByteArray bytesOf(std::initializer_list<int> values) {
 enum Program {
     AcousticGrand = 0,
     Harpsichord = 6,
-    Glockenspiel = 9,
+    Vibraphone = 11,
     MusicBox = 10,
     NylonGuitar = 24,
     AcousticBass = 32,
@@ -305,11 +305,12 @@ QByteArray makeOdeToJoy() {
         QStringLiteral("C | G | C | C G | C | G | C | G C | G | G C | G C | C G | "
                        "C | G | C | G C");
     const int voices[] = {Flute, Clarinet, Strings};
-    const int octaves[] = {12, 12, 24};
+    const int octaves[] = {12, 12, 12};
+    const int loudness[] = {100, 100, 72}; // the sounds differ in strength; even them out
     double at = 0;
     for (int round = 0; round < 3; ++round) {
         song.programChange(tune, at, voices[round]);
-        const double beats = song.melody(tune, at, tuneText, octaves[round], 96);
+        const double beats = song.melody(tune, at, tuneText, octaves[round], loudness[round]);
         at += song.chords(chords, bass, at, harmony,
                           round == 1 ? Song::Style::Arpeggio : Song::Style::OomPah, 64, beats);
     }
@@ -322,7 +323,7 @@ QByteArray makeOdeToJoy() {
 QByteArray makeMinuetInG() {
     Song song(QStringLiteral("Minuet in G"), 126, 3);
     const int tune = song.addTrack(QStringLiteral("Melody"), 0, Harpsichord);
-    const int chords = song.addTrack(QStringLiteral("Accompaniment"), 1, Harpsichord);
+    const int chords = song.addTrack(QStringLiteral("Accompaniment"), 1, AcousticGrand);
     const int bass = song.addTrack(QStringLiteral("Bass"), 2, Bassoon);
     const QString start =
         QStringLiteral("D5:q G4:e A4 B4 C5 | D5:q G4 G4 | E5:q C5:e D5 E5 F#5 | G5:q G4 G4 | "
@@ -341,18 +342,19 @@ QByteArray makeMinuetInG() {
     double at = 0;
     for (int half = 0; half < 2; ++half) {
         for (int time = 0; time < 2; ++time) {
-            const double beats = song.melody(tune, at, half == 0 ? a : b, time == 0 ? 0 : 12, 92);
+            // The harpsichord is a quiet sound: it is played hard.
+            const double beats = song.melody(tune, at, half == 0 ? a : b, time == 0 ? 0 : 12, 124);
             at += song.chords(chords, bass, at, half == 0 ? aHarmony : bHarmony, Song::Style::Waltz,
-                              60, beats);
+                              72, beats);
         }
     }
-    song.note(tune, at, 3, 67, 88);
-    song.finalChord(chords, bass, at, QStringLiteral("G"), 60);
+    song.note(tune, at, 3, 67, 120);
+    song.finalChord(chords, bass, at, QStringLiteral("G"), 72);
     return song.bytes();
 }
 
 // "Twinkle, Twinkle, Little Star" (the French air "Ah! vous dirai-je,
-// maman"), three times: music box, flute, then glockenspiel an octave up.
+// maman"), three times: music box, flute, then vibraphone an octave up.
 QByteArray makeTwinkle() {
     Song song(QStringLiteral("Twinkle, Twinkle, Little Star"), 100, 4);
     const int tune = song.addTrack(QStringLiteral("Melody"), 0, MusicBox);
@@ -364,12 +366,13 @@ QByteArray makeTwinkle() {
                        "C5:q C5 G5 G5 | A5 A5 G5:h | F5:q F5 E5 E5 | D5 D5 C5:h");
     const QString harmony =
         QStringLiteral("C | F C | F C | G C | C F | C G | C F | C G | C | F C | F C | G C");
-    const int voices[] = {MusicBox, Flute, Glockenspiel};
+    const int voices[] = {MusicBox, Flute, Vibraphone};
     const int octaves[] = {0, 0, 12};
+    const int loudness[] = {100, 96, 110};
     double at = 0;
     for (int round = 0; round < 3; ++round) {
         song.programChange(tune, at, voices[round]);
-        const double beats = song.melody(tune, at, tuneText, octaves[round], 90);
+        const double beats = song.melody(tune, at, tuneText, octaves[round], loudness[round]);
         at += song.chords(chords, bass, at, harmony,
                           round == 1 ? Song::Style::Sustained : Song::Style::Arpeggio, 62, beats);
     }
