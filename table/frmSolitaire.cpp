@@ -712,8 +712,8 @@ void frmSolitaire::cmdDeck_Click() {
     }
 }
 
-void frmSolitaire::RefreshWizard(qint16 pile) {
-    mySolitaryGame->GetWizardList(pile, true);
+void frmSolitaire::RefreshWizard(qint16 pile, bool withTopDiscard) {
+    mySolitaryGame->GetWizardList(pile, withTopDiscard);
 }
 
 void frmSolitaire::TimerDeckAnimation_Timer() {
@@ -867,7 +867,9 @@ void frmSolitaire::PileCard_MouseDown(UserControlCards* card) {
     PileOver = card->DataField;
     if (mySolitaryGame->WizardIsOn) {
         lblMenu[4]->setEnabled(false);
-        RefreshWizard(PileOver);
+        // A click on a pile asks what that pile can still become, whatever
+        // lies on the discards.
+        RefreshWizard(PileOver, false);
     }
 }
 

@@ -218,7 +218,8 @@ private:
     // true when the game was saved.
     bool AskToSaveGame();
     void StopTimer2();
-    void RefreshWizard(qint16 pile);
+    // The hint list for a pile, counting the top discard as laid by default.
+    void RefreshWizard(qint16 pile, bool withTopDiscard = true);
     int CountPileCards(int pile) const;
     int FirstFaceUpLeft(int pile) const;
     UserControlCards* NthPileCard(int pile, int n) const;

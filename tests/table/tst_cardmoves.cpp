@@ -410,13 +410,18 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     m_table->lblMenu_Click(4);
     QCOMPARE(boxes.shown().size(), 1);
     QVERIFY(boxes.texts().first().contains(m_table->lstWizard->item(0)->text()));
-    // Pressing a pile card focuses that pile and lists its hints.
+    // Pressing a pile card focuses that pile and lists what it can become,
+    // whatever the top discard ("g": "cg" begins no word).
     UserControlCards* pileCard = m_table->piccards[1];
     QCOMPARE(pileCard->DataField, qint16(1));
     QTest::mousePress(pileCard, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(m_table->PileOver, qint16(1));
     QVERIFY(pileCard->IsMasked());
     QCOMPARE(pileCard->MaskColor(), SolitaireTimings::PileHighlight);
+    hints.clear();
+    for (int i = 0; i < m_table->lstWizard->count(); ++i)
+        hints << m_table->lstWizard->item(i)->text();
+    QCOMPARE(hints, QStringList({"cat", "cab"}));
 }
 
 void TestCardMoves::lettersLeftShowsDeckThenDiscardsReversed() {
