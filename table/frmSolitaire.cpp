@@ -5,7 +5,6 @@
 #include "engine/UserControlCards.h"
 #include "media/TableMusic.h"
 #include "players/ClassPlayerInfo.h"
-#include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/ResPictures.h"
 #include "shell/WindowChrome.h"
