@@ -119,8 +119,10 @@ private:
 };
 
 void SetLabelColor(QLabel* label, const QColor& color) {
+    // Only the active and inactive groups: a disabled command keeps its grey.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Active, QPalette::WindowText, color);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
     label->setPalette(palette);
 }
 

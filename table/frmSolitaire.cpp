@@ -181,8 +181,7 @@ void frmSolitaire::BuildCaptionBar() {
         label->setObjectName(QStringLiteral("lblMenu_%1").arg(i));
         label->setFont(menuFont);
         label->setAlignment(Qt::AlignCenter);
-        // The pressed and released colours are set in every colour group, so
-        // a disabled command keeps its grey by a style rule.
+        // A disabled command shows in a grey that reads well on the felt.
         label->setStyleSheet(QStringLiteral("QLabel:disabled { color: #a09682; }"));
         connect(WindowChrome::AttachLabelButton(label), &WindowChrome::LabelButton::clicked, this,
                 [this, i] { lblMenu_Click(i); });
@@ -236,6 +235,9 @@ void frmSolitaire::BuildPlayArea() {
     sldMusic = new QSlider(Qt::Horizontal, picGame);
     sldMusic->setObjectName(QStringLiteral("sldMusic"));
     sldMusic->setRange(0, 100);
+    // Half volume until the load handler reads the device's own level, so a
+    // missing "First.wav" does not leave the music muted.
+    sldMusic->setValue(50);
     sldMusic->setGeometry(100, 226, 100, 22);
     connect(sldMusic, &QSlider::valueChanged, this,
             [this](int value) { m_music->sldMusic_Change(value); });
@@ -248,6 +250,7 @@ void frmSolitaire::BuildPlayArea() {
     sldSound = new QSlider(Qt::Horizontal, picGame);
     sldSound->setObjectName(QStringLiteral("sldSound"));
     sldSound->setRange(0, 100);
+    sldSound->setValue(50);
     sldSound->setGeometry(100, 252, 100, 22);
     connect(sldSound, &QSlider::valueChanged, this,
             [this](int value) { m_music->sldSound_Change(value); });
