@@ -39,44 +39,29 @@ constexpr int kDiscardStep = 35;
 constexpr int kDiscardSlots = 6;
 constexpr quint32 kPlayableDiscardTint = 0xC0FFFF;
 
+// The five piles by number, pile 1 first.
+constexpr std::array<QString ClSolitary::*, 5> kPiles{
+    &ClSolitary::CardPile1, &ClSolitary::CardPile2, &ClSolitary::CardPile3, &ClSolitary::CardPile4,
+    &ClSolitary::CardPile5};
+
+bool IsPileNumber(int pile) {
+    return pile >= 1 && pile <= int(kPiles.size());
+}
+
 } // namespace
 
 ClSolitary::ClSolitary(SolitaireTable& table, const ClDictionary* dictionary)
     : m_table(table), m_dictionary(dictionary), m_life(std::make_shared<int>(0)) {}
 
 QString& ClSolitary::CardPile(int pile) {
-    switch (pile) {
-    case 1:
-        return CardPile1;
-    case 2:
-        return CardPile2;
-    case 3:
-        return CardPile3;
-    case 4:
-        return CardPile4;
-    case 5:
-        return CardPile5;
-    default:
-        m_scratchPile.clear();
-        return m_scratchPile;
-    }
+    if (IsPileNumber(pile))
+        return this->*kPiles[pile - 1];
+    m_scratchPile.clear();
+    return m_scratchPile;
 }
 
 QString ClSolitary::CardPile(int pile) const {
-    switch (pile) {
-    case 1:
-        return CardPile1;
-    case 2:
-        return CardPile2;
-    case 3:
-        return CardPile3;
-    case 4:
-        return CardPile4;
-    case 5:
-        return CardPile5;
-    default:
-        return QString();
-    }
+    return IsPileNumber(pile) ? this->*kPiles[pile - 1] : QString();
 }
 
 QString ClSolitary::Nickname() const {
