@@ -96,6 +96,21 @@ private:
     QElapsedTimer m_clock;
 };
 
+// Texts count their bytes from 0 and let events run at the stops. Latin-1
+// maps every byte to one character and back, so a scrambled text survives the
+// round trip through QString unchanged.
+template <typename Progress>
+QString transformText(const QString& text, const QString& passphrase, Direction direction,
+                      Progress progress) {
+    EventPump events;
+    const QByteArray result =
+        transformWithStops(text.toLatin1(), passphrase, 0, direction, [&](qint32 i, qint32 last) {
+            events.pump();
+            progress(i, last);
+        });
+    return QString::fromLatin1(result);
+}
+
 } // namespace
 
 clsBinaryEncryptor::clsBinaryEncryptor(QObject* parent) : QObject(parent) {}
@@ -165,25 +180,13 @@ bool clsBinaryEncryptor::DecryptFile(const QString& source, const QString& desti
 }
 
 QString clsBinaryEncryptor::DecryptString(const QString& text, const QString& passphrase) {
-    // Latin-1 maps every byte to one character and back, so a scrambled text
-    // survives the round trip through QString unchanged.
-    EventPump events;
-    const QByteArray result = transformWithStops(text.toLatin1(), passphrase, 0, Direction::Decrypt,
-                                                 [&](qint32 i, qint32 last) {
-                                                     events.pump();
-                                                     Q_EMIT DecryptProgress(i, last);
-                                                 });
-    return QString::fromLatin1(result);
+    return transformText(text, passphrase, Direction::Decrypt,
+                         [this](qint32 i, qint32 last) { Q_EMIT DecryptProgress(i, last); });
 }
 
 QString clsBinaryEncryptor::EncryptString(const QString& text, const QString& passphrase) {
-    EventPump events;
-    const QByteArray result = transformWithStops(text.toLatin1(), passphrase, 0, Direction::Encrypt,
-                                                 [&](qint32 i, qint32 last) {
-                                                     events.pump();
-                                                     Q_EMIT EncryptProgress(i, last);
-                                                 });
-    return QString::fromLatin1(result);
+    return transformText(text, passphrase, Direction::Encrypt,
+                         [this](qint32 i, qint32 last) { Q_EMIT EncryptProgress(i, last); });
 }
 
 QByteArray clsBinaryEncryptor::EncryptBytes(const QByteArray& plain, const QString& passphrase) {
