@@ -27,6 +27,11 @@ quint16 be16(const char* p) {
     return qFromBigEndian<quint16>(p);
 }
 
+// How long `ticks` last at `microsPerQuarter`, `division` ticks to the quarter.
+double ticksToMs(qint64 ticks, int microsPerQuarter, int division) {
+    return double(ticks) * microsPerQuarter / division / 1000.0;
+}
+
 } // namespace
 
 bool readWave(const QByteArray& bytes, WaveData& wave, QString* error) {
@@ -98,11 +103,11 @@ double MidiInfo::tickToMs(qint64 tick) const {
     for (const Tempo& t : tempos) {
         if (t.tick >= tick)
             break;
-        ms += double(t.tick - at) * tempo / division / 1000.0;
+        ms += ticksToMs(t.tick - at, tempo, division);
         at = t.tick;
         tempo = t.microsPerQuarter;
     }
-    ms += double(tick - at) * tempo / division / 1000.0;
+    ms += ticksToMs(tick - at, tempo, division);
     return ms;
 }
 
@@ -117,7 +122,7 @@ qint64 MidiInfo::msToTick(double ms) const {
     qint64 at = 0;
     int tempo = 500000;
     for (const Tempo& t : tempos) {
-        const double span = double(t.tick - at) * tempo / division / 1000.0;
+        const double span = ticksToMs(t.tick - at, tempo, division);
         if (elapsed + span > ms)
             break;
         elapsed += span;
