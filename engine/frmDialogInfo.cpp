@@ -52,18 +52,11 @@ frmDialogInfo::frmDialogInfo(SolitaireTable& table, ClSolitary& game, QWidget* p
     QFont bold = font();
     bold.setBold(true);
 
-    lblFormCaption = MakeLabel(this, "lblFormCaption", QStringLiteral("  Vantorell"));
-    lblFormCaption->setGeometry(0, 0, kWidth, kCaptionHeight);
-    lblFormCaption->setFont(bold);
-    lblFormCaption->setAutoFillBackground(true);
-    WindowChrome::AttachCaption(lblFormCaption);
-
-    lblClose = MakeLabel(this, "lblClose", QStringLiteral("X"));
-    lblClose->setFont(bold);
-    lblClose->setAlignment(Qt::AlignCenter);
-    lblClose->setGeometry(kWidth - 28, 0, 22, kCaptionHeight);
-    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
-            &QDialog::reject);
+    const WindowChrome::CaptionBar bar =
+        WindowChrome::AddCaptionStrip(this, QStringLiteral("  Vantorell"), kCaptionHeight);
+    lblFormCaption = bar.caption;
+    lblClose = bar.close;
+    connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::reject);
 
     picMistake = MakeLabel(this, "picMistake");
     picMistake->setPixmap(LoadResPictureFile(kDeckAfterMistake));
@@ -94,17 +87,15 @@ frmDialogInfo::frmDialogInfo(SolitaireTable& table, ClSolitary& game, QWidget* p
 }
 
 void frmDialogInfo::SetColours(quint32 formBgr, quint32 captionBgr, quint32 captionTextBgr) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, FromBgr(formBgr));
-    setPalette(pal);
+    WindowChrome::SetBackground(this, FromBgr(formBgr));
     // Light text on the dark form.
     for (QLabel* label : {lblPlayer, lblline1, lblLine2}) {
         QPalette lp = label->palette();
         lp.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(lp);
     }
+    WindowChrome::SetBackground(lblFormCaption, FromBgr(captionBgr));
     QPalette cap = lblFormCaption->palette();
-    cap.setColor(QPalette::Window, FromBgr(captionBgr));
     cap.setColor(QPalette::WindowText, FromBgr(captionTextBgr));
     lblFormCaption->setPalette(cap);
 }

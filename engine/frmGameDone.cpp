@@ -31,29 +31,17 @@ frmGameDone::frmGameDone(SolitaireTable& table, ClSolitary& game, QWidget* paren
     setWindowTitle(QStringLiteral("Winner..."));
     setModal(true);
     setFixedSize(kWidth, kHeight);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224));
-    setPalette(pal);
+    WindowChrome::SetBackground(this, QColor(255, 255, 224));
 
     QFont bold = font();
     bold.setBold(true);
 
-    lblFormCaption = MakeLabel(this, "lblFormCaption", QStringLiteral("  Vantorell"));
-    lblFormCaption->setGeometry(0, 0, kWidth, kCaptionHeight);
-    lblFormCaption->setFont(bold);
-    lblFormCaption->setAutoFillBackground(true);
-    QPalette cap = lblFormCaption->palette();
-    cap.setColor(QPalette::Window, QColor(192, 255, 192));
-    lblFormCaption->setPalette(cap);
-    WindowChrome::AttachCaption(lblFormCaption);
-
-    lblClose = MakeLabel(this, "lblClose", QStringLiteral("X"));
-    lblClose->setFont(bold);
-    lblClose->setAlignment(Qt::AlignCenter);
-    lblClose->setGeometry(kWidth - 28, 0, 22, kCaptionHeight);
-    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
-            &QDialog::accept);
+    const WindowChrome::CaptionBar bar =
+        WindowChrome::AddCaptionStrip(this, QStringLiteral("  Vantorell"), kCaptionHeight);
+    lblFormCaption = bar.caption;
+    lblClose = bar.close;
+    WindowChrome::SetBackground(lblFormCaption, QColor(192, 255, 192));
+    connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::accept);
 
     imgFace = MakeLabel(this, "imgFace");
     imgFace->setGeometry(12, kCaptionHeight + 12, 100, 100);

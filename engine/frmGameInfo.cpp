@@ -28,31 +28,17 @@ frmGameInfo::frmGameInfo(SolitaireTable* table, QWidget* parent) : QDialog(paren
     setWindowTitle(QStringLiteral("Game info..."));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224));
-    setPalette(pal);
+    WindowChrome::SetBackground(this, QColor(255, 255, 224));
 
     QFont bold = font();
     bold.setBold(true);
 
-    lblFormCaption = new QLabel(QStringLiteral("  Saved game..."), this);
-    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
-    lblFormCaption->setGeometry(0, 0, kWidth, kCaptionHeight);
-    lblFormCaption->setFont(bold);
-    lblFormCaption->setAutoFillBackground(true);
-    QPalette cap = lblFormCaption->palette();
-    cap.setColor(QPalette::Window, QColor(192, 255, 255));
-    lblFormCaption->setPalette(cap);
-    WindowChrome::AttachCaption(lblFormCaption);
-
-    lblClose = new QLabel(QStringLiteral("X"), this);
-    lblClose->setObjectName(QStringLiteral("lblClose"));
-    lblClose->setFont(bold);
-    lblClose->setAlignment(Qt::AlignCenter);
-    lblClose->setGeometry(kWidth - 28, 0, 22, kCaptionHeight);
-    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
-            &QDialog::close);
+    const WindowChrome::CaptionBar bar =
+        WindowChrome::AddCaptionStrip(this, QStringLiteral("  Saved game..."), kCaptionHeight);
+    lblFormCaption = bar.caption;
+    lblClose = bar.close;
+    WindowChrome::SetBackground(lblFormCaption, QColor(192, 255, 255));
+    connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::close);
 
     int top = kCaptionHeight + 10;
     lblDate = MakeLabel(this, "lblDate", top);

@@ -35,10 +35,10 @@ void frmLogin::BuildControls() {
     layout->setContentsMargins(14, 8, 14, 14);
 
     auto* top = new QHBoxLayout;
-    lblFormCaption = new QLabel(QStringLiteral("Login..."), this);
-    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
-    lblClose = new QLabel(QStringLiteral("X"), this);
-    lblClose->setObjectName(QStringLiteral("lblClose"));
+    const WindowChrome::CaptionBar bar =
+        WindowChrome::AddCaptionBar(this, QStringLiteral("Login..."));
+    lblFormCaption = bar.caption;
+    lblClose = bar.close;
     top->addWidget(lblFormCaption, 1);
     top->addWidget(lblClose);
     layout->addLayout(top);
@@ -71,9 +71,7 @@ void frmLogin::BuildControls() {
     layout->addLayout(menu);
     resize(260, 330);
 
-    WindowChrome::AttachCaption(lblFormCaption);
-    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
-            &QDialog::reject);
+    connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::reject);
     connect(WindowChrome::AttachLabelButton(lblMenu[0]), &WindowChrome::LabelButton::clicked, this,
             &frmLogin::AddPlayer);
     connect(WindowChrome::AttachLabelButton(lblMenu[1]), &WindowChrome::LabelButton::clicked, this,

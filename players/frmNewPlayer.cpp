@@ -87,10 +87,10 @@ void frmNewPlayer::BuildControls() {
     layout->setContentsMargins(14, 8, 14, 14);
 
     auto* top = new QHBoxLayout;
-    lblFormCaption = new QLabel(QStringLiteral("New player..."), this);
-    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
-    lblClose = new QLabel(QStringLiteral("X"), this);
-    lblClose->setObjectName(QStringLiteral("lblClose"));
+    const WindowChrome::CaptionBar bar =
+        WindowChrome::AddCaptionBar(this, QStringLiteral("New player..."));
+    lblFormCaption = bar.caption;
+    lblClose = bar.close;
     top->addWidget(lblFormCaption, 1);
     top->addWidget(lblClose);
     layout->addLayout(top);
@@ -162,9 +162,7 @@ void frmNewPlayer::BuildControls() {
     // The starting country's provinces are offered at once, none chosen.
     CountryChosen();
 
-    WindowChrome::AttachCaption(lblFormCaption);
-    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
-            &QDialog::reject);
+    connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::reject);
     connect(WindowChrome::AttachLabelButton(create), &WindowChrome::LabelButton::clicked, this,
             [this] { CreatePlayer(); });
     connect(cboPlayerType, &QComboBox::currentTextChanged, this, [this] { PlayerTypeChanged(); });

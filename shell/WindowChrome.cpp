@@ -189,6 +189,39 @@ LabelButton* AttachLabelButton(QLabel* label) {
     return new LabelButton(label);
 }
 
+void SetBackground(QWidget* widget, const QColor& colour) {
+    if (!widget)
+        return;
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+CaptionBar AddCaptionBar(QWidget* window, const QString& caption) {
+    CaptionBar bar;
+    bar.caption = new QLabel(caption, window);
+    bar.caption->setObjectName(QStringLiteral("lblFormCaption"));
+    AttachCaption(bar.caption);
+    bar.close = new QLabel(QStringLiteral("X"), window);
+    bar.close->setObjectName(QStringLiteral("lblClose"));
+    bar.closeButton = AttachLabelButton(bar.close);
+    return bar;
+}
+
+CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height) {
+    const CaptionBar bar = AddCaptionBar(window, caption);
+    QFont bold = window->font();
+    bold.setBold(true);
+    bar.caption->setGeometry(0, 0, window->width(), height);
+    bar.caption->setFont(bold);
+    bar.caption->setAutoFillBackground(true);
+    bar.close->setFont(bold);
+    bar.close->setAlignment(Qt::AlignCenter);
+    bar.close->setGeometry(window->width() - height - 6, 0, height, height);
+    return bar;
+}
+
 void AttachPressPointer(QWidget* control) {
     if (!control)
         return;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLabel;
+class QString;
 
 namespace WindowChrome {
 
@@ -25,6 +26,24 @@ class LabelButton;
 LabelButton* AttachLabelButton(QLabel* label);
 // Push buttons and other pressable controls: pointer 147 while pressed inside.
 void AttachPressPointer(QWidget* control);
+
+// Fills a widget's background (a window's paper, a caption's band) with `colour`.
+void SetBackground(QWidget* widget, const QColor& colour);
+
+// The caption labels every window has: lblFormCaption, which drags the
+// window, and the "X" lblClose. The window connects closeButton's clicked()
+// to what closing means for it.
+struct CaptionBar {
+    QLabel* caption = nullptr;
+    QLabel* close = nullptr;
+    LabelButton* closeButton = nullptr;
+};
+// Both labels, not yet placed, for windows that lay them out themselves.
+CaptionBar AddCaptionBar(QWidget* window, const QString& caption);
+// Both labels in bold across the top of a fixed-size window, `height` pixels
+// high: the caption band (background filled) the whole width, the close label
+// a square at its right end, 6 pixels in from the edge.
+CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height);
 
 // Sets a widget's pointer to embedded pointer picture `id` and remembers the
 // id (pointer pictures cannot be compared, tests and callers read the id).

@@ -15,31 +15,14 @@ frmLettersLeft::frmLettersLeft(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Letters left..."));
     setModal(true);
     setFixedSize(kWidth, kHeight);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224)); // pale yellow paper
-    setPalette(pal);
+    WindowChrome::SetBackground(this, QColor(255, 255, 224)); // pale yellow paper
 
-    QFont bold = font();
-    bold.setBold(true);
-
-    lblFormCaption = new QLabel(QStringLiteral("  Letters left..."), this);
-    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
-    lblFormCaption->setGeometry(0, 0, kWidth, kCaptionHeight);
-    lblFormCaption->setFont(bold);
-    lblFormCaption->setAutoFillBackground(true);
-    QPalette cap = lblFormCaption->palette();
-    cap.setColor(QPalette::Window, QColor(255, 224, 160));
-    lblFormCaption->setPalette(cap);
-    WindowChrome::AttachCaption(lblFormCaption);
-
-    lblClose = new QLabel(QStringLiteral("X"), this);
-    lblClose->setObjectName(QStringLiteral("lblClose"));
-    lblClose->setFont(bold);
-    lblClose->setAlignment(Qt::AlignCenter);
-    lblClose->setGeometry(kWidth - 30, 0, 24, kCaptionHeight);
-    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
-            &QDialog::reject);
+    const WindowChrome::CaptionBar bar =
+        WindowChrome::AddCaptionStrip(this, QStringLiteral("  Letters left..."), kCaptionHeight);
+    lblFormCaption = bar.caption;
+    lblClose = bar.close;
+    WindowChrome::SetBackground(lblFormCaption, QColor(255, 224, 160));
+    connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::reject);
 
     lblLettersLeft = new QLabel(this);
     lblLettersLeft->setObjectName(QStringLiteral("lblLettersLeft"));

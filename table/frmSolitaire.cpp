@@ -155,21 +155,18 @@ void frmSolitaire::BuildControls() {
 }
 
 void frmSolitaire::BuildCaptionBar() {
-    lblFormCaption = new QLabel(QStringLiteral("Vantorell"), this);
-    lblFormCaption->setObjectName(QStringLiteral("lblFormCaption"));
+    const WindowChrome::CaptionBar bar =
+        WindowChrome::AddCaptionBar(this, QStringLiteral("Vantorell"));
+    lblFormCaption = bar.caption;
+    lblClose = bar.close;
     QFont captionFont = font();
     captionFont.setBold(true);
     captionFont.setPointSize(9);
     lblFormCaption->setFont(captionFont);
     lblFormCaption->setGeometry(10, 4, 230, 26);
-    WindowChrome::AttachCaption(lblFormCaption);
-
-    lblClose = new QLabel(QStringLiteral("X"), this);
-    lblClose->setObjectName(QStringLiteral("lblClose"));
     lblClose->setFont(captionFont);
     lblClose->setAlignment(Qt::AlignCenter);
-    connect(WindowChrome::AttachLabelButton(lblClose), &WindowChrome::LabelButton::clicked, this,
-            &QWidget::close);
+    connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QWidget::close);
 
     static const char* const captions[8] = {
         "New Game",       "Board Game", "About",        "Log On As",

@@ -24,10 +24,7 @@ frmStartGame::frmStartGame(QWidget* table, DealFunction deal)
     setWindowTitle(QStringLiteral("Game Setup..."));
     setModal(true);
     setFixedSize(kWidth, kHeight);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(192, 255, 255)); // light cyan
-    setPalette(pal);
+    WindowChrome::SetBackground(this, QColor(192, 255, 255)); // light cyan
 
     Frame1 = new QGroupBox(QStringLiteral("Game Setup"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
