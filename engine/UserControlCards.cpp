@@ -11,10 +11,6 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 } // namespace
 
-QColor ColorFromBgr(quint32 bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
 UserControlCards::UserControlCards(QWidget* parent) : QWidget(parent) {
     // Moves are reported with no button held too, as the table expects.
     setMouseTracking(true);
@@ -63,8 +59,7 @@ void UserControlCards::ResizePic(qint16 iPecent) {
 
 QImage UserControlCards::Tinted(const QImage& source, quint32 bgr) {
     QImage image = source.convertToFormat(QImage::Format_ARGB32);
-    const QRgb andMask =
-        qRgba(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF), 255);
+    const QRgb andMask = WindowChrome::ColorFromBgr(bgr).rgb(); // opaque
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)

@@ -10,9 +10,6 @@
 
 #include "engine/CardPictureId.h"
 
-// A platform colour value (blue-green-red: 0xC0FFFF is light yellow) as a QColor.
-QColor ColorFromBgr(quint32 bgr);
-
 class UserControlCards : public QWidget {
     Q_OBJECT
 public:

@@ -28,10 +28,6 @@ constexpr quint32 kBlack = 0x000000;
 constexpr int kDeckAfterWord = 135;
 constexpr int kDeckAfterMistake = 143;
 
-QColor FromBgr(quint32 bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -87,16 +83,16 @@ frmDialogInfo::frmDialogInfo(SolitaireTable& table, ClSolitary& game, QWidget* p
 }
 
 void frmDialogInfo::SetColours(quint32 formBgr, quint32 captionBgr, quint32 captionTextBgr) {
-    WindowChrome::SetBackground(this, FromBgr(formBgr));
+    WindowChrome::SetBackground(this, WindowChrome::ColorFromBgr(formBgr));
     // Light text on the dark form.
     for (QLabel* label : {lblPlayer, lblline1, lblLine2}) {
         QPalette lp = label->palette();
         lp.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(lp);
     }
-    WindowChrome::SetBackground(lblFormCaption, FromBgr(captionBgr));
+    WindowChrome::SetBackground(lblFormCaption, WindowChrome::ColorFromBgr(captionBgr));
     QPalette cap = lblFormCaption->palette();
-    cap.setColor(QPalette::WindowText, FromBgr(captionTextBgr));
+    cap.setColor(QPalette::WindowText, WindowChrome::ColorFromBgr(captionTextBgr));
     lblFormCaption->setPalette(cap);
 }
 

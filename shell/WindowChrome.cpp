@@ -128,6 +128,10 @@ void SetLabelColor(QLabel* label, const QColor& color) {
 
 } // namespace
 
+QColor ColorFromBgr(quint32 bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
 QColor PressedLabelColor() {
     return QColor(192, 0, 0);
 }

@@ -50,6 +50,8 @@ CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height);
 void SetPointer(QWidget* widget, int id);
 // The id last set with SetPointer, or 0.
 int CurrentPointer(const QWidget* widget);
+// A platform colour value (blue-green-red: 0xC0FFFF is light yellow).
+QColor ColorFromBgr(quint32 bgr);
 // Dark red (platform colour 192) of a pressed label, black when released.
 QColor PressedLabelColor();
 QColor ReleasedLabelColor();

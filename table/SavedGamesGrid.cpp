@@ -1,6 +1,7 @@
 #include "table/SavedGamesGrid.h"
 
 #include "shell/ResPictures.h"
+#include "shell/WindowChrome.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
 
@@ -165,7 +166,7 @@ void SavedGamesGrid::Fill(const SavedGameCollection& games) {
 void SavedGamesGrid::SetSelectionColour(quint32 bgr) {
     m_selectionColour = bgr;
     QPalette p = palette();
-    const QColor colour = QColor::fromRgb(SolitaireTimings::bgrToRgb(bgr));
+    const QColor colour = WindowChrome::ColorFromBgr(bgr);
     p.setColor(QPalette::Active, QPalette::Highlight, colour);
     p.setColor(QPalette::Inactive, QPalette::Highlight, colour);
     p.setColor(QPalette::Active, QPalette::HighlightedText, Qt::black);

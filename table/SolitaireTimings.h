@@ -3,7 +3,6 @@
 // animations, in one place so the whole motion of the table reads on one
 // screen. Positions are pixels of the playing area `picGame`.
 #include <QPoint>
-#include <QRgb>
 
 #include <array>
 
@@ -106,10 +105,5 @@ inline constexpr quint32 LaidCard = 0xFFFFC0;
 inline constexpr quint32 WordCard = 0xE4F5FE;
 inline constexpr quint32 GridSelection = 0xFFFFC0;
 inline constexpr quint32 GridSelectionSorting = 0xFFFFFF;
-
-// A colour value in blue-green-red order as a Qt colour.
-constexpr QRgb bgrToRgb(quint32 bgr) {
-    return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 } // namespace SolitaireTimings
