@@ -85,6 +85,14 @@ private:
     QPoint m_windowStart;
 };
 
+// On a move: pointer 147 while the left button is held inside the control,
+// 145 otherwise.
+void FollowPressedPointer(QWidget* control, const QMouseEvent* me) {
+    const bool inside = control->rect().contains(me->position().toPoint());
+    SetPointer(control, inside && (me->buttons() & Qt::LeftButton) ? ResId::PointerPressed
+                                                                   : ResId::PointerNormal);
+}
+
 // Push buttons: pointer 147 while pressed inside, 145 otherwise.
 class PressPointer : public QObject {
 public:
@@ -97,14 +105,9 @@ protected:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
                 SetPointer(m_control, ResId::PointerPressed);
             break;
-        case QEvent::MouseMove: {
-            auto* me = static_cast<QMouseEvent*>(event);
-            const bool inside = m_control->rect().contains(me->position().toPoint());
-            SetPointer(m_control, inside && (me->buttons() & Qt::LeftButton)
-                                      ? ResId::PointerPressed
-                                      : ResId::PointerNormal);
+        case QEvent::MouseMove:
+            FollowPressedPointer(m_control, static_cast<QMouseEvent*>(event));
             break;
-        }
         case QEvent::MouseButtonRelease:
             SetPointer(m_control, ResId::PointerNormal);
             break;
@@ -254,13 +257,9 @@ bool LabelButton::eventFilter(QObject* watched, QEvent* event) {
         SetPointer(m_label, ResId::PointerPressed);
         break;
     }
-    case QEvent::MouseMove: {
-        auto* me = static_cast<QMouseEvent*>(event);
-        const bool inside = m_label->rect().contains(me->position().toPoint());
-        SetPointer(m_label, inside && (me->buttons() & Qt::LeftButton) ? ResId::PointerPressed
-                                                                       : ResId::PointerNormal);
+    case QEvent::MouseMove:
+        FollowPressedPointer(m_label, static_cast<QMouseEvent*>(event));
         break;
-    }
     case QEvent::MouseButtonRelease: {
         auto* me = static_cast<QMouseEvent*>(event);
         if (me->button() != Qt::LeftButton)
