@@ -15,44 +15,11 @@ namespace {
 const QString kDicPath = QStringLiteral("Dictionary/dictionary.dic");
 const QString kLoadError = QStringLiteral("Error in loading dictionary...Try updating software...");
 
-// The file cipher written out independently of the class under test: file
-// byte i (from 1) is raised by (passphrase[i mod L] xor 17).
-QByteArray scramble(const QByteArray& plain, const QByteArray& passphrase = "BisonEatsMuch") {
-    QByteArray out = plain;
-    for (qsizetype p = 0; p < out.size(); ++p) {
-        const int shift =
-            static_cast<unsigned char>(passphrase.at((p + 1) % passphrase.size())) ^ 17;
-        out[p] = static_cast<char>((static_cast<unsigned char>(out.at(p)) + shift) & 0xFF);
-    }
-    return out;
-}
-
 // A file in which most of the rules show: level 3 has "owl" as element 0 (no
 // line break after the separator) and a short entry "at"; level 6 holds one
 // empty entry; everything after the sixth separator is ignored.
 const QByteArray kSample = "ver 2.1<|>owl\r\ncat\r\ncab\r\ndog\r\nat<|>\r\nbear\r\nbe<|>\r\napple"
                            "<|>\r\n<|>\r\nkitchen\r\n<|>\r\nzzz\r\nzebra";
-
-// The search exactly as the rules describe it: every entry from index 1, in
-// order, character by character, the first match ending the search.
-bool literalCheckWord(const QStringList& list, const QString& word) {
-    const qsizetype n = word.size();
-    if (n == 0)
-        return false;
-    for (qsizetype i = 1; i < list.size(); ++i) {
-        const QString& entry = list.at(i);
-        bool matches = true;
-        for (qsizetype k = 0; k < n && matches; ++k) {
-            const QChar w = word.at(k);
-            if (w == QLatin1Char('*'))
-                continue;
-            matches = k < entry.size() && entry.at(k) == w;
-        }
-        if (matches)
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -71,7 +38,7 @@ private Q_SLOTS:
 
 private:
     void writeSample(const TempProgramFolder& folder, const QByteArray& plain = kSample) {
-        QVERIFY(folder.write(kDicPath, scramble(plain)));
+        QVERIFY(folder.write(kDicPath, referenceScramble(plain)));
     }
 };
 
@@ -158,10 +125,10 @@ void TestClDictionary::badFilesShowTheLoadingMessage() {
     else if (kind == QLatin1String("empty"))
         QVERIFY(folder.write(kDicPath, QByteArray()));
     else if (kind == QLatin1String("five"))
-        QVERIFY(
-            folder.write(kDicPath, scramble("v<|>\r\ncat<|>\r\nbear<|>\r\napple<|>\r\nbanana")));
+        QVERIFY(folder.write(kDicPath,
+                             referenceScramble("v<|>\r\ncat<|>\r\nbear<|>\r\napple<|>\r\nbanana")));
     else if (kind == QLatin1String("otherpass"))
-        QVERIFY(folder.write(kDicPath, scramble(kSample, "OtherPassphrase")));
+        QVERIFY(folder.write(kDicPath, referenceScramble(kSample, "OtherPassphrase")));
     else if (kind == QLatin1String("plain"))
         QVERIFY(folder.write(kDicPath, kSample));
 
@@ -190,7 +157,7 @@ void TestClDictionary::failedReloadLeavesNoPartialList() {
     ClDictionary dictionary;
     QVERIFY(dictionary.LoadDictionary());
     QVERIFY(dictionary.CheckWord(QStringLiteral("cat"), 3));
-    QVERIFY(folder.write(kDicPath, scramble("v<|>\r\ncat<|>\r\nbear")));
+    QVERIFY(folder.write(kDicPath, referenceScramble("v<|>\r\ncat<|>\r\nbear")));
     QVERIFY(!dictionary.LoadDictionary());
     QVERIFY(!dictionary.DicLoaded);
     QVERIFY(!dictionary.CheckWord(QStringLiteral("cat"), 3));
@@ -207,7 +174,7 @@ void TestClDictionary::noPlainCopyIsLeftOnDisk() {
     QVERIFY(dictionary.LoadDictionary());
     QCOMPARE(QDir(folder.file(QStringLiteral("Dictionary"))).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("dictionary.dic")});
-    QCOMPARE(folder.read(kDicPath), scramble(kSample));
+    QCOMPARE(folder.read(kDicPath), referenceScramble(kSample));
 }
 
 void TestClDictionary::composedTextHasTheFileLayout() {

@@ -18,29 +18,13 @@
 
 namespace {
 
-QByteArray scramble(const QByteArray& plain) {
-    const QByteArray pass("BisonEatsMuch");
-    QByteArray out(plain);
-    for (int i = 1; i <= plain.size(); ++i)
-        out[i - 1] = char((uchar(plain[i - 1]) + (pass[i % 13] ^ 17)) & 0xFF);
-    return out;
-}
-
-QByteArray unscramble(const QByteArray& bytes) {
-    const QByteArray pass("BisonEatsMuch");
-    QByteArray out(bytes);
-    for (int i = 1; i <= bytes.size(); ++i)
-        out[i - 1] = char((uchar(bytes[i - 1]) - (pass[i % 13] ^ 17) + 256) & 0xFF);
-    return out;
-}
-
 QByteArray playerFile(const QByteArray& nick, const QByteArray& password,
                       const QByteArray& games = QByteArray()) {
-    return scramble("GuidID:0123|AppVersion:SolitaireV1|NickName:" + nick +
-                    "|Password:" + password +
-                    "|FirstName:|LastName:|Gender:False|Rating:r|Age:0|Country:|ProvState:"
-                    "|City:|PostalCode:|PlayerType:|School:\r\n<|>" +
-                    games + "<|>\r\n");
+    return referenceScramble("GuidID:0123|AppVersion:SolitaireV1|NickName:" + nick +
+                             "|Password:" + password +
+                             "|FirstName:|LastName:|Gender:False|Rating:r|Age:0|Country:|ProvState:"
+                             "|City:|PostalCode:|PlayerType:|School:\r\n<|>" +
+                             games + "<|>\r\n");
 }
 
 class FakeHost : public LoginHost {
@@ -54,23 +38,12 @@ public:
     void OpenStartGame() override { calls << QStringLiteral("OpenStartGame"); }
 };
 
-template <typename T> T* control(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
 QStringList listed(QWidget& window) {
-    auto* list = control<QListWidget>(window, "lstPlayers");
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
-    return names;
+    return itemTexts(control<QListWidget>(window, "lstPlayers"));
 }
 
 void clickMenu(QWidget& window, int index) {
-    QTest::mouseClick(control<QLabel>(window, QStringLiteral("lblMenu_%1").arg(index).toLatin1()),
+    QTest::mouseClick(control<QLabel>(window, QStringLiteral("lblMenu_%1").arg(index)),
                       Qt::LeftButton);
 }
 
@@ -152,18 +125,12 @@ void TestFrmLogin::logInRefused_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("passwordAfter");
-    QTest::newRow("nobody chosen") << false << "secret"
-                                   << "Select a player from list box or enter a new player..."
-                                   << "Player..."
-                                   << "secret";
-    QTest::newRow("short password") << true << "se"
-                                    << "Password needs to be 3 letters or more..."
-                                    << "Password..."
-                                    << "se";
-    QTest::newRow("wrong password") << true << "wrong"
-                                    << "Please insert proper password then try again..."
-                                    << "Password incorrect..."
-                                    << "";
+    addDataRow("nobody chosen", false, "secret",
+               "Select a player from list box or enter a new player...", "Player...", "secret");
+    addDataRow("short password", true, "se", "Password needs to be 3 letters or more...",
+               "Password...", "se");
+    addDataRow("wrong password", true, "wrong", "Please insert proper password then try again...",
+               "Password incorrect...", "");
 }
 
 void TestFrmLogin::logInRefused() {
@@ -235,7 +202,7 @@ void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
     QTest::keyClicks(control<QLineEdit>(login, "txtPassword"), QStringLiteral("secret"));
     clickMenu(login, 3);
     QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
-    QVERIFY(unscramble(folder.read(QStringLiteral("temp/Bob.dat")))
+    QVERIFY(referenceUnscramble(folder.read(QStringLiteral("temp/Bob.dat")))
                 .endsWith("<|>Solitaire::CardPile1=x<||><|>\r\n"));
 
     // Logging in again as the same player keeps a game saved in between.

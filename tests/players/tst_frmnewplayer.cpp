@@ -18,21 +18,6 @@
 
 namespace {
 
-QByteArray unscramble(const QByteArray& bytes) {
-    const QByteArray pass("BisonEatsMuch");
-    QByteArray out(bytes);
-    for (int i = 1; i <= bytes.size(); ++i)
-        out[i - 1] = char((uchar(bytes[i - 1]) - (pass[i % 13] ^ 17) + 256) & 0xFF);
-    return out;
-}
-
-template <typename T> T* control(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no control %s", name);
-    return widget;
-}
-
 void choose(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(combo->findText(text));
 }
@@ -60,30 +45,14 @@ void TestFrmNewPlayer::typingIsFiltered_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("name drops space and punctuation") << "txtPlayerName"
-                                                      << "Ab c!d-9_"
-                                                      << "Abcd9";
-    QTest::newRow("name at most 12") << "txtPlayerName"
-                                     << "abcdefghijklmnop"
-                                     << "abcdefghijkl";
-    QTest::newRow("password") << "txtPassword"
-                              << "pa ss#w:1|"
-                              << "passw1";
-    QTest::newRow("password at most 10") << "txtPassword"
-                                         << "0123456789ab"
-                                         << "0123456789";
-    QTest::newRow("age digits only") << "txtAge"
-                                     << "1a 2"
-                                     << "12";
-    QTest::newRow("age at most 3") << "txtAge"
-                                   << "12345"
-                                   << "123";
-    QTest::newRow("school") << "txtSchoolName"
-                            << "St. Mary's 2"
-                            << "StMarys2";
-    QTest::newRow("city") << "txtCity"
-                          << "New York"
-                          << "NewYork";
+    addDataRow("name drops space and punctuation", "txtPlayerName", "Ab c!d-9_", "Abcd9");
+    addDataRow("name at most 12", "txtPlayerName", "abcdefghijklmnop", "abcdefghijkl");
+    addDataRow("password", "txtPassword", "pa ss#w:1|", "passw1");
+    addDataRow("password at most 10", "txtPassword", "0123456789ab", "0123456789");
+    addDataRow("age digits only", "txtAge", "1a 2", "12");
+    addDataRow("age at most 3", "txtAge", "12345", "123");
+    addDataRow("school", "txtSchoolName", "St. Mary's 2", "StMarys2");
+    addDataRow("city", "txtCity", "New York", "NewYork");
 }
 
 void TestFrmNewPlayer::typingIsFiltered() {
@@ -94,7 +63,7 @@ void TestFrmNewPlayer::typingIsFiltered() {
     frmNewPlayer window;
     window.show();
     choose(control<QComboBox>(window, "cboPlayerType"), QStringLiteral("High School"));
-    auto* edit = control<QLineEdit>(window, box.toLatin1().constData());
+    auto* edit = control<QLineEdit>(window, box);
     QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), expected);
     // A key giving an accented letter is swallowed too.
@@ -110,18 +79,10 @@ void TestFrmNewPlayer::pastingIsFiltered_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("city joins words") << "txtCity"
-                                      << "New York"
-                                      << "NewYork";
-    QTest::newRow("name loses separators") << "txtPlayerName"
-                                           << "a|b:c<|>d"
-                                           << "abcd";
-    QTest::newRow("password") << "txtPassword"
-                              << "se cret!"
-                              << "secret";
-    QTest::newRow("age") << "txtAge"
-                         << "4 2"
-                         << "42";
+    addDataRow("city joins words", "txtCity", "New York", "NewYork");
+    addDataRow("name loses separators", "txtPlayerName", "a|b:c<|>d", "abcd");
+    addDataRow("password", "txtPassword", "se cret!", "secret");
+    addDataRow("age", "txtAge", "4 2", "42");
 }
 
 void TestFrmNewPlayer::pastingIsFiltered() {
@@ -131,7 +92,7 @@ void TestFrmNewPlayer::pastingIsFiltered() {
     TempProgramFolder folder;
     frmNewPlayer window;
     window.show();
-    auto* edit = control<QLineEdit>(window, box.toLatin1().constData());
+    auto* edit = control<QLineEdit>(window, box);
     QApplication::clipboard()->setText(pasted);
     if (QApplication::clipboard()->text() == pasted) {
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
@@ -190,15 +151,9 @@ void TestFrmNewPlayer::provincesAndStates_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("inside");
-    QTest::newRow("Canada") << "Canada" << 12 << "Alberta"
-                            << "Yukon"
-                            << "Prince Edward Island";
-    QTest::newRow("United States") << "United States" << 50 << "Alabama"
-                                   << "Wyoming"
-                                   << "New Hampshire";
-    QTest::newRow("Other") << "Other" << 1 << "Other"
-                           << "Other"
-                           << "Other";
+    addDataRow("Canada", "Canada", 12, "Alberta", "Yukon", "Prince Edward Island");
+    addDataRow("United States", "United States", 50, "Alabama", "Wyoming", "New Hampshire");
+    addDataRow("Other", "Other", 1, "Other", "Other", "Other");
 }
 
 void TestFrmNewPlayer::provincesAndStates() {
@@ -234,36 +189,15 @@ void TestFrmNewPlayer::createRefused_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("nameAfter");
-    QTest::newRow("empty name") << ""
-                                << "secret"
-                                << "Player name already in use..."
-                                << "txtPlayerName"
-                                << "";
-    QTest::newRow("existing name") << "Anna"
-                                   << "secret"
-                                   << "Player name already in use..."
-                                   << "txtPlayerName"
-                                   << "";
-    QTest::newRow("existing name in other case") << "ANNA"
-                                                 << "secret"
-                                                 << "Player name already in use..."
-                                                 << "txtPlayerName"
-                                                 << "";
-    QTest::newRow("scratch file name") << "Temp"
-                                       << "secret"
-                                       << "Player name already in use..."
-                                       << "txtPlayerName"
-                                       << "";
-    QTest::newRow("two letters") << "Bo"
-                                 << "secret"
-                                 << "Player name needs to be 3 letters or more..."
-                                 << "txtPlayerName"
-                                 << "Bo";
-    QTest::newRow("short password") << "Bob"
-                                    << "se"
-                                    << "Password needs to be 3 letters or more..."
-                                    << "txtPassword"
-                                    << "Bob";
+    const char* inUse = "Player name already in use...";
+    addDataRow("empty name", "", "secret", inUse, "txtPlayerName", "");
+    addDataRow("existing name", "Anna", "secret", inUse, "txtPlayerName", "");
+    addDataRow("existing name in other case", "ANNA", "secret", inUse, "txtPlayerName", "");
+    addDataRow("scratch file name", "Temp", "secret", inUse, "txtPlayerName", "");
+    addDataRow("two letters", "Bo", "secret", "Player name needs to be 3 letters or more...",
+               "txtPlayerName", "Bo");
+    addDataRow("short password", "Bob", "se", "Password needs to be 3 letters or more...",
+               "txtPassword", "Bob");
 }
 
 void TestFrmNewPlayer::createRefused() {
@@ -322,7 +256,7 @@ void TestFrmNewPlayer::createWritesTypedDetails() {
     QVERIFY(!window.isVisible());
     QCOMPARE(window.result(), int(QDialog::Accepted));
 
-    const QByteArray plain = unscramble(folder.read(QStringLiteral("temp/Zoe7.dat")));
+    const QByteArray plain = referenceUnscramble(folder.read(QStringLiteral("temp/Zoe7.dat")));
     const QRegularExpression guid(QStringLiteral("^GuidID:([0-9A-F]{32})\\|"));
     const auto match = guid.match(QString::fromLatin1(plain));
     QVERIFY(match.hasMatch());

@@ -17,24 +17,6 @@
 
 namespace {
 
-// The file scramble written out independently: byte i (counted from 1) is
-// shifted by the code of passphrase character (i mod 13), counted from 0, xor 17.
-QByteArray scramble(const QByteArray& plain) {
-    const QByteArray pass("BisonEatsMuch");
-    QByteArray out(plain);
-    for (int i = 1; i <= plain.size(); ++i)
-        out[i - 1] = char((uchar(plain[i - 1]) + (pass[i % 13] ^ 17)) & 0xFF);
-    return out;
-}
-
-QByteArray unscramble(const QByteArray& bytes) {
-    const QByteArray pass("BisonEatsMuch");
-    QByteArray out(bytes);
-    for (int i = 1; i <= bytes.size(); ++i)
-        out[i - 1] = char((uchar(bytes[i - 1]) - (pass[i % 13] ^ 17) + 256) & 0xFF);
-    return out;
-}
-
 const QByteArray kRating = "3On=None,0^3Off=None,0^4On=None,0^4Off=None,0^5On=None,0^5Off=None,0^"
                            "6On=None,0^6Off=None,0^7On=None,0^7Off=None,0";
 
@@ -86,7 +68,7 @@ void TestPlayerFile::newPlayerFileIsTheWrittenOutText() {
                                 "|Age:0|Country:|ProvState:|City:|PostalCode:|PlayerType:|School:"
                                 "\r\n<|><|>\r\n";
     const QByteArray onDisk = folder.read(QStringLiteral("temp/Anna.dat"));
-    QCOMPARE(onDisk, scramble(expected));
+    QCOMPARE(onDisk, referenceScramble(expected));
     // No plain copy is left behind.
     QCOMPARE(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files),
              QStringList{QStringLiteral("Anna.dat")});
@@ -96,7 +78,7 @@ void TestPlayerFile::loadGoodFile() {
     TempProgramFolder folder;
     MsgBoxRecorder boxes;
     folder.write(QStringLiteral("temp/Anna.dat"),
-                 scramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n"));
+                 referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n"));
     ClassPlayerInfo player;
     player.SavedGamesIndex = QStringLiteral("S9");
     // The password is compared without regard to letter case.
@@ -128,50 +110,40 @@ void TestPlayerFile::loadRefused_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("icon");
 
-    const QString loadError = QStringLiteral("Error in loading player file...");
-    const int critical = int(MsgIcon::Critical);
     const QByteArray good = playerLine() + "<|>" + kTwoGames + "<|>\r\n";
-
-    QTest::newRow("wrong password") << scramble(good) << "Secrets"
-                                    << "Please insert proper password then try again..."
-                                    << "Password incorrect..." << int(MsgIcon::Exclamation);
-    QTest::newRow("other version, right password")
-        << scramble(playerLine("SolitaireV2") + "<|><|>\r\n") << "Secret"
-        << "Can't load player info... Version SolitaireV2\r\n\r\n You Have Version SolitaireV1"
-        << "Mordaventa" << int(MsgIcon::Information);
-    QTest::newRow("missing file") << QByteArray() << "Secret" << loadError << "Mordaventa"
-                                  << critical;
-    QTest::newRow("empty file") << QByteArray("") << "Secret" << loadError << "Mordaventa"
-                                << critical;
-    QTest::newRow("truncated") << scramble(good).left(good.size() - 7) << "Secret" << loadError
-                               << "Mordaventa" << critical;
-    QTest::newRow("cut after the player line")
-        << scramble(playerLine()) << "Secret" << loadError << "Mordaventa" << critical;
-    QTest::newRow("not scrambled") << good << "Secret" << loadError << "Mordaventa" << critical;
-    QTest::newRow("foreign bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "Secret"
-                                   << loadError << "Mordaventa" << critical;
-    QTest::newRow("age not a number")
-        << scramble(playerLine("SolitaireV1", "Secret", "twelve") + "<|><|>\r\n") << "Secret"
-        << loadError << "Mordaventa" << critical;
-    QTest::newRow("age beyond 16 bits")
-        << scramble(playerLine("SolitaireV1", "Secret", "40000") + "<|><|>\r\n") << "Secret"
-        << loadError << "Mordaventa" << critical;
-    QTest::newRow("pair without colon")
-        << scramble("GuidID:1|AppVersion:SolitaireV1|Password:Secret|Broken\r\n<|><|>\r\n")
-        << "Secret" << loadError << "Mordaventa" << critical;
-    QTest::newRow("no version mark")
-        << scramble("GuidID:1|NickName:Anna|Password:Secret\r\n<|><|>\r\n") << "Secret" << loadError
-        << "Mordaventa" << critical;
-    QTest::newRow("saved entry without type mark")
-        << scramble(playerLine() + "<|>Solitaire:CardPile1=ab<||><|>\r\n") << "Secret" << loadError
-        << "Mordaventa" << critical;
-    QTest::newRow("two buddies with one key")
-        << scramble(playerLine() + "<|><|>Bo:b1:x:False<||>Al:B1:y:False<||>\r\n") << "Secret"
-        << loadError << "Mordaventa" << critical;
-    QTest::newRow("buddy with two values") << scramble(playerLine() + "<|><|>Bo:b1<||>\r\n")
-                                           << "Secret" << loadError << "Mordaventa" << critical;
-    QTest::newRow("four sections") << scramble(playerLine() + "<|><|><|>\r\n") << "Secret"
-                                   << loadError << "Mordaventa" << critical;
+    addDataRow("wrong password", referenceScramble(good), "Secrets",
+               "Please insert proper password then try again...", "Password incorrect...",
+               int(MsgIcon::Exclamation));
+    addDataRow("other version, right password",
+               referenceScramble(playerLine("SolitaireV2") + "<|><|>\r\n"), "Secret",
+               "Can't load player info... Version SolitaireV2\r\n\r\n You Have Version SolitaireV1",
+               "Mordaventa", int(MsgIcon::Information));
+    // Every other fault gets the same critical message.
+    auto broken = [](const char* name, const QByteArray& bytes) {
+        addDataRow(name, bytes, "Secret", "Error in loading player file...", "Mordaventa",
+                   int(MsgIcon::Critical));
+    };
+    broken("missing file", QByteArray());
+    broken("empty file", QByteArray(""));
+    broken("truncated", referenceScramble(good).left(good.size() - 7));
+    broken("cut after the player line", referenceScramble(playerLine()));
+    broken("not scrambled", good);
+    broken("foreign bytes", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    broken("age not a number",
+           referenceScramble(playerLine("SolitaireV1", "Secret", "twelve") + "<|><|>\r\n"));
+    broken("age beyond 16 bits",
+           referenceScramble(playerLine("SolitaireV1", "Secret", "40000") + "<|><|>\r\n"));
+    broken(
+        "pair without colon",
+        referenceScramble("GuidID:1|AppVersion:SolitaireV1|Password:Secret|Broken\r\n<|><|>\r\n"));
+    broken("no version mark",
+           referenceScramble("GuidID:1|NickName:Anna|Password:Secret\r\n<|><|>\r\n"));
+    broken("saved entry without type mark",
+           referenceScramble(playerLine() + "<|>Solitaire:CardPile1=ab<||><|>\r\n"));
+    broken("two buddies with one key",
+           referenceScramble(playerLine() + "<|><|>Bo:b1:x:False<||>Al:B1:y:False<||>\r\n"));
+    broken("buddy with two values", referenceScramble(playerLine() + "<|><|>Bo:b1<||>\r\n"));
+    broken("four sections", referenceScramble(playerLine() + "<|><|><|>\r\n"));
 }
 
 void TestPlayerFile::loadRefused() {
@@ -216,7 +188,7 @@ void TestPlayerFile::loadAndSaveKeepsEntriesRenumbered() {
     MsgBoxRecorder boxes;
     const QByteArray buddies = "Bo:bo7:Halifax:True<||>\r\n";
     folder.write(QStringLiteral("temp/Anna.dat"),
-                 scramble(playerLine() + "<|>" + kTwoGames + "<|>" + buddies));
+                 referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>" + buddies));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
     QCOMPARE(player.SavedGames.Count(), 2);
@@ -237,7 +209,7 @@ void TestPlayerFile::loadAndSaveKeepsEntriesRenumbered() {
     QVERIFY(player.SavePlayer());
     const QByteArray expected = playerLine() + "<|>" + kTwoGames + "Other.mdb::0,0,0<||><|>" +
                                 "Bo:bo7:Halifax:False<||>\r\n";
-    QCOMPARE(unscramble(folder.read(QStringLiteral("temp/Anna.dat"))), expected);
+    QCOMPARE(referenceUnscramble(folder.read(QStringLiteral("temp/Anna.dat"))), expected);
 
     ClassPlayerInfo again;
     QVERIFY(again.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
@@ -247,16 +219,17 @@ void TestPlayerFile::loadAndSaveKeepsEntriesRenumbered() {
     again.BuddyList.Clear();
     again.SavedGames.Clear();
     QVERIFY(again.SavePlayer());
-    QCOMPARE(unscramble(folder.read(QStringLiteral("temp/Anna.dat"))), playerLine() + "<|><|>\r\n");
+    QCOMPARE(referenceUnscramble(folder.read(QStringLiteral("temp/Anna.dat"))),
+             playerLine() + "<|><|>\r\n");
     QVERIFY(boxes.shown().isEmpty());
 }
 
 void TestPlayerFile::valueWithColonKeepsFirstPart() {
     TempProgramFolder folder;
     MsgBoxRecorder boxes;
-    folder.write(
-        QStringLiteral("temp/Anna.dat"),
-        scramble(playerLine("SolitaireV1", "Secret", "12", "Paris:France") + "<|><|>\r\n"));
+    folder.write(QStringLiteral("temp/Anna.dat"),
+                 referenceScramble(playerLine("SolitaireV1", "Secret", "12", "Paris:France") +
+                                   "<|><|>\r\n"));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
     QCOMPARE(player.City, QStringLiteral("Paris"));
@@ -270,14 +243,14 @@ void TestPlayerFile::accentedNamesRoundTrip() {
                              "|FirstName:Jos\xE9|LastName:M\xFCller\x80\x8C\x81|Gender:False"
                              "|Rating:r|Age:7|Country:|ProvState:|City:Montr\xE9"
                              "al|PostalCode:|PlayerType:Adult|School:\r\n<|><|>\r\n";
-    folder.write(QStringLiteral("temp/Jose.dat"), scramble(plain));
+    folder.write(QStringLiteral("temp/Jose.dat"), referenceScramble(plain));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Jose"), QStringLiteral("ABC")));
     QCOMPARE(player.FirstName, QString::fromUtf8("Jos\u00e9"));
     QCOMPARE(player.LastName, QString::fromUtf8("M\u00fcller\u20ac\u0152") + QChar(0x81));
     QCOMPARE(player.City, QString::fromUtf8("Montr\u00e9al"));
     QVERIFY(player.SavePlayer());
-    QCOMPARE(unscramble(folder.read(QStringLiteral("temp/Jose.dat"))), plain);
+    QCOMPARE(referenceUnscramble(folder.read(QStringLiteral("temp/Jose.dat"))), plain);
 }
 
 void TestPlayerFile::codePageTable() {
@@ -304,7 +277,7 @@ void TestPlayerFile::codePageTable() {
 void TestPlayerFile::failedSaveKeepsOldFile() {
     TempProgramFolder folder;
     MsgBoxRecorder boxes;
-    const QByteArray old = scramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n");
+    const QByteArray old = referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n");
     QVERIFY(folder.write(QStringLiteral("temp/Anna.dat"), old));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
@@ -334,8 +307,8 @@ void TestPlayerFile::failedSaveKeepsOldFile() {
     // Without the obstacle the same record is written.
     player.Filename = QStringLiteral("Anna");
     QVERIFY(player.SavePlayer());
-    QVERIFY(
-        unscramble(folder.read(QStringLiteral("temp/Anna.dat"))).contains(QByteArray(400, 'x')));
+    QVERIFY(referenceUnscramble(folder.read(QStringLiteral("temp/Anna.dat")))
+                .contains(QByteArray(400, 'x')));
     QVERIFY(boxes.shown().isEmpty());
 }
 
@@ -348,7 +321,7 @@ void TestPlayerFile::saveWithoutFilenameWritesNothing() {
     QVERIFY(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
 
     // A name never leads out of the player folder.
-    folder.write(QStringLiteral("outside.dat"), scramble(playerLine() + "<|><|>\r\n"));
+    folder.write(QStringLiteral("outside.dat"), referenceScramble(playerLine() + "<|><|>\r\n"));
     for (const QString& name :
          {QStringLiteral("../outside"), QStringLiteral("..\\outside"), QStringLiteral("..")}) {
         player.Filename = name;

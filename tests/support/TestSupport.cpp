@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QProcess>
 
 TempProgramFolder::TempProgramFolder() {
     m_hadHome = qEnvironmentVariableIsSet("MORDAVENTA_HOME");
@@ -61,7 +63,9 @@ MsgBoxRecorder::MsgBoxRecorder() {
     });
 }
 
-MsgBoxRecorder::~MsgBoxRecorder() { setMsgBoxHandler(std::move(m_previous)); }
+MsgBoxRecorder::~MsgBoxRecorder() {
+    setMsgBoxHandler(std::move(m_previous));
+}
 
 QStringList MsgBoxRecorder::texts() const {
     QStringList out;
@@ -82,4 +86,65 @@ RandomScope::RandomScope(std::unique_ptr<RandomSource> source) {
     RandomSource::setInstance(std::move(source));
 }
 
-RandomScope::~RandomScope() { RandomSource::setInstance(nullptr); }
+RandomScope::~RandomScope() {
+    RandomSource::setInstance(nullptr);
+}
+
+namespace {
+QByteArray shifted(const QByteArray& bytes, const QByteArray& passphrase, int direction) {
+    QByteArray out = bytes;
+    for (qsizetype p = 0; p < out.size(); ++p) {
+        const int shift = uchar(passphrase.at((p + 1) % passphrase.size())) ^ 17;
+        out[p] = char((uchar(out.at(p)) + direction * shift + 256) & 0xFF);
+    }
+    return out;
+}
+} // namespace
+
+QByteArray referenceScramble(const QByteArray& plain, const QByteArray& passphrase) {
+    return shifted(plain, passphrase, 1);
+}
+
+QByteArray referenceUnscramble(const QByteArray& bytes, const QByteArray& passphrase) {
+    return shifted(bytes, passphrase, -1);
+}
+
+bool literalCheckWord(const QStringList& list, const QString& word) {
+    if (word.isEmpty())
+        return false;
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const QString& entry = list.at(i);
+        bool matches = true;
+        for (qsizetype k = 0; k < word.size() && matches; ++k)
+            matches =
+                word.at(k) == QLatin1Char('*') || (k < entry.size() && entry.at(k) == word.at(k));
+        if (matches)
+            return true;
+    }
+    return false;
+}
+
+ToolRun runTool(const QStringList& arguments, const QString& home) {
+    QProcess process;
+    if (!home.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("MORDAVENTA_HOME"), home);
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(home);
+    }
+    process.start(QStringLiteral(MORDAVENTA_TOOL_PATH), arguments);
+    ToolRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QStringList itemTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}

@@ -6,9 +6,14 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 
 #include <deque>
+
+class QListWidget;
 
 // A fresh program folder (with temp/) for one test; MORDAVENTA_HOME points at
 // it while the object lives. Also redirects the settings store into it.
@@ -73,3 +78,42 @@ public:
     explicit RandomScope(std::unique_ptr<RandomSource> source);
     ~RandomScope();
 };
+
+// The file scramble written out apart from the production cipher, so tests
+// never build their expected bytes with the code under test: file byte i
+// (counted from 1) is shifted by (passphrase[i mod L] xor 17), modulo 256.
+QByteArray referenceScramble(const QByteArray& plain,
+                             const QByteArray& passphrase = "BisonEatsMuch");
+QByteArray referenceUnscramble(const QByteArray& bytes,
+                               const QByteArray& passphrase = "BisonEatsMuch");
+
+// The word search written out literally: every entry from index 1 in order,
+// character by character ('*' matches anything, even past an entry's end),
+// the first match ending the search.
+bool literalCheckWord(const QStringList& list, const QString& word);
+
+// One run of mordaventa-tool as a separate process. With a home folder the
+// tool runs with MORDAVENTA_HOME (and its working directory) set to it.
+struct ToolRun {
+    int exitCode = -1; // -1 when it did not finish normally
+    QString out;
+    QString err;
+};
+ToolRun runTool(const QStringList& arguments, const QString& home = QString());
+
+// The texts of a list's rows, top to bottom.
+QStringList itemTexts(const QListWidget* list);
+
+// A window's control by objectName; stops the test run when it is missing.
+template <typename T> T* control(const QWidget& window, const QString& name) {
+    T* widget = window.findChild<T*>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+// One Qt Test data row from its column values, so a row of several texts
+// stays on one line: addDataRow("name", "typed", "kept").
+template <typename... Values> void addDataRow(const char* name, const Values&... values) {
+    (QTest::newRow(name) << ... << values);
+}

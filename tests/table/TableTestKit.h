@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 
 #include "engine/UserControlCards.h"
-#include "players/clsBinaryEncryptor.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -23,9 +22,7 @@ inline bool WriteWordList(const TempProgramFolder& folder, const QStringList& th
     QByteArray plain = "test list 1<|>";
     plain += "\r\n" + three.join(QStringLiteral("\r\n")).toLatin1();
     plain += "<|>\r\nbarn\r\ncart<|>\r\nbread<|>\r\nbridge<|>\r\nbridges";
-    return folder.write(
-        QStringLiteral("Dictionary/dictionary.dic"),
-        clsBinaryEncryptor::EncryptBytes(plain, QString::fromLatin1(kProgramPassphrase)));
+    return folder.write(QStringLiteral("Dictionary/dictionary.dic"), referenceScramble(plain));
 }
 
 // Answers every window that shows itself modally over the table while it

@@ -1,32 +1,16 @@
 // mordaventa-tool board build / board check, run as a user runs them.
+#include "../boardgame/BoardTestFiles.h"
+#include "TestSupport.h"
+
 #include "boardgame/BoardFileWriter.h"
 #include "boardgame/DaoEngine.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run tool(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral(MORDAVENTA_TOOL_PATH), arguments);
-    Run r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 // A small correct source; the rows of the data table each break one line.
 const char kGoodSource[] = R"([board]
@@ -59,26 +43,6 @@ caption = Hard
 word = rhythm | A pattern of beats.
 )";
 
-QByteArray waveBytes() {
-    QByteArray w("RIFF");
-    auto le = [&w](quint32 v, int n) {
-        for (int i = 0; i < n; ++i)
-            w.append(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    le(36 + 200, 4);
-    w.append("WAVEfmt ");
-    le(16, 4);
-    le(1, 2);
-    le(1, 2);
-    le(22050, 4);
-    le(44100, 4);
-    le(2, 2);
-    le(16, 2);
-    w.append("data");
-    le(200, 4);
-    return w + QByteArray(200, '\x10');
-}
-
 } // namespace
 
 class TestToolBoard : public QObject {
@@ -107,15 +71,15 @@ void TestToolBoard::initTestCase() {
     QVERIFY(m_dir.isValid());
     QFile wave(m_dir.filePath(QStringLiteral("say.wav")));
     QVERIFY(wave.open(QIODevice::WriteOnly));
-    wave.write(waveBytes());
+    wave.write(BoardTestFiles::wave(100, '\x10'));
 }
 
 void TestToolBoard::buildsAndChecksASource() {
     const QString out = m_dir.filePath(QStringLiteral("tiny.mdb"));
-    const Run build = tool({"board", "build", writeSource(QLatin1String(kGoodSource)), out});
+    const ToolRun build = runTool({"board", "build", writeSource(QLatin1String(kGoodSource)), out});
     QCOMPARE(build.exitCode, 0);
     QVERIFY(QFile::exists(out));
-    const Run check = tool({"board", "check", out});
+    const ToolRun check = runTool({"board", "check", out});
     QCOMPARE(check.exitCode, 0);
     const QStringList lines = check.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 8);
@@ -157,50 +121,34 @@ void TestToolBoard::sourceMistakesNameTheLine_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("unknown section") << "[board]"
-                                     << "[bored]"
-                                     << "source.board:1: unknown section";
-    QTest::newRow("unknown field") << "description = A tiny board"
-                                   << "title = Tiny"
-                                   << "source.board:2: unknown field 'title'";
-    QTest::newRow("bad colour") << "back = #FF8000"
-                                << "back = orange"
-                                << "source.board:6: field 'back'";
-    QTest::newRow("55 squares") << "-12 4\n[category]"
-                                << "-12\n[category]"
-                                << "source.board:7: the layout lists 55 squares";
-    QTest::newRow("not a square code") << "4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4\n[category]"
-                                       << "4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -13 4\n[category]"
-                                       << "source.board:11: -13 is not a square code";
-    QTest::newRow("kind without section") << "\n4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4\n["
-                                          << "\n4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 9\n["
-                                          << "source.board:11: square 56: kind 9";
-    QTest::newRow("one answer") << "answer = dog\n"
-                                << ""
-                                << "source.board:16: a question needs 2 to 6 answers, not 1";
-    QTest::newRow("two right answers") << "answer = dog"
-                                       << "answer = * dog"
-                                       << "source.board:16: a question needs exactly one right";
-    QTest::newRow("misspelt section") << "[category]\nkind = 4"
-                                      << "[kinds]\nkind = 4"
-                                      << "source.board:12: unknown section [kinds]";
-    QTest::newRow("word without definition")
-        << "word = cat | A small pet."
-        << "word = cat"
-        << "source.board:22: field 'word': 'cat' needs a definition";
-    QTest::newRow("word with digits") << "word = cat | A small pet."
-                                      << "word = c4t | A small pet."
-                                      << "source.board:22: field 'word': 'c4t'";
-    QTest::newRow("missing sound file") << "sound = say.wav"
-                                        << "sound = nothere.wav"
-                                        << "source.board:25: cannot read the file 'nothere.wav'";
-    QTest::newRow("sound is not a wave") << "sound = say.wav"
-                                         << "sound = source.board"
-                                         << "source.board:25: 'source.board' is not a wave file";
-    QTest::newRow("level without words")
-        << "word = rhythm | A pattern of beats.\n"
-        << ""
-        << "source.board:8: square 4: spelling level -3 has no words";
+    addDataRow("unknown section", "[board]", "[bored]", "source.board:1: unknown section");
+    addDataRow("unknown field", "description = A tiny board", "title = Tiny",
+               "source.board:2: unknown field 'title'");
+    addDataRow("bad colour", "back = #FF8000", "back = orange", "source.board:6: field 'back'");
+    addDataRow("55 squares", "-12 4\n[category]", "-12\n[category]",
+               "source.board:7: the layout lists 55 squares");
+    addDataRow("not a square code", "4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4\n[category]",
+               "4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -13 4\n[category]",
+               "source.board:11: -13 is not a square code");
+    addDataRow("kind without section", "\n4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4\n[",
+               "\n4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 9\n[",
+               "source.board:11: square 56: kind 9");
+    addDataRow("one answer", "answer = dog\n", "",
+               "source.board:16: a question needs 2 to 6 answers, not 1");
+    addDataRow("two right answers", "answer = dog", "answer = * dog",
+               "source.board:16: a question needs exactly one right");
+    addDataRow("misspelt section", "[category]\nkind = 4", "[kinds]\nkind = 4",
+               "source.board:12: unknown section [kinds]");
+    addDataRow("word without definition", "word = cat | A small pet.", "word = cat",
+               "source.board:22: field 'word': 'cat' needs a definition");
+    addDataRow("word with digits", "word = cat | A small pet.", "word = c4t | A small pet.",
+               "source.board:22: field 'word': 'c4t'");
+    addDataRow("missing sound file", "sound = say.wav", "sound = nothere.wav",
+               "source.board:25: cannot read the file 'nothere.wav'");
+    addDataRow("sound is not a wave", "sound = say.wav", "sound = source.board",
+               "source.board:25: 'source.board' is not a wave file");
+    addDataRow("level without words", "word = rhythm | A pattern of beats.\n", "",
+               "source.board:8: square 4: spelling level -3 has no words");
 }
 
 void TestToolBoard::sourceMistakesNameTheLine() {
@@ -217,7 +165,7 @@ void TestToolBoard::sourceMistakesNameTheLine() {
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("previous file");
     old.close();
-    const Run build = tool({"board", "build", writeSource(source), out});
+    const ToolRun build = runTool({"board", "build", writeSource(source), out});
     QCOMPARE(build.exitCode, 1);
     QVERIFY2(build.err.contains(expected), qPrintable(build.err));
     QVERIFY(old.open(QIODevice::ReadOnly));
@@ -231,11 +179,11 @@ void TestToolBoard::sourceMistakesNameTheLine() {
 
 void TestToolBoard::shippedBoardHasNoErrors() {
     const QString out = m_dir.filePath(QStringLiteral("SpellingGrammar.mdb"));
-    const Run build =
-        tool({"board", "build",
-              QStringLiteral(MORDAVENTA_SOURCE_DIR "/boardgame/data/SpellingGrammar.board"), out});
+    const ToolRun build = runTool(
+        {"board", "build",
+         QStringLiteral(MORDAVENTA_SOURCE_DIR "/boardgame/data/SpellingGrammar.board"), out});
     QCOMPARE(build.exitCode, 0);
-    const Run check = tool({"board", "check", out});
+    const ToolRun check = runTool({"board", "check", out});
     QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
     QVERIFY(check.out.contains(QLatin1String("Board Errors: Ok:0")));
     // Every level holds at least 30 words, every kind enough questions.
@@ -299,13 +247,13 @@ void TestToolBoard::shippedBoardHasNoErrors() {
 void TestToolBoard::checkReportsFaults() {
     const QString out = m_dir.filePath(QStringLiteral("faulty.mdb"));
     QFile::remove(out);
-    QCOMPARE(tool({"board", "build", writeSource(QLatin1String(kGoodSource)), out}).exitCode, 0);
+    QCOMPARE(runTool({"board", "build", writeSource(QLatin1String(kGoodSource)), out}).exitCode, 0);
     {
         auto db = dao::DBEngine::OpenDatabase(out, false, false, QLatin1String(kBoardConnect));
         db->ExecuteNative(QStringLiteral("UPDATE BoardLayOut SET SquareID = NULL WHERE ID = 9"));
         db->ExecuteNative(QStringLiteral("UPDATE Questions SET Answer = 0"));
     }
-    const Run check = tool({"board", "check", out});
+    const ToolRun check = runTool({"board", "check", out});
     QCOMPARE(check.exitCode, 2);
     QVERIFY(check.out.contains(QLatin1String("\nBoard Errors: Err:1\n")));
     QVERIFY(check.out.contains(QLatin1String("\nQuestions: Error:1\n")));
@@ -318,12 +266,12 @@ void TestToolBoard::checkRefusesOtherFiles() {
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("just some notes\n");
     f.close();
-    const Run r = tool({"board", "check", text});
+    const ToolRun r = runTool({"board", "check", text});
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.err.contains(QLatin1String("not a usable board-game file")));
     QCOMPARE(r.out, QString());
-    QCOMPARE(tool({"board", "check", m_dir.filePath(QStringLiteral("none.mdb"))}).exitCode, 1);
-    QCOMPARE(tool({"board", "frobnicate"}).exitCode, 1);
+    QCOMPARE(runTool({"board", "check", m_dir.filePath(QStringLiteral("none.mdb"))}).exitCode, 1);
+    QCOMPARE(runTool({"board", "frobnicate"}).exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(TestToolBoard)

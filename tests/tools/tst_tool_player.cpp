@@ -2,36 +2,9 @@
 // one error line with a non-zero exit for anything that is not one.
 #include "TestSupport.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
-
-QByteArray scramble(const QByteArray& plain) {
-    const QByteArray pass("BisonEatsMuch");
-    QByteArray out(plain);
-    for (int i = 1; i <= plain.size(); ++i)
-        out[i - 1] = char((uchar(plain[i - 1]) + (pass[i % 13] ^ 17)) & 0xFF);
-    return out;
-}
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(MORDAVENTA_TOOL_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 const QByteArray kLine = "GuidID:00FF|AppVersion:SolitaireV1|NickName:Jos\xE9|Password:pw1"
                          "|FirstName:Ren\xE9\x80|LastName:|Gender:True|Rating:3On=None,0|Age:9"
@@ -52,11 +25,11 @@ private slots:
 void TestToolPlayer::showsFieldsAndEntries() {
     TempProgramFolder folder;
     folder.write(QStringLiteral("temp/Jose.dat"),
-                 scramble(kLine +
-                          "<|>Solitaire::CardPile1=ab:C|WordLevel=3<||>Grammar.mdb::1,0|2,1<||>"
-                          "<|>Al:al1:x:True<||>\r\n"));
-    const Run run = runTool({QStringLiteral("player"), QStringLiteral("show"),
-                             folder.file(QStringLiteral("temp/Jose.dat"))});
+                 referenceScramble(
+                     kLine + "<|>Solitaire::CardPile1=ab:C|WordLevel=3<||>Grammar.mdb::1,0|2,1<||>"
+                             "<|>Al:al1:x:True<||>\r\n"));
+    const ToolRun run = runTool({QStringLiteral("player"), QStringLiteral("show"),
+                                 folder.file(QStringLiteral("temp/Jose.dat"))});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     const QString expected = QString::fromUtf8("GuidID: 00FF\n"
@@ -86,9 +59,10 @@ void TestToolPlayer::refusesBadFiles_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("errorPart");
     QTest::newRow("other version")
-        << scramble(QByteArray(kLine).replace("SolitaireV1", "SolitaireV9") + "<|><|>\r\n")
+        << referenceScramble(QByteArray(kLine).replace("SolitaireV1", "SolitaireV9") + "<|><|>\r\n")
         << "version \"SolitaireV9\"";
-    QTest::newRow("truncated") << scramble(kLine + "<|><|>\r\n").chopped(3) << "not a readable";
+    QTest::newRow("truncated") << referenceScramble(kLine + "<|><|>\r\n").chopped(3)
+                               << "not a readable";
     QTest::newRow("plain text") << QByteArray(kLine + "<|><|>\r\n") << "not a readable";
     QTest::newRow("empty") << QByteArray("") << "not a readable";
     QTest::newRow("missing") << QByteArray() << "cannot read";
@@ -100,14 +74,14 @@ void TestToolPlayer::refusesBadFiles() {
     TempProgramFolder folder;
     if (!bytes.isNull())
         folder.write(QStringLiteral("temp/x.dat"), bytes);
-    const Run run = runTool({QStringLiteral("player"), QStringLiteral("show"),
-                             folder.file(QStringLiteral("temp/x.dat"))});
+    const ToolRun run = runTool({QStringLiteral("player"), QStringLiteral("show"),
+                                 folder.file(QStringLiteral("temp/x.dat"))});
     QVERIFY(run.exitCode != 0);
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
     QVERIFY2(run.err.contains(errorPart), qPrintable(run.err));
 
-    const Run usage = runTool({QStringLiteral("player"), QStringLiteral("list")});
+    const ToolRun usage = runTool({QStringLiteral("player"), QStringLiteral("list")});
     QVERIFY(usage.exitCode != 0);
     QVERIFY(usage.err.contains(QStringLiteral("player show FILE")));
 }
