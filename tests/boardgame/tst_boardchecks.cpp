@@ -1,6 +1,7 @@
 // The board-file checks: usable files, and the exact result texts for files
 // with each kind of fault.
 #include "BoardTestFiles.h"
+#include "TestSupport.h"
 
 #include "boardgame/BoardFileChecks.h"
 #include "boardgame/BoardFileWriter.h"
@@ -61,46 +62,44 @@ void TestBoardChecks::soundFileReportsNoErrors() {
 void TestBoardChecks::faultsGiveTheirTexts_data() {
     QTest::addColumn<QStringList>("fault");
     QTest::addColumn<QStringList>("expected"); // board, easy, medium, hard, questions
-    QTest::newRow("two squares without code")
-        << QStringList{"UPDATE BoardLayOut SET SquareID = NULL WHERE ID IN (4, 40)"}
-        << QStringList{"Err:2", "OK:3", "OK:2", "OK:1", "OK:5"};
-    QTest::newRow("layout of 50 squares") << QStringList{"DELETE FROM BoardLayOut WHERE ID > 50"}
-                                          << QStringList{"Err:6", "OK:3", "OK:2", "OK:1", "OK:5"};
-    QTest::newRow("no layout query") << QStringList{"DROP VIEW qBoardLayout"}
-                                     << QStringList{"Err:No Rec", "OK:3", "OK:2", "OK:1", "OK:5"};
-    QTest::newRow("no layout table")
-        << QStringList{"DROP VIEW qBoardLayout", "DROP TABLE BoardLayOut"}
-        << QStringList{"Err:No Rec", "OK:3", "OK:2", "OK:1", "OK:5"};
-    QTest::newRow("easy word without sound")
-        << QStringList{"UPDATE Spelling SET Sound = NULL WHERE Word = 'dog'"}
-        << QStringList{"Ok:0", "Error:Rec=1", "OK:2", "OK:1", "OK:5"};
-    QTest::newRow("sound is only a header")
-        << QStringList{"UPDATE Spelling SET Sound = substr(Sound, 1, 44) WHERE Word = 'sun'"}
-        << QStringList{"Ok:0", "Error:Rec=1", "OK:2", "OK:1", "OK:5"};
-    QTest::newRow("no easy sounds at all")
-        << QStringList{"UPDATE Spelling SET Sound = NULL WHERE TypeID = -1"}
-        << QStringList{"Ok:0", "Error:No Rec", "OK:2", "OK:1", "OK:5"};
-    QTest::newRow("medium definition empty")
-        << QStringList{"UPDATE Spelling SET definition = '' WHERE Word = 'garden'"}
-        << QStringList{"Ok:0", "OK:3", "Error:Rec=1", "OK:1", "OK:5"};
-    QTest::newRow("no hard words") << QStringList{"DELETE FROM Spelling WHERE TypeID = -3"}
-                                   << QStringList{"Ok:0", "OK:3", "OK:2", "Error:No Rec", "OK:5"};
-    QTest::newRow("hard error query missing") << QStringList{"DROP VIEW qSpellingErrorHard"}
-                                              << QStringList{"Ok:0", "OK:3", "OK:2", "", "OK:5"};
-    QTest::newRow("right answer not a choice")
-        << QStringList{"UPDATE Questions SET Answer = 9999 WHERE QuestionID = 1"}
-        << QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:1"};
-    QTest::newRow("question with one choice")
-        << QStringList{"DELETE FROM QuestionAnswer WHERE SelectAnswer = 'blue'"}
-        << QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:1"};
-    QTest::newRow("question without category")
-        << QStringList{"UPDATE Questions SET CategoryID = 77 WHERE QuestionID = 5"}
-        << QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:1"};
-    QTest::newRow("every question faulty")
-        << QStringList{"UPDATE Questions SET Answer = NULL"}
-        << QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:5"};
-    QTest::newRow("no questions") << QStringList{"DELETE FROM Questions"}
-                                  << QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:No Rec"};
+    addDataRow("two squares without code",
+               QStringList{"UPDATE BoardLayOut SET SquareID = NULL WHERE ID IN (4, 40)"},
+               QStringList{"Err:2", "OK:3", "OK:2", "OK:1", "OK:5"});
+    addDataRow("layout of 50 squares", QStringList{"DELETE FROM BoardLayOut WHERE ID > 50"},
+               QStringList{"Err:6", "OK:3", "OK:2", "OK:1", "OK:5"});
+    addDataRow("no layout query", QStringList{"DROP VIEW qBoardLayout"},
+               QStringList{"Err:No Rec", "OK:3", "OK:2", "OK:1", "OK:5"});
+    addDataRow("no layout table", QStringList{"DROP VIEW qBoardLayout", "DROP TABLE BoardLayOut"},
+               QStringList{"Err:No Rec", "OK:3", "OK:2", "OK:1", "OK:5"});
+    addDataRow("easy word without sound",
+               QStringList{"UPDATE Spelling SET Sound = NULL WHERE Word = 'dog'"},
+               QStringList{"Ok:0", "Error:Rec=1", "OK:2", "OK:1", "OK:5"});
+    addDataRow("sound is only a header",
+               QStringList{"UPDATE Spelling SET Sound = substr(Sound, 1, 44) WHERE Word = 'sun'"},
+               QStringList{"Ok:0", "Error:Rec=1", "OK:2", "OK:1", "OK:5"});
+    addDataRow("no easy sounds at all",
+               QStringList{"UPDATE Spelling SET Sound = NULL WHERE TypeID = -1"},
+               QStringList{"Ok:0", "Error:No Rec", "OK:2", "OK:1", "OK:5"});
+    addDataRow("medium definition empty",
+               QStringList{"UPDATE Spelling SET definition = '' WHERE Word = 'garden'"},
+               QStringList{"Ok:0", "OK:3", "Error:Rec=1", "OK:1", "OK:5"});
+    addDataRow("no hard words", QStringList{"DELETE FROM Spelling WHERE TypeID = -3"},
+               QStringList{"Ok:0", "OK:3", "OK:2", "Error:No Rec", "OK:5"});
+    addDataRow("hard error query missing", QStringList{"DROP VIEW qSpellingErrorHard"},
+               QStringList{"Ok:0", "OK:3", "OK:2", "", "OK:5"});
+    addDataRow("right answer not a choice",
+               QStringList{"UPDATE Questions SET Answer = 9999 WHERE QuestionID = 1"},
+               QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:1"});
+    addDataRow("question with one choice",
+               QStringList{"DELETE FROM QuestionAnswer WHERE SelectAnswer = 'blue'"},
+               QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:1"});
+    addDataRow("question without category",
+               QStringList{"UPDATE Questions SET CategoryID = 77 WHERE QuestionID = 5"},
+               QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:1"});
+    addDataRow("every question faulty", QStringList{"UPDATE Questions SET Answer = NULL"},
+               QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:5"});
+    addDataRow("no questions", QStringList{"DELETE FROM Questions"},
+               QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:No Rec"});
 }
 
 void TestBoardChecks::faultsGiveTheirTexts() {

@@ -119,25 +119,17 @@ void TestBoardStatus::loadFindsOrCreates_data() {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("expectedKey");
     QTest::addColumn<int>("expectedCount");
-    QTest::newRow("first record") << QStringList{} << "SpellingGrammar.mdb"
-                                  << "B1" << 1;
-    QTest::newRow("after a saved solitaire")
-        << QStringList{"S1|Solitaire|game"} << "SpellingGrammar.mdb"
-        << "B2" << 2;
-    QTest::newRow("existing record")
-        << QStringList{"S1|Solitaire|game", "B2|SpellingGrammar.mdb|-1=4=1"}
-        << "SpellingGrammar.mdb"
-        << "B2" << 2;
-    QTest::newRow("second file") << QStringList{"S1|Solitaire|game",
-                                                "B2|SpellingGrammar.mdb|-1=4=1"}
-                                 << "Animals.mdb"
-                                 << "B3" << 3;
-    QTest::newRow("names compare exactly")
-        << QStringList{"B1|spellinggrammar.mdb|-1=4=1"} << "SpellingGrammar.mdb"
-        << "B2" << 2;
-    QTest::newRow("next key already used")
-        << QStringList{"S1|Solitaire|game", "B3|Animals.mdb|-1=0=0"} << "SpellingGrammar.mdb"
-        << "B4" << 3;
+    addDataRow("first record", QStringList{}, "SpellingGrammar.mdb", "B1", 1);
+    addDataRow("after a saved solitaire", QStringList{"S1|Solitaire|game"}, "SpellingGrammar.mdb",
+               "B2", 2);
+    addDataRow("existing record", QStringList{"S1|Solitaire|game", "B2|SpellingGrammar.mdb|-1=4=1"},
+               "SpellingGrammar.mdb", "B2", 2);
+    addDataRow("second file", QStringList{"S1|Solitaire|game", "B2|SpellingGrammar.mdb|-1=4=1"},
+               "Animals.mdb", "B3", 3);
+    addDataRow("names compare exactly", QStringList{"B1|spellinggrammar.mdb|-1=4=1"},
+               "SpellingGrammar.mdb", "B2", 2);
+    addDataRow("next key already used", QStringList{"S1|Solitaire|game", "B3|Animals.mdb|-1=0=0"},
+               "SpellingGrammar.mdb", "B4", 3);
 }
 
 void TestBoardStatus::loadFindsOrCreates() {

@@ -2,6 +2,7 @@
 // record-set walking, NULLs, long binary fields, updates that reach the file,
 // and clean refusals.
 #include "BoardTestFiles.h"
+#include "TestSupport.h"
 
 #include "boardgame/BoardFileWriter.h"
 #include "boardgame/DaoEngine.h"
@@ -346,44 +347,43 @@ void TestDbLayer::ownerAndBoardErrorStatements() {
 void TestDbLayer::dialectMeanings_data() {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QVariant>("expected");
-    QTest::newRow("False is 0")
-        << "SELECT Count(*) AS n FROM Spelling WHERE Spelling.QuestionAsk=False;" << QVariant(6);
-    QTest::newRow("True is -1") << "SELECT True AS n FROM tlbOwner" << QVariant(-1);
-    QTest::newRow("double-quoted text is a string")
-        << "SELECT Count(*) AS n FROM Spelling WHERE Word = \"dog\";" << QVariant(1);
-    QTest::newRow("bracketed names")
-        << "SELECT [Spelling].[Word] AS n FROM [Spelling] WHERE [TypeID]=-3"
-        << QVariant("necessary");
-    QTest::newRow("text compares without case")
-        << "SELECT Count(*) AS n FROM Spelling WHERE Spelling.Word='CAT'" << QVariant(1);
-    QTest::newRow("Like with Access wildcards")
-        << "SELECT Count(*) AS n FROM Spelling WHERE Word Like '?a*'" << QVariant(2);
-    QTest::newRow("& joins text")
-        << "SELECT Word & '-' & TypeID AS n FROM Spelling WHERE Word='dog'" << QVariant("dog--1");
-    QTest::newRow("/ divides exactly") << "SELECT 7/2 AS n FROM tlbOwner" << QVariant(3.5);
-    QTest::newRow("Mod") << "SELECT 7 Mod 3 AS n FROM tlbOwner" << QVariant(1);
-    QTest::newRow("IIf and Len") << "SELECT Sum(IIf(Len(Word)>3,1,0)) AS n FROM Spelling"
-                                 << QVariant(3);
-    QTest::newRow("Nz of NULL") << "SELECT Nz(Sum(TypeID),0) AS n FROM Spelling WHERE TypeID=9"
-                                << QVariant(0);
-    QTest::newRow("IsNull gives -1")
-        << "SELECT IsNull(iPicture) AS n FROM Spelling WHERE Word='dog'" << QVariant(-1);
-    QTest::newRow("Union keeps arm order, drops duplicates")
-        << "SELECT Word AS n FROM Spelling WHERE Word='window'; Union SELECT Word FROM Spelling "
-           "WHERE TypeID=-2 Union SELECT Word FROM Spelling WHERE Word='cat';"
-        << QVariant("window,garden,cat");
-    QTest::newRow("comparison as a value is -1")
-        << "SELECT Word='cat' AS n FROM Spelling WHERE TypeID=-1" << QVariant("-1,0,0");
-    QTest::newRow("bracketed condition as a value")
-        << "SELECT (TypeID=-2 Or Word Like 'n*') AS n FROM Spelling WHERE Len(Word)>5"
-        << QVariant("-1,-1,-1");
-    QTest::newRow("Not as a value") << "SELECT Not (1=2) AS n FROM tlbOwner" << QVariant("-1");
-    QTest::newRow("comparison with NULL stays NULL")
-        << "SELECT iPicture Is Null, (iPicture = 'x') AS n FROM Spelling WHERE Word='dog'"
-        << QVariant("");
-    QTest::newRow("UCase, Mid, Left")
-        << "SELECT UCase(Mid(Word,2,2)) & Left(Word,1) AS n FROM Spelling WHERE Word='garden'"
-        << QVariant("ARg");
+    addDataRow("False is 0", "SELECT Count(*) AS n FROM Spelling WHERE Spelling.QuestionAsk=False;",
+               QVariant(6));
+    addDataRow("True is -1", "SELECT True AS n FROM tlbOwner", QVariant(-1));
+    addDataRow("double-quoted text is a string",
+               "SELECT Count(*) AS n FROM Spelling WHERE Word = \"dog\";", QVariant(1));
+    addDataRow("bracketed names", "SELECT [Spelling].[Word] AS n FROM [Spelling] WHERE [TypeID]=-3",
+               QVariant("necessary"));
+    addDataRow("text compares without case",
+               "SELECT Count(*) AS n FROM Spelling WHERE Spelling.Word='CAT'", QVariant(1));
+    addDataRow("Like with Access wildcards",
+               "SELECT Count(*) AS n FROM Spelling WHERE Word Like '?a*'", QVariant(2));
+    addDataRow("& joins text", "SELECT Word & '-' & TypeID AS n FROM Spelling WHERE Word='dog'",
+               QVariant("dog--1"));
+    addDataRow("/ divides exactly", "SELECT 7/2 AS n FROM tlbOwner", QVariant(3.5));
+    addDataRow("Mod", "SELECT 7 Mod 3 AS n FROM tlbOwner", QVariant(1));
+    addDataRow("IIf and Len", "SELECT Sum(IIf(Len(Word)>3,1,0)) AS n FROM Spelling", QVariant(3));
+    addDataRow("Nz of NULL", "SELECT Nz(Sum(TypeID),0) AS n FROM Spelling WHERE TypeID=9",
+               QVariant(0));
+    addDataRow("IsNull gives -1", "SELECT IsNull(iPicture) AS n FROM Spelling WHERE Word='dog'",
+               QVariant(-1));
+    addDataRow(
+        "Union keeps arm order, drops duplicates",
+        "SELECT Word AS n FROM Spelling WHERE Word='window'; Union SELECT Word FROM Spelling "
+        "WHERE TypeID=-2 Union SELECT Word FROM Spelling WHERE Word='cat';",
+        QVariant("window,garden,cat"));
+    addDataRow("comparison as a value is -1",
+               "SELECT Word='cat' AS n FROM Spelling WHERE TypeID=-1", QVariant("-1,0,0"));
+    addDataRow("bracketed condition as a value",
+               "SELECT (TypeID=-2 Or Word Like 'n*') AS n FROM Spelling WHERE Len(Word)>5",
+               QVariant("-1,-1,-1"));
+    addDataRow("Not as a value", "SELECT Not (1=2) AS n FROM tlbOwner", QVariant("-1"));
+    addDataRow("comparison with NULL stays NULL",
+               "SELECT iPicture Is Null, (iPicture = 'x') AS n FROM Spelling WHERE Word='dog'",
+               QVariant(""));
+    addDataRow("UCase, Mid, Left",
+               "SELECT UCase(Mid(Word,2,2)) & Left(Word,1) AS n FROM Spelling WHERE Word='garden'",
+               QVariant("ARg"));
 }
 
 void TestDbLayer::dialectMeanings() {
@@ -402,29 +402,31 @@ void TestDbLayer::dialectMeanings() {
 void TestDbLayer::unsupportedStatementsFailCleanly_data() {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<bool>("execute");
-    QTest::newRow("TOP") << "SELECT TOP 2 Word FROM Spelling" << false;
-    QTest::newRow("DISTINCTROW") << "SELECT DISTINCTROW Word FROM Spelling" << false;
-    QTest::newRow("two statements") << "SELECT Word FROM Spelling; DELETE FROM Spelling" << false;
-    QTest::newRow("unknown function") << "SELECT Format(Word) FROM Spelling" << false;
-    QTest::newRow("date literal") << "SELECT Word FROM Spelling WHERE 1 < #1/1/2020#" << false;
-    QTest::newRow("parameter") << "SELECT Word FROM Spelling WHERE Word = ?" << false;
-    QTest::newRow("Like class") << "SELECT Word FROM Spelling WHERE Word Like '[a-c]*'" << false;
-    QTest::newRow("RIGHT JOIN")
-        << "SELECT Word FROM Spelling RIGHT JOIN SquareSpelling ON TypeID = SquareID" << false;
-    QTest::newRow("DROP") << "DROP TABLE Spelling" << true;
-    QTest::newRow("PRAGMA") << "PRAGMA rekey = 'x'" << true;
-    QTest::newRow("ATTACH") << "ATTACH DATABASE 'x' AS y" << true;
-    QTest::newRow("UPDATE two tables")
-        << "UPDATE QuestionsTip INNER JOIN Questions ON QuestionsTip.CategoryID = "
-           "Questions.CategoryID SET Questions.QuestionAsk = True, QuestionsTip.QuestionTip = 'x';"
-        << true;
-    QTest::newRow("DELETE with join")
-        << "DELETE Spelling.* FROM Spelling INNER JOIN SquareSpelling ON TypeID = SquareID" << true;
-    QTest::newRow("Execute a select") << "SELECT Word FROM Spelling" << true;
-    QTest::newRow("Execute a stored select") << "SpellingEasy" << true;
-    QTest::newRow("missing stored query") << "qNoSuchQuery" << false;
-    QTest::newRow("missing action query") << "qNoSuchAction" << true;
-    QTest::newRow("unknown field") << "SELECT Nonsense FROM Spelling" << false;
+    addDataRow("TOP", "SELECT TOP 2 Word FROM Spelling", false);
+    addDataRow("DISTINCTROW", "SELECT DISTINCTROW Word FROM Spelling", false);
+    addDataRow("two statements", "SELECT Word FROM Spelling; DELETE FROM Spelling", false);
+    addDataRow("unknown function", "SELECT Format(Word) FROM Spelling", false);
+    addDataRow("date literal", "SELECT Word FROM Spelling WHERE 1 < #1/1/2020#", false);
+    addDataRow("parameter", "SELECT Word FROM Spelling WHERE Word = ?", false);
+    addDataRow("Like class", "SELECT Word FROM Spelling WHERE Word Like '[a-c]*'", false);
+    addDataRow("RIGHT JOIN",
+               "SELECT Word FROM Spelling RIGHT JOIN SquareSpelling ON TypeID = SquareID", false);
+    addDataRow("DROP", "DROP TABLE Spelling", true);
+    addDataRow("PRAGMA", "PRAGMA rekey = 'x'", true);
+    addDataRow("ATTACH", "ATTACH DATABASE 'x' AS y", true);
+    addDataRow(
+        "UPDATE two tables",
+        "UPDATE QuestionsTip INNER JOIN Questions ON QuestionsTip.CategoryID = "
+        "Questions.CategoryID SET Questions.QuestionAsk = True, QuestionsTip.QuestionTip = 'x';",
+        true);
+    addDataRow("DELETE with join",
+               "DELETE Spelling.* FROM Spelling INNER JOIN SquareSpelling ON TypeID = SquareID",
+               true);
+    addDataRow("Execute a select", "SELECT Word FROM Spelling", true);
+    addDataRow("Execute a stored select", "SpellingEasy", true);
+    addDataRow("missing stored query", "qNoSuchQuery", false);
+    addDataRow("missing action query", "qNoSuchAction", true);
+    addDataRow("unknown field", "SELECT Nonsense FROM Spelling", false);
 }
 
 void TestDbLayer::unsupportedStatementsFailCleanly() {

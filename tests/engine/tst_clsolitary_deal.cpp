@@ -298,30 +298,12 @@ private slots:
         QTest::addColumn<QString>("discards");
         QTest::addColumn<QString>("deckAfter");
         QTest::addColumn<QString>("discardsAfter");
-        QTest::newRow("three from a full stock") << "abcdef"
-                                                 << ""
-                                                 << "def"
-                                                 << "abc";
-        QTest::newRow("on top of older discards") << "abcdef"
-                                                  << "xyz"
-                                                  << "def"
-                                                  << "abcxyz";
-        QTest::newRow("empty stock turns the discards over") << ""
-                                                             << "abcde"
-                                                             << "ba"
-                                                             << "edc";
-        QTest::newRow("two left move both") << "ab"
-                                            << "xyz"
-                                            << ""
-                                            << "abxyz";
-        QTest::newRow("nothing anywhere") << ""
-                                          << ""
-                                          << ""
-                                          << "";
-        QTest::newRow("one discard turned over") << ""
-                                                 << "q"
-                                                 << ""
-                                                 << "q";
+        addDataRow("three from a full stock", "abcdef", "", "def", "abc");
+        addDataRow("on top of older discards", "abcdef", "xyz", "def", "abcxyz");
+        addDataRow("empty stock turns the discards over", "", "abcde", "ba", "edc");
+        addDataRow("two left move both", "ab", "xyz", "", "abxyz");
+        addDataRow("nothing anywhere", "", "", "", "");
+        addDataRow("one discard turned over", "", "q", "", "q");
     }
     void draws() {
         QFETCH(QString, deck);

@@ -111,15 +111,6 @@ private slots:
         QCOMPARE(int(e.MistakeCount), mistakesAfter);
     }
 
-    void theWordOfAPile() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.CardPile2 = QStringLiteral("qx:cAT");
-        e.CardPile3 = QStringLiteral(":");
-        QCOMPARE(e.GetTheWord(2), QStringLiteral("cAT"));
-        QCOMPARE(e.GetTheWord(3), QString());
-    }
-
     void acceptedCardIsLaid() {
         FakeSolitaireTable table;
         table.soundsOn = true;

@@ -1,5 +1,7 @@
 // The rating text: a won game against the stored best of its level and
 // wizard setting.
+#include "TestSupport.h"
+
 #include "engine/ClRating.h"
 #include "players/ClassPlayerInfo.h"
 
@@ -20,41 +22,32 @@ private slots:
         QTest::addColumn<bool>("newTop");
 
         const QString fresh = QString::fromLatin1(kNewPlayerRating);
-        QTest::newRow("first win, level 4, wizard off")
-            << fresh << 4 << false << 30 << 12.5f
-            << "New top rating on: Level=4Off Points=30 Time=12.50"
-            << "3On=None,0^3Off=None,0^4On=None,0^4Off=30,12.50^5On=None,0^5Off=None,0^6On="
-               "None,0^6Off=None,0^7On=None,0^7Off=None,0"
-            << true;
-        QTest::newRow("first win with negative points")
-            << fresh << 7 << true << -6 << 3.0f
-            << "New top rating on: Level=7On Points=-6 Time=3.00"
-            << "3On=None,0^3Off=None,0^4On=None,0^4Off=None,0^5On=None,0^5Off=None,0^6On="
-               "None,0^6Off=None,0^7On=-6,3.00^7Off=None,0"
-            << true;
+        addDataRow("first win, level 4, wizard off", fresh, 4, false, 30, 12.5f,
+                   "New top rating on: Level=4Off Points=30 Time=12.50",
+                   "3On=None,0^3Off=None,0^4On=None,0^4Off=30,12.50^5On=None,0^5Off=None,0^6On="
+                   "None,0^6Off=None,0^7On=None,0^7Off=None,0",
+                   true);
+        addDataRow("first win with negative points", fresh, 7, true, -6, 3.0f,
+                   "New top rating on: Level=7On Points=-6 Time=3.00",
+                   "3On=None,0^3Off=None,0^4On=None,0^4Off=None,0^5On=None,0^5Off=None,0^6On="
+                   "None,0^6Off=None,0^7On=-6,3.00^7Off=None,0",
+                   true);
         const QString played = "3On=50,10.00^3Off=20,4.50^4On=None,0";
-        QTest::newRow("more points") << played << 3 << true << 51 << 30.0f
-                                     << "New top rating on: Level=3On Points=51 Time=30.00"
-                                     << "3On=51,30.00^3Off=20,4.50^4On=None,0" << true;
-        QTest::newRow("fewer points")
-            << played << 3 << true << 40 << 1.0f << "Top Rating on: Level=3On Points=50 Time=10.00"
-            << played << false;
-        QTest::newRow("equal points, shorter time")
-            << played << 3 << false << 20 << 4.25f
-            << "New top rating on: Level=3Off Points=20 Time=4.25"
-            << "3On=50,10.00^3Off=20,4.25^4On=None,0" << true;
-        QTest::newRow("equal points, longer time")
-            << played << 3 << false << 20 << 4.75f
-            << "Top rating on: Level=3Off Points=20 Time=4.50" << played << false;
-        QTest::newRow("equal points, same time")
-            << played << 3 << false << 20 << 4.5f << "Top rating on: Level=3Off Points=20 Time=4.50"
-            << played << false;
-        QTest::newRow("no entry for the level")
-            << played << 6 << true << 99 << 1.0f << "" << played << false;
-        QTest::newRow("minutes rounded to two decimals")
-            << fresh.left(12) << 3 << true << 5 << 2.005f + 0.0001f
-            << "New top rating on: Level=3On Points=5 Time=2.01"
-            << "3On=5,2.01^3" << true;
+        addDataRow("more points", played, 3, true, 51, 30.0f,
+                   "New top rating on: Level=3On Points=51 Time=30.00",
+                   "3On=51,30.00^3Off=20,4.50^4On=None,0", true);
+        addDataRow("fewer points", played, 3, true, 40, 1.0f,
+                   "Top Rating on: Level=3On Points=50 Time=10.00", played, false);
+        addDataRow("equal points, shorter time", played, 3, false, 20, 4.25f,
+                   "New top rating on: Level=3Off Points=20 Time=4.25",
+                   "3On=50,10.00^3Off=20,4.25^4On=None,0", true);
+        addDataRow("equal points, longer time", played, 3, false, 20, 4.75f,
+                   "Top rating on: Level=3Off Points=20 Time=4.50", played, false);
+        addDataRow("equal points, same time", played, 3, false, 20, 4.5f,
+                   "Top rating on: Level=3Off Points=20 Time=4.50", played, false);
+        addDataRow("no entry for the level", played, 6, true, 99, 1.0f, "", played, false);
+        addDataRow("minutes rounded to two decimals", fresh.left(12), 3, true, 5, 2.005f + 0.0001f,
+                   "New top rating on: Level=3On Points=5 Time=2.01", "3On=5,2.01^3", true);
     }
     void update() {
         QFETCH(QString, rating);

@@ -259,36 +259,21 @@ private slots:
     void damagedRecordsAreRefused_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("count without =") << "|MistakeCount=2|"
-                                         << "|MistakeCount|";
-        QTest::newRow("pile without =") << "CardPile2=ab:c"
-                                        << "CardPile2ab:c";
-        QTest::newRow("points not a number") << "PlayerPoints=7"
-                                             << "PlayerPoints=ten";
-        QTest::newRow("empty discard index") << "DiscardIndex=3"
-                                             << "DiscardIndex=";
-        QTest::newRow("discard index past the slots") << "DiscardIndex=3"
-                                                      << "DiscardIndex=7";
-        QTest::newRow("points beyond 16 bits") << "PlayerPoints=7"
-                                               << "PlayerPoints=99999";
-        QTest::newRow("digit on a pile") << "CardPile2=ab:c"
-                                         << "CardPile2=a1:c";
-        QTest::newRow("pile without colon") << "CardPile2=ab:c"
-                                            << "CardPile2=abc";
-        QTest::newRow("pile with two colons") << "CardPile2=ab:c"
-                                              << "CardPile2=a:b:c";
-        QTest::newRow("stock with a non-card") << "CardsInDeck=xyz"
-                                               << "CardsInDeck=x?z";
-        QTest::newRow("level 9") << "WordLevel=3"
-                                 << "WordLevel=9";
-        QTest::newRow("level not a number") << "WordLevel=3"
-                                            << "WordLevel=three";
-        QTest::newRow("wizard not a boolean") << "WizardIsOn=True"
-                                              << "WizardIsOn=Maybe";
-        QTest::newRow("time not a number") << "SaveTime=4.25"
-                                           << "SaveTime=soon";
-        QTest::newRow("missing pile") << "|CardPile5=f:gH"
-                                      << "";
+        addDataRow("count without =", "|MistakeCount=2|", "|MistakeCount|");
+        addDataRow("pile without =", "CardPile2=ab:c", "CardPile2ab:c");
+        addDataRow("points not a number", "PlayerPoints=7", "PlayerPoints=ten");
+        addDataRow("empty discard index", "DiscardIndex=3", "DiscardIndex=");
+        addDataRow("discard index past the slots", "DiscardIndex=3", "DiscardIndex=7");
+        addDataRow("points beyond 16 bits", "PlayerPoints=7", "PlayerPoints=99999");
+        addDataRow("digit on a pile", "CardPile2=ab:c", "CardPile2=a1:c");
+        addDataRow("pile without colon", "CardPile2=ab:c", "CardPile2=abc");
+        addDataRow("pile with two colons", "CardPile2=ab:c", "CardPile2=a:b:c");
+        addDataRow("stock with a non-card", "CardsInDeck=xyz", "CardsInDeck=x?z");
+        addDataRow("level 9", "WordLevel=3", "WordLevel=9");
+        addDataRow("level not a number", "WordLevel=3", "WordLevel=three");
+        addDataRow("wizard not a boolean", "WizardIsOn=True", "WizardIsOn=Maybe");
+        addDataRow("time not a number", "SaveTime=4.25", "SaveTime=soon");
+        addDataRow("missing pile", "|CardPile5=f:gH", "");
     }
     void damagedRecordsAreRefused() {
         QFETCH(QString, from);

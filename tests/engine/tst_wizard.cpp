@@ -45,27 +45,26 @@ private slots:
         QTest::addColumn<int>("pileOut");
         QTest::addColumn<QStringList>("listed");
         const QStringList fresh{"q:c", "a:d", "b:a", "c:c", "d:d"};
-        QTest::newRow("pile with its discard")
-            << fresh << "a" << 1 << true << 1 << QStringList{"cat", "car", "cab"};
-        QTest::newRow("pile without the discard")
-            << fresh << "z" << 2 << false << 2 << QStringList{"dog", "dot"};
-        QTest::newRow("laid letters in upper case") << QStringList{"q:cAT", "a:dO", ":", ":", ":"}
-                                                    << "g" << 2 << true << 2 << QStringList{"dog"};
-        QTest::newRow("pile 0 takes the first pile with cards")
-            << QStringList{":", ":", "b:d", "c:c", "d:d"} << "o" << 0 << true << 3
-            << QStringList{"dog", "dot"};
-        QTest::newRow("finished pile lists the discard's words")
-            << QStringList{":", "a:d", "b:a", "c:c", "d:d"} << "c" << 1 << true << 1
-            << QStringList{"cat", "car", "cab"};
-        QTest::newRow("empty prefix lists the whole level")
-            << QStringList{":", "a:d", "b:a", "c:c", "d:d"} << "c" << 1 << false << 1
-            << QStringList{"cat", "car", "dog", "cab", "dot", "ant"};
-        QTest::newRow("joker on the pile") << QStringList{"x:*", "a:d", "b:a", "c:c", "d:d"} << "o"
-                                           << 1 << true << 1 << QStringList{"dog", "dot"};
-        QTest::newRow("no word") << fresh << "x" << 5 << true << 5 << QStringList{};
-        QTest::newRow("a tag that is no pile counts as none")
-            << QStringList{":", "a:d", "b:a", "c:c", "d:d"} << "o" << 9 << true << 2
-            << QStringList{"dog", "dot"};
+        addDataRow("pile with its discard", fresh, "a", 1, true, 1,
+                   QStringList{"cat", "car", "cab"});
+        addDataRow("pile without the discard", fresh, "z", 2, false, 2, QStringList{"dog", "dot"});
+        addDataRow("laid letters in upper case", QStringList{"q:cAT", "a:dO", ":", ":", ":"}, "g",
+                   2, true, 2, QStringList{"dog"});
+        addDataRow("pile 0 takes the first pile with cards",
+                   QStringList{":", ":", "b:d", "c:c", "d:d"}, "o", 0, true, 3,
+                   QStringList{"dog", "dot"});
+        addDataRow("finished pile lists the discard's words",
+                   QStringList{":", "a:d", "b:a", "c:c", "d:d"}, "c", 1, true, 1,
+                   QStringList{"cat", "car", "cab"});
+        addDataRow("empty prefix lists the whole level",
+                   QStringList{":", "a:d", "b:a", "c:c", "d:d"}, "c", 1, false, 1,
+                   QStringList{"cat", "car", "dog", "cab", "dot", "ant"});
+        addDataRow("joker on the pile", QStringList{"x:*", "a:d", "b:a", "c:c", "d:d"}, "o", 1,
+                   true, 1, QStringList{"dog", "dot"});
+        addDataRow("no word", fresh, "x", 5, true, 5, QStringList{});
+        addDataRow("a tag that is no pile counts as none",
+                   QStringList{":", "a:d", "b:a", "c:c", "d:d"}, "o", 9, true, 2,
+                   QStringList{"dog", "dot"});
     }
     void hintLists() {
         QFETCH(QStringList, piles);

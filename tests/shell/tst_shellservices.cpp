@@ -1,9 +1,8 @@
-// The program folder, settings store, message boxes and random source that
+// The program folder, settings store and random source that
 // every other part of the program relies on.
 #include "TestSupport.h"
 
 #include "shell/AppSettings.h"
-#include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RandomSource.h"
 
@@ -18,7 +17,6 @@ private Q_SLOTS:
     void resolveMatchesCaseInsensitively();
     void exactNameWinsOverCaseFolding();
     void settingsRoundTripAndDefault();
-    void msgBoxRecorderAnswersInOrder();
     void randomBelowStaysInRange();
     void seededSourcesReplay();
 };
@@ -73,17 +71,6 @@ void TestShellServices::settingsRoundTripAndDefault() {
     QCOMPARE(AppSettings::GetSetting(QStringLiteral("Other"), section, QStringLiteral("DataPath"),
                                      QStringLiteral("none")),
              QStringLiteral("none"));
-}
-
-void TestShellServices::msgBoxRecorderAnswersInOrder() {
-    MsgBoxRecorder recorder;
-    recorder.queueAnswer(MsgAnswer::No);
-    QCOMPARE(MsgBox(QStringLiteral("first?"), MsgButtons::YesNo, QStringLiteral("Save Game")),
-             MsgAnswer::No);
-    QCOMPARE(MsgBox(QStringLiteral("second?"), MsgButtons::YesNo), MsgAnswer::Yes);
-    QCOMPARE(recorder.texts(), QStringList({QStringLiteral("first?"), QStringLiteral("second?")}));
-    QCOMPARE(recorder.shown().at(0).title, QStringLiteral("Save Game"));
-    QCOMPARE(recorder.shown().at(1).title, QStringLiteral("Mordaventa"));
 }
 
 void TestShellServices::randomBelowStaysInRange() {

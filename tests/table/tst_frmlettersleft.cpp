@@ -21,21 +21,11 @@ void TestFrmLettersLeft::text_data() {
     QTest::addColumn<QString>("deck");
     QTest::addColumn<QString>("discards");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("both, each last to first") << "abc"
-                                              << "xy"
-                                              << "c b a y x ";
-    QTest::newRow("nothing left") << ""
-                                  << ""
-                                  << "";
-    QTest::newRow("stock only, joker kept") << "*q"
-                                            << ""
-                                            << "q * ";
-    QTest::newRow("discards only") << ""
-                                   << "zte"
-                                   << "e t z ";
-    QTest::newRow("repeated letters") << "aab"
-                                      << "a"
-                                      << "b a a a ";
+    addDataRow("both, each last to first", "abc", "xy", "c b a y x ");
+    addDataRow("nothing left", "", "", "");
+    addDataRow("stock only, joker kept", "*q", "", "q * ");
+    addDataRow("discards only", "", "zte", "e t z ");
+    addDataRow("repeated letters", "aab", "a", "b a a a ");
 }
 
 void TestFrmLettersLeft::text() {
@@ -45,7 +35,7 @@ void TestFrmLettersLeft::text() {
     QCOMPARE(frmLettersLeft::LettersLeftText(deck, discards), expected);
     frmLettersLeft window;
     window.SetLetters(deck, discards);
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblLettersLeft"))->text(), expected);
+    QCOMPARE(control<QLabel>(window, "lblLettersLeft")->text(), expected);
 }
 
 void TestFrmLettersLeft::showsModallyAndClosesWithTheLabel() {
@@ -57,15 +47,14 @@ void TestFrmLettersLeft::showsModallyAndClosesWithTheLabel() {
     QTimer::singleShot(0, &window, [&] {
         modal = window.isVisible() && window.isModal();
         shown = window.lblLettersLeft->text();
-        QLabel* close = window.findChild<QLabel*>(QStringLiteral("lblClose"));
-        QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(control<QLabel>(window, "lblClose"), Qt::LeftButton, {}, QPoint(3, 3));
     });
     window.LoadLettersLeft(QStringLiteral("mno"), QStringLiteral("k"));
     QVERIFY(modal);
     QCOMPARE(shown, QStringLiteral("o n m k "));
     QVERIFY(!window.isVisible());
     QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblFormCaption")));
+    control<QLabel>(window, "lblFormCaption");
 }
 
 void TestFrmLettersLeft::wholeStockFitsTheWindow() {
