@@ -28,13 +28,9 @@ constexpr quint32 kBlack = 0x000000;
 constexpr int kDeckAfterWord = 135;
 constexpr int kDeckAfterMistake = 143;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 } // namespace
+
+using WindowChrome::MakeLabel;
 
 frmDialogInfo::frmDialogInfo(SolitaireTable& table, ClSolitary& game, QWidget* parent)
     : QDialog(parent), m_table(table), m_game(game) {

@@ -17,13 +17,9 @@ constexpr int kWidth = 420;
 constexpr int kHeight = 230;
 constexpr int kCaptionHeight = 22;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 } // namespace
+
+using WindowChrome::MakeLabel;
 
 frmGameDone::frmGameDone(SolitaireTable& table, ClSolitary& game, QWidget* parent)
     : QDialog(parent), m_table(table), m_game(game) {

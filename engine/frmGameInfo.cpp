@@ -14,9 +14,9 @@ constexpr int kWidth = 330;
 constexpr int kHeight = 300;
 constexpr int kCaptionHeight = 22;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, int top) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
+// A detail line down the left side.
+QLabel* MakeDetailLabel(QWidget* parent, const char* name, int top) {
+    QLabel* label = WindowChrome::MakeLabel(parent, name);
     label->setGeometry(12, top, 180, 20);
     return label;
 }
@@ -41,13 +41,13 @@ frmGameInfo::frmGameInfo(SolitaireTable* table, QWidget* parent) : QDialog(paren
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::close);
 
     int top = kCaptionHeight + 10;
-    lblDate = MakeLabel(this, "lblDate", top);
-    lblFinnishGame = MakeLabel(this, "lblFinnishGame", top += 24);
-    lblWizardOn = MakeLabel(this, "lblWizardOn", top += 24);
-    lblPoints = MakeLabel(this, "lblPoints", top += 24);
-    lblMistakeCount = MakeLabel(this, "lblMistakeCount", top += 24);
-    lblGameLevel = MakeLabel(this, "lblGameLevel", top += 24);
-    lblRating = MakeLabel(this, "lblRating", top += 30);
+    lblDate = MakeDetailLabel(this, "lblDate", top);
+    lblFinnishGame = MakeDetailLabel(this, "lblFinnishGame", top += 24);
+    lblWizardOn = MakeDetailLabel(this, "lblWizardOn", top += 24);
+    lblPoints = MakeDetailLabel(this, "lblPoints", top += 24);
+    lblMistakeCount = MakeDetailLabel(this, "lblMistakeCount", top += 24);
+    lblGameLevel = MakeDetailLabel(this, "lblGameLevel", top += 24);
+    lblRating = MakeDetailLabel(this, "lblRating", top += 30);
     lblRating->setGeometry(12, top, kWidth - 24, 20);
     lblRating->setFont(bold);
 

@@ -196,6 +196,12 @@ LabelButton* AttachLabelButton(QLabel* label) {
     return new LabelButton(label);
 }
 
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(objectName));
+    return label;
+}
+
 void SetBackground(QWidget* widget, const QColor& colour) {
     if (!widget)
         return;
@@ -207,11 +213,9 @@ void SetBackground(QWidget* widget, const QColor& colour) {
 
 CaptionBar AddCaptionBar(QWidget* window, const QString& caption) {
     CaptionBar bar;
-    bar.caption = new QLabel(caption, window);
-    bar.caption->setObjectName(QStringLiteral("lblFormCaption"));
+    bar.caption = MakeLabel(window, "lblFormCaption", caption);
     AttachCaption(bar.caption);
-    bar.close = new QLabel(QStringLiteral("X"), window);
-    bar.close->setObjectName(QStringLiteral("lblClose"));
+    bar.close = MakeLabel(window, "lblClose", QStringLiteral("X"));
     bar.closeButton = AttachLabelButton(bar.close);
     return bar;
 }

@@ -4,10 +4,10 @@
 // custom pointers and the dark-red pressed colour.
 #include <QColor>
 #include <QObject>
+#include <QString>
 #include <QWidget>
 
 class QLabel;
-class QString;
 
 namespace WindowChrome {
 
@@ -26,6 +26,9 @@ class LabelButton;
 LabelButton* AttachLabelButton(QLabel* label);
 // Push buttons and other pressable controls: pointer 147 while pressed inside.
 void AttachPressPointer(QWidget* control);
+
+// A label named `objectName` (the name tests and callers find it by).
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const QString& text = QString());
 
 // Fills a widget's background (a window's paper, a caption's band) with `colour`.
 void SetBackground(QWidget* widget, const QColor& colour);
