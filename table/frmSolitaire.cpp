@@ -113,32 +113,24 @@ UserControlCards* frmSolitaire::MakeCard(QWidget* parent, const QString& name) {
 }
 
 void frmSolitaire::BuildControls() {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0xf4, 0xea, 0xcb));
-    setPalette(p);
+    WindowChrome::SetBackground(this, QColor(0xf4, 0xea, 0xcb));
     BuildCaptionBar();
     BuildPlayArea();
 
-    TimerDeckAnimation = new QTimer(this);
-    TimerDeckAnimation->setObjectName(QStringLiteral("TimerDeckAnimation"));
-    TimerDeckAnimation->setInterval(DeckAnimationInterval);
-    connect(TimerDeckAnimation, &QTimer::timeout, this, &frmSolitaire::TimerDeckAnimation_Timer);
-
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(DealInterval);
-    connect(Timer2, &QTimer::timeout, this, &frmSolitaire::Timer2_Timer);
-
-    TimerMoveCardBack = new QTimer(this);
-    TimerMoveCardBack->setObjectName(QStringLiteral("TimerMoveCardBack"));
-    TimerMoveCardBack->setInterval(MoveCardBackInterval);
-    connect(TimerMoveCardBack, &QTimer::timeout, this, &frmSolitaire::TimerMoveCardBack_Timer);
-
-    TimerWordDone = new QTimer(this);
-    TimerWordDone->setObjectName(QStringLiteral("TimerWordDone"));
-    TimerWordDone->setInterval(WordDoneInterval);
-    connect(TimerWordDone, &QTimer::timeout, this, &frmSolitaire::TimerWordDone_Timer);
+    auto makeTimer = [this](const char* name, int interval, void (frmSolitaire::*tick)()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QLatin1String(name));
+        timer->setInterval(interval);
+        connect(timer, &QTimer::timeout, this, tick);
+        return timer;
+    };
+    TimerDeckAnimation = makeTimer("TimerDeckAnimation", DeckAnimationInterval,
+                                   &frmSolitaire::TimerDeckAnimation_Timer);
+    Timer2 = makeTimer("Timer2", DealInterval, &frmSolitaire::Timer2_Timer);
+    TimerMoveCardBack = makeTimer("TimerMoveCardBack", MoveCardBackInterval,
+                                  &frmSolitaire::TimerMoveCardBack_Timer);
+    TimerWordDone =
+        makeTimer("TimerWordDone", WordDoneInterval, &frmSolitaire::TimerWordDone_Timer);
 
     m_music = new TableMusic(this);
     TableMusic::Controls controls;
