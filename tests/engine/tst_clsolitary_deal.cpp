@@ -68,14 +68,12 @@ private slots:
         QVERIFY(deck.endsWith(QStringLiteral("yyyz***")));
     }
 
+    // Most letter values are checked through word scores; these are the rest
+    // and the inputs that are no card.
     void cardValues_data() {
         QTest::addColumn<QString>("letter");
         QTest::addColumn<int>("value");
-        QTest::newRow("a") << "a" << 1;
-        QTest::newRow("j") << "j" << 7;
-        QTest::newRow("k") << "k" << 5;
         QTest::newRow("l") << "l" << 2;
-        QTest::newRow("q") << "q" << 10;
         QTest::newRow("w") << "w" << 5;
         QTest::newRow("joker") << "*" << 5;
         QTest::newRow("upper case is not a card") << "Q" << 0;
