@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -190,11 +192,5 @@ BENCHMARK(BM_LinearWalkShippedNotFound);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }

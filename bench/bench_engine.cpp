@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QRandomGenerator>
 
+#include "BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -173,9 +175,5 @@ BENCHMARK(BM_WizardFullListLevel7)->Unit(benchmark::kMillisecond)->Iterations(10
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -2,6 +2,8 @@
 // shown (the program reports and quits when MORDAVENTA_EXIT_AFTER_SHOW is
 // set). Runs the built program against the build's own program folder, with
 // the real word list, sounds and music list. Target: under 0.5 s.
+#include "BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -45,9 +47,5 @@ void BM_StartToTableShown(benchmark::State& state) {
 BENCHMARK(BM_StartToTableShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QCoreApplication>(argc, argv);
 }
