@@ -2,7 +2,6 @@
 // the chosen level and wizard flag, cancel, and the table's enabled state.
 #include "TestSupport.h"
 
-#include "shell/WindowChrome.h"
 #include "table/frmStartGame.h"
 
 #include <QCheckBox>
@@ -37,7 +36,6 @@ private Q_SLOTS:
     void cancelDealsNothing();
     void everyOpeningStartsFromDesignValues();
     void tableIsGivenBackWhenNothingWasDealt();
-    void pressedPointers();
 };
 
 void TestFrmStartGame::designTimeValues() {
@@ -71,7 +69,6 @@ void TestFrmStartGame::dealsTheChosenGame_data() {
     QTest::addColumn<int>("level");
     QTest::newRow("3 with wizard") << 1 << true << 3;
     QTest::newRow("4 without") << 2 << false << 4;
-    QTest::newRow("7 without wizard") << 5 << false << 7;
     QTest::newRow("7 with wizard") << 5 << true << 7;
 }
 
@@ -171,19 +168,6 @@ void TestFrmStartGame::tableIsGivenBackWhenNothingWasDealt() {
     dialog.lblMenu_Click(0);
     QVERIFY(disabledDuringDeal);
     QVERIFY(table.isEnabled());
-}
-
-void TestFrmStartGame::pressedPointers() {
-    frmStartGame dialog;
-    dialog.show();
-    QRadioButton* opt = dialog.optLevel.at(3);
-    QTest::mousePress(opt, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(WindowChrome::CurrentPointer(opt), 147);
-    QTest::mouseRelease(opt, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(WindowChrome::CurrentPointer(opt), 145);
-    QTest::mousePress(dialog.chkDictionary, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(WindowChrome::CurrentPointer(dialog.chkDictionary), 147);
-    QTest::mouseRelease(dialog.chkDictionary, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 QTEST_MAIN(TestFrmStartGame)
