@@ -73,6 +73,16 @@ void ClSolitary::SetDealCaption() {
                            QStringLiteral("...Word level ") + QString::number(wordlevel));
 }
 
+void ClSolitary::ResetWizardList(bool wizardOn) {
+    m_table.WizardClear();
+    if (wizardOn) {
+        m_table.WizardSetEnabled(true);
+    } else {
+        m_table.WizardAddItems({QStringLiteral("Off")});
+        m_table.WizardSetEnabled(false);
+    }
+}
+
 QString ClSolitary::FormatDate(const QDate& date) {
     // English month names whatever the desktop's language, as the records
     // have always been written.
@@ -173,13 +183,7 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
     wordlevel = level;
     WizardIsOn = wizardOn;
 
-    m_table.WizardClear();
-    if (wizardOn) {
-        m_table.WizardSetEnabled(true);
-    } else {
-        m_table.WizardAddItems({QStringLiteral("Off")});
-        m_table.WizardSetEnabled(false);
-    }
+    ResetWizardList(wizardOn);
     m_table.SetLettersLeftEnabled(false);
 
     // Shuffle by drawing without replacement from the ordered deck.

@@ -137,6 +137,9 @@ public:
 private:
     QString Nickname() const;
     void SetDealCaption();
+    // Empties the wizard's list; with the wizard off it shows just "Off",
+    // greyed.
+    void ResetWizardList(bool wizardOn);
 
     SolitaireTable& m_table;
     const ClDictionary* m_dictionary = nullptr;

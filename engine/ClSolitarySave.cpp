@@ -355,13 +355,7 @@ bool ClSolitary::PlaySaveGame(const QString& key) {
             DisplayDiscards();
         } else if (name == QLatin1String("WizardIsOn")) {
             WizardIsOn = record.WizardIsOn;
-            m_table.WizardClear();
-            if (WizardIsOn) {
-                m_table.WizardSetEnabled(true);
-            } else {
-                m_table.WizardAddItems({QStringLiteral("Off")});
-                m_table.WizardSetEnabled(false);
-            }
+            ResetWizardList(WizardIsOn);
         } else if (name == QLatin1String("SaveTime")) {
             SaveTime = record.SaveTime;
         }
