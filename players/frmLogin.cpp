@@ -34,14 +34,11 @@ void frmLogin::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 8, 14, 14);
 
-    auto* top = new QHBoxLayout;
     const WindowChrome::CaptionBar bar =
         WindowChrome::AddCaptionBar(this, QStringLiteral("Login..."));
     lblFormCaption = bar.caption;
     lblClose = bar.close;
-    top->addWidget(lblFormCaption, 1);
-    top->addWidget(lblClose);
-    layout->addLayout(top);
+    layout->addLayout(WindowChrome::CaptionRow(bar));
 
     lbllogIn = new QLabel(QStringLiteral("Player login as..."), this);
     lbllogIn->setObjectName(QStringLiteral("lbllogIn"));

@@ -86,14 +86,11 @@ void frmNewPlayer::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 8, 14, 14);
 
-    auto* top = new QHBoxLayout;
     const WindowChrome::CaptionBar bar =
         WindowChrome::AddCaptionBar(this, QStringLiteral("New player..."));
     lblFormCaption = bar.caption;
     lblClose = bar.close;
-    top->addWidget(lblFormCaption, 1);
-    top->addWidget(lblClose);
-    layout->addLayout(top);
+    layout->addLayout(WindowChrome::CaptionRow(bar));
 
     auto* form = new QFormLayout;
     auto addRow = [&](const char* labelName, const QString& caption, QWidget* field) {

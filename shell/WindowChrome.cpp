@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -218,6 +219,13 @@ CaptionBar AddCaptionBar(QWidget* window, const QString& caption) {
     bar.close = MakeLabel(window, "lblClose", QStringLiteral("X"));
     bar.closeButton = AttachLabelButton(bar.close);
     return bar;
+}
+
+QHBoxLayout* CaptionRow(const CaptionBar& bar) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(bar.caption, 1);
+    row->addWidget(bar.close);
+    return row;
 }
 
 CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height) {

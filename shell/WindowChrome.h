@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 
 namespace WindowChrome {
@@ -43,6 +44,8 @@ struct CaptionBar {
 };
 // Both labels, not yet placed, for windows that lay them out themselves.
 CaptionBar AddCaptionBar(QWidget* window, const QString& caption);
+// The two side by side, the caption taking the width, for a window's layout.
+QHBoxLayout* CaptionRow(const CaptionBar& bar);
 // Both labels in bold across the top of a fixed-size window, `height` pixels
 // high: the caption band (background filled) the whole width, the close label
 // a square at its right end, 6 pixels in from the edge.
