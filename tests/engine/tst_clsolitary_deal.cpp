@@ -33,18 +33,13 @@ private slots:
         CurrentPlayer().NickName = QStringLiteral("anna");
     }
 
+    // The deck's start and end are checked through the ordered deck below.
     void deckTable_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("letter");
-        QTest::newRow("first a") << 1 << "a";
-        QTest::newRow("last a") << 11 << "a";
-        QTest::newRow("first b") << 12 << "b";
         QTest::newRow("last e") << 34 << "e";
         QTest::newRow("q") << 85 << "q";
         QTest::newRow("x") << 108 << "x";
-        QTest::newRow("z") << 112 << "z";
-        QTest::newRow("first joker") << 113 << "*";
-        QTest::newRow("last joker") << 115 << "*";
         QTest::newRow("zero") << 0 << "";
         QTest::newRow("past the deck") << 116 << "";
         QTest::newRow("negative") << -5 << "";

@@ -55,13 +55,14 @@ private Q_SLOTS:
     void effectSequenceReplacesThePreviousEffect();
 
 private:
-    QString writeSounds(const TempProgramFolder& folder) const;
+    QString writeSounds() const;
     QString run(const QString& command) {
         QString reply;
         const quint32 error = MciInterpreter::instance().sendString(command, &reply);
         return error ? MciInterpreter::errorString(error) : reply;
     }
 
+    std::unique_ptr<TempProgramFolder> m_folder;
     QStringList m_sent;
     qint64 m_clock = 0;
 };
@@ -71,6 +72,7 @@ void TestMci::initTestCase() {
 }
 
 void TestMci::init() {
+    m_folder = std::make_unique<TempProgramFolder>();
     MciInterpreter& mci = MciInterpreter::instance();
     mci.setCommandObserver(nullptr);
     mci.sendString(QStringLiteral("Close All"));
@@ -81,15 +83,16 @@ void TestMci::init() {
 }
 
 void TestMci::cleanup() {
+    m_folder.reset();
     MciInterpreter::instance().setCommandObserver(nullptr);
     MciInterpreter::instance().sendString(QStringLiteral("Close All"));
     MciInterpreter::instance().setClock(nullptr);
 }
 
-QString TestMci::writeSounds(const TempProgramFolder& folder) const {
-    folder.write(QStringLiteral("Sounds/one.wav"), MediaTestFiles::oneSecondWave());
-    folder.write(QStringLiteral("Sounds/music/two.mid"), MediaTestFiles::twoSecondMidi());
-    return folder.file(QStringLiteral("Sounds/one.wav"));
+QString TestMci::writeSounds() const {
+    m_folder->write(QStringLiteral("Sounds/one.wav"), MediaTestFiles::oneSecondWave());
+    m_folder->write(QStringLiteral("Sounds/music/two.mid"), MediaTestFiles::twoSecondMidi());
+    return m_folder->file(QStringLiteral("Sounds/one.wav"));
 }
 
 void TestMci::operationsSendExactCommands_data() {
@@ -136,8 +139,7 @@ void TestMci::operationsSendExactCommands() {
     QFETCH(QString, operation);
     QFETCH(QStringList, commands);
     QFETCH(QString, result);
-    TempProgramFolder folder;
-    const QString wave = writeSounds(folder);
+    const QString wave = writeSounds();
     const QString alias = QStringLiteral("wavSounds");
     if (operation != QLatin1String("open"))
         QCOMPARE(mmOpen(4321, alias, wave), kSuccess);
@@ -187,8 +189,7 @@ void TestMci::volumeOutOfRangeSendsNothing_data() {
 
 void TestMci::volumeOutOfRangeSendsNothing() {
     QFETCH(int, volume);
-    TempProgramFolder folder;
-    QCOMPARE(mmOpen(0, QStringLiteral("wavSounds"), writeSounds(folder)), kSuccess);
+    QCOMPARE(mmOpen(0, QStringLiteral("wavSounds"), writeSounds()), kSuccess);
     m_sent.clear();
     QCOMPARE(mmSetVolume(QStringLiteral("wavSounds"), QStringLiteral("all"), volume),
              QStringLiteral("out of volume"));
@@ -199,9 +200,8 @@ void TestMci::volumeOutOfRangeSendsNothing() {
 }
 
 void TestMci::volumeReadBackInTenths() {
-    TempProgramFolder folder;
     const QString alias = QStringLiteral("wavSounds");
-    QCOMPARE(mmOpen(0, alias, writeSounds(folder)), kSuccess);
+    QCOMPARE(mmOpen(0, alias, writeSounds()), kSuccess);
     QCOMPARE(mmSetVolume(alias, QStringLiteral("all"), 50), kSuccess);
     QCOMPARE(run(QStringLiteral("status wavSounds volume")), QStringLiteral("500"));
     QCOMPARE(mmGetVolume(alias, QStringLiteral("all")), 50);
@@ -222,9 +222,8 @@ void TestMci::volumeReadBackInTenths() {
 }
 
 void TestMci::pathWithBlanksIsSentShort() {
-    TempProgramFolder folder;
-    QVERIFY(folder.write(QStringLiteral("My Sounds/a b.wav"), MediaTestFiles::oneSecondWave()));
-    const QString longPath = folder.file(QStringLiteral("My Sounds/a b.wav"));
+    QVERIFY(m_folder->write(QStringLiteral("My Sounds/a b.wav"), MediaTestFiles::oneSecondWave()));
+    const QString longPath = m_folder->file(QStringLiteral("My Sounds/a b.wav"));
     QCOMPARE(mmOpen(9, QStringLiteral("wavSounds"), longPath), kSuccess);
     QCOMPARE(m_sent.size(), 1);
     const QString command = m_sent.first();
@@ -239,19 +238,18 @@ void TestMci::pathWithBlanksIsSentShort() {
 }
 
 void TestMci::shortPathAliases() {
-    TempProgramFolder folder;
-    QVERIFY(folder.write(QStringLiteral("plain.wav"), "a"));
-    QVERIFY(folder.write(QStringLiteral("with blank/one.wav"), "one"));
-    QVERIFY(folder.write(QStringLiteral("with blank/two two.wav"), "two"));
-    const QString plain = folder.file(QStringLiteral("plain.wav"));
+    QVERIFY(m_folder->write(QStringLiteral("plain.wav"), "a"));
+    QVERIFY(m_folder->write(QStringLiteral("with blank/one.wav"), "one"));
+    QVERIFY(m_folder->write(QStringLiteral("with blank/two two.wav"), "two"));
+    const QString plain = m_folder->file(QStringLiteral("plain.wav"));
     QCOMPARE(ShortPath::GetShortPathName(plain), plain);
-    QCOMPARE(ShortPath::GetShortPathName(folder.file(QStringLiteral("missing file.wav"))),
+    QCOMPARE(ShortPath::GetShortPathName(m_folder->file(QStringLiteral("missing file.wav"))),
              QString());
 
     const QString one =
-        ShortPath::GetShortPathName(folder.file(QStringLiteral("with blank/one.wav")));
+        ShortPath::GetShortPathName(m_folder->file(QStringLiteral("with blank/one.wav")));
     const QString two =
-        ShortPath::GetShortPathName(folder.file(QStringLiteral("with blank/two two.wav")));
+        ShortPath::GetShortPathName(m_folder->file(QStringLiteral("with blank/two two.wav")));
     QVERIFY(!one.contains(QLatin1Char(' ')));
     QVERIFY(!two.contains(QLatin1Char(' ')));
     QVERIFY(one != two);
@@ -260,26 +258,26 @@ void TestMci::shortPathAliases() {
     QFile f(two);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("two"));
-    QCOMPARE(ShortPath::GetShortPathName(folder.file(QStringLiteral("with blank/one.wav"))), one);
+    QCOMPARE(ShortPath::GetShortPathName(m_folder->file(QStringLiteral("with blank/one.wav"))),
+             one);
 
     // Other white space and quotes would split or cut the command as well.
     for (const QString& name : {QStringLiteral("tab\tname.wav"), QStringLiteral("quote\"d.wav")}) {
-        QVERIFY(folder.write(name, MediaTestFiles::oneSecondWave()));
-        const QString alias = ShortPath::GetShortPathName(folder.file(name));
+        QVERIFY(m_folder->write(name, MediaTestFiles::oneSecondWave()));
+        const QString alias = ShortPath::GetShortPathName(m_folder->file(name));
         QVERIFY2(!alias.isEmpty() && !alias.contains(QLatin1Char('\t')) &&
                      !alias.contains(QLatin1Char('"')),
                  qPrintable(alias));
-        QCOMPARE(mmOpen(0, QStringLiteral("odd"), folder.file(name)), kSuccess);
+        QCOMPARE(mmOpen(0, QStringLiteral("odd"), m_folder->file(name)), kSuccess);
         QCOMPARE(mmLength(QStringLiteral("odd")), 30);
         QCOMPARE(mmClose(QStringLiteral("odd")), kSuccess);
     }
 }
 
 void TestMci::endTestFollowsTheClock() {
-    TempProgramFolder folder;
-    writeSounds(folder);
+    writeSounds();
     const QString alias = QStringLiteral("midiSounds");
-    QCOMPARE(mmOpen(0, alias, folder.file(QStringLiteral("Sounds/music/two.mid"))), kSuccess);
+    QCOMPARE(mmOpen(0, alias, m_folder->file(QStringLiteral("Sounds/music/two.mid"))), kSuccess);
     QCOMPARE(mmPlay(alias), kSuccess);
     QCOMPARE(m_sent.last(), QStringLiteral("play midiSounds from 0 to 60"));
 
@@ -339,12 +337,11 @@ void TestMci::badInputAnswersWithErrorText() {
     QFETCH(QByteArray, content);
     QFETCH(QString, open);
     QFETCH(quint32, error);
-    TempProgramFolder folder;
     if (!file.isEmpty())
-        QVERIFY(folder.write(file, content));
+        QVERIFY(m_folder->write(file, content));
     const QString alias = QStringLiteral("wavSounds");
     const QString expected = MciInterpreter::errorString(error);
-    QCOMPARE(mmOpen(0, alias, folder.file(open)), expected);
+    QCOMPARE(mmOpen(0, alias, m_folder->file(open)), expected);
     QVERIFY(!MciInterpreter::instance().isOpen(alias));
     // Everything after a failed open fails quietly too.
     const QString notOpen = MciInterpreter::errorString(MciInterpreter::InvalidDeviceName);
@@ -413,8 +410,7 @@ void TestMci::interpreterCommands_data() {
 void TestMci::interpreterCommands() {
     QFETCH(QStringList, commands);
     QFETCH(QString, answer);
-    TempProgramFolder folder;
-    const QString wave = writeSounds(folder);
+    const QString wave = writeSounds();
     QCOMPARE(run(QStringLiteral("open ") + wave + QStringLiteral(" type MPEGVideo alias w")),
              QString());
     QString last;
@@ -424,8 +420,7 @@ void TestMci::interpreterCommands() {
 }
 
 void TestMci::positionStopsAndReplays() {
-    TempProgramFolder folder;
-    const QString wave = writeSounds(folder);
+    const QString wave = writeSounds();
     QCOMPARE(run(QStringLiteral("open ") + wave + QStringLiteral(" alias w")), QString());
     QCOMPARE(run(QStringLiteral("set w time format frames")), QString());
     QCOMPARE(run(QStringLiteral("status w mode")), QStringLiteral("stopped"));
@@ -631,8 +626,7 @@ void TestMci::outputConvertsRateAndLevels() {
 }
 
 void TestMci::effectSequenceReplacesThePreviousEffect() {
-    TempProgramFolder folder;
-    const QString wave = writeSounds(folder);
+    const QString wave = writeSounds();
     PlaySoundEffect(5, QStringLiteral("\\Sounds\\one.wav"));
     QCOMPARE(m_sent,
              (QStringList{"Close wavSounds",

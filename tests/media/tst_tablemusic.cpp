@@ -55,9 +55,9 @@ private Q_SLOTS:
     void closeAllStopsEverything();
 
 private:
-    void addMusic(const TempProgramFolder& folder, const QStringList& names) const;
-    QString music(const TempProgramFolder& folder, const QString& name) const {
-        return QDir::cleanPath(folder.file(QStringLiteral("Sounds/music/") + name));
+    void addMusic(const QStringList& names) const;
+    QString music(const QString& name) const {
+        return QDir::cleanPath(m_folder->file(QStringLiteral("Sounds/music/") + name));
     }
     QStringList takeSent() {
         QStringList sent = m_sent;
@@ -65,6 +65,7 @@ private:
         return sent;
     }
 
+    std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<TableMusic> m_music;
     QStringList m_sent;
     qint64 m_clock = 0;
@@ -79,6 +80,7 @@ void TestTableMusic::initTestCase() {
 }
 
 void TestTableMusic::init() {
+    m_folder = std::make_unique<TempProgramFolder>();
     MciInterpreter& mci = MciInterpreter::instance();
     mci.setCommandObserver(nullptr);
     mci.sendString(QStringLiteral("Close All"));
@@ -97,21 +99,21 @@ void TestTableMusic::init() {
 
 void TestTableMusic::cleanup() {
     m_music.reset();
+    m_folder.reset();
     MciInterpreter::instance().setCommandObserver(nullptr);
     MciInterpreter::instance().sendString(QStringLiteral("Close All"));
     MciInterpreter::instance().setClock(nullptr);
 }
 
-void TestTableMusic::addMusic(const TempProgramFolder& folder, const QStringList& names) const {
+void TestTableMusic::addMusic(const QStringList& names) const {
     for (const QString& name : names)
-        QVERIFY(
-            folder.write(QStringLiteral("Sounds/music/") + name, MediaTestFiles::twoSecondMidi()));
+        QVERIFY(m_folder->write(QStringLiteral("Sounds/music/") + name,
+                                MediaTestFiles::twoSecondMidi()));
 }
 
 void TestTableMusic::musicListTakesExactMidEndings() {
-    TempProgramFolder folder;
-    addMusic(folder, {"b.mid", "A.MID", "c.Mid", "d.midi", "e.mid.txt", "mid", "a.mid", "x y.mid"});
-    QDir(folder.path()).mkpath(QStringLiteral("Sounds/music/folder.mid"));
+    addMusic({"b.mid", "A.MID", "c.Mid", "d.midi", "e.mid.txt", "mid", "a.mid", "x y.mid"});
+    QDir(m_folder->path()).mkpath(QStringLiteral("Sounds/music/folder.mid"));
     m_music->BuildMusicList();
     QCOMPARE(m_music->musicList(), (QStringList{"a.mid", "b.mid", "x y.mid"}));
     QVERIFY(m_sent.isEmpty());
@@ -121,7 +123,6 @@ void TestTableMusic::musicListTakesExactMidEndings() {
 }
 
 void TestTableMusic::missingMusicFolderLeavesTableQuiet() {
-    TempProgramFolder folder;
     m_music->BuildMusicList();
     QVERIFY(m_music->musicList().isEmpty());
     RandomScope random(std::make_unique<ScriptedRandom>(QList<double>{0.5}));
@@ -144,24 +145,22 @@ void TestTableMusic::playSongSendsTheSequence_data() {
 void TestTableMusic::playSongSendsTheSequence() {
     QFETCH(double, random);
     QFETCH(QString, chosen);
-    TempProgramFolder folder;
-    addMusic(folder, {"a.mid", "b.mid", "c.mid"});
+    addMusic({"a.mid", "b.mid", "c.mid"});
     m_music->BuildMusicList();
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
     m_music->PlaySong();
     QCOMPARE(m_music->currentSong(), chosen);
     QCOMPARE(m_sent,
              (QStringList{"Close midiSounds",
-                          "open " + music(folder, chosen) +
-                              " type MPEGVideo Alias midiSounds parent 77" + kStyle,
+                          "open " + music(chosen) + " type MPEGVideo Alias midiSounds parent 77" +
+                              kStyle,
                           "setaudio midiSounds Volume to 300", "set midiSounds time format frames",
                           "status midiSounds length", "play midiSounds from 0 to 60"}));
     QVERIFY(m_music->TimerAtEndFile()->isActive());
 }
 
 void TestTableMusic::choiceComesBeforeReseeding() {
-    TempProgramFolder folder;
-    addMusic(folder, {"a.mid", "b.mid"});
+    addMusic({"a.mid", "b.mid"});
     m_music->BuildMusicList();
     QStringList log;
     RandomScope scope(std::make_unique<RecordingRandom>(&log, 0.75));
@@ -171,8 +170,7 @@ void TestTableMusic::choiceComesBeforeReseeding() {
 }
 
 void TestTableMusic::musicOffChoosesButSendsNothing() {
-    TempProgramFolder folder;
-    addMusic(folder, {"a.mid"});
+    addMusic({"a.mid"});
     m_music->BuildMusicList();
     m_music->TimerAtEndFile()->start();
     m_musicOn = false;
@@ -182,8 +180,7 @@ void TestTableMusic::musicOffChoosesButSendsNothing() {
 }
 
 void TestTableMusic::nextPieceStartsWhenOneEnds() {
-    TempProgramFolder folder;
-    addMusic(folder, {"a.mid", "b.mid"});
+    addMusic({"a.mid", "b.mid"});
     m_music->BuildMusicList();
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0, 0.9}));
     m_music->PlaySong();
@@ -205,8 +202,8 @@ void TestTableMusic::nextPieceStartsWhenOneEnds() {
     const QStringList sent = takeSent();
     QCOMPARE(sent.mid(0, 3), watch);
     QCOMPARE(sent.value(3), QStringLiteral("Close midiSounds"));
-    QCOMPARE(sent.value(4), "open " + music(folder, "b.mid") +
-                                " type MPEGVideo Alias midiSounds parent 77" + kStyle);
+    QCOMPARE(sent.value(4),
+             "open " + music("b.mid") + " type MPEGVideo Alias midiSounds parent 77" + kStyle);
     QCOMPARE(sent.last(), QStringLiteral("play midiSounds from 0 to 60"));
     QCOMPARE(m_music->currentSong(), QStringLiteral("b.mid"));
 
@@ -217,8 +214,7 @@ void TestTableMusic::nextPieceStartsWhenOneEnds() {
 }
 
 void TestTableMusic::failingPieceNeverRotates() {
-    TempProgramFolder folder;
-    QVERIFY(folder.write(QStringLiteral("Sounds/music/broken.mid"), "MThd but not really"));
+    QVERIFY(m_folder->write(QStringLiteral("Sounds/music/broken.mid"), "MThd but not really"));
     m_music->BuildMusicList();
     QCOMPARE(m_music->musicList(), QStringList{"broken.mid"});
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
@@ -233,8 +229,7 @@ void TestTableMusic::failingPieceNeverRotates() {
 }
 
 void TestTableMusic::musicBoxClicks() {
-    TempProgramFolder folder;
-    addMusic(folder, {"a.mid"});
+    addMusic({"a.mid"});
     m_music->BuildMusicList();
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
 
@@ -265,8 +260,7 @@ void TestTableMusic::musicBoxClicks() {
 }
 
 void TestTableMusic::slidersSetVolumes() {
-    TempProgramFolder folder;
-    addMusic(folder, {"a.mid"});
+    addMusic({"a.mid"});
     m_music->BuildMusicList();
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
     m_music->PlaySong();
@@ -286,8 +280,8 @@ void TestTableMusic::slidersSetVolumes() {
 }
 
 void TestTableMusic::effectsFollowSoundBox() {
-    TempProgramFolder folder;
-    QVERIFY(folder.write(QStringLiteral("Sounds/cardClick.wav"), MediaTestFiles::oneSecondWave()));
+    QVERIFY(
+        m_folder->write(QStringLiteral("Sounds/cardClick.wav"), MediaTestFiles::oneSecondWave()));
     m_soundOn = false;
     QVERIFY(!m_music->PlayEffect(QStringLiteral("\\Sounds\\cardClick.wav")));
     QVERIFY(m_sent.isEmpty());
@@ -295,7 +289,7 @@ void TestTableMusic::effectsFollowSoundBox() {
     m_soundOn = true;
     m_soundVolume = 40;
     QVERIFY(m_music->PlayEffect(QStringLiteral("\\Sounds\\cardClick.wav")));
-    const QString file = QDir::cleanPath(folder.file(QStringLiteral("Sounds/cardClick.wav")));
+    const QString file = QDir::cleanPath(m_folder->file(QStringLiteral("Sounds/cardClick.wav")));
     QCOMPARE(takeSent(),
              (QStringList{"Close wavSounds",
                           "open " + file + " type MPEGVideo Alias wavSounds parent 77" + kStyle,
@@ -310,9 +304,8 @@ void TestTableMusic::effectsFollowSoundBox() {
 }
 
 void TestTableMusic::initialVolumesFromFirstWave() {
-    TempProgramFolder folder;
-    QVERIFY(folder.write(QStringLiteral("Sounds/First.wav"), MediaTestFiles::oneSecondWave()));
-    const QString first = QDir::cleanPath(folder.file(QStringLiteral("Sounds/First.wav")));
+    QVERIFY(m_folder->write(QStringLiteral("Sounds/First.wav"), MediaTestFiles::oneSecondWave()));
+    const QString first = QDir::cleanPath(m_folder->file(QStringLiteral("Sounds/First.wav")));
     const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
     QCOMPARE(volumes.music, 50);
     QCOMPARE(volumes.sound, 50);
@@ -324,7 +317,6 @@ void TestTableMusic::initialVolumesFromFirstWave() {
 }
 
 void TestTableMusic::initialVolumesWithoutFirstWave() {
-    TempProgramFolder folder;
     const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
     QCOMPARE(volumes.music, -1);
     QCOMPARE(volumes.sound, -1);
@@ -333,9 +325,8 @@ void TestTableMusic::initialVolumesWithoutFirstWave() {
 }
 
 void TestTableMusic::closeAllStopsEverything() {
-    TempProgramFolder folder;
-    addMusic(folder, {"a.mid"});
-    QVERIFY(folder.write(QStringLiteral("Sounds/Success.wav"), MediaTestFiles::oneSecondWave()));
+    addMusic({"a.mid"});
+    QVERIFY(m_folder->write(QStringLiteral("Sounds/Success.wav"), MediaTestFiles::oneSecondWave()));
     m_music->BuildMusicList();
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
     m_music->PlaySong();

@@ -53,7 +53,15 @@ class TestFrmLogin : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ResetCurrentPlayer(); }
+    void init() {
+        ResetCurrentPlayer();
+        m_folder = std::make_unique<TempProgramFolder>();
+        m_boxes = std::make_unique<MsgBoxRecorder>();
+    }
+    void cleanup() {
+        m_boxes.reset();
+        m_folder.reset();
+    }
     void listsPlayerFiles();
     void controlsAndCaptions();
     void selectingEmptiesPassword();
@@ -67,31 +75,33 @@ private slots:
     void deletePlayer();
     void deletingCurrentPlayerForgetsIt();
     void addPlayerListsAndSelectsNewName();
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<MsgBoxRecorder> m_boxes;
 };
 
 void TestFrmLogin::listsPlayerFiles() {
-    TempProgramFolder folder;
-    QDir(folder.file(QStringLiteral("temp"))).removeRecursively();
+    QDir(m_folder->file(QStringLiteral("temp"))).removeRecursively();
     {
         frmLogin login(nullptr, QLatin1String(kModeSolitaire));
         QVERIFY(listed(login).isEmpty());
-        QVERIFY(QFileInfo(folder.file(QStringLiteral("temp"))).isDir()); // made when missing
+        QVERIFY(QFileInfo(m_folder->file(QStringLiteral("temp"))).isDir()); // made when missing
         QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), -1);
     }
-    folder.write(QStringLiteral("temp/bob.dat"), "x");
-    folder.write(QStringLiteral("temp/Anna.dat"), "x");
-    folder.write(QStringLiteral("temp/temp.dat"), "plain text left over");
-    folder.write(QStringLiteral("temp/notes.txt"), "x");
-    folder.write(QStringLiteral("temp/LOUD.DAT"), "x");
-    QDir().mkpath(folder.file(QStringLiteral("temp/folder.dat")));
+    m_folder->write(QStringLiteral("temp/bob.dat"), "x");
+    m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
+    m_folder->write(QStringLiteral("temp/temp.dat"), "plain text left over");
+    m_folder->write(QStringLiteral("temp/notes.txt"), "x");
+    m_folder->write(QStringLiteral("temp/LOUD.DAT"), "x");
+    QDir().mkpath(m_folder->file(QStringLiteral("temp/folder.dat")));
     frmLogin login(nullptr, QLatin1String(kModeSolitaire));
     QCOMPARE(listed(login), (QStringList{QStringLiteral("Anna"), QStringLiteral("bob")}));
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), 0);
-    QVERIFY(!QFile::exists(folder.file(QStringLiteral("temp/temp.dat"))));
+    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/temp.dat"))));
 }
 
 void TestFrmLogin::controlsAndCaptions() {
-    TempProgramFolder folder;
     frmLogin login;
     QCOMPARE(control<QLabel>(login, "lbllogIn")->text(), QStringLiteral("Player login as..."));
     QCOMPARE(control<QLabel>(login, "lblPassword")->text(), QStringLiteral("Enter Password"));
@@ -102,9 +112,8 @@ void TestFrmLogin::controlsAndCaptions() {
 }
 
 void TestFrmLogin::selectingEmptiesPassword() {
-    TempProgramFolder folder;
-    folder.write(QStringLiteral("temp/Anna.dat"), "x");
-    folder.write(QStringLiteral("temp/Bob.dat"), "x");
+    m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
+    m_folder->write(QStringLiteral("temp/Bob.dat"), "x");
     frmLogin login(nullptr, QLatin1String(kModeSolitaire));
     login.show();
     auto* password = control<QLineEdit>(login, "txtPassword");
@@ -139,19 +148,17 @@ void TestFrmLogin::logInRefused() {
     QFETCH(QString, message);
     QFETCH(QString, title);
     QFETCH(QString, passwordAfter);
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
     if (withPlayer)
-        folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+        m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     FakeHost host;
     frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
     login.show();
     auto* box = control<QLineEdit>(login, "txtPassword");
     QTest::keyClicks(box, password);
     clickMenu(login, 3);
-    QCOMPARE(boxes.texts(), QStringList{message});
-    QCOMPARE(boxes.shown().first().title, title);
-    QCOMPARE(boxes.shown().first().icon, MsgIcon::Exclamation);
+    QCOMPARE(m_boxes->texts(), QStringList{message});
+    QCOMPARE(m_boxes->shown().first().title, title);
+    QCOMPARE(m_boxes->shown().first().icon, MsgIcon::Exclamation);
     QCOMPARE(box->text(), passwordAfter);
     if (withPlayer)
         QCOMPARE(login.focusWidget(), box);
@@ -161,17 +168,15 @@ void TestFrmLogin::logInRefused() {
 }
 
 void TestFrmLogin::solitaireLoginWithEnter() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"),
-                 playerFile("Anna", "secret", "Solitaire::CardPile1=ab<||>"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"),
+                    playerFile("Anna", "secret", "Solitaire::CardPile1=ab<||>"));
     FakeHost host;
     frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
     login.show();
     auto* box = control<QLineEdit>(login, "txtPassword");
     QTest::keyClicks(box, QStringLiteral("SECRET"));
     QTest::keyClick(box, Qt::Key_Return);
-    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(m_boxes->shown().isEmpty());
     QCOMPARE(host.calls,
              (QStringList{QStringLiteral("SetGreeting: Vantorell // Hello Anna..."),
                           QStringLiteral("LoadFlexGrid"), QStringLiteral("DisableButtons"),
@@ -186,10 +191,8 @@ void TestFrmLogin::solitaireLoginWithEnter() {
 }
 
 void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
-    folder.write(QStringLiteral("temp/Bob.dat"), playerFile("Bob", "bobpw"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    m_folder->write(QStringLiteral("temp/Bob.dat"), playerFile("Bob", "bobpw"));
     ClassPlayerInfo& bob = CurrentPlayer();
     QVERIFY(bob.LoadPlayer(QStringLiteral("Bob"), QStringLiteral("bobpw")));
     // A game saved this session: in memory only, until the table closes.
@@ -202,7 +205,7 @@ void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
     QTest::keyClicks(control<QLineEdit>(login, "txtPassword"), QStringLiteral("secret"));
     clickMenu(login, 3);
     QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
-    QVERIFY(referenceUnscramble(folder.read(QStringLiteral("temp/Bob.dat")))
+    QVERIFY(referenceUnscramble(m_folder->read(QStringLiteral("temp/Bob.dat")))
                 .endsWith("<|>Solitaire::CardPile1=x<||><|>\r\n"));
 
     // Logging in again as the same player keeps a game saved in between.
@@ -214,13 +217,11 @@ void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
     clickMenu(again, 3);
     QCOMPARE(CurrentPlayer().SavedGames.Count(), 1);
     QCOMPARE(CurrentPlayer().SavedGames.at(0).GameInfo, QStringLiteral("CardPile1=y"));
-    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(m_boxes->shown().isEmpty());
 }
 
 void TestFrmLogin::solitaireLoginModal() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     FakeHost host;
     bool driven = false;
     QTimer::singleShot(0, [&] {
@@ -240,9 +241,7 @@ void TestFrmLogin::solitaireLoginModal() {
 }
 
 void TestFrmLogin::boardGameLogin() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     ClassPlayerInfo seat;
     QTimer::singleShot(0, [&] {
         auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget());
@@ -255,15 +254,14 @@ void TestFrmLogin::boardGameLogin() {
         clickMenu(*login, 3);
     });
     QVERIFY(frmLogin::LoadLogin(nullptr, &seat, QLatin1String(kModeBoardGame)));
-    QCOMPARE(boxes.texts(),
+    QCOMPARE(m_boxes->texts(),
              QStringList{QStringLiteral("Please insert proper password then try again...")});
     QCOMPARE(seat.NickName, QStringLiteral("Anna"));
     QVERIFY(!CurrentPlayerLoggedIn()); // the solitaire's player is not touched
 }
 
 void TestFrmLogin::boardGameLoginClosed() {
-    TempProgramFolder folder;
-    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     ClassPlayerInfo seat;
     seat.NickName = QStringLiteral("Seat");
     QTimer::singleShot(0, [&] {
@@ -275,57 +273,51 @@ void TestFrmLogin::boardGameLoginClosed() {
 }
 
 void TestFrmLogin::deletePlayer() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"), "x");
+    m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
     frmLogin login(nullptr, QLatin1String(kModeSolitaire));
     login.show();
 
-    boxes.queueAnswer(MsgAnswer::No);
+    m_boxes->queueAnswer(MsgAnswer::No);
     clickMenu(login, 1);
-    QCOMPARE(boxes.shown().size(), 1);
-    QCOMPARE(boxes.shown().first().text,
+    QCOMPARE(m_boxes->shown().size(), 1);
+    QCOMPARE(m_boxes->shown().first().text,
              QStringLiteral("Are you sure you want to delete Anna?   "));
-    QCOMPARE(boxes.shown().first().title, QStringLiteral("Deleting Player Scorecard..."));
-    QCOMPARE(boxes.shown().first().buttons, MsgButtons::YesNo);
-    QCOMPARE(boxes.shown().first().icon, MsgIcon::Exclamation);
-    QVERIFY(QFile::exists(folder.file(QStringLiteral("temp/Anna.dat"))));
+    QCOMPARE(m_boxes->shown().first().title, QStringLiteral("Deleting Player Scorecard..."));
+    QCOMPARE(m_boxes->shown().first().buttons, MsgButtons::YesNo);
+    QCOMPARE(m_boxes->shown().first().icon, MsgIcon::Exclamation);
+    QVERIFY(QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
     QCOMPARE(listed(login), QStringList{QStringLiteral("Anna")});
 
-    boxes.queueAnswer(MsgAnswer::Yes);
+    m_boxes->queueAnswer(MsgAnswer::Yes);
     clickMenu(login, 1);
-    QVERIFY(!QFile::exists(folder.file(QStringLiteral("temp/Anna.dat"))));
+    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
     QVERIFY(listed(login).isEmpty());
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), -1);
 
     // With nothing chosen the command asks nothing.
-    boxes.clear();
+    m_boxes->clear();
     clickMenu(login, 1);
-    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(m_boxes->shown().isEmpty());
 }
 
 void TestFrmLogin::deletingCurrentPlayerForgetsIt() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     QVERIFY(CurrentPlayer().LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
     FakeHost host;
     frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
-    boxes.queueAnswer(MsgAnswer::Yes);
+    m_boxes->queueAnswer(MsgAnswer::Yes);
     clickMenu(login, 1);
     QVERIFY(!CurrentPlayerLoggedIn());
     // Closing the table later writes nothing back.
     QVERIFY(CurrentPlayer().SavePlayer());
-    QVERIFY(!QFile::exists(folder.file(QStringLiteral("temp/Anna.dat"))));
+    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
     QCOMPARE(host.calls,
              (QStringList{QStringLiteral("SetGreeting:Vantorell"), QStringLiteral("LoadFlexGrid"),
                           QStringLiteral("DisableButtons")}));
 }
 
 void TestFrmLogin::addPlayerListsAndSelectsNewName() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"), "x");
+    m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
     frmLogin login(nullptr, QLatin1String(kModeSolitaire));
     login.show();
     QTest::keyClicks(control<QLineEdit>(login, "txtPassword"), QStringLiteral("typed"));
@@ -341,11 +333,11 @@ void TestFrmLogin::addPlayerListsAndSelectsNewName() {
     });
     clickMenu(login, 0);
     QVERIFY(driven);
-    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(m_boxes->shown().isEmpty());
     QCOMPARE(listed(login), (QStringList{QStringLiteral("Anna"), QStringLiteral("Zed")}));
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), 1);
     QCOMPARE(control<QLineEdit>(login, "txtPassword")->text(), QString());
-    QVERIFY(QFile::exists(folder.file(QStringLiteral("temp/Zed.dat"))));
+    QVERIFY(QFile::exists(m_folder->file(QStringLiteral("temp/Zed.dat"))));
 
     // The new player can log in at once.
     ClassPlayerInfo seat;

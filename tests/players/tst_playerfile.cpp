@@ -40,6 +40,14 @@ class TestPlayerFile : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() {
+        m_folder = std::make_unique<TempProgramFolder>();
+        m_boxes = std::make_unique<MsgBoxRecorder>();
+    }
+    void cleanup() {
+        m_boxes.reset();
+        m_folder.reset();
+    }
     void newPlayerFileIsTheWrittenOutText();
     void loadGoodFile();
     void loadRefused_data();
@@ -52,10 +60,13 @@ private slots:
     void saveWithoutFilenameWritesNothing();
     void collectionKeys();
     void currentPlayerStaysTheSameObject();
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<MsgBoxRecorder> m_boxes;
 };
 
 void TestPlayerFile::newPlayerFileIsTheWrittenOutText() {
-    TempProgramFolder folder;
     ClassPlayerInfo player;
     QVERIFY(player.CreatePlayerFile(QStringLiteral("Anna"), QStringLiteral("secret")));
     QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]{32}$")).match(player.GuidID).hasMatch());
@@ -67,23 +78,21 @@ void TestPlayerFile::newPlayerFileIsTheWrittenOutText() {
                                 kRating +
                                 "|Age:0|Country:|ProvState:|City:|PostalCode:|PlayerType:|School:"
                                 "\r\n<|><|>\r\n";
-    const QByteArray onDisk = folder.read(QStringLiteral("temp/Anna.dat"));
+    const QByteArray onDisk = m_folder->read(QStringLiteral("temp/Anna.dat"));
     QCOMPARE(onDisk, referenceScramble(expected));
     // No plain copy is left behind.
-    QCOMPARE(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files),
+    QCOMPARE(QDir(m_folder->file(QStringLiteral("temp"))).entryList(QDir::Files),
              QStringList{QStringLiteral("Anna.dat")});
 }
 
 void TestPlayerFile::loadGoodFile() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"),
-                 referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"),
+                    referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n"));
     ClassPlayerInfo player;
     player.SavedGamesIndex = QStringLiteral("S9");
     // The password is compared without regard to letter case.
     QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("sECRET")));
-    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(m_boxes->shown().isEmpty());
     QCOMPARE(player.Filename, QStringLiteral("Anna"));
     QCOMPARE(player.GuidID, QStringLiteral("0123456789ABCDEF0123456789ABCDEF"));
     QCOMPARE(player.NickName, QStringLiteral("Anna"));
@@ -153,10 +162,8 @@ void TestPlayerFile::loadRefused() {
     QFETCH(QString, title);
     QFETCH(int, icon);
 
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
     if (!fileBytes.isNull())
-        QVERIFY(folder.write(QStringLiteral("temp/Anna.dat"), fileBytes));
+        QVERIFY(m_folder->write(QStringLiteral("temp/Anna.dat"), fileBytes));
 
     ClassPlayerInfo player;
     player.NickName = QStringLiteral("Before");
@@ -166,29 +173,27 @@ void TestPlayerFile::loadRefused() {
         ClassSavedGameInfo(QStringLiteral("x"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
 
     QVERIFY(!player.LoadPlayer(QStringLiteral("Anna"), password));
-    QCOMPARE(boxes.texts(), QStringList{text});
-    QCOMPARE(boxes.shown().first().title, title);
-    QCOMPARE(int(boxes.shown().first().icon), icon);
+    QCOMPARE(m_boxes->texts(), QStringList{text});
+    QCOMPARE(m_boxes->shown().first().title, title);
+    QCOMPARE(int(m_boxes->shown().first().icon), icon);
     // Nothing of the refused file reaches the record, nothing on disk changes.
     QCOMPARE(player.NickName, QStringLiteral("Before"));
     QCOMPARE(player.Filename, QStringLiteral("Before"));
     QCOMPARE(player.Password, QStringLiteral("keep"));
     QCOMPARE(player.SavedGames.Count(), 1);
-    const QStringList files = QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files);
+    const QStringList files = QDir(m_folder->file(QStringLiteral("temp"))).entryList(QDir::Files);
     if (fileBytes.isNull()) {
         QVERIFY(files.isEmpty());
     } else {
         QCOMPARE(files, QStringList{QStringLiteral("Anna.dat")});
-        QCOMPARE(folder.read(QStringLiteral("temp/Anna.dat")), fileBytes);
+        QCOMPARE(m_folder->read(QStringLiteral("temp/Anna.dat")), fileBytes);
     }
 }
 
 void TestPlayerFile::loadAndSaveKeepsEntriesRenumbered() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
     const QByteArray buddies = "Bo:bo7:Halifax:True<||>\r\n";
-    folder.write(QStringLiteral("temp/Anna.dat"),
-                 referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>" + buddies));
+    m_folder->write(QStringLiteral("temp/Anna.dat"),
+                    referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>" + buddies));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
     QCOMPARE(player.SavedGames.Count(), 2);
@@ -209,7 +214,7 @@ void TestPlayerFile::loadAndSaveKeepsEntriesRenumbered() {
     QVERIFY(player.SavePlayer());
     const QByteArray expected = playerLine() + "<|>" + kTwoGames + "Other.mdb::0,0,0<||><|>" +
                                 "Bo:bo7:Halifax:False<||>\r\n";
-    QCOMPARE(referenceUnscramble(folder.read(QStringLiteral("temp/Anna.dat"))), expected);
+    QCOMPARE(referenceUnscramble(m_folder->read(QStringLiteral("temp/Anna.dat"))), expected);
 
     ClassPlayerInfo again;
     QVERIFY(again.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
@@ -219,38 +224,34 @@ void TestPlayerFile::loadAndSaveKeepsEntriesRenumbered() {
     again.BuddyList.Clear();
     again.SavedGames.Clear();
     QVERIFY(again.SavePlayer());
-    QCOMPARE(referenceUnscramble(folder.read(QStringLiteral("temp/Anna.dat"))),
+    QCOMPARE(referenceUnscramble(m_folder->read(QStringLiteral("temp/Anna.dat"))),
              playerLine() + "<|><|>\r\n");
-    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(m_boxes->shown().isEmpty());
 }
 
 void TestPlayerFile::valueWithColonKeepsFirstPart() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
-    folder.write(QStringLiteral("temp/Anna.dat"),
-                 referenceScramble(playerLine("SolitaireV1", "Secret", "12", "Paris:France") +
-                                   "<|><|>\r\n"));
+    m_folder->write(QStringLiteral("temp/Anna.dat"),
+                    referenceScramble(playerLine("SolitaireV1", "Secret", "12", "Paris:France") +
+                                      "<|><|>\r\n"));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
     QCOMPARE(player.City, QStringLiteral("Paris"));
 }
 
 void TestPlayerFile::accentedNamesRoundTrip() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
     // "José", "Müller€Œ" and the undefined byte 0x81 as Windows-1252 bytes.
     const QByteArray plain = "GuidID:1|AppVersion:SolitaireV1|NickName:Jose|Password:abc"
                              "|FirstName:Jos\xE9|LastName:M\xFCller\x80\x8C\x81|Gender:False"
                              "|Rating:r|Age:7|Country:|ProvState:|City:Montr\xE9"
                              "al|PostalCode:|PlayerType:Adult|School:\r\n<|><|>\r\n";
-    folder.write(QStringLiteral("temp/Jose.dat"), referenceScramble(plain));
+    m_folder->write(QStringLiteral("temp/Jose.dat"), referenceScramble(plain));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Jose"), QStringLiteral("ABC")));
     QCOMPARE(player.FirstName, QString::fromUtf8("Jos\u00e9"));
     QCOMPARE(player.LastName, QString::fromUtf8("M\u00fcller\u20ac\u0152") + QChar(0x81));
     QCOMPARE(player.City, QString::fromUtf8("Montr\u00e9al"));
     QVERIFY(player.SavePlayer());
-    QCOMPARE(referenceUnscramble(folder.read(QStringLiteral("temp/Jose.dat"))), plain);
+    QCOMPARE(referenceUnscramble(m_folder->read(QStringLiteral("temp/Jose.dat"))), plain);
 }
 
 void TestPlayerFile::codePageTable() {
@@ -275,10 +276,8 @@ void TestPlayerFile::codePageTable() {
 }
 
 void TestPlayerFile::failedSaveKeepsOldFile() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
     const QByteArray old = referenceScramble(playerLine() + "<|>" + kTwoGames + "<|>\r\n");
-    QVERIFY(folder.write(QStringLiteral("temp/Anna.dat"), old));
+    QVERIFY(m_folder->write(QStringLiteral("temp/Anna.dat"), old));
     ClassPlayerInfo player;
     QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
     player.Rating = QString(400, QLatin1Char('x')); // a longer file than allowed below
@@ -294,44 +293,42 @@ void TestPlayerFile::failedSaveKeepsOldFile() {
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousSignal);
     QVERIFY(!saved);
-    QCOMPARE(folder.read(QStringLiteral("temp/Anna.dat")), old);
-    QCOMPARE(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files),
+    QCOMPARE(m_folder->read(QStringLiteral("temp/Anna.dat")), old);
+    QCOMPARE(QDir(m_folder->file(QStringLiteral("temp"))).entryList(QDir::Files),
              QStringList{QStringLiteral("Anna.dat")});
 
     // A folder standing where the file should go is left alone.
-    QVERIFY(QDir().mkpath(folder.file(QStringLiteral("temp/Bo.dat"))));
+    QVERIFY(QDir().mkpath(m_folder->file(QStringLiteral("temp/Bo.dat"))));
     player.Filename = QStringLiteral("Bo");
     QVERIFY(!player.SavePlayer());
-    QVERIFY(QFileInfo(folder.file(QStringLiteral("temp/Bo.dat"))).isDir());
+    QVERIFY(QFileInfo(m_folder->file(QStringLiteral("temp/Bo.dat"))).isDir());
 
     // Without the obstacle the same record is written.
     player.Filename = QStringLiteral("Anna");
     QVERIFY(player.SavePlayer());
-    QVERIFY(referenceUnscramble(folder.read(QStringLiteral("temp/Anna.dat")))
+    QVERIFY(referenceUnscramble(m_folder->read(QStringLiteral("temp/Anna.dat")))
                 .contains(QByteArray(400, 'x')));
-    QVERIFY(boxes.shown().isEmpty());
+    QVERIFY(m_boxes->shown().isEmpty());
 }
 
 void TestPlayerFile::saveWithoutFilenameWritesNothing() {
-    TempProgramFolder folder;
-    MsgBoxRecorder boxes;
     ClassPlayerInfo player;
     player.NickName = QStringLiteral("Nobody");
     QVERIFY(player.SavePlayer());
-    QVERIFY(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(m_folder->file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
 
     // A name never leads out of the player folder.
-    folder.write(QStringLiteral("outside.dat"), referenceScramble(playerLine() + "<|><|>\r\n"));
+    m_folder->write(QStringLiteral("outside.dat"), referenceScramble(playerLine() + "<|><|>\r\n"));
     for (const QString& name :
          {QStringLiteral("../outside"), QStringLiteral("..\\outside"), QStringLiteral("..")}) {
         player.Filename = name;
         QVERIFY(!player.SavePlayer());
         QVERIFY(!player.LoadPlayer(name, QStringLiteral("Secret")));
     }
-    QCOMPARE(boxes.texts(), QStringList(3, QStringLiteral("Error in loading player file...")));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+    QCOMPARE(m_boxes->texts(), QStringList(3, QStringLiteral("Error in loading player file...")));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files),
              QStringList{QStringLiteral("outside.dat")});
-    QVERIFY(QDir(folder.file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(m_folder->file(QStringLiteral("temp"))).entryList(QDir::Files).isEmpty());
 }
 
 void TestPlayerFile::collectionKeys() {
