@@ -136,8 +136,11 @@ void TestFrmSolitaire::controlsAtDesignTime() {
     QVERIFY(!letters->isEnabled()); // no game in play
     QCOMPARE(control<QCheckBox>(table, "chkMusic")->text(), QStringLiteral("Music On"));
     QCOMPARE(control<QCheckBox>(table, "chkSound")->text(), QStringLiteral("Sounds On"));
-    for (const char* name :
-         {"sldMusic", "sldSound", "cmdDeck", "WebBrowser1", "shapeDiscard", "lstWords"})
+    for (const char* name : {"sldMusic", "sldSound"}) {
+        QCOMPARE(control<QSlider>(table, name)->minimum(), 0);
+        QCOMPARE(control<QSlider>(table, name)->maximum(), 100);
+    }
+    for (const char* name : {"cmdDeck", "WebBrowser1", "shapeDiscard", "lstWords"})
         control<QWidget>(table, name);
     QCOMPARE(control<QListWidget>(table, "lstWizard")->property("Tag").toString(),
              QStringLiteral("0"));
