@@ -142,15 +142,31 @@ void showLoadError() {
 
 } // namespace
 
+QList<std::pair<QString, QString>> ClassPlayerInfo::PlayerFields() const {
+    return {
+        {QStringLiteral("GuidID"), GuidID},
+        {QStringLiteral("AppVersion"), AppVersion},
+        {QStringLiteral("NickName"), NickName},
+        {QStringLiteral("Password"), Password},
+        {QStringLiteral("FirstName"), FirstName},
+        {QStringLiteral("LastName"), LastName},
+        {QStringLiteral("Gender"), boolText(Gender)},
+        {QStringLiteral("Rating"), Rating},
+        {QStringLiteral("Age"), QString::number(Age)},
+        {QStringLiteral("Country"), Country},
+        {QStringLiteral("ProvState"), ProvState},
+        {QStringLiteral("City"), City},
+        {QStringLiteral("PostalCode"), PostalCode},
+        {QStringLiteral("PlayerType"), PlayerType},
+        {QStringLiteral("School"), School},
+    };
+}
+
 QString ClassPlayerInfo::GetPlayerInfo() const {
-    return QStringLiteral("GuidID:") + GuidID + QStringLiteral("|AppVersion:") + AppVersion +
-           QStringLiteral("|NickName:") + NickName + QStringLiteral("|Password:") + Password +
-           QStringLiteral("|FirstName:") + FirstName + QStringLiteral("|LastName:") + LastName +
-           QStringLiteral("|Gender:") + boolText(Gender) + QStringLiteral("|Rating:") + Rating +
-           QStringLiteral("|Age:") + QString::number(Age) + QStringLiteral("|Country:") + Country +
-           QStringLiteral("|ProvState:") + ProvState + QStringLiteral("|City:") + City +
-           QStringLiteral("|PostalCode:") + PostalCode + QStringLiteral("|PlayerType:") +
-           PlayerType + QStringLiteral("|School:") + School + kCrLf;
+    QStringList pieces;
+    for (const auto& [key, text] : PlayerFields())
+        pieces << key + QLatin1Char(':') + text;
+    return pieces.join(QLatin1Char('|')) + kCrLf;
 }
 
 bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {

@@ -7,7 +7,10 @@
 #include "players/ClassSavedGameInfo.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 // The version mark of every file this program writes.
 inline constexpr char kPlayerFileVersion[] = "SolitaireV1";
@@ -49,6 +52,8 @@ public:
 
     // The player line, with its CR LF.
     QString GetPlayerInfo() const;
+    // The player line's fields as (key, text) in the order they are written.
+    QList<std::pair<QString, QString>> PlayerFields() const;
     // Reads temp/<name>.dat, checks version and password (letter case ignored)
     // and fills the object. On any failure it shows the matching message,
     // returns false and leaves the object exactly as it was.

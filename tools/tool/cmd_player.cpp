@@ -31,25 +31,8 @@ int runPlayer(const QStringList& arguments) {
                 .arg(path));
     }
 
-    const std::pair<const char*, QString> fields[] = {
-        {"GuidID", player.GuidID},
-        {"AppVersion", player.AppVersion},
-        {"NickName", player.NickName},
-        {"Password", player.Password},
-        {"FirstName", player.FirstName},
-        {"LastName", player.LastName},
-        {"Gender", player.Gender ? QStringLiteral("True") : QStringLiteral("False")},
-        {"Rating", player.Rating},
-        {"Age", QString::number(player.Age)},
-        {"Country", player.Country},
-        {"ProvState", player.ProvState},
-        {"City", player.City},
-        {"PostalCode", player.PostalCode},
-        {"PlayerType", player.PlayerType},
-        {"School", player.School},
-    };
-    for (const auto& [key, value] : fields)
-        toolPrint(QString::fromLatin1(key) + QStringLiteral(": ") + value);
+    for (const auto& [key, value] : player.PlayerFields())
+        toolPrint(key + QStringLiteral(": ") + value);
 
     toolPrint(QStringLiteral("SavedGames: %1").arg(player.SavedGames.Count()));
     for (const ClassSavedGameInfo& entry : player.SavedGames)
