@@ -215,37 +215,32 @@ void frmSolitaire::BuildPlayArea() {
     connect(cmdLettersLeft, &QPushButton::clicked, this, &frmSolitaire::cmdLettersLeft_Click);
 
     const QString onFelt = QStringLiteral("color: #fff8dc;");
-    chkMusic = new QCheckBox(QStringLiteral("Music On"), picGame);
-    chkMusic->setObjectName(QStringLiteral("chkMusic"));
-    chkMusic->setStyleSheet(onFelt);
-    chkMusic->setGeometry(5, 226, 95, 22);
-    chkMusic->setChecked(true);
+    // An on/off box and a volume slider on one row of the felt.
+    auto addVolumeRow = [this, &onFelt](QCheckBox*& check, const char* checkName,
+                                        const QString& caption, QSlider*& slider,
+                                        const char* sliderName, int top) {
+        check = new QCheckBox(caption, picGame);
+        check->setObjectName(QLatin1String(checkName));
+        check->setStyleSheet(onFelt);
+        check->setGeometry(5, top, 95, 22);
+        check->setChecked(true);
+        WindowChrome::AttachPressPointer(check);
+        slider = new QSlider(Qt::Horizontal, picGame);
+        slider->setObjectName(QLatin1String(sliderName));
+        slider->setRange(0, 100);
+        // Half volume until the load handler reads the device's own level, so
+        // a missing "First.wav" does not leave the music muted.
+        slider->setValue(50);
+        slider->setGeometry(100, top, 100, 22);
+        WindowChrome::AttachPressPointer(slider);
+    };
+    addVolumeRow(chkMusic, "chkMusic", QStringLiteral("Music On"), sldMusic, "sldMusic", 226);
+    addVolumeRow(chkSound, "chkSound", QStringLiteral("Sounds On"), sldSound, "sldSound", 252);
     connect(chkMusic, &QCheckBox::clicked, this, &frmSolitaire::chkMusic_Click);
-    sldMusic = new QSlider(Qt::Horizontal, picGame);
-    sldMusic->setObjectName(QStringLiteral("sldMusic"));
-    sldMusic->setRange(0, 100);
-    // Half volume until the load handler reads the device's own level, so a
-    // missing "First.wav" does not leave the music muted.
-    sldMusic->setValue(50);
-    sldMusic->setGeometry(100, 226, 100, 22);
     connect(sldMusic, &QSlider::valueChanged, this,
             [this](int value) { m_music->sldMusic_Change(value); });
-
-    chkSound = new QCheckBox(QStringLiteral("Sounds On"), picGame);
-    chkSound->setObjectName(QStringLiteral("chkSound"));
-    chkSound->setStyleSheet(onFelt);
-    chkSound->setGeometry(5, 252, 95, 22);
-    chkSound->setChecked(true);
-    sldSound = new QSlider(Qt::Horizontal, picGame);
-    sldSound->setObjectName(QStringLiteral("sldSound"));
-    sldSound->setRange(0, 100);
-    sldSound->setValue(50);
-    sldSound->setGeometry(100, 252, 100, 22);
     connect(sldSound, &QSlider::valueChanged, this,
             [this](int value) { m_music->sldSound_Change(value); });
-    for (QWidget* w : {static_cast<QWidget*>(chkMusic), static_cast<QWidget*>(chkSound),
-                       static_cast<QWidget*>(sldMusic), static_cast<QWidget*>(sldSound)})
-        WindowChrome::AttachPressPointer(w);
 
     Label4 = new QLabel(QStringLiteral("Points"), picGame);
     Label4->setObjectName(QStringLiteral("Label4"));
