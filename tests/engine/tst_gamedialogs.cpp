@@ -187,21 +187,6 @@ private slots:
         QVERIFY(!window.TimerFace.isActive());
     }
 
-    void faceAndWinnerLineBlink() {
-        FakeSolitaireTable table;
-        ClSolitary game(table, nullptr);
-        game.wordlevel = 3;
-        frmGameDone window(table, game);
-        window.show();
-        QLabel* line = control<QLabel>(window, "lblline1");
-        QVERIFY(line->isVisible());
-        window.TimerFace_Timer();
-        QVERIFY(!line->isVisible());
-        window.TimerFace_Timer();
-        QVERIFY(line->isVisible());
-        window.close();
-    }
-
     void savedGameDetails_data() {
         QTest::addColumn<QString>("record");
         QTest::addColumn<QStringList>("labels");

@@ -1,5 +1,6 @@
 // The card picture control: letter-to-picture rule, sizing in twips, rounded
-// outline, tints, scaling and the events it passes to its container.
+// outline, tints, scaling and its visibility event. Mouse events reach the
+// table through the card drags of the table tests.
 #include "TestSupport.h"
 
 #include "engine/UserControlCards.h"
@@ -28,7 +29,6 @@ private Q_SLOTS:
     void maskSetThenRemove();
     void resizePic_data();
     void resizePic();
-    void mouseEventsReachTheContainer();
     void setVisibleOnlyRaisesTheEvent();
 };
 
@@ -161,38 +161,6 @@ void TestUserControlCards::resizePic() {
     // A new picture brings the card back to its full size.
     card.SetPicture(LoadResPictureFile(ResId::BackCard));
     QCOMPARE(card.size(), QSize(59, 100));
-}
-
-void TestUserControlCards::mouseEventsReachTheContainer() {
-    QWidget table;
-    table.resize(300, 300);
-    auto* card = new UserControlCards(&table);
-    card->move(50, 40);
-    QSignalSpy down(card, &UserControlCards::MouseDown);
-    QSignalSpy move(card, &UserControlCards::MouseMove);
-    QSignalSpy up(card, &UserControlCards::MouseUp);
-
-    QTest::mousePress(card, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 20));
-    QCOMPARE(down.count(), 1);
-    QCOMPARE(down.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
-    QCOMPARE(down.at(0).at(1).value<Qt::KeyboardModifiers>(),
-             Qt::KeyboardModifiers(Qt::ShiftModifier));
-    QCOMPARE(down.at(0).at(2).toInt(), 10);
-    QCOMPARE(down.at(0).at(3).toInt(), 20);
-
-    // A drag reports the held button and positions inside the card's own frame.
-    QMouseEvent drag(QEvent::MouseMove, QPointF(70, -5), card->mapToGlobal(QPointF(70, -5)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(card, &drag);
-    QCOMPARE(move.count(), 1);
-    QCOMPARE(move.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
-    QCOMPARE(move.at(0).at(2).toInt(), 70);
-    QCOMPARE(move.at(0).at(3).toInt(), -5);
-
-    QTest::mouseRelease(card, Qt::LeftButton, Qt::NoModifier, QPoint(12, 22));
-    QCOMPARE(up.count(), 1);
-    QCOMPARE(up.at(0).at(0).value<Qt::MouseButtons>(), Qt::MouseButtons(Qt::LeftButton));
-    QCOMPARE(up.at(0).at(2).toInt(), 12);
 }
 
 void TestUserControlCards::setVisibleOnlyRaisesTheEvent() {
