@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -56,6 +58,32 @@ QString BackKeyName(BackKey key) {
     }
     return QString();
 }
+
+// The caption's largest and smallest point sizes: the greeting with the word
+// level shrinks to fit beside the menu before it is cut.
+constexpr int kCaptionPointSize = 9;
+constexpr int kCaptionMinPointSize = 7;
+
+// Paints a label's text cut with "..." where it would run under the labels to
+// its right; the label's text itself stays whole.
+class ElidedLabelPainter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (!label || event->type() != QEvent::Paint)
+            return false;
+        QPainter painter(label);
+        const QRect area = label->contentsRect();
+        const QString shown =
+            label->fontMetrics().elidedText(label->text(), Qt::ElideRight, area.width());
+        label->style()->drawItemText(&painter, area, int(label->alignment()), label->palette(),
+                                     label->isEnabled(), shown, label->foregroundRole());
+        return true;
+    }
+};
 
 } // namespace
 
@@ -153,9 +181,10 @@ void frmSolitaire::BuildCaptionBar() {
     lblClose = bar.close;
     QFont captionFont = font();
     captionFont.setBold(true);
-    captionFont.setPointSize(9);
+    captionFont.setPointSize(kCaptionPointSize);
     lblFormCaption->setFont(captionFont);
     lblFormCaption->setGeometry(10, 4, 230, 26);
+    lblFormCaption->installEventFilter(new ElidedLabelPainter(lblFormCaption));
     lblClose->setFont(captionFont);
     lblClose->setAlignment(Qt::AlignCenter);
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QWidget::close);
@@ -427,6 +456,18 @@ void frmSolitaire::FormResize() {
         label->setGeometry(right, 4, w, 26);
     }
     lblFormCaption->setGeometry(10, 4, qMax(40, right - 14), 26);
+    FitFormCaption();
+}
+
+void frmSolitaire::FitFormCaption() {
+    QFont captionFont = lblFormCaption->font();
+    const int room = lblFormCaption->contentsRect().width();
+    for (int size = kCaptionPointSize; size >= kCaptionMinPointSize; --size) {
+        captionFont.setPointSize(size);
+        if (QFontMetrics(captionFont).horizontalAdvance(lblFormCaption->text()) <= room)
+            break;
+    }
+    lblFormCaption->setFont(captionFont);
 }
 
 void frmSolitaire::RunAds() {
@@ -1179,6 +1220,7 @@ void frmSolitaire::SetFormCaption(const QString& caption) {
     lblFormCaption->setText(caption);
     // A long nick name may not fit beside the menu: the whole line is in the tip.
     lblFormCaption->setToolTip(caption);
+    FitFormCaption();
 }
 
 void frmSolitaire::SetHelpPlay(bool visible, const QString& caption) {

@@ -203,6 +203,8 @@ private:
     void BuildPlayArea();
     void FormLoad();
     void FormResize();
+    // The caption's font a point or two smaller when its text is too long.
+    void FitFormCaption();
     bool FormUnload();
     UserControlCards* MakeCard(QWidget* parent, const QString& name);
     void RenumberPileCards();

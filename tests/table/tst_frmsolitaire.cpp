@@ -190,6 +190,13 @@ void TestFrmSolitaire::layoutFollowsTheWindowSize() {
     QCOMPARE(adds.height(), 93);
     QCOMPARE(adds.width(), size.width() - 7);
     QCOMPARE(table.WebBrowser1->geometry(), QRect(-1, -1, adds.width() + 40, adds.height() + 40));
+    // The greeting of a deal stays whole and readable beside the menu.
+    const QString greeting = QStringLiteral(" Vantorell // Hello anna...Word level 3");
+    table.SetFormCaption(greeting);
+    QLabel* caption = table.lblFormCaption;
+    QCOMPARE(caption->text(), greeting);
+    QVERIFY(caption->geometry().right() < table.lblMenu[0]->x());
+    QVERIFY(caption->fontMetrics().horizontalAdvance(greeting) <= caption->width());
     // The window keeps its rounded outline at every size.
     QVERIFY(!table.mask().isEmpty());
     QVERIFY(!table.mask().contains(QPoint(0, 0)));
