@@ -81,6 +81,26 @@ Commands CommandsFor(const QString& finished, const QString& rowKey, const QStri
 
 } // namespace SavedGamesRules
 
+namespace {
+
+// A cell of the generic sort: two cells that both read as numbers compare by
+// value (so 14 points rank above 2), anything else compares as text.
+class GenericSortItem : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem& other) const override {
+        bool leftIsNumber = false;
+        bool rightIsNumber = false;
+        const double left = text().trimmed().toDouble(&leftIsNumber);
+        const double right = other.text().trimmed().toDouble(&rightIsNumber);
+        if (leftIsNumber && rightIsNumber)
+            return left < right;
+        return text() < other.text();
+    }
+};
+
+} // namespace
+
 SavedGamesGrid::SavedGamesGrid(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("FlexGrid"));
     setToolTip(QStringLiteral("View stats or restart game... "));
@@ -153,7 +173,7 @@ void SavedGamesGrid::Fill(const SavedGameCollection& games) {
         const int row = rowCount() - 1;
         const QStringList cells = SavedGamesRules::RowCells(entry);
         for (int c = 0; c < 6; ++c) {
-            auto* cell = new QTableWidgetItem(cells[c]);
+            auto* cell = new GenericSortItem(cells[c]);
             if (c >= 2)
                 cell->setTextAlignment(Qt::AlignCenter);
             setItem(row, c, cell);
