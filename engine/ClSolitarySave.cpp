@@ -126,7 +126,11 @@ QString ClSolitary::FormatMinutes(float minutes) {
 }
 
 float ClSolitary::PlayingMinutes() const {
-    const int seconds = MyTime.isValid() ? MyTime.secsTo(QTime::currentTime()) : 0;
+    int seconds = MyTime.isValid() ? MyTime.secsTo(QTime::currentTime()) : 0;
+    // MyTime is a time of day: a period begun before midnight and still going
+    // after it has lasted into the next day, it did not run backwards.
+    if (seconds < 0)
+        seconds += 24 * 60 * 60;
     return RoundMinutes(double(SaveTime) + seconds / 60.0);
 }
 
