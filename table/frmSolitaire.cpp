@@ -936,7 +936,9 @@ void frmSolitaire::Discard_MouseMove(int slot, Qt::MouseButtons buttons, int x, 
             } else if (PileOver != pile) {
                 PileFocus(qint16(pile));
                 PileOver = qint16(pile);
-                if (GetWizardTag().toInt() != pile) {
+                // The list was emptied when the card left every pile; coming
+                // back to the same pile must list its words again.
+                if (GetWizardTag().toInt() != pile || lstWizard->count() == 0) {
                     SetWizardTag(QString::number(pile));
                     if (game.WizardIsOn) {
                         lblMenu[4]->setEnabled(false);

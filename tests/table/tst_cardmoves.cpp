@@ -382,6 +382,9 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     // Off every pile the list is emptied.
     QTest::mouseMove(card, grab + (QPoint(260, 60) - card->pos()));
     QCOMPARE(m_table->lstWizard->count(), 0);
+    // Over pile 2 again: its words are listed again.
+    QTest::mouseMove(card, grab + (QPoint(310, 60) - card->pos()));
+    QCOMPARE(itemTexts(m_table->lstWizard), hints);
     // Back over pile 2 and dropped: the o is laid; the list is for "do"
     // with the new top discard "g".
     DragCard(card, QPoint(310, 60));
