@@ -8,6 +8,7 @@
 #include "shell/MsgBox.h"
 
 #include <QLocale>
+#include <QSet>
 
 #include <cmath>
 #include <limits>
@@ -161,6 +162,7 @@ bool ClSolitary::ParseSaveGameRecord(const QString& text, SavedGameRecord& recor
     SavedGameRecord parsed;
     bool seenPile[5] = {false, false, false, false, false};
     bool seenLevel = false;
+    QSet<QString> seenNames;
     const QStringList fields = text.split(QLatin1Char('|'));
     for (const QString& field : fields) {
         const qsizetype eq = field.indexOf(QLatin1Char('='));
@@ -175,6 +177,13 @@ bool ClSolitary::ParseSaveGameRecord(const QString& text, SavedGameRecord& recor
         }
         const QString name = field.left(eq);
         const QString value = field.mid(eq + 1);
+        // Restoring acts on every field in turn: a pile given twice would be
+        // laid out twice on the table.
+        if (KnownNames().contains(name)) {
+            if (seenNames.contains(name))
+                return fail(QStringLiteral("The field %1 is given twice.").arg(name));
+            seenNames.insert(name);
+        }
         const int pileIndex = static_cast<int>(PileNames().indexOf(name));
         if (pileIndex >= 0) {
             if (!ValidPile(value))

@@ -273,6 +273,7 @@ private slots:
         addDataRow("wizard not a boolean", "WizardIsOn=True", "WizardIsOn=Maybe");
         addDataRow("time not a number", "SaveTime=4.25", "SaveTime=soon");
         addDataRow("missing pile", "|CardPile5=f:gH", "");
+        addDataRow("pile given twice", "|CardPile5=f:gH", "|CardPile5=f:gH|CardPile5=f:gH");
     }
     void damagedRecordsAreRefused() {
         QFETCH(QString, from);
