@@ -962,7 +962,8 @@ void frmSolitaire::Discard_MouseUp(int slot, Qt::MouseButtons button) {
     UserControlCards* card = picDiscard[slot];
     const bool wasDragging = m_dragging;
     m_dragging = false;
-    if (wasDragging && button == Qt::LeftButton && slot == mySolitaryGame->DiscardIndex) {
+    Q_UNUSED(button) // a release of any button ends the drag with a drop
+    if (wasDragging && slot == mySolitaryGame->DiscardIndex) {
         ClSolitary& game = *mySolitaryGame;
         const int threshold =
             TableRules::DropThreshold(game.GetPileIndex(PileOver), game.GetPileIndexLeft(PileOver));

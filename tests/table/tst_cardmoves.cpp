@@ -238,8 +238,19 @@ void TestCardMoves::onlyTheTopDiscardMoves() {
     const QPoint topHome = top->pos();
     QTest::mousePress(top, Qt::RightButton, {}, QPoint(10, 10));
     QTest::mouseMove(top, QPoint(60, -150));
+    QTest::mouseRelease(top, Qt::RightButton, {}, QPoint(60, -150));
     QCOMPARE(top->pos(), topHome);
     QVERIFY(!m_table->TimerMoveCardBack->isActive());
+    // A drag ended by releasing another button is still a drop: the card is
+    // not left lying on the felt.
+    QTest::mousePress(top, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(top, QPoint(60, -150));
+    QVERIFY(top->pos() != topHome);
+    QTest::mouseRelease(top, Qt::RightButton, {}, QPoint(60, -150));
+    QVERIFY(m_table->TimerMoveCardBack->isActive());
+    while (m_table->TimerMoveCardBack->isActive())
+        m_table->TimerMoveCardBack_Timer();
+    QCOMPARE(top->pos(), topHome);
 }
 
 void TestCardMoves::dropBelowTheThresholdReturnsWithoutAsking() {
