@@ -1,6 +1,7 @@
 #include "players/frmLogin.h"
 
 #include "players/LoginHost.h"
+#include "players/PlayerWindowLook.h"
 #include "players/frmNewPlayer.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
@@ -32,41 +33,54 @@ frmLogin::~frmLogin() = default;
 void frmLogin::BuildControls() {
     setWindowTitle(QStringLiteral("Player login"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 8, 14, 14);
+    PlayerWindowLook::SetUpWindow(this, layout);
 
     const WindowChrome::CaptionBar bar =
         WindowChrome::AddCaptionBar(this, QStringLiteral("Login..."));
     lblFormCaption = bar.caption;
     lblClose = bar.close;
-    layout->addLayout(WindowChrome::CaptionRow(bar));
+    layout->addLayout(PlayerWindowLook::CaptionRow(bar));
 
-    lbllogIn = new QLabel(QStringLiteral("Player login as..."), this);
+    QWidget* felt = PlayerWindowLook::AddFelt(this);
+    // Each typed character of the password shows as "*", not the style's own
+    // dot. The rule sits with the panel's others: a style sheet of the box's
+    // own is not consulted under a styled parent.
+    felt->setStyleSheet(felt->styleSheet() +
+                        QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    auto* fields = new QVBoxLayout(felt);
+    fields->setContentsMargins(12, 10, 12, 12);
+    fields->setSpacing(6);
+    lbllogIn = new QLabel(QStringLiteral("Player login as..."), felt);
     lbllogIn->setObjectName(QStringLiteral("lbllogIn"));
-    layout->addWidget(lbllogIn);
-    lstPlayers = new QListWidget(this);
+    fields->addWidget(lbllogIn);
+    lstPlayers = new QListWidget(felt);
     lstPlayers->setObjectName(QStringLiteral("lstPlayers"));
-    layout->addWidget(lstPlayers, 1);
+    fields->addWidget(lstPlayers, 1);
 
-    lblPassword = new QLabel(QStringLiteral("Enter Password"), this);
+    fields->addSpacing(4);
+    lblPassword = new QLabel(QStringLiteral("Enter Password"), felt);
     lblPassword->setObjectName(QStringLiteral("lblPassword"));
-    layout->addWidget(lblPassword);
-    txtPassword = new QLineEdit(this);
+    fields->addWidget(lblPassword);
+    txtPassword = new QLineEdit(felt);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->installEventFilter(this);
-    layout->addWidget(txtPassword);
+    fields->addWidget(txtPassword);
+    layout->addWidget(felt, 1);
 
     auto* menu = new QHBoxLayout;
+    menu->setContentsMargins(6, 2, 6, 0);
     const std::pair<int, const char*> captions[] = {
         {0, "Add Player"}, {1, "Delete Player"}, {3, "Log In..."}};
     for (const auto& [index, caption] : captions) {
         auto* label = new QLabel(QString::fromLatin1(caption), this);
         label->setObjectName(QStringLiteral("lblMenu_%1").arg(index));
+        PlayerWindowLook::StyleMenuLabel(label);
         lblMenu.insert(index, label);
         menu->addWidget(label);
     }
     layout->addLayout(menu);
-    resize(260, 330);
+    resize(280, 360);
 
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::reject);
     connect(WindowChrome::AttachLabelButton(lblMenu[0]), &WindowChrome::LabelButton::clicked, this,

@@ -1,6 +1,7 @@
 #include "players/frmNewPlayer.h"
 
 #include "players/ClassPlayerInfo.h"
+#include "players/PlayerWindowLook.h"
 #include "shell/MsgBox.h"
 #include "shell/WindowChrome.h"
 
@@ -84,30 +85,35 @@ frmNewPlayer::frmNewPlayer(QWidget* owner, std::function<void(const QString&)> c
 void frmNewPlayer::BuildControls() {
     setWindowTitle(QStringLiteral("New player"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 8, 14, 14);
+    PlayerWindowLook::SetUpWindow(this, layout);
 
     const WindowChrome::CaptionBar bar =
         WindowChrome::AddCaptionBar(this, QStringLiteral("New player..."));
     lblFormCaption = bar.caption;
     lblClose = bar.close;
-    layout->addLayout(WindowChrome::CaptionRow(bar));
+    layout->addLayout(PlayerWindowLook::CaptionRow(bar));
 
-    auto* form = new QFormLayout;
+    QWidget* felt = PlayerWindowLook::AddFelt(this);
+    auto* form = new QFormLayout(felt);
+    form->setContentsMargins(12, 12, 12, 12);
+    form->setHorizontalSpacing(10);
+    form->setVerticalSpacing(7);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto addRow = [&](const char* labelName, const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
+        auto* label = new QLabel(caption, felt);
         label->setObjectName(QString::fromLatin1(labelName));
         form->addRow(label, field);
         return label;
     };
     auto makeBox = [&](const char* name, int maxLength) {
-        auto* box = new QLineEdit(this);
+        auto* box = new QLineEdit(felt);
         box->setObjectName(QString::fromLatin1(name));
         box->setMaxLength(maxLength);
         box->installEventFilter(this);
         return box;
     };
     auto makeCombo = [&](const char* name, const QStringList& items) {
-        auto* combo = new QComboBox(this);
+        auto* combo = new QComboBox(felt);
         combo->setObjectName(QString::fromLatin1(name));
         combo->addItems(items);
         combo->installEventFilter(this); // typing is swallowed
@@ -128,7 +134,7 @@ void frmNewPlayer::BuildControls() {
     txtAge = makeBox("txtAge", kAgeLength);
     addRow("lblAge", QStringLiteral("Age"), txtAge);
 
-    auto* genders = new QWidget(this);
+    auto* genders = new QWidget(felt);
     auto* genderRow = new QHBoxLayout(genders);
     genderRow->setContentsMargins(0, 0, 0, 0);
     const QString genderCaptions[] = {QStringLiteral("Male"), QStringLiteral("Female")};
@@ -148,13 +154,15 @@ void frmNewPlayer::BuildControls() {
     addRow("lblProvState", QStringLiteral("Prov/State"), cboProvState);
     txtCity = makeBox("txtCity", kCityLength);
     addRow("lblCity", QStringLiteral("City"), txtCity);
-    layout->addLayout(form);
+    layout->addWidget(felt, 1);
 
     auto* create = new QLabel(QStringLiteral("Create Player"), this);
     create->setObjectName(QStringLiteral("lblMenu_0"));
+    PlayerWindowLook::StyleMenuLabel(create);
+    create->setContentsMargins(8, 0, 8, 0);
     lblMenu.append(create);
     layout->addWidget(create, 0, Qt::AlignRight);
-    resize(320, 380);
+    resize(340, 350);
 
     // The starting country's provinces are offered at once, none chosen.
     CountryChosen();

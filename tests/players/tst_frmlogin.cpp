@@ -108,7 +108,10 @@ void TestFrmLogin::controlsAndCaptions() {
     QCOMPARE(control<QLabel>(login, "lblMenu_0")->text(), QStringLiteral("Add Player"));
     QCOMPARE(control<QLabel>(login, "lblMenu_1")->text(), QStringLiteral("Delete Player"));
     QCOMPARE(control<QLabel>(login, "lblMenu_3")->text(), QStringLiteral("Log In..."));
-    QCOMPARE(control<QLineEdit>(login, "txtPassword")->echoMode(), QLineEdit::Password);
+    auto* password = control<QLineEdit>(login, "txtPassword");
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    password->setText(QStringLiteral("abc"));
+    QCOMPARE(password->displayText(), QStringLiteral("***"));
 }
 
 void TestFrmLogin::selectingEmptiesPassword() {
