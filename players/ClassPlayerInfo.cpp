@@ -135,6 +135,21 @@ bool splitSections(const QString& text, QStringList* sections) {
     return sections->size() == 3;
 }
 
+// The sections of a whole plain text and its player line read into `into`.
+// The version mark is looked at before the shape of the rest: a file of
+// another version is reported as such whatever its layout.
+PlayerFileStatus readHead(const QString& text, ClassPlayerInfo& into, QString* version,
+                          QStringList* sections) {
+    const bool shaped = splitSections(text, sections);
+    const QString line =
+        shaped ? sections->at(0)
+               : text.split(kSectionMark, Qt::KeepEmptyParts, Qt::CaseInsensitive).first();
+    const PlayerFileStatus status = readPlayerLine(line, into, version);
+    if (status != PlayerFileStatus::OtherVersion && !shaped)
+        return PlayerFileStatus::Damaged;
+    return status;
+}
+
 void showLoadError() {
     MsgBox(QStringLiteral("Error in loading player file..."), MsgButtons::OK, QString(),
            MsgIcon::Critical);
@@ -186,12 +201,8 @@ bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
     ClassPlayerInfo loaded;
     loaded.Filename = name;
     QStringList sections;
-    if (!splitSections(text, &sections)) {
-        showLoadError();
-        return false;
-    }
     QString version;
-    const PlayerFileStatus line = readPlayerLine(sections.at(0), loaded, &version);
+    const PlayerFileStatus line = readHead(text, loaded, &version, &sections);
     if (line == PlayerFileStatus::OtherVersion) {
         MsgBox(QStringLiteral("Can't load player info... Version ") + version + kCrLf + kCrLf +
                    QStringLiteral(" You Have Version ") + QLatin1String(kPlayerFileVersion),
@@ -274,10 +285,8 @@ QByteArray ClassPlayerInfo::FileBytes() const {
 PlayerFileStatus ClassPlayerInfo::ReadPlainText(const QString& text, ClassPlayerInfo& into,
                                                 QString* version) {
     QStringList sections;
-    if (!splitSections(text, &sections))
-        return PlayerFileStatus::Damaged;
     ClassPlayerInfo loaded;
-    const PlayerFileStatus line = readPlayerLine(sections.at(0), loaded, version);
+    const PlayerFileStatus line = readHead(text, loaded, version, &sections);
     if (line != PlayerFileStatus::Loaded)
         return line;
     const PlayerFileStatus entries = readEntries(sections.at(1), sections.at(2), loaded);

@@ -127,6 +127,10 @@ void TestPlayerFile::loadRefused_data() {
                referenceScramble(playerLine("SolitaireV2") + "<|><|>\r\n"), "Secret",
                "Can't load player info... Version SolitaireV2\r\n\r\n You Have Version SolitaireV1",
                "Mordaventa", int(MsgIcon::Information));
+    addDataRow("other version, other layout", referenceScramble(playerLine("SolitaireV0")),
+               "Secret",
+               "Can't load player info... Version SolitaireV0\r\n\r\n You Have Version SolitaireV1",
+               "Mordaventa", int(MsgIcon::Information));
     // Every other fault gets the same critical message.
     auto broken = [](const char* name, const QByteArray& bytes) {
         addDataRow(name, bytes, "Secret", "Error in loading player file...", "Mordaventa",
