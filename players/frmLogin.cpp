@@ -117,7 +117,9 @@ void frmLogin::GetPlayers() {
     // A scratch file left by an interrupted run holds a player's plain text.
     if (dir.exists(QStringLiteral("temp.dat")))
         dir.remove(QStringLiteral("temp.dat"));
-    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
+    // Alphabetical without regard to letter case, as the players' own folder
+    // listing shows them.
+    const QStringList files = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
         if (file.endsWith(QLatin1String(".dat")))
             lstPlayers->addItem(file.left(file.size() - 4));

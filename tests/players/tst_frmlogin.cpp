@@ -91,12 +91,14 @@ void TestFrmLogin::listsPlayerFiles() {
     }
     m_folder->write(QStringLiteral("temp/bob.dat"), "x");
     m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
+    m_folder->write(QStringLiteral("temp/Carl.dat"), "x");
     m_folder->write(QStringLiteral("temp/temp.dat"), "plain text left over");
     m_folder->write(QStringLiteral("temp/notes.txt"), "x");
     m_folder->write(QStringLiteral("temp/LOUD.DAT"), "x");
     QDir().mkpath(m_folder->file(QStringLiteral("temp/folder.dat")));
     frmLogin login(nullptr, QLatin1String(kModeSolitaire));
-    QCOMPARE(listed(login), (QStringList{QStringLiteral("Anna"), QStringLiteral("bob")}));
+    QCOMPARE(listed(login),
+             (QStringList{QStringLiteral("Anna"), QStringLiteral("bob"), QStringLiteral("Carl")}));
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), 0);
     QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/temp.dat"))));
 }
