@@ -164,12 +164,15 @@ void SavedGamesGrid::Fill(const SavedGameCollection& games) {
     setRowCount(1);
     for (int c = 0; c < 6; ++c)
         setItem(0, c, new QTableWidgetItem);
+    // The first entry fills the empty row, every later one gets a row of its
+    // own (also when an entry carries no date to tell the row is taken).
+    bool firstRowTaken = false;
     for (const ClassSavedGameInfo& entry : games) {
         if (entry.GameType != QLatin1String("Solitaire"))
             continue;
-        if (!TextMatrix(1, 1).isEmpty()) {
+        if (firstRowTaken)
             setRowCount(rowCount() + 1);
-        }
+        firstRowTaken = true;
         const int row = rowCount() - 1;
         const QStringList cells = SavedGamesRules::RowCells(entry);
         for (int c = 0; c < 6; ++c) {

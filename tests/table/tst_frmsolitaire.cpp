@@ -205,23 +205,26 @@ void TestFrmSolitaire::layoutFollowsTheWindowSize() {
 
 void TestFrmSolitaire::gridShowsTheSolitaireGamesOfThePlayer() {
     LogInPlayer("anna");
+    // A record without a date keeps a row of its own.
+    AddSaved("S0", QString(kOpenGame).remove("DateOfGame=05-Dec-26|"));
     AddSaved("S1", kOpenGame);
     AddSaved("B2", "1=3|2=0", "SpellingGrammar.mdb"); // a board status record is no solitaire game
     AddSaved("S3", kWonGame);
     frmSolitaire table;
     table.LoadFlexGrid();
     SavedGamesGrid* grid = table.FlexGrid;
-    QCOMPARE(grid->GridRows(), 3);
+    QCOMPARE(grid->GridRows(), 4);
+    QCOMPARE(grid->TextMatrix(1, 0), QStringLiteral("S0"));
     const QStringList first{"S1", "05-Dec-26", "14", "4", "Y", "N"};
     const QStringList second{"S3", "01-Jan-27", "-7", "3", "N", "Y"};
     for (int c = 0; c < 6; ++c) {
-        QCOMPARE(grid->TextMatrix(1, c), first[c]);
-        QCOMPARE(grid->TextMatrix(2, c), second[c]);
+        QCOMPARE(grid->TextMatrix(2, c), first[c]);
+        QCOMPARE(grid->TextMatrix(3, c), second[c]);
     }
     QCOMPARE(grid->SelectionColour(), 0xFFFFC0u);
 
     // "|||" shows the details of the game on the current row.
-    grid->setCurrentCell(1, 1);
+    grid->setCurrentCell(2, 1);
     table.lblMenu_Click(7);
     QWidget* info = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
