@@ -14,7 +14,8 @@ using WindowHandle = quintptr;
 // program folder.
 QString mmOpen(WindowHandle hwnd, const QString& alias, const QString& filePath,
                const QString& deviceType = QStringLiteral("MPEGVideo"));
-QString mmPlay(const QString& alias, const QString& from = QString(), const QString& to = QString());
+QString mmPlay(const QString& alias, const QString& from = QString(),
+               const QString& to = QString());
 QString mmClose(const QString& alias);
 QString mmCloseAll();
 qint32 mmLength(const QString& alias);

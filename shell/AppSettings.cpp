@@ -42,6 +42,8 @@ void SaveSetting(const QString& application, const QString& section, const QStri
     settings->sync();
 }
 
-void setStorageFile(const QString& iniPath) { storageFile() = iniPath; }
+void setStorageFile(const QString& iniPath) {
+    storageFile() = iniPath;
+}
 
 } // namespace AppSettings

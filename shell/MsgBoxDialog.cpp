@@ -72,4 +72,6 @@ MsgAnswer showDialog(const MsgBoxRequest& request) {
 
 } // namespace
 
-void InstallDialogMsgBox() { setMsgBoxHandler(showDialog); }
+void InstallDialogMsgBox() {
+    setMsgBoxHandler(showDialog);
+}

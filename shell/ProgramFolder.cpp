@@ -37,7 +37,8 @@ QString resolveUnder(const QString& base, const QString& relative) {
     const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString current = base.isEmpty() ? QStringLiteral("/") : base;
 
-    const QString exact = QDir::cleanPath(current + QLatin1Char('/') + parts.join(QLatin1Char('/')));
+    const QString exact =
+        QDir::cleanPath(current + QLatin1Char('/') + parts.join(QLatin1Char('/')));
     if (parts.isEmpty() || QFileInfo::exists(exact))
         return exact;
 
@@ -46,8 +47,8 @@ QString resolveUnder(const QString& base, const QString& relative) {
         QString next = current + QLatin1Char('/') + part;
         if (!QFileInfo::exists(next)) {
             const QDir dir(current);
-            const QStringList entries =
-                dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden |
+                                                      QDir::System | QDir::NoDotAndDotDot);
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                     next = current + QLatin1Char('/') + entry;
@@ -60,6 +61,8 @@ QString resolveUnder(const QString& base, const QString& relative) {
     return QDir::cleanPath(current);
 }
 
-QString resolve(const QString& relative) { return resolveUnder(root(), relative); }
+QString resolve(const QString& relative) {
+    return resolveUnder(root(), relative);
+}
 
 } // namespace ProgramFolder

@@ -7,7 +7,8 @@ namespace {
 
 class TwisterRandom final : public RandomSource {
 public:
-    explicit TwisterRandom(unsigned seed, bool fromClock) : m_engine(seed), m_fromClock(fromClock) {}
+    explicit TwisterRandom(unsigned seed, bool fromClock)
+        : m_engine(seed), m_fromClock(fromClock) {}
     double next() override { return m_dist(m_engine); }
     void randomize() override {
         if (m_fromClock)
@@ -35,7 +36,9 @@ int RandomSource::below(int n) {
     return value < n ? value : n - 1;
 }
 
-RandomSource& RandomSource::instance() { return *slot(); }
+RandomSource& RandomSource::instance() {
+    return *slot();
+}
 
 void RandomSource::setInstance(std::unique_ptr<RandomSource> source) {
     slot() = source ? std::move(source) : makeClockRandom();

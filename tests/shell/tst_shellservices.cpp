@@ -31,11 +31,16 @@ void TestShellServices::programFolderFollowsEnvironment() {
 void TestShellServices::resolveMatchesCaseInsensitively_data() {
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("backslashes, other case") << "\\sounds\\Alert.wav" << "Sounds/alert.wav";
-    QTest::newRow("exact") << "Sounds/alert.wav" << "Sounds/alert.wav";
-    QTest::newRow("folder in other case") << "\\SOUNDS\\music\\" << "Sounds/music";
-    QTest::newRow("missing file keeps its name") << "Sounds/missing.WAV" << "Sounds/missing.WAV";
-    QTest::newRow("missing folder keeps the rest") << "Nothing/Here.txt" << "Nothing/Here.txt";
+    QTest::newRow("backslashes, other case") << "\\sounds\\Alert.wav"
+                                             << "Sounds/alert.wav";
+    QTest::newRow("exact") << "Sounds/alert.wav"
+                           << "Sounds/alert.wav";
+    QTest::newRow("folder in other case") << "\\SOUNDS\\music\\"
+                                          << "Sounds/music";
+    QTest::newRow("missing file keeps its name") << "Sounds/missing.WAV"
+                                                 << "Sounds/missing.WAV";
+    QTest::newRow("missing folder keeps the rest") << "Nothing/Here.txt"
+                                                   << "Nothing/Here.txt";
 }
 
 void TestShellServices::resolveMatchesCaseInsensitively() {

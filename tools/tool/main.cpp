@@ -25,7 +25,9 @@ ToolCommandRegistration::ToolCommandRegistration(const QString& name, const QStr
     registry().append(ToolCommand{name, usage, std::move(run)});
 }
 
-const QList<ToolCommand>& toolCommands() { return registry(); }
+const QList<ToolCommand>& toolCommands() {
+    return registry();
+}
 
 int toolError(const QString& message) {
     std::fprintf(stderr, "mordaventa-tool: %s\n", message.toUtf8().constData());
