@@ -4,9 +4,9 @@
 #include "TestSupport.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/frmDialogInfo.h"
-#include "engine/frmGameDone.h"
-#include "engine/frmGameInfo.h"
+#include "engine/ui/frmDialogInfo.h"
+#include "engine/ui/frmGameDone.h"
+#include "engine/ui/frmGameInfo.h"
 #include "players/ClassPlayerInfo.h"
 
 #include <QLabel>

@@ -3,9 +3,9 @@
 // table through the card drags of the table tests.
 #include "TestSupport.h"
 
-#include "engine/UserControlCards.h"
-#include "shell/ResPictures.h"
-#include "shell/WindowChrome.h"
+#include "engine/ui/UserControlCards.h"
+#include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -5,8 +5,8 @@
 
 #include "players/ClassPlayerInfo.h"
 #include "players/LoginHost.h"
-#include "players/frmLogin.h"
-#include "players/frmNewPlayer.h"
+#include "players/ui/frmLogin.h"
+#include "players/ui/frmNewPlayer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "players/ClassPlayerInfo.h"
-#include "players/frmNewPlayer.h"
+#include "players/ui/frmNewPlayer.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "shell/PointerHotSpots.h"
-#include "shell/ResPictures.h"
+#include "shell/ui/ResPictures.h"
 
 #include <QCryptographicHash>
 #include <QDir>

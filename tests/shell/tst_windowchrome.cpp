@@ -3,8 +3,8 @@
 // push buttons with the pressed pointer.
 #include "TestSupport.h"
 
-#include "shell/ResPictures.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QLabel>
 #include <QPushButton>

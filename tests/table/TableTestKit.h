@@ -3,7 +3,7 @@
 // answers the modal windows the table opens, and mouse drags of a card.
 #include "TestSupport.h"
 
-#include "engine/UserControlCards.h"
+#include "engine/ui/UserControlCards.h"
 
 #include <QApplication>
 #include <QDialog>

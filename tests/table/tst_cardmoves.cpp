@@ -4,14 +4,14 @@
 #include "TableTestKit.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/UserControlCards.h"
+#include "engine/ui/UserControlCards.h"
 #include "media/MciInterpreter.h"
 #include "players/ClassPlayerInfo.h"
-#include "shell/ResPictures.h"
+#include "shell/ui/ResPictures.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
-#include "table/frmLettersLeft.h"
-#include "table/frmSolitaire.h"
+#include "table/ui/frmLettersLeft.h"
+#include "table/ui/frmSolitaire.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // shown modally and closed with its close label.
 #include "TestSupport.h"
 
-#include "table/frmLettersLeft.h"
+#include "table/ui/frmLettersLeft.h"
 
 #include <QLabel>
 #include <QTimer>

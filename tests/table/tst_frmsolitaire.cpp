@@ -4,10 +4,10 @@
 #include "TestSupport.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/UserControlCards.h"
+#include "engine/ui/UserControlCards.h"
 #include "players/ClassPlayerInfo.h"
-#include "table/SavedGamesGrid.h"
-#include "table/frmSolitaire.h"
+#include "table/ui/SavedGamesGrid.h"
+#include "table/ui/frmSolitaire.h"
 
 #include "TableTestKit.h"
 

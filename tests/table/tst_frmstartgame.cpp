@@ -2,7 +2,7 @@
 // the chosen level and wizard flag, cancel, and the table's enabled state.
 #include "TestSupport.h"
 
-#include "table/frmStartGame.h"
+#include "table/ui/frmStartGame.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

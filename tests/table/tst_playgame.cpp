@@ -6,11 +6,11 @@
 #include "TableTestKit.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/frmGameDone.h"
+#include "engine/ui/frmGameDone.h"
 #include "players/ClassPlayerInfo.h"
-#include "table/SavedGamesGrid.h"
-#include "table/frmSolitaire.h"
-#include "table/frmStartGame.h"
+#include "table/ui/SavedGamesGrid.h"
+#include "table/ui/frmSolitaire.h"
+#include "table/ui/frmStartGame.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // table, and the board game answers as a build without it must.
 #include "TestSupport.h"
 
-#include "table/ModResFiles.h"
+#include "table/ui/ModResFiles.h"
 
 #include <QFileInfo>
 #include <QProcess>

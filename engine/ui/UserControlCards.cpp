@@ -1,10 +1,10 @@
-#include "engine/UserControlCards.h"
+#include "engine/ui/UserControlCards.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "shell/ResPictures.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
 
 namespace {
 // The container measures controls in twips, 15 to the pixel.

@@ -1,15 +1,15 @@
-#include "table/TableDialogs.h"
+#include "table/ui/TableDialogs.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/frmDialogInfo.h"
-#include "engine/frmGameDone.h"
-#include "engine/frmGameInfo.h"
+#include "engine/ui/frmDialogInfo.h"
+#include "engine/ui/frmGameDone.h"
+#include "engine/ui/frmGameInfo.h"
 #include "players/ClassPlayerInfo.h"
-#include "players/frmLogin.h"
+#include "players/ui/frmLogin.h"
 #include "shell/MsgBox.h"
-#include "table/frmLettersLeft.h"
-#include "table/frmSolitaire.h"
-#include "table/frmStartGame.h"
+#include "table/ui/frmLettersLeft.h"
+#include "table/ui/frmSolitaire.h"
+#include "table/ui/frmStartGame.h"
 
 namespace TableDialogs {
 

@@ -1,9 +1,9 @@
-#include "players/frmNewPlayer.h"
+#include "players/ui/frmNewPlayer.h"
 
 #include "players/ClassPlayerInfo.h"
-#include "players/PlayerWindowLook.h"
+#include "players/ui/PlayerWindowLook.h"
 #include "shell/MsgBox.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "engine/frmGameDone.h"
+#include "engine/ui/frmGameDone.h"
 
 #include "engine/ClRating.h"
 #include "engine/ClSolitary.h"
 #include "engine/SolitaireTable.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/Logging.h"
-#include "shell/ResPictures.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "players/frmLogin.h"
+#include "players/ui/frmLogin.h"
 
 #include "players/LoginHost.h"
-#include "players/PlayerWindowLook.h"
-#include "players/frmNewPlayer.h"
+#include "players/ui/PlayerWindowLook.h"
+#include "players/ui/frmNewPlayer.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,16 +1,16 @@
-#include "table/frmSolitaire.h"
+#include "table/ui/frmSolitaire.h"
 
 #include "engine/ClDictionary.h"
 #include "engine/ClSolitary.h"
-#include "engine/UserControlCards.h"
+#include "engine/ui/UserControlCards.h"
 #include "media/TableMusic.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/MsgBox.h"
-#include "shell/ResPictures.h"
-#include "shell/WindowChrome.h"
-#include "table/SavedGamesGrid.h"
+#include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
+#include "table/ui/SavedGamesGrid.h"
 #include "table/SolitaireTimings.h"
-#include "table/TableDialogs.h"
+#include "table/ui/TableDialogs.h"
 #include "table/TableRules.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "table/frmLettersLeft.h"
+#include "table/ui/frmLettersLeft.h"
 
 #include <QLabel>
 
-#include "shell/WindowChrome.h"
+#include "shell/ui/WindowChrome.h"
 
 namespace {
 constexpr int kWidth = 360;

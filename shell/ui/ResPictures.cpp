@@ -1,4 +1,4 @@
-#include "shell/ResPictures.h"
+#include "shell/ui/ResPictures.h"
 
 #include <QHash>
 #include <QImage>

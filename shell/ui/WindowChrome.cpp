@@ -1,4 +1,4 @@
-#include "shell/WindowChrome.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QBitmap>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QWindow>
 
-#include "shell/ResPictures.h"
+#include "shell/ui/ResPictures.h"
 
 namespace WindowChrome {
 

@@ -4,7 +4,7 @@
 // in the table's fonts, and the window's fields on a green felt panel with
 // light bold captions. Only the look: controls and behaviour stay the
 // windows' own.
-#include "shell/WindowChrome.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QBoxLayout>
 #include <QColor>

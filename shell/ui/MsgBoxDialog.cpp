@@ -1,4 +1,4 @@
-#include "shell/MsgBoxDialog.h"
+#include "shell/ui/MsgBoxDialog.h"
 
 #include "shell/MsgBox.h"
 

@@ -1,8 +1,8 @@
-#include "table/ModResFiles.h"
+#include "table/ui/ModResFiles.h"
 
 #include "shell/Logging.h"
-#include "shell/MsgBoxDialog.h"
-#include "table/frmSolitaire.h"
+#include "shell/ui/MsgBoxDialog.h"
+#include "table/ui/frmSolitaire.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
-#include "table/SavedGamesGrid.h"
+#include "table/ui/SavedGamesGrid.h"
 
-#include "shell/ResPictures.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
 

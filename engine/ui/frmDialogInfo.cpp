@@ -1,10 +1,10 @@
-#include "engine/frmDialogInfo.h"
+#include "engine/ui/frmDialogInfo.h"
 
 #include "engine/ClSolitary.h"
 #include "engine/SolitaireTable.h"
 #include "players/ClassPlayerInfo.h"
-#include "shell/ResPictures.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "table/frmStartGame.h"
+#include "table/ui/frmStartGame.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "shell/Logging.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/WindowChrome.h"
 
 namespace {
 constexpr int kWidth = 250;

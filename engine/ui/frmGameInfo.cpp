@@ -1,8 +1,8 @@
-#include "engine/frmGameInfo.h"
+#include "engine/ui/frmGameInfo.h"
 
 #include "engine/ClRating.h"
 #include "engine/SolitaireTable.h"
-#include "shell/WindowChrome.h"
+#include "shell/ui/WindowChrome.h"
 
 #include <QHash>
 #include <QLabel>
