@@ -8,10 +8,10 @@
 #include "shell/MsgBox.h"
 #include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
-#include "table/ui/SavedGamesGrid.h"
 #include "table/SolitaireTimings.h"
-#include "table/ui/TableDialogs.h"
 #include "table/TableRules.h"
+#include "table/ui/SavedGamesGrid.h"
+#include "table/ui/TableDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
