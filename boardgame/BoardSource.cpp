@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
+
 QString BoardSourceError::text() const {
     return m_line > 0 ? QStringLiteral("line %1: %2").arg(m_line).arg(m_message) : m_message;
 }
@@ -27,6 +29,54 @@ bool ParseColour(const QString& text, qint64& value) {
 
 namespace {
 
+// A right answer in one position more often than this share of a kind's
+// questions lets players guess it.
+constexpr int kMostInOnePositionPercent = 40;
+// Below this many questions a kind cannot spread its right answers fairly.
+constexpr int kFewestQuestionsToJudge = 5;
+constexpr int kFewestFairChoices = 3;
+// From this length a definition must not show the word's first four letters.
+constexpr int kStemCheckLength = 6;
+constexpr int kStemLength = 4;
+
+// The ways a word shows in running text: itself and its plural. "'s" needs
+// no form of its own; the apostrophe ends the word.
+QStringList printedForms(const QString& word) {
+    const QString w = word.toLower();
+    QStringList forms{w, w + QLatin1Char('s')};
+    static const QRegularExpression takesEs(QStringLiteral("(s|x|z|ch|sh|o)$"));
+    static const QRegularExpression consonantY(QStringLiteral("[^aeiou]y$"));
+    if (takesEs.match(w).hasMatch())
+        forms << w + QLatin1String("es");
+    if (consonantY.match(w).hasMatch())
+        forms << w.left(w.size() - 1) + QLatin1String("ies");
+    return forms;
+}
+
+// Matches any of the forms as a whole word, in any letter case.
+QRegularExpression wholeWords(const QStringList& forms) {
+    QStringList escaped;
+    for (const QString& f : forms)
+        escaped << QRegularExpression::escape(f);
+    // Longest first, so that "cats" wins over "cat".
+    std::sort(escaped.begin(), escaped.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    return QRegularExpression(QStringLiteral("(?<![\\p{L}\\p{N}])(?:%1)(?![\\p{L}\\p{N}])")
+                                  .arg(escaped.join(QLatin1Char('|'))),
+                              QRegularExpression::CaseInsensitiveOption |
+                                  QRegularExpression::UseUnicodePropertiesOption);
+}
+
+// What a definition shows of its word; empty when it shows nothing.
+QString definitionGiveaway(const QString& word, const QString& definition) {
+    if (word.size() >= kStemCheckLength) {
+        const QString stem = word.left(kStemLength);
+        const qsizetype at = definition.indexOf(stem, 0, Qt::CaseInsensitive);
+        return at < 0 ? QString() : definition.mid(at, kStemLength);
+    }
+    return wholeWords(printedForms(word)).match(definition).captured();
+}
+
 enum class Section { None, Board, Layout, Square, Kind, Category, Question, Spelling };
 
 struct PendingQuestion {
@@ -35,10 +85,17 @@ struct PendingQuestion {
     bool open = false;
 };
 
+// A text that players read: a tip, a question or an answer.
+struct PrintedText {
+    int line = 0;
+    QString text;
+};
+
 class Parser {
 public:
-    Parser(const QString& baseFolder, const BoardSourceHooks& hooks)
-        : m_base(baseFolder), m_hooks(hooks) {}
+    Parser(const QString& baseFolder, const BoardSourceHooks& hooks,
+           QList<BoardSourceWarning>* warnings)
+        : m_base(baseFolder), m_hooks(hooks), m_warnings(warnings) {}
 
     BoardContent run(const QString& text) {
         const QStringList lines = text.split(QLatin1Char('\n'));
@@ -61,6 +118,14 @@ public:
         m_line = static_cast<int>(lines.size());
         closeSection();
         finish();
+        if (m_warnings) {
+            warnAboutPrintedWords();
+            warnAboutRightPositions();
+            std::stable_sort(m_warnings->begin(), m_warnings->end(),
+                             [](const BoardSourceWarning& a, const BoardSourceWarning& b) {
+                                 return a.line < b.line;
+                             });
+        }
         return m_content;
     }
 
@@ -70,6 +135,10 @@ private:
     }
     [[noreturn]] void failAt(int line, const QString& message) const {
         throw BoardSourceError(line, message);
+    }
+    void warn(int line, const QString& message) {
+        if (m_warnings)
+            m_warnings->append({line, message});
     }
 
     int number(const QString& text, const QString& what) const {
@@ -113,6 +182,7 @@ private:
             if (m_content.questionKinds.contains(m_code))
                 fail(QStringLiteral("[kind %1] is given twice").arg(m_code));
             m_content.questionKinds.insert(m_code, QString());
+            m_kindLines.insert(m_code, m_line);
             m_section = Section::Kind;
         } else if (name == QLatin1String("category") && parts.size() == 1) {
             m_content.categories.append(BoardCategory());
@@ -175,6 +245,15 @@ private:
                        QStringLiteral("a question needs exactly one right answer (marked '*'), "
                                       "not %1")
                            .arg(right));
+            if (q.answers.size() < kFewestFairChoices)
+                warn(m_question.line,
+                     QStringLiteral("a question should offer at least %1 choices, not %2")
+                         .arg(kFewestFairChoices)
+                         .arg(q.answers.size()));
+            for (int i = 0; i < q.answers.size(); ++i) {
+                if (q.answers[i].right)
+                    ++m_rightPositions[m_content.categories.last().kind][i + 1];
+            }
             m_content.categories.last().questions.append(q);
             m_question.open = false;
             break;
@@ -252,6 +331,7 @@ private:
                 c.name = value;
             } else if (key == QLatin1String("tip")) {
                 c.tip = value;
+                m_printed.append({m_line, value});
             } else {
                 unknown();
             }
@@ -261,6 +341,7 @@ private:
             BoardQuestion& q = m_question.question;
             if (key == QLatin1String("text")) {
                 q.text = value;
+                m_printed.append({m_line, value});
             } else if (key == QLatin1String("picture")) {
                 q.picture = picture(value);
             } else if (key == QLatin1String("answer")) {
@@ -280,6 +361,7 @@ private:
                 }
                 if (a.text.isEmpty() && a.picture.isEmpty())
                     fail(QStringLiteral("an answer needs a text or a picture"));
+                m_printed.append({m_line, a.text});
                 q.answers.append(a);
             } else {
                 unknown();
@@ -314,6 +396,11 @@ private:
                      .arg(w.word));
         if (w.definition.isEmpty())
             fail(QStringLiteral("field 'word': '%1' needs a definition after '|'").arg(w.word));
+        const QString shown = definitionGiveaway(w.word, w.definition);
+        if (!shown.isEmpty())
+            fail(QStringLiteral("field 'word': the definition of '%1' shows '%2' and so gives "
+                                "the spelling away")
+                     .arg(w.word, shown));
         const QString key = QString::number(w.level) + QLatin1Char(':') + w.word.toLower();
         if (m_words.contains(key))
             fail(QStringLiteral("field 'word': '%1' is given twice at this level").arg(w.word));
@@ -437,8 +524,57 @@ private:
         }
     }
 
+    // Players must not be able to copy a spelling word from a question, a tip
+    // or an answer.
+    void warnAboutPrintedWords() {
+        QHash<QString, QString> wordOfForm;
+        for (const BoardWord& w : m_content.words) {
+            for (const QString& form : printedForms(w.word))
+                wordOfForm.insert(form, w.word);
+        }
+        if (wordOfForm.isEmpty())
+            return;
+        const QRegularExpression any = wholeWords(wordOfForm.keys());
+        for (const PrintedText& printed : m_printed) {
+            QStringList shown;
+            for (auto it = any.globalMatch(printed.text); it.hasNext();) {
+                const QString word = wordOfForm.value(it.next().captured().toLower());
+                if (!shown.contains(word))
+                    shown << word;
+            }
+            if (!shown.isEmpty())
+                warn(printed.line,
+                     QStringLiteral("prints the spelling %1 '%2', which players could copy")
+                         .arg(shown.size() == 1 ? QLatin1String("word") : QLatin1String("words"),
+                              shown.join(QLatin1String("', '"))));
+        }
+    }
+
+    void warnAboutRightPositions() {
+        for (auto kind = m_rightPositions.cbegin(); kind != m_rightPositions.cend(); ++kind) {
+            int total = 0;
+            for (const int n : *kind)
+                total += n;
+            if (total < kFewestQuestionsToJudge)
+                continue;
+            for (auto pos = kind->cbegin(); pos != kind->cend(); ++pos) {
+                if (*pos * 100 > total * kMostInOnePositionPercent)
+                    warn(m_kindLines.value(kind.key()),
+                         QStringLiteral("kind %1: the right answer is choice %2 in %3 of %4 "
+                                        "questions; spread the right answers so that no "
+                                        "position holds more than %5%")
+                             .arg(kind.key())
+                             .arg(pos.key())
+                             .arg(*pos)
+                             .arg(total)
+                             .arg(kMostInOnePositionPercent));
+            }
+        }
+    }
+
     QString m_base;
     const BoardSourceHooks& m_hooks;
+    QList<BoardSourceWarning>* m_warnings;
     BoardContent m_content;
     Section m_section = Section::None;
     int m_line = 0;
@@ -448,14 +584,18 @@ private:
     QList<int> m_layoutCodeLines;
     QList<int> m_categoryLines;
     QMap<int, int> m_codeLines;
+    QMap<int, int> m_kindLines;
+    QMap<int, QMap<int, int>> m_rightPositions; // kind -> choice number -> questions
+    QList<PrintedText> m_printed;
     QSet<QString> m_words;
     PendingQuestion m_question;
 };
 
 } // namespace
 
-BoardContent Parse(const QString& text, const QString& baseFolder, const BoardSourceHooks& hooks) {
-    Parser parser(baseFolder, hooks);
+BoardContent Parse(const QString& text, const QString& baseFolder, const BoardSourceHooks& hooks,
+                   QList<BoardSourceWarning>* warnings) {
+    Parser parser(baseFolder, hooks, warnings);
     return parser.run(text);
 }
 

@@ -4,6 +4,7 @@
 // [question] and [spelling easy|medium|hard] with "key = value" lines.
 #include "boardgame/BoardFileWriter.h"
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -31,11 +32,21 @@ struct BoardSourceHooks {
     std::function<QByteArray(const QString& shape, QString* error)> draw;
 };
 
+// Something the board can be built with but that a player would notice: a
+// spelling word printed where players read it, too few choices, right answers
+// that sit mostly in one position.
+struct BoardSourceWarning {
+    int line = 0;
+    QString message;
+};
+
 namespace BoardSource {
 
 // Parses a source text. baseFolder resolves relative file names of sounds and
-// pictures. Throws BoardSourceError naming the line of the first mistake.
-BoardContent Parse(const QString& text, const QString& baseFolder, const BoardSourceHooks& hooks);
+// pictures. Throws BoardSourceError naming the line of the first mistake;
+// warnings, in line order, go to warnings when given.
+BoardContent Parse(const QString& text, const QString& baseFolder, const BoardSourceHooks& hooks,
+                   QList<BoardSourceWarning>* warnings = nullptr);
 
 // "#RRGGBB" as a colour value 0x00BBGGRR; false when malformed.
 bool ParseColour(const QString& text, qint64& value);

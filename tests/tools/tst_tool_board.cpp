@@ -29,9 +29,10 @@ kind = 4
 name = Rhyming words
 tip = Rhyming words end with the same sound.
 [question]
-text = Which word rhymes with cat?
-answer = * hat
+text = Which word rhymes with hat?
+answer = * mat
 answer = dog
+answer = sun
 [spelling easy]
 caption = Easy
 word = cat | A small pet.
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void buildsAndChecksASource();
     void sourceMistakesNameTheLine_data();
     void sourceMistakesNameTheLine();
+    void warningsNameTheLine_data();
+    void warningsNameTheLine();
     void shippedBoardHasNoErrors();
     void checkRefusesOtherFiles();
     void checkReportsFaults();
@@ -78,6 +81,7 @@ void TestToolBoard::buildsAndChecksASource() {
     const QString out = m_dir.filePath(QStringLiteral("tiny.mdb"));
     const ToolRun build = runTool({"board", "build", writeSource(QLatin1String(kGoodSource)), out});
     QCOMPARE(build.exitCode, 0);
+    QCOMPARE(build.err, QString());
     QVERIFY(QFile::exists(out));
     const ToolRun check = runTool({"board", "check", out});
     QCOMPARE(check.exitCode, 0);
@@ -133,20 +137,24 @@ void TestToolBoard::sourceMistakesNameTheLine_data() {
     addDataRow("kind without section", "\n4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4\n[",
                "\n4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 9\n[",
                "source.board:11: square 56: kind 9");
-    addDataRow("one answer", "answer = dog\n", "",
+    addDataRow("one answer", "answer = dog\nanswer = sun\n", "",
                "source.board:16: a question needs 2 to 6 answers, not 1");
     addDataRow("two right answers", "answer = dog", "answer = * dog",
                "source.board:16: a question needs exactly one right");
     addDataRow("misspelt section", "[category]\nkind = 4", "[kinds]\nkind = 4",
                "source.board:12: unknown section [kinds]");
     addDataRow("word without definition", "word = cat | A small pet.", "word = cat",
-               "source.board:22: field 'word': 'cat' needs a definition");
+               "source.board:23: field 'word': 'cat' needs a definition");
     addDataRow("word with digits", "word = cat | A small pet.", "word = c4t | A small pet.",
-               "source.board:22: field 'word': 'c4t'");
+               "source.board:23: field 'word': 'c4t'");
+    addDataRow("definition shows the plural", "A small pet.", "A small pet; CATS purr.",
+               "source.board:23: field 'word': the definition of 'cat' shows 'CATS'");
+    addDataRow("definition shows the stem", "Where flowers grow.", "Where a gardener works.",
+               "source.board:26: field 'word': the definition of 'garden' shows 'gard'");
     addDataRow("missing sound file", "sound = say.wav", "sound = nothere.wav",
-               "source.board:25: cannot read the file 'nothere.wav'");
+               "source.board:26: cannot read the file 'nothere.wav'");
     addDataRow("sound is not a wave", "sound = say.wav", "sound = source.board",
-               "source.board:25: 'source.board' is not a wave file");
+               "source.board:26: 'source.board' is not a wave file");
     addDataRow("level without words", "word = rhythm | A pattern of beats.\n", "",
                "source.board:8: square 4: spelling level -3 has no words");
 }
@@ -175,6 +183,53 @@ void TestToolBoard::sourceMistakesNameTheLine() {
     QCOMPARE(
         QDir(m_dir.path()).entryList({QStringLiteral("*partial*")}, QDir::Files | QDir::Hidden),
         QStringList());
+}
+
+void TestToolBoard::warningsNameTheLine_data() {
+    // Five questions whose right answers sit at the given choices.
+    auto questions = [](const QList<int>& right) {
+        QString text;
+        for (const int r : right)
+            for (int i = 1; i <= 3; ++i)
+                text += (i == 1 ? QStringLiteral("[question]\ntext = Q?\n") : QString()) +
+                        QStringLiteral("answer = %1a%2\n").arg(i == r ? "* " : "").arg(i);
+        return text;
+    };
+    const QString block = "[question]\ntext = Which word rhymes with hat?\nanswer = * mat\n"
+                          "answer = dog\nanswer = sun\n";
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("expected"); // empty: no warning at all
+    addDataRow("word in a question", "with hat", "with Rhythm",
+               "source.board:17: warning: prints the spelling word 'rhythm'");
+    addDataRow("plural in an answer", "= dog", "= gardens",
+               "source.board:19: warning: prints the spelling word 'garden'");
+    addDataRow("word in a tip", "tip = Rhyming", "tip = Like cat and hat, rhyming",
+               "source.board:15: warning: prints the spelling word 'cat'");
+    addDataRow("inside another word", "with hat", "with scatter", "");
+    addDataRow("definition with the word inside another", "A small pet.", "It may scatter toys.",
+               "");
+    addDataRow("two choices", "answer = sun\n", "",
+               "source.board:16: warning: a question should offer at least 3 choices, not 2");
+    addDataRow("right answers mostly first", block, questions({1, 2, 1, 3, 1}),
+               "source.board:3: warning: kind 4: the right answer is choice 1 in 3 of 5");
+    addDataRow("right answers spread", block, questions({1, 2, 3, 1, 2}), "");
+}
+
+void TestToolBoard::warningsNameTheLine() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, expected);
+    QString source = QLatin1String(kGoodSource);
+    QVERIFY2(source.contains(from), qPrintable(from));
+    source.replace(source.indexOf(from), from.size(), to);
+    const QString out = m_dir.filePath(QStringLiteral("warned.mdb"));
+    QFile::remove(out);
+    const ToolRun build = runTool({"board", "build", writeSource(source), out});
+    QCOMPARE(build.exitCode, 0);
+    QVERIFY(QFile::exists(out));
+    QVERIFY2(expected.isEmpty() ? build.err.isEmpty() : build.err.contains(expected),
+             qPrintable(build.err));
 }
 
 void TestToolBoard::shippedBoardHasNoErrors() {

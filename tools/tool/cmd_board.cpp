@@ -193,8 +193,14 @@ int build(const QStringList& arguments) {
     };
     hooks.draw = &drawPicture;
     try {
+        QList<BoardSourceWarning> warnings;
         const BoardContent content =
-            BoardSource::Parse(text, QFileInfo(source).absolutePath(), hooks);
+            BoardSource::Parse(text, QFileInfo(source).absolutePath(), hooks, &warnings);
+        // Warnings leave the file buildable: boards made before a check was
+        // added keep working.
+        for (const BoardSourceWarning& w : warnings)
+            std::fprintf(stderr, "mordaventa-tool: %s:%d: warning: %s\n",
+                         source.toUtf8().constData(), w.line, w.message.toUtf8().constData());
         BoardFileWriter::WriteBoardFile(content, out);
         toolPrint(QStringLiteral("wrote %1: %2 squares, %3 categories, %4 questions, %5 words")
                       .arg(out)
