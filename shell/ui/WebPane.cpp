@@ -120,8 +120,11 @@ void WebPane::Answered(const WebAnswer& answer) {
     }
     setHtml(html);
     m_title = document()->metaInformation(QTextDocument::DocumentTitle);
-    m_address = address;
-    emit DocumentComplete(address);
+    // A redirected page is known by where it ended; otherwise the address
+    // stays exactly as it was asked for.
+    const bool redirected = answer.url.isValid() && answer.url != QUrl(address, QUrl::TolerantMode);
+    m_address = redirected ? answer.url.toString() : address;
+    emit DocumentComplete(m_address);
 }
 
 void WebPane::Failed(const QString& address, const QString& reason) {
