@@ -30,7 +30,8 @@ inline constexpr int kSplashButtonHeight = 28;
 // frmDictionary
 inline constexpr QSize kDictionarySize(660, 520);
 inline constexpr int kSideBannerWidth = 160;
-inline constexpr int kSensesShown = 4; // per part of speech
+inline constexpr int kSensesShown = 4;   // per part of speech
+inline constexpr int kExamplesShown = 2; // per sense
 inline constexpr int kWordPointSize = 15;
 inline QColor ExampleColour() {
     return QColor(0x5a, 0x5a, 0x5a);

@@ -16,12 +16,9 @@ namespace {
 
 QLabel* MakeLink(QWidget* parent, const char* name, const QString& text) {
     QLabel* label = WindowChrome::MakeLabel(parent, name, text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Link());
-    label->setPalette(palette);
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
+    // A style sheet, so the label button's black does not cover the link colour.
+    label->setStyleSheet(
+        QStringLiteral("color: %1; text-decoration: underline;").arg(Link().name()));
     return label;
 }
 
@@ -53,8 +50,10 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     lblVersion->setGeometry(162, 88, 240, 20);
     lblDescription = WindowChrome::MakeLabel(
         this, "lblDescription",
-        QStringLiteral("Vantorell letter-card solitaire\nand the spelling and grammar board game"));
-    lblDescription->setGeometry(162, 108, 250, 36);
+        QStringLiteral("Vantorell, the letter-card solitaire, and the spelling and grammar "
+                       "board game"));
+    lblDescription->setWordWrap(true);
+    lblDescription->setGeometry(162, 108, 240, 36);
     QPalette heading = lblDescription->palette();
     heading.setColor(QPalette::WindowText, Heading());
     lblDescription->setPalette(heading);

@@ -134,6 +134,8 @@ void frmDictionary::ShowMeanings(const QString& word) {
     QTextBlockFormat block;
     QTextBlockFormat indented;
     indented.setLeftMargin(18);
+    QTextBlockFormat exampleBlock;
+    exampleBlock.setLeftMargin(36);
 
     const QList<WordMeaning> meanings = WordDefinitions::Look(word, kSensesShown);
     bool first = true;
@@ -166,9 +168,9 @@ void frmDictionary::ShowMeanings(const QString& word) {
         for (const WordSense& sense : meaning.senses) {
             newBlock(indented);
             cursor.insertText(QStringLiteral("%1. ").arg(number++) + sense.definition, plain);
-            for (const QString& text : sense.examples) {
-                newBlock(indented);
-                cursor.insertText(QStringLiteral("    \u201C") + text + QStringLiteral("\u201D"),
+            for (const QString& text : sense.examples.mid(0, kExamplesShown)) {
+                newBlock(exampleBlock);
+                cursor.insertText(QStringLiteral("\u201C") + text + QStringLiteral("\u201D"),
                                   example);
             }
         }
