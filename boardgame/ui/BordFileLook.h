@@ -14,6 +14,8 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kColumnTwips[] = {150, 2000, 900, 1200, 1200, 1200, 1200, 1200, 0};
 
 inline constexpr QRect kGrid(10, 34, 620, 200);
+inline constexpr int kGridPointSize = 8; // the columns are as narrow as their twips say
+inline constexpr int kGridRowHeight = 20;
 inline constexpr QRect kFileName(10, 242, 400, 20);
 inline constexpr QRect kDescriptionLabel(10, 266, 120, 18);
 inline constexpr QRect kDescription(10, 286, 400, 70);

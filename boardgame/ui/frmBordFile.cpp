@@ -69,6 +69,12 @@ void frmBordFile::BuildControls() {
     FlexData->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FlexData->setSelectionMode(QAbstractItemView::NoSelection);
     FlexData->verticalHeader()->hide();
+    FlexData->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    FlexData->setWordWrap(false);
+    QFont gridFont = FlexData->font();
+    gridFont.setPointSize(kGridPointSize);
+    FlexData->setFont(gridFont);
+    FlexData->horizontalHeader()->setFont(gridFont);
     FlexData->horizontalHeader()->setHighlightSections(false);
     WindowChrome::AttachPressPointer(FlexData->viewport());
     connect(FlexData, &QTableWidget::currentCellChanged, this, &frmBordFile::FlexData_CellChanged);
