@@ -12,6 +12,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data
     scowl
     libbenchmark-dev
+    wordnet-dev wordnet-base
     fonts-dejavu-core
     xvfb xauth
 )

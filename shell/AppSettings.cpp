@@ -46,4 +46,29 @@ void setStorageFile(const QString& iniPath) {
     storageFile() = iniPath;
 }
 
+namespace {
+const QString kWebApplication = QStringLiteral("Mordaventa");
+const QString kWebSection = QStringLiteral("Web");
+} // namespace
+
+QString VendorBaseAddress() {
+    QString address =
+        GetSetting(kWebApplication, kWebSection, QStringLiteral("BaseAddress")).trimmed();
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    return address;
+}
+
+void SetVendorBaseAddress(const QString& address) {
+    SaveSetting(kWebApplication, kWebSection, QStringLiteral("BaseAddress"), address);
+}
+
+QString VendorContactAddress() {
+    return GetSetting(kWebApplication, kWebSection, QStringLiteral("ContactAddress")).trimmed();
+}
+
+void SetVendorContactAddress(const QString& address) {
+    SaveSetting(kWebApplication, kWebSection, QStringLiteral("ContactAddress"), address);
+}
+
 } // namespace AppSettings

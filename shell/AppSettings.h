@@ -14,4 +14,13 @@ void SaveSetting(const QString& application, const QString& section, const QStri
 // user's own store).
 void setStorageFile(const QString& iniPath);
 
+// The vendor's web site (scheme and host, "https://example.org"), application
+// "Mordaventa", section "Web", key "BaseAddress". Empty by default: then the
+// program sends nothing to any network. Trailing "/" are dropped.
+QString VendorBaseAddress();
+void SetVendorBaseAddress(const QString& address);
+// The vendor's contact e-mail address (key "ContactAddress"), empty by default.
+QString VendorContactAddress();
+void SetVendorContactAddress(const QString& address);
+
 } // namespace AppSettings

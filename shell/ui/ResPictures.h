@@ -1,7 +1,8 @@
 #pragma once
 // The embedded pictures, addressed by their numeric identifiers:
 // 102-127 letter cards A-Z, 128 the star card, 129/131 upright card backs,
-// 130/132 quarter-turned backs, 133-143 deck poses, 144-147 mouse pointers.
+// 130/132 quarter-turned backs, 133-143 deck poses, 144-147 mouse pointers,
+// 200 the about box.
 #include <QCursor>
 #include <QPixmap>
 #include <QString>
@@ -30,4 +31,5 @@ inline constexpr int LastDeck = 143;
 inline constexpr int PointerNormal = 145;
 inline constexpr int PointerMove = 146;
 inline constexpr int PointerPressed = 147;
+inline constexpr int AboutBox = 200; // the about box's picture and outline
 } // namespace ResId

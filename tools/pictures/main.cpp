@@ -2,7 +2,8 @@
 //   102-127 letter cards A-Z (59x100), 128 the star card (59x100),
 //   129/131 upright card backs (59x100; 131 turned half a turn),
 //   130/132 quarter-turned backs (100x59), 133-143 deck poses (69x114),
-//   144-147 pointers (32x32).
+//   144-147 pointers (32x32), 200 the about box (420x300; the window takes
+//   the outline of everything that differs from its top-left pixel).
 // Usage: mordaventa-pictures OUTPUT_FOLDER   (the build target
 // regenerate-pictures runs it on resources/pictures). PNG rather than GIF
 // because Qt writes no GIF; the game only needs a picture it can decode.
@@ -483,6 +484,40 @@ QImage Pointer(int id) {
     return image;
 }
 
+// The about box: a cream sheet with three cards fanned out above its top-left
+// corner, on magenta that the window leaves out. The silhouette is drawn
+// without anti-aliasing so that no pink fringe stays inside the outline.
+QImage AboutBox(const QImage& cardA, const QImage& cardStar, const QImage& back) {
+    constexpr int w = 420, h = 300, top = 40;
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(255, 0, 255));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(122, 59, 0));
+    p.drawRoundedRect(QRect(0, top, w, h - top), 18, 18);
+    p.setBrush(QColor(244, 234, 203));
+    p.drawRoundedRect(QRect(4, top + 4, w - 8, h - top - 8), 15, 15);
+    // The green felt behind the privacy and contact lines.
+    p.setBrush(QColor(22, 112, 52));
+    p.drawRoundedRect(QRect(14, 150, w - 28, 96), 10, 10);
+    // The fan of cards: each card's own transparent corners are filled with
+    // the card's paper so the silhouette stays closed.
+    const QImage cards[3] = {back, cardA, cardStar};
+    const qreal angles[3] = {-18, -4, 10};
+    const QPointF pivots[3] = {{50, 112}, {82, 104}, {116, 110}};
+    for (int i = 0; i < 3; ++i) {
+        p.save();
+        p.translate(pivots[i]);
+        p.rotate(angles[i]);
+        p.setBrush(QColor(255, 253, 240));
+        p.drawRoundedRect(QRectF(-29.5, -96, 59, 100), 5, 5);
+        p.drawImage(QPointF(-29.5, -96), cards[i]);
+        p.restore();
+    }
+    return image;
+}
+
 bool Save(const QImage& image, const QDir& dir, int id) {
     const QString path = dir.filePath(QStringLiteral("%1.png").arg(id));
     if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
@@ -527,5 +562,6 @@ int main(int argc, char** argv) {
         ok &= Save(DeckPose(pose, deckBack), dir, 133 + pose);
     for (int id = 144; id <= 147; ++id)
         ok &= Save(Pointer(id), dir, id);
+    ok &= Save(AboutBox(LetterCard(0), StarCard(), back), dir, 200);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,136 @@
+#include "boardgame/BoardFileList.h"
+
+#include "boardgame/BoardFileChecks.h"
+#include "shell/AppSettings.h"
+#include "shell/Logging.h"
+#include "shell/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+const QString kApplication = QStringLiteral("BoardGame");
+const QString kSection = QStringLiteral("Settings");
+
+bool HasBoardFileEnding(const QString& name) {
+    return name.toLower().endsWith(QLatin1String("mdb"));
+}
+
+// Copies source into an unnamed file in folder; the caller names it.
+bool CopyInto(const QString& source, QTemporaryFile& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    if (!target.open())
+        return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof buffer);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        if (target.write(buffer, n) != n)
+            return false;
+    }
+    return target.flush();
+}
+
+} // namespace
+
+QList<BoardFileRow> ListBoardFiles(const QString& folder) {
+    QList<BoardFileRow> rows;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& file : files) {
+        if (!HasBoardFileEnding(file.fileName()))
+            continue;
+        BoardFileInspection inspection;
+        if (!IsUsableBoardFile(file.absoluteFilePath(), inspection))
+            continue;
+        dao::Database& db = *inspection.database;
+        BoardFileRow row;
+        row.fileName = file.fileName();
+        row.sizeText = BoardFileSizeText(file.size());
+        row.boardErrors = BoardLayoutErrorCount(db);
+        row.spellEasy = SpellingEasyErrorCount(db);
+        row.spellMedium = SpellingMediumErrorCount(db);
+        row.spellHard = SpellingHardErrorCount(db);
+        row.questions = QuestionsErrorCount(db);
+        row.description = inspection.Description();
+        inspection.Close();
+        rows.append(row);
+    }
+    return rows;
+}
+
+AddBoardFileResult AddBoardFile(const QString& source, const QString& folder) {
+    const QString name = QFileInfo(source).fileName();
+    QDir dir(folder);
+    // Names that differ only in letter case would be two files on this system
+    // but one to the player reading the list.
+    for (const QString& existing : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
+        if (existing.compare(name, Qt::CaseInsensitive) == 0)
+            return AddBoardFileResult::NameClash;
+    }
+    {
+        BoardFileInspection inspection;
+        if (name.isEmpty() || !QFileInfo(source).isFile() || !IsUsableBoardFile(source, inspection))
+            return AddBoardFileResult::NotUsable;
+        inspection.Close();
+    }
+    if (!dir.mkpath(QStringLiteral(".")))
+        return AddBoardFileResult::CopyFailed;
+    // The copy arrives under a hidden name and takes its own only when whole
+    // and still a usable board-game file (the source may have changed or
+    // gone since it was checked).
+    QTemporaryFile copy(dir.filePath(QStringLiteral(".adding-XXXXXX.part")));
+    if (!CopyInto(source, copy)) {
+        qCWarning(lcMordaventa) << "cannot copy board file" << source << copy.errorString();
+        return QFileInfo::exists(source) ? AddBoardFileResult::CopyFailed
+                                         : AddBoardFileResult::NotUsable;
+    }
+    copy.close();
+    {
+        BoardFileInspection inspection;
+        if (!IsUsableBoardFile(copy.fileName(), inspection))
+            return AddBoardFileResult::NotUsable;
+        inspection.Close();
+    }
+    // rename() refuses to replace a file that appeared meanwhile.
+    if (!copy.rename(dir.filePath(name)))
+        return QFileInfo::exists(dir.filePath(name)) ? AddBoardFileResult::NameClash
+                                                     : AddBoardFileResult::CopyFailed;
+    copy.setAutoRemove(false);
+    return AddBoardFileResult::Added;
+}
+
+QString BoardDataFolder() {
+    return ProgramFolder::resolve(QStringLiteral("\\data"));
+}
+
+QString CurrentDataPath() {
+    return AppSettings::GetSetting(kApplication, kSection, QStringLiteral("DataPath"),
+                                   QStringLiteral("SpellingGrammar.mdb"));
+}
+
+void SetCurrentDataPath(const QString& fileName) {
+    AppSettings::SaveSetting(kApplication, kSection, QStringLiteral("DataPath"), fileName);
+}
+
+bool QuestionFilter() {
+    // Read as a Boolean: "False" or 0 is false, anything else true.
+    const QString value = AppSettings::GetSetting(kApplication, kSection, QStringLiteral("Filter"),
+                                                  QStringLiteral("True"))
+                              .trimmed();
+    return value.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0 &&
+           value != QLatin1String("0");
+}
+
+void SetQuestionFilter(bool removeEveryTime) {
+    AppSettings::SaveSetting(kApplication, kSection, QStringLiteral("Filter"),
+                             removeEveryTime ? QStringLiteral("True") : QStringLiteral("False"));
+}

@@ -1,0 +1,47 @@
+#pragma once
+// What the board-file manager lists and does: the board-game files of the
+// program's data folder with their checks, adding a file to the folder, and
+// the two settings the manager changes ("DataPath" and "Filter").
+#include <QList>
+#include <QString>
+
+struct BoardFileRow {
+    QString fileName; // without folder
+    QString sizeText;
+    QString boardErrors;
+    QString spellEasy;
+    QString spellMedium;
+    QString spellHard;
+    QString questions;
+    QString description;
+    // A file with board errors cannot be made the current one; the spelling
+    // and question columns do not block it.
+    bool CanBeChosen() const { return !boardErrors.startsWith(QLatin1String("Err")); }
+};
+
+// The usable board-game files of `folder` (names ending in "mdb" in any
+// letter case; files that do not open or are marked hidden are left out),
+// each with its checks, sorted by name without regard to case.
+QList<BoardFileRow> ListBoardFiles(const QString& folder);
+
+enum class AddBoardFileResult {
+    Added,
+    NameClash, // a file of that name (in any letter case) is already there
+    NotUsable, // not a board-game file, hidden, unreadable, a folder or gone
+    CopyFailed // the copy could not be written; nothing was left behind
+};
+// Copies the file at `source` into `folder` under its own name. Never
+// replaces a file, and leaves the folder as it was unless the whole copy
+// arrived and is itself a usable board-game file.
+AddBoardFileResult AddBoardFile(const QString& source, const QString& folder);
+
+// The program's data folder ("\data\" below the program folder).
+QString BoardDataFolder();
+
+// Settings of application "BoardGame", section "Settings".
+QString CurrentDataPath(); // default "SpellingGrammar.mdb"
+void SetCurrentDataPath(const QString& fileName);
+// "Filter": true (the default) when a question leaves the pool after every
+// answer, false when only after a right one.
+bool QuestionFilter();
+void SetQuestionFilter(bool removeEveryTime);

@@ -1,0 +1,60 @@
+#pragma once
+// The board-file manager: lists the board-game files of the data folder with
+// their checks, adds a file to the folder, makes one the current file and
+// chooses how question squares use up their questions. Modal; the board window
+// builds its board again from the setting "DataPath" once it has closed.
+#include "boardgame/BoardFileList.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QTextEdit;
+
+class frmBordFile : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmBordFile(QWidget* owner = nullptr);
+
+    // Shows the manager modally over owner ("Set Game File", or no board
+    // file at start-up). True when a file was made the current one.
+    static bool ShowBordFile(QWidget* owner);
+
+    // The file dialog: given the window and the filter, the chosen path or ""
+    // when cancelled. Tests put their own here.
+    using FileDialog = std::function<QString(QWidget* parent, const QString& filter)>;
+    FileDialog CommonDialog1;
+
+    void FormatFlexData();
+    const QList<BoardFileRow>& Rows() const { return m_rows; }
+
+    void cmdSetBoardGame_Click();
+    void cmdAddBoardFile_Click();
+    void cmdHomePage_Click();
+    void optQuestionPool_Click();
+
+    QLabel* lblFormCaption = nullptr;
+    QLabel* lblClose = nullptr;
+    QTableWidget* FlexData = nullptr;
+    QLabel* lblFileName = nullptr;
+    QLabel* Label1 = nullptr;
+    QTextEdit* txtDescription = nullptr;
+    QPushButton* cmdSetBoardGame = nullptr;
+    QPushButton* cmdAddBoardFile = nullptr;
+    QPushButton* cmdHomePage = nullptr;
+    QLabel* lblEditor = nullptr;
+    QList<QRadioButton*> optQuestionPool; // 0 and 1
+
+private:
+    void BuildControls();
+    void FlexData_CellChanged(int row, int column, int previousRow, int previousColumn);
+    void SetCellColour(int row, int column, quint32 bgr);
+
+    QList<BoardFileRow> m_rows;
+    bool m_chosen = false;
+};
