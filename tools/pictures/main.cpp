@@ -2,7 +2,8 @@
 //   102-127 letter cards A-Z (59x100), 128 the star card (59x100),
 //   129/131 upright card backs (59x100; 131 turned half a turn),
 //   130/132 quarter-turned backs (100x59), 133-143 deck poses (69x114),
-//   144-147 pointers (32x32).
+//   144-147 pointers (32x32); and the board game's pictures by name
+//   (BoardPictures.h).
 // Usage: mordaventa-pictures OUTPUT_FOLDER   (the build target
 // regenerate-pictures runs it on resources/pictures). PNG rather than GIF
 // because Qt writes no GIF; the game only needs a picture it can decode.
@@ -19,6 +20,7 @@
 #include <array>
 #include <cmath>
 
+#include "BoardPictures.h"
 #include "shell/PointerHotSpots.h"
 
 namespace {
@@ -527,5 +529,6 @@ int main(int argc, char** argv) {
         ok &= Save(DeckPose(pose, deckBack), dir, 133 + pose);
     for (int id = 144; id <= 147; ++id)
         ok &= Save(Pointer(id), dir, id);
+    ok &= DrawBoardPictures(dir, g_family);
     return ok ? 0 : 1;
 }
