@@ -32,6 +32,7 @@ frmBoardStats::frmBoardStats(ClassPlayerInfo& player, dao::Database& database, Q
         this, player.NickName + QStringLiteral(" your Board-Game status..."), kCaptionHeight);
     lblFormCaption = bar.caption;
     lblClose = bar.close;
+    lblFormCaption->setIndent(10); // clear of the rounded corner
     WindowChrome::SetBackground(lblFormCaption, QColor(192, 255, 192));
     setWindowTitle(lblFormCaption->text());
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::accept);

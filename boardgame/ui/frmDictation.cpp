@@ -38,7 +38,7 @@ constexpr int kCaptionHeight = 24;
 constexpr int kMenuTop = 26;
 constexpr int kBoardTop = 52;
 constexpr int kMargin = 4;
-constexpr int kSeatPanelWidth = 262;
+constexpr int kSeatPanelWidth = 282;
 constexpr int kWindowWidth = kMargin + BoardWidth + kMargin + kSeatPanelWidth + kMargin;
 constexpr int kWindowHeight = kBoardTop + BoardHeight + 6;
 const QColor kPaper(0xf4, 0xea, 0xcb);
@@ -58,17 +58,18 @@ enum Menu { NewGame = 0, About = 1, SetGameFile = 2, Vantorell = 3 };
 
 } // namespace
 
-// Disables the window while an animation runs (rolls, walks, pauses), so that
-// no click starts anything meanwhile; nested scopes enable it once at the end.
+// While an animation runs (rolls, walks, pauses) the window takes no input:
+// clicks and keys for it are swallowed, so nothing starts meanwhile. The
+// controls keep their look rather than greying out at every roll.
 class frmDictation::BusyScope {
 public:
     explicit BusyScope(frmDictation& window) : m_window(window) {
         if (m_window.m_busy++ == 0)
-            m_window.setEnabled(false);
+            qApp->installEventFilter(&m_window);
     }
     ~BusyScope() {
         if (--m_window.m_busy == 0)
-            m_window.setEnabled(true);
+            qApp->removeEventFilter(&m_window);
     }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
@@ -76,6 +77,24 @@ public:
 private:
     frmDictation& m_window;
 };
+
+bool frmDictation::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::Shortcut:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this)
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 frmDictation::frmDictation(std::unique_ptr<SquareWindows> squares,
                            std::unique_ptr<BoardPause> pause, QWidget* parent)
@@ -103,6 +122,7 @@ void frmDictation::BuildControls() {
         WindowChrome::AddCaptionStrip(this, QStringLiteral("Board Game"), kCaptionHeight);
     lblFormCaption = bar.caption;
     lblClose = bar.close;
+    lblFormCaption->setIndent(10); // clear of the rounded corner
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QWidget::close);
 
     for (int i = 0; i < 4; ++i) {
@@ -133,8 +153,7 @@ void frmDictation::BuildControls() {
     imgPlayerUp->setGeometry(kMargin + 39, kBoardTop + 32, PanelTokenWidth, PanelTokenHeight);
     cmdDice = new QPushButton(QStringLiteral("Start"), this);
     cmdDice->setObjectName(QStringLiteral("cmdDice"));
-    cmdDice->setFont(bold);
-    cmdDice->setGeometry(kMargin + 6, kBoardTop + 94, 110, 32);
+    cmdDice->setGeometry(kMargin + 3, kBoardTop + 94, 118, 32);
     WindowChrome::AttachPressPointer(cmdDice);
     connect(cmdDice, &QPushButton::clicked, this, &frmDictation::cmdDice_Click);
     die = new BoardDie(this);

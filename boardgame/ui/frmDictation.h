@@ -75,6 +75,8 @@ public:
     quint32 RollButtonColour() const { return m_rollColour; }
     // True while a turn runs (rolls, walks and squares).
     bool TurnRunning() const { return m_turnRunning; }
+    // False while a roll, a walk or a pause runs: clicks and keys do nothing.
+    bool TakesInput() const { return m_busy == 0; }
 
 Q_SIGNALS:
     // The window moved its advertisement on (the banner pane follows it).
@@ -85,6 +87,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class BusyScope;

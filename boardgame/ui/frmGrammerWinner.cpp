@@ -31,6 +31,7 @@ frmGrammerWinner::frmGrammerWinner(QWidget* owner) : QDialog(owner) {
         WindowChrome::AddCaptionStrip(this, QStringLiteral("Nice Game..."), kCaptionHeight);
     lblFormCaption = bar.caption;
     lblClose = bar.close;
+    lblFormCaption->setIndent(10); // clear of the rounded corner
     WindowChrome::SetBackground(lblFormCaption, QColor(192, 255, 192));
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QDialog::accept);
 
