@@ -198,7 +198,10 @@ void frmDictation::LoadForm() {
     if (!isVisible())
         show();
     QCoreApplication::processEvents();
-    if (!LoadBoard()) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool built = LoadBoard();
+    QApplication::restoreOverrideCursor();
+    if (!built) {
         MsgBox(QStringLiteral("No board game file found...Please set..."), MsgButtons::OK,
                QStringLiteral("Board Game"), MsgIcon::Critical, this);
         // The board-file manager lets the player choose a file here; the
