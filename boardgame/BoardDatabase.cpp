@@ -20,20 +20,36 @@ void BoardDatabase::Close() {
     database.reset();
 }
 
+QString CurrentDataPath() {
+    return AppSettings::GetSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
+                                   QStringLiteral("DataPath"),
+                                   QStringLiteral("SpellingGrammar.mdb"));
+}
+
+void SaveDataPath(const QString& name) {
+    AppSettings::SaveSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
+                             QStringLiteral("DataPath"), name);
+}
+
+bool IsUsableDataPath(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String(".."));
+}
+
 QString CurrentBoardFilePath() {
-    const QString name =
-        AppSettings::GetSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
-                                QStringLiteral("DataPath"), QStringLiteral("SpellingGrammar.mdb"));
+    const QString name = CurrentDataPath();
+    if (!IsUsableDataPath(name))
+        return {};
     return ProgramFolder::resolve(QStringLiteral("\\data\\") + name);
 }
 
 bool OpenBoardDatabase(BoardDatabase& board) {
-    const QString name =
-        AppSettings::GetSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
-                                QStringLiteral("DataPath"), QStringLiteral("SpellingGrammar.mdb"));
-    if (name.isEmpty())
+    const QString path = CurrentBoardFilePath();
+    if (path.isEmpty()) {
+        qCDebug(lcMordaventa) << "DataPath names no file inside data/:" << CurrentDataPath();
         return false;
-    return OpenBoardDatabaseAt(CurrentBoardFilePath(), board);
+    }
+    return OpenBoardDatabaseAt(path, board);
 }
 
 bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board) {
@@ -54,6 +70,36 @@ bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board) {
         qCDebug(lcMordaventa) << "cannot open board file" << path << e.Description();
         return false;
     }
+}
+
+namespace {
+
+std::optional<quint32> ColourValue(const QVariant& value) {
+    if (value.isNull())
+        return std::nullopt;
+    return quint32(value.toLongLong());
+}
+
+} // namespace
+
+QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout) {
+    QList<BoardSquareRow> rows;
+    if (layout.RecordCount() == 0)
+        return rows;
+    layout.MoveFirst();
+    while (!layout.Eof() && rows.size() < kBoardSquares) {
+        BoardSquareRow row;
+        const QVariant code = layout.Fields(QStringLiteral("BoardLayOut.SquareID")).Value();
+        row.tag =
+            code.isNull() ? QString::number(SquareCode::Plain) : QString::number(code.toLongLong());
+        row.caption = layout.Fields(QStringLiteral("Caption")).Value().toString();
+        row.backColor = ColourValue(layout.Fields(QStringLiteral("BackColor")).Value());
+        row.fontColor = ColourValue(layout.Fields(QStringLiteral("FontColor")).Value());
+        row.fontBackColor = ColourValue(layout.Fields(QStringLiteral("FontBackColor")).Value());
+        rows << row;
+        layout.MoveNext();
+    }
+    return rows;
 }
 
 QString NewBoardStatusText(dao::Database& db) {

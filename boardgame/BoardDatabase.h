@@ -5,7 +5,10 @@
 
 #include <QString>
 
+#include <QList>
+
 #include <memory>
+#include <optional>
 
 class ClassPlayerInfo;
 
@@ -21,8 +24,16 @@ struct BoardDatabase {
     void Close();
 };
 
-// The full path of the current file: <program>\data\ + setting "DataPath"
-// (application "BoardGame", section "Settings", default "SpellingGrammar.mdb").
+// The setting "DataPath" (application "BoardGame", section "Settings",
+// default "SpellingGrammar.mdb"): the current file's name inside data/.
+QString CurrentDataPath();
+void SaveDataPath(const QString& name);
+// Whether a "DataPath" value can name a file inside data/: not empty, no
+// folder separator, no "..". A hand-edited value that leads elsewhere names
+// no usable file.
+bool IsUsableDataPath(const QString& name);
+// The full path of the current file: <program>\data\ + "DataPath"; "" when
+// the setting names no usable file.
 QString CurrentBoardFilePath();
 
 // Opens the current file and its qBoardLayout. False (nothing reported, board
@@ -30,6 +41,19 @@ QString CurrentBoardFilePath();
 // layout has fewer than 56 rows.
 bool OpenBoardDatabase(BoardDatabase& board);
 bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board);
+
+// One row of qBoardLayout as the board shows it: the square's tag ("-4" for a
+// NULL code) and its caption and colours (unset where NULL).
+struct BoardSquareRow {
+    QString tag;
+    QString caption;
+    std::optional<quint32> backColor;
+    std::optional<quint32> fontColor;
+    std::optional<quint32> fontBackColor;
+};
+// The rows of the open qBoardLayout from its first, at most 56. Throws
+// dao::DaoError when the record set cannot be read.
+QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout);
 
 // Finds the player's board status entry for fileName (exact comparison) and
 // puts its key in SavedGamesIndex; creates the entry when there is none.

@@ -1,5 +1,7 @@
 #include "table/ui/ModResFiles.h"
 
+#include "boardgame/ui/UnavailableSquares.h"
+#include "boardgame/ui/frmDictation.h"
 #include "shell/Logging.h"
 #include "shell/ui/MsgBoxDialog.h"
 #include "table/ui/frmSolitaire.h"
@@ -8,9 +10,20 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include <cstdio>
-
 namespace ModResFiles {
+
+namespace {
+
+frmDictation* NewBoardWindow() {
+    // The question and spelling windows take the squares' place once they
+    // are part of the program.
+    auto* window = new frmDictation(std::make_unique<UnavailableSquares>());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &frmDictation::SolitaireRequested, [] { OpenSolitaire(); });
+    return window;
+}
+
+} // namespace
 
 QString CommandLine(const QStringList& arguments) {
     return arguments.mid(1).join(QLatin1Char(' '));
@@ -20,6 +33,30 @@ StartMode ChooseMode(const QString& commandLine) {
     return commandLine == QLatin1String("BoardGame") ? StartMode::BoardGame : StartMode::Solitaire;
 }
 
+QWidget* OpenSolitaire() {
+    auto* table = new frmSolitaire;
+    table->setAttribute(Qt::WA_DeleteOnClose);
+    table->show();
+    return table;
+}
+
+QWidget* OpenBoardGame() {
+    frmDictation* window = NewBoardWindow();
+    window->show();
+    window->LoadForm();
+    return window;
+}
+
+void HandOverToBoardGame(QWidget* table) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    table->hide();
+    frmDictation* window = NewBoardWindow();
+    window->show();
+    table->close();
+    QApplication::restoreOverrideCursor();
+    window->LoadForm();
+}
+
 int Main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -27,25 +64,26 @@ int Main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-
-    if (ChooseMode(CommandLine(arguments)) == StartMode::BoardGame) {
-        std::fputs("mordaventa: the board game is not part of this build yet.\n", stderr);
-        return 2;
-    }
+    const StartMode mode = ChooseMode(CommandLine(arguments));
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mordaventa"));
     QApplication::setApplicationVersion(QStringLiteral(MORDAVENTA_VERSION));
     InstallDialogMsgBox();
 
-    auto* table = new frmSolitaire;
-    table->setAttribute(Qt::WA_DeleteOnClose);
-    table->show();
-    if (qEnvironmentVariableIsSet("MORDAVENTA_EXIT_AFTER_SHOW")) {
+    const bool measure = qEnvironmentVariableIsSet("MORDAVENTA_EXIT_AFTER_SHOW");
+    if (mode == StartMode::BoardGame)
+        OpenBoardGame();
+    else
+        OpenSolitaire();
+    if (measure) {
         // Start-up measurement: once the first frame is painted, report and quit.
         QTimer::singleShot(0, &app, [&] {
             qCInfo(lcMordaventa).noquote()
-                << QStringLiteral("table shown after %1 ms").arg(sinceStart.elapsed());
+                << QStringLiteral("%1 shown after %2 ms")
+                       .arg(mode == StartMode::BoardGame ? QStringLiteral("board")
+                                                         : QStringLiteral("table"))
+                       .arg(sinceStart.elapsed());
             QCoreApplication::quit();
         });
     }

@@ -1,7 +1,11 @@
 #pragma once
 // Program entry: chooses the solitaire table or the board game from the whole
-// command line and runs the event loop until the last window closes.
+// command line and runs the event loop until the last window closes. The
+// hand-over between the two games goes through here, so neither window knows
+// the other.
 #include <QStringList>
+
+class QWidget;
 
 namespace ModResFiles {
 
@@ -11,6 +15,14 @@ enum class StartMode { Solitaire, BoardGame };
 QString CommandLine(const QStringList& arguments);
 // Only exactly "BoardGame" (case and blanks included) selects the board game.
 StartMode ChooseMode(const QString& commandLine);
+
+// A new solitaire table, shown.
+QWidget* OpenSolitaire();
+// A new board window, shown and loaded (its "Vantorell" opens a new table).
+QWidget* OpenBoardGame();
+// The table's "Board Game": the table is hidden, the board window shown and
+// the table closed (which writes its player file).
+void HandOverToBoardGame(QWidget* table);
 
 int Main(int argc, char** argv);
 

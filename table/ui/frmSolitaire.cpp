@@ -10,6 +10,7 @@
 #include "shell/ui/WindowChrome.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
+#include "table/ui/ModResFiles.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/TableDialogs.h"
 
@@ -551,15 +552,11 @@ void frmSolitaire::lblMenu_Click(int index) {
         }
         game.NewGame();
         return;
-    case 1: // Board Game
-        // The board game is not part of this version: the game in play is
-        // offered to be saved as before a hand-over, and the table stays.
-        if (AskToSaveGame()) {
-            LoadFlexGrid();
-            DisableButtons();
-        }
-        MsgBox(QStringLiteral("The board game is not part of this version of Vantorell..."),
-               MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Information, this);
+    case 1: // Board Game: offered to save once, then start-up hands over
+        AskToSaveGame();
+        game.GameInPlay = false;
+        ModResFiles::HandOverToBoardGame(this);
+        ResetCurrentPlayer();
         return;
     case 2: // About
         TableDialogs::ShowAbout(this);

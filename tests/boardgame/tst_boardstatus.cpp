@@ -28,6 +28,8 @@ class TestBoardStatus : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void opensTheFileNamedBySetting();
+    void dataPathNamesAFileInsideData_data();
+    void dataPathNamesAFileInsideData();
     void refusesBadFiles_data();
     void refusesBadFiles();
     void newStatusText();
@@ -71,6 +73,29 @@ void TestBoardStatus::opensTheFileNamedBySetting() {
     QVERIFY(!board.IsOpen());
     // Released: the file can be replaced.
     QVERIFY(QFile::remove(folder.file(QStringLiteral("data/Other.mdb"))));
+}
+
+void TestBoardStatus::dataPathNamesAFileInsideData_data() {
+    QTest::addColumn<QString>("dataPath");
+    QTest::addColumn<bool>("opens");
+    addDataRow("a file in data", "SpellingGrammar.mdb", true);
+    addDataRow("out and back in", "../data/SpellingGrammar.mdb", false);
+    addDataRow("a sub-folder", "sub/SpellingGrammar.mdb", false);
+    addDataRow("backslashes", "..\\data\\SpellingGrammar.mdb", false);
+    addDataRow("far outside", "../../../../etc/passwd", false);
+}
+
+void TestBoardStatus::dataPathNamesAFileInsideData() {
+    QFETCH(QString, dataPath);
+    QFETCH(bool, opens);
+    TempProgramFolder folder;
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("data/sub")));
+    // Every path a row names exists, so only the name decides.
+    for (const char* file : {"data/SpellingGrammar.mdb", "data/sub/SpellingGrammar.mdb"})
+        BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), folder.file(file));
+    setDataPath(dataPath);
+    BoardDatabase board;
+    QCOMPARE(OpenBoardDatabase(board), opens);
 }
 
 void TestBoardStatus::refusesBadFiles_data() {

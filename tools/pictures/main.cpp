@@ -3,7 +3,8 @@
 //   129/131 upright card backs (59x100; 131 turned half a turn),
 //   130/132 quarter-turned backs (100x59), 133-143 deck poses (69x114),
 //   144-147 pointers (32x32), 200 the about box (420x300; the window takes
-//   the outline of everything that differs from its top-left pixel).
+//   the outline of everything that differs from its top-left pixel); and the
+//   board game's pictures by name (BoardPictures.h).
 // Usage: mordaventa-pictures OUTPUT_FOLDER   (the build target
 // regenerate-pictures runs it on resources/pictures). PNG rather than GIF
 // because Qt writes no GIF; the game only needs a picture it can decode.
@@ -20,6 +21,7 @@
 #include <array>
 #include <cmath>
 
+#include "BoardPictures.h"
 #include "shell/PointerHotSpots.h"
 
 namespace {
@@ -563,5 +565,6 @@ int main(int argc, char** argv) {
     for (int id = 144; id <= 147; ++id)
         ok &= Save(Pointer(id), dir, id);
     ok &= Save(AboutBox(LetterCard(0), StarCard(), back), dir, 200);
+    ok &= DrawBoardPictures(dir, g_family);
     return ok ? 0 : 1;
 }

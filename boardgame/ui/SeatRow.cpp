@@ -1,0 +1,117 @@
+#include "boardgame/ui/SeatRow.h"
+
+#include "boardgame/BoardTimings.h"
+#include "boardgame/ui/BoardPictures.h"
+#include "shell/ui/WindowChrome.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace BoardTimings;
+
+SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
+    setObjectName(QStringLiteral("SeatRow_%1").arg(seat));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+
+    imgPlayer = new QLabel(this);
+    imgPlayer->setObjectName(QStringLiteral("imgPlayer_%1").arg(seat));
+    imgPlayer->setFixedSize(PanelTokenWidth, PanelTokenHeight);
+    imgPlayer->setScaledContents(true);
+    imgPlayer->setPixmap(SeatPicture(seat));
+    grid->addWidget(imgPlayer, 0, 0, 2, 1);
+
+    lblPlayer = new QLabel(QLatin1String(SeatName[size_t(seat)]), this);
+    lblPlayer->setObjectName(QStringLiteral("lblPlayer_%1").arg(seat));
+    QFont bold = lblPlayer->font();
+    bold.setBold(true);
+    lblPlayer->setFont(bold);
+    grid->addWidget(lblPlayer, 0, 1);
+
+    chkPlayer = new QCheckBox(QStringLiteral("On/Off"), this);
+    chkPlayer->setObjectName(QStringLiteral("chkPlayer_%1").arg(seat));
+    grid->addWidget(chkPlayer, 0, 2);
+
+    cboPlayer = new QComboBox(this);
+    cboPlayer->setObjectName(QStringLiteral("cboPlayer_%1").arg(seat));
+    cboPlayer->addItems(
+        {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    cboPlayer->setToolTip(QStringLiteral("Add turn lost to the dice..."));
+    cboPlayer->setFixedWidth(52);
+    grid->addWidget(cboPlayer, 1, 1);
+
+    cboPlayerChance = new QComboBox(this);
+    cboPlayerChance->setObjectName(QStringLiteral("cboPlayerChance_%1").arg(seat));
+    cboPlayerChance->addItems(
+        {QStringLiteral("Chance 1"), QStringLiteral("Chance 2"), QStringLiteral("Chance 3")});
+    cboPlayerChance->setToolTip(QStringLiteral("Add extra chance when spelling out words..."));
+    cboPlayerChance->setFixedWidth(84);
+    grid->addWidget(cboPlayerChance, 1, 2);
+
+    if (seat != ProfessorSeat) {
+        cmdStats = new QPushButton(QStringLiteral("Stats"), this);
+        cmdStats->setObjectName(QStringLiteral("cmdStats_%1").arg(seat));
+        cmdStats->setToolTip(QStringLiteral("Your results on this board..."));
+        WindowChrome::AttachPressPointer(cmdStats);
+        grid->addWidget(cmdStats, 0, 3, 2, 1);
+        connect(cmdStats, &QPushButton::clicked, this, [this] { Q_EMIT StatsWanted(m_seat); });
+    }
+    grid->setColumnStretch(4, 1);
+
+    connect(chkPlayer, &QCheckBox::clicked, this, [this] { Q_EMIT Switched(m_seat); });
+    connect(cboPlayer, &QComboBox::activated, this,
+            [this] { Q_EMIT TurnLostChosen(m_seat, TurnLostFaces()); });
+    ShowOff();
+}
+
+int SeatRow::TurnLostFaces() const {
+    return qMax(0, cboPlayer->currentIndex());
+}
+
+void SeatRow::SetListColour(quint32 colour) {
+    m_listColour = colour;
+    const QString sheet = QStringLiteral("QComboBox { background-color: %1; color: black; }")
+                              .arg(BoardColour(colour).name());
+    cboPlayer->setStyleSheet(sheet);
+    cboPlayerChance->setStyleSheet(sheet);
+}
+
+void SeatRow::SetNameColour(quint32 colour) {
+    m_nameColour = colour;
+    QPalette palette = lblPlayer->palette();
+    palette.setColor(QPalette::WindowText, BoardColour(colour));
+    lblPlayer->setPalette(palette);
+}
+
+void SeatRow::ShowOn() {
+    if (cmdStats)
+        cmdStats->setEnabled(true);
+    cboPlayer->setCurrentIndex(0);
+    cboPlayer->setEnabled(true);
+    cboPlayerChance->setCurrentIndex(0);
+    cboPlayerChance->setEnabled(true);
+    SetListColour(SeatListOn);
+    SetNameColour(SeatNameOn);
+}
+
+void SeatRow::ShowOff() {
+    if (cmdStats)
+        cmdStats->setEnabled(false);
+    cboPlayer->setCurrentIndex(-1);
+    cboPlayer->setEnabled(false);
+    cboPlayerChance->setCurrentIndex(-1);
+    cboPlayerChance->setEnabled(false);
+    SetListColour(SeatListOff);
+    SetNameColour(SeatNameOff);
+}
+
+void SeatRow::Lock() {
+    chkPlayer->setEnabled(false);
+    cboPlayer->setEnabled(false);
+    cboPlayerChance->setEnabled(false);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// One seat's row of controls in the board window: its picture and name, the
+// On/Off box, the turn-lost list, the chance list and (people only) the
+// statistics button. The row shows a seat on, off or fixed for the game; the
+// window decides when.
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class SeatRow : public QWidget {
+    Q_OBJECT
+public:
+    SeatRow(int seat, QWidget* parent = nullptr);
+
+    int Seat() const { return m_seat; }
+
+    QLabel* imgPlayer = nullptr;
+    QLabel* lblPlayer = nullptr;
+    QCheckBox* chkPlayer = nullptr;
+    QComboBox* cboPlayer = nullptr;
+    QComboBox* cboPlayerChance = nullptr;
+    QPushButton* cmdStats = nullptr; // seats 1 to 5
+    // "Loading" while a login for the seat runs.
+    QString chkPlayerTag;
+
+    // Shows the seat switched on (lists at their first entry, in colour) or
+    // off (lists empty and grey, name in the window colour).
+    void ShowOn();
+    void ShowOff();
+    // Fixes the box and both lists once the game has begun.
+    void Lock();
+    // The number of turn-lost faces chosen (0 to 3).
+    int TurnLostFaces() const;
+    // The colour values last given to the lists and the name.
+    quint32 ListBackColour() const { return m_listColour; }
+    quint32 NameColour() const { return m_nameColour; }
+
+Q_SIGNALS:
+    void Switched(int seat);
+    void StatsWanted(int seat);
+    void TurnLostChosen(int seat, int faces);
+
+private:
+    void SetListColour(quint32 colour);
+    void SetNameColour(quint32 colour);
+
+    int m_seat;
+    quint32 m_listColour = 0;
+    quint32 m_nameColour = 0;
+};

@@ -1,0 +1,128 @@
+#pragma once
+// The board window: the board of the current board-game file, six seats (the
+// Professor played by the program, five people who log in), the die, and the
+// menu. It owns the open board-game file and one player record per person's
+// seat, asks the rules (BoardGame) what a roll, a move or a square means and
+// carries it out: walks tokens, opens the square windows, shows the winner.
+#include "boardgame/BoardDatabase.h"
+#include "boardgame/BoardGame.h"
+#include "boardgame/ui/BoardPause.h"
+#include "boardgame/ui/SquareWindows.h"
+#include "players/ClassPlayerInfo.h"
+
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class BoardDie;
+class BoardWidget;
+class QLabel;
+class QPushButton;
+class QTimer;
+class SeatRow;
+
+class frmDictation : public QWidget {
+    Q_OBJECT
+public:
+    // squares: the question and spelling squares. pause: how the animations
+    // wait (the program's event-loop pause when none is given).
+    explicit frmDictation(std::unique_ptr<SquareWindows> squares,
+                          std::unique_ptr<BoardPause> pause = nullptr, QWidget* parent = nullptr);
+    ~frmDictation() override;
+
+    // The window's loading, once it is shown: the board built from the
+    // current file; without a usable file the message, and the board built
+    // again.
+    void LoadForm();
+
+    // ---- controls -------------------------------------------------------------
+    QLabel* lblFormCaption = nullptr;
+    QLabel* lblClose = nullptr;
+    QList<QLabel*> lblMenu; // "New Game", "About", "Set Game File", "Vantorell"
+    BoardWidget* board = nullptr;
+    QList<SeatRow*> seats; // 0 the Professor, 1-5 the people
+    QPushButton* cmdDice = nullptr;
+    QTimer* TimerButton = nullptr;
+    QLabel* imgPlayerUp = nullptr;
+    QLabel* imgTurnLost = nullptr;
+    BoardDie* die = nullptr;
+
+    // ---- handlers ---------------------------------------------------------------
+    void chkPlayer_Click(int seat);
+    void cmdDice_Click();
+    void cmdStats_Click(int seat);
+    void lblMenu_Click(int index);
+    void TimerButton_Timer();
+
+    // ---- operations -----------------------------------------------------------
+    // Builds the board from the current file; false (and the previous board
+    // kept, or an empty board when there was none) when no usable file opens.
+    bool LoadBoard();
+    void ClearBoard();
+    void DisableBoard();
+    // The single place where the board's advertisement moves on.
+    void AdvanceAdvertisement();
+
+    const BoardGame& Game() const { return m_game; }
+    // The player record of a person's seat (1 to 5).
+    ClassPlayerInfo& SeatPlayer(int seat);
+    // The open board-game file (for the windows the board opens).
+    const BoardDatabase& Database() const { return m_board; }
+    // The roll button's colour value (0x00BBGGRR) as last set.
+    quint32 RollButtonColour() const { return m_rollColour; }
+    // True while a turn runs (rolls, walks and squares).
+    bool TurnRunning() const { return m_turnRunning; }
+    // False while a roll, a walk or a pause runs: clicks and keys do nothing.
+    bool TakesInput() const { return m_busy == 0; }
+
+Q_SIGNALS:
+    // The window moved its advertisement on (the banner pane follows it).
+    void AdvertisementAdvanced();
+    // "Vantorell": the seats are saved and the window goes; start-up shows a
+    // new solitaire table.
+    void SolitaireRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class BusyScope;
+
+    void BuildControls();
+    // One whole turn of the current seat; true when it ended the game.
+    bool PlayTurn();
+    int RollDice(int faces);
+    void MoveForward(int seat, int steps);
+    void MoveBack(int seat, int steps);
+    void CarryOutWalk(const TokenWalk& walk);
+    void LandOnSquare(int rolled);
+    void PassTurn();
+    void NextPlayer();
+    void ResetBoardGame();
+    void SaveBoardPlayers();
+    void ShowSeatOn(int seat);
+    void ShowSeatOff(int seat);
+    void LoadSeatStatus(int seat);
+    void SetRollButtonColour(quint32 colour);
+    void PlaySound(const char* file);
+    void Pause(int ms);
+    QPixmap Token(int seat) const;
+    // Saves the seats and closes the file once; true the first time.
+    bool FormUnload();
+
+    std::unique_ptr<SquareWindows> m_squares;
+    std::unique_ptr<BoardPause> m_pause;
+    BoardGame m_game;
+    BoardDatabase m_board;
+    std::array<ClassPlayerInfo, BoardTimings::PeopleSeats> m_players; // seats 1 to 5
+    quint32 m_rollColour = 0;
+    int m_busy = 0;
+    bool m_turnRunning = false;
+    bool m_gameOver = false;
+    bool m_closing = false;
+    bool m_unloaded = false;
+};

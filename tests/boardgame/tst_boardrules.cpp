@@ -1,0 +1,346 @@
+// The board game's rules without a window: seats and turns, the die, token
+// moves, what each square asks for, where squares and tokens stand, the
+// statistics of a counter text and the saving of the seats' records.
+#include "BoardTestFiles.h"
+#include "TestSupport.h"
+
+#include "boardgame/BoardDatabase.h"
+#include "boardgame/BoardGame.h"
+#include "boardgame/BoardGeometry.h"
+#include "boardgame/BoardPlayers.h"
+#include "players/ClassPlayerInfo.h"
+
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+// A board of plain squares with one square of the given code.
+BoardGame BoardWith(int square, const QString& code) {
+    QStringList tags(56, QStringLiteral("-4"));
+    if (square >= 1 && square <= 56)
+        tags[square - 1] = code;
+    BoardGame game;
+    game.SetSquareTags(tags);
+    return game;
+}
+
+QList<int> Seats(const QString& text) {
+    QList<int> seats;
+    for (const QString& s : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        seats << s.toInt();
+    return seats;
+}
+
+} // namespace
+
+class TestBoardRules : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void squareRules_data();
+    void squareRules();
+    void jumpsThatSendBackAndForthStop();
+    void movesStayOnTheBoard_data();
+    void movesStayOnTheBoard();
+    void turnsGoRound_data();
+    void turnsGoRound();
+    void dieFaces_data();
+    void dieFaces();
+    void seatsAreFixedOnceTheGameBegins();
+    void boardPlan();
+    void tokensSharingAPosition_data();
+    void tokensSharingAPosition();
+    void statistics_data();
+    void statistics();
+    void layoutRowWithoutCode();
+    void seatsAreSavedEachOnItsOwn();
+};
+
+void TestBoardRules::squareRules_data() {
+    QTest::addColumn<int>("seat");
+    QTest::addColumn<int>("square"); // where the token stands
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<int>("jump");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("landAgain");
+    const int jump = int(SquareRule::Jump), plain = int(SquareRule::Plain),
+              spell = int(SquareRule::Spelling), question = int(SquareRule::Question);
+    QTest::newRow("back 1") << 1 << 10 << "-5" << jump << -1 << false << true;
+    QTest::newRow("back 4 from square 4") << 2 << 4 << "-8" << jump << -4 << false << true;
+    QTest::newRow("forward 1") << 1 << 10 << "-9" << jump << 1 << false << true;
+    QTest::newRow("forward 4") << 3 << 10 << "-12" << jump << 4 << false << true;
+    QTest::newRow("Professor jumps, no rule after")
+        << 0 << 10 << "-12" << jump << 4 << false << false;
+    QTest::newRow("Professor jumps onto the finish")
+        << 0 << 54 << "-11" << jump << 3 << false << true;
+    QTest::newRow("plain") << 1 << 10 << "-4" << plain << 0 << false << false;
+    QTest::newRow("spell easy") << 1 << 10 << "-1" << spell << 0 << true << false;
+    QTest::newRow("spell hard") << 5 << 10 << "-3" << spell << 0 << true << false;
+    QTest::newRow("Professor gets no word") << 0 << 10 << "-2" << spell << 0 << false << false;
+    QTest::newRow("question kind 5") << 1 << 10 << "5" << question << 0 << true << false;
+    QTest::newRow("unknown code is a question")
+        << 1 << 10 << "-13" << question << 0 << true << false;
+    QTest::newRow("Professor gets no question")
+        << 0 << 10 << "2" << question << 0 << false << false;
+    QTest::newRow("start") << 1 << 0 << "" << int(SquareRule::Start) << 0 << false << false;
+    QTest::newRow("finish") << 0 << 57 << "" << int(SquareRule::Finish) << 0 << false << false;
+}
+
+void TestBoardRules::squareRules() {
+    QFETCH(int, seat);
+    QFETCH(int, square);
+    QFETCH(QString, code);
+    QFETCH(int, rule);
+    QFETCH(int, jump);
+    QFETCH(bool, asked);
+    QFETCH(bool, landAgain);
+    BoardGame game = BoardWith(square, code);
+    QVERIFY(game.SwitchSeat(seat, true));
+    QVERIFY(game.SwitchSeat(seat == 1 ? 2 : 1, true));
+    while (game.CurrentSeat() != seat)
+        game.NextPlayer();
+    game.BeginTurn();
+    QCOMPARE(game.MoveForward(seat, square).to, square);
+    const SquareAction action = game.LandOnSquare();
+    QCOMPARE(int(action.rule), rule);
+    QCOMPARE(action.jump, jump);
+    QCOMPARE(action.asked, asked);
+    QCOMPARE(action.landAgain, landAgain);
+    if (!code.isEmpty())
+        QCOMPARE(action.tag, code);
+}
+
+void TestBoardRules::jumpsThatSendBackAndForthStop() {
+    // Square 10 sends a token one on, square 11 one back.
+    QStringList tags(56, QStringLiteral("-4"));
+    tags[9] = QStringLiteral("-9");
+    tags[10] = QStringLiteral("-5");
+    BoardGame game;
+    game.SetSquareTags(tags);
+    game.SwitchSeat(1, true);
+    game.SwitchSeat(2, true);
+    game.BeginTurn();
+    game.MoveForward(1, 10);
+    QList<int> jumps;
+    for (int guard = 0; guard < 10; ++guard) {
+        const SquareAction action = game.LandOnSquare();
+        if (action.rule != SquareRule::Jump)
+            break;
+        jumps << action.jump;
+        action.jump > 0 ? game.MoveForward(1, action.jump) : game.MoveBack(1, -action.jump);
+    }
+    QCOMPARE(jumps, (QList<int>{1, -1}));
+    QCOMPARE(game.Position(1), 10);
+    // The next turn the square jumps again.
+    game.NextPlayer();
+    game.NextPlayer();
+    game.BeginTurn();
+    QCOMPARE(game.LandOnSquare().rule, SquareRule::Jump);
+}
+
+void TestBoardRules::movesStayOnTheBoard_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("steps"); // negative: back
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QList<int>>("passed");
+    QTest::newRow("6 from 52 reaches the finish")
+        << 52 << 6 << 57 << QList<int>{53, 54, 55, 56, 57};
+    QTest::newRow("exactly to the finish") << 51 << 6 << 57 << QList<int>{52, 53, 54, 55, 56, 57};
+    QTest::newRow("back 4 from 3 ends at the start") << 3 << -4 << 0 << QList<int>{2, 1, 0};
+    QTest::newRow("back from the start") << 0 << -2 << 0 << QList<int>{};
+    QTest::newRow("from the start") << 0 << 3 << 3 << QList<int>{1, 2, 3};
+}
+
+void TestBoardRules::movesStayOnTheBoard() {
+    QFETCH(int, from);
+    QFETCH(int, steps);
+    QFETCH(int, to);
+    QFETCH(QList<int>, passed);
+    BoardGame game;
+    game.SwitchSeat(4, true);
+    game.MoveForward(4, from);
+    const TokenWalk walk = steps < 0 ? game.MoveBack(4, -steps) : game.MoveForward(4, steps);
+    QCOMPARE(walk.from, from);
+    QCOMPARE(walk.to, to);
+    QCOMPARE(walk.squares, passed);
+    QCOMPARE(game.Position(4), to);
+}
+
+void TestBoardRules::turnsGoRound_data() {
+    QTest::addColumn<QString>("on");
+    QTest::addColumn<QList<int>>("turns"); // whose turn, from the first
+    QTest::addColumn<bool>("canRoll");
+    QTest::newRow("Professor and two") << "0,1,2" << QList<int>{0, 1, 2, 0, 1} << true;
+    QTest::newRow("gaps between seats") << "2,5" << QList<int>{2, 5, 2} << true;
+    QTest::newRow("only the Professor") << "0" << QList<int>{0, 0} << false;
+    QTest::newRow("only one person") << "3" << QList<int>{3, 3} << false;
+    QTest::newRow("nobody") << "" << QList<int>{-1, -1} << false;
+}
+
+void TestBoardRules::turnsGoRound() {
+    QFETCH(QString, on);
+    QFETCH(QList<int>, turns);
+    QFETCH(bool, canRoll);
+    BoardGame game;
+    // Switched on from the highest down: the lowest seat still starts.
+    QList<int> seats = Seats(on);
+    std::reverse(seats.begin(), seats.end());
+    for (int seat : seats)
+        game.SwitchSeat(seat, true);
+    QCOMPARE(game.CanRoll(), canRoll);
+    QCOMPARE(game.SeatCount(), int(seats.size()));
+    QList<int> seen{game.CurrentSeat()};
+    while (seen.size() < turns.size())
+        seen << game.NextPlayer();
+    QCOMPARE(seen, turns);
+}
+
+void TestBoardRules::dieFaces_data() {
+    QTest::addColumn<int>("turnLost");
+    QTest::addColumn<double>("draw");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("lost");
+    QTest::newRow("lowest of six") << 0 << 0.0 << 1 << false;
+    QTest::newRow("highest of six") << 0 << 0.9999 << 6 << false;
+    QTest::newRow("three added, a seven") << 3 << 6.5 / 9 << 7 << true;
+    QTest::newRow("three added, a nine") << 3 << 0.9999 << 9 << true;
+    QTest::newRow("one added, a six") << 1 << 5.5 / 7 << 6 << false;
+    QTest::newRow("a source giving 1.0") << 0 << 1.0 << 6 << false;
+}
+
+void TestBoardRules::dieFaces() {
+    QFETCH(int, turnLost);
+    QFETCH(double, draw);
+    QFETCH(int, value);
+    QFETCH(bool, lost);
+    BoardGame game;
+    game.SwitchSeat(1, true);
+    game.SetTurnLostFaces(1, turnLost);
+    ScriptedRandom random({draw});
+    const int rolled = BoardGame::DrawDie(game.Faces(1), random);
+    QCOMPARE(rolled, value);
+    QCOMPARE(BoardGame::IsTurnLost(rolled), lost);
+}
+
+void TestBoardRules::seatsAreFixedOnceTheGameBegins() {
+    BoardGame game;
+    game.SwitchSeat(0, true);
+    game.SwitchSeat(3, true);
+    game.BeginTurn();
+    QVERIFY(!game.SwitchSeat(1, true));
+    QVERIFY(!game.SwitchSeat(3, false));
+    QCOMPARE(game.SeatCount(), 2);
+    game.ResetBoardGame();
+    QCOMPARE(game.SeatCount(), 0);
+    QCOMPARE(game.CurrentSeat(), -1);
+    QCOMPARE(game.Position(3), -1);
+    QVERIFY(game.SwitchSeat(1, true));
+}
+
+void TestBoardRules::boardPlan() {
+    const BoardGeometry::BoardPlan plan = BoardGeometry::PlanBoard();
+    // Squares where the snake turns share a column, one row below the other.
+    for (int turn : {8, 18, 28, 38, 48}) {
+        QCOMPARE(plan.positions[size_t(turn + 1)].left(), plan.positions[size_t(turn)].left());
+        QCOMPARE(plan.positions[size_t(turn + 1)].top(), plan.positions[size_t(turn)].bottom() + 1);
+    }
+    QCOMPARE(plan.positions[1].left(), plan.positions[0].right() + 1);
+    QCOMPARE(plan.positions[1].top(), plan.positions[0].top());
+    QCOMPARE(plan.positions[56].left(), plan.positions[1].left());
+    QCOMPARE(plan.positions[18].left(), plan.positions[1].left() - 120);
+    QCOMPARE(plan.positions[57].left(), plan.positions[0].left());
+    QCOMPARE(plan.positions[57].top(), plan.positions[49].top());
+    QCOMPARE(plan.arrows.size(), 11);
+    for (const auto& arrow : plan.arrows.mid(1))
+        QVERIFY(arrow.rect.top() > plan.positions[0].top());
+}
+
+void TestBoardRules::tokensSharingAPosition_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("alone") << 1 << QSize(43, 50);
+    QTest::newRow("two") << 2 << QSize(25, 30);
+    QTest::newRow("three") << 3 << QSize(18, 21);
+    QTest::newRow("six at the start") << 6 << QSize(18, 21);
+}
+
+void TestBoardRules::tokensSharingAPosition() {
+    QFETCH(int, count);
+    QFETCH(QSize, size);
+    const QRect square(250, 99, 60, 65);
+    const QList<QRect> places = BoardGeometry::TokenSlots(square, count);
+    QCOMPARE(places.size(), count);
+    for (int i = 0; i < count; ++i) {
+        QCOMPARE(places[i].size(), size);
+        QVERIFY2(square.contains(places[i]), qPrintable(QString::number(i)));
+        for (int j = 0; j < i; ++j)
+            QVERIFY(!places[i].intersects(places[j]));
+    }
+    if (count == 1)
+        QCOMPARE(places[0].topLeft(), QPoint(257, 102));
+    if (count == 2)
+        QCOMPARE(places[1].topLeft(), QPoint(275, 113));
+}
+
+void TestBoardRules::statistics_data() {
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("rows"); // caption right wrong count id
+    const QString empty = QStringLiteral("||||");
+    QTest::newRow("entries for some kinds")
+        << "-1=2=1|5=0=3" << QStringList{"Easy|2|1|12|-1", empty, empty, "Nouns|0|3|40|5"};
+    QTest::newRow("no record") << "" << QStringList{empty, empty, empty, empty};
+}
+
+void TestBoardRules::statistics() {
+    QFETCH(QString, status);
+    QFETCH(QStringList, rows);
+    const QList<SquareCountRow> kinds = {
+        {"Easy", "-1", "12"}, {"Medium", "-2", "9"}, {"Hard", "-3", "4"}, {"Nouns", "5", "40"}};
+    QStringList shown;
+    for (const BoardStatsRow& r : BoardStatsRows(status, kinds))
+        shown << QStringList{r.caption, r.right, r.wrong, r.count, r.squareId}.join('|');
+    QCOMPARE(shown, rows);
+    // A reset gives every kind of the file its counters, also those the
+    // player had none for.
+    QCOMPARE(ResetStatusText(kinds), QStringLiteral("-1=0=0|-2=0=0|-3=0=0|5=0=0"));
+}
+
+void TestBoardRules::layoutRowWithoutCode() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("null.mdb"));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), path);
+    auto db = dao::DBEngine::OpenDatabase(path, false, false, QLatin1String(kBoardConnect));
+    db->ExecuteNative(QStringLiteral("UPDATE BoardLayOut SET SquareID = NULL WHERE ID = 5"));
+    auto layout = db->OpenRecordset(QStringLiteral("qBoardLayout"));
+    const QList<BoardSquareRow> rows = ReadBoardLayout(*layout);
+    QCOMPARE(rows.size(), 56);
+    QCOMPARE(rows[4].tag, QStringLiteral("-4"));
+    QCOMPARE(rows[4].caption, QString());
+    QVERIFY(!rows[4].backColor && !rows[4].fontColor && !rows[4].fontBackColor);
+    QCOMPARE(rows[0].tag, QStringLiteral("5"));
+    QCOMPARE(rows[0].backColor.value_or(0), 0xC0C0FFu);
+}
+
+void TestBoardRules::seatsAreSavedEachOnItsOwn() {
+    TempProgramFolder folder;
+    ClassPlayerInfo anna, broken, ben, empty;
+    QVERIFY(anna.CreatePlayerFile(QStringLiteral("anna"), QStringLiteral("pw1")));
+    QVERIFY(ben.CreatePlayerFile(QStringLiteral("ben"), QStringLiteral("pw2")));
+    broken.NickName = QStringLiteral("broken");
+    broken.Filename = QStringLiteral("../broken"); // a file that may not be written
+    anna.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("-1=1=0"), QStringLiteral("B1"),
+                                           QStringLiteral("x.mdb")));
+    ben.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("-1=0=1"), QStringLiteral("B1"),
+                                          QStringLiteral("x.mdb")));
+    QCOMPARE(SaveBoardPlayers({&anna, &broken, &ben, &empty}), QStringList{"broken"});
+    for (const char* name : {"anna", "ben"}) {
+        const QString plain = QString::fromLatin1(
+            referenceUnscramble(folder.read(QStringLiteral("temp/%1.dat").arg(name))));
+        QVERIFY2(plain.contains(QStringLiteral("x.mdb::-1=")), name);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestBoardRules)
+#include "tst_boardrules.moc"

@@ -1,0 +1,366 @@
+// The board window driven by clicks: a whole seeded game of two people and
+// the Professor on a board of plain and jump squares, from the logins to the
+// winner window and the reset; closing the window in the middle of a roll or
+// a walk; a board file that cannot be used; the hand-over to the solitaire
+// table and back.
+#include "../table/TableTestKit.h"
+#include "BoardTestFiles.h"
+
+#include "boardgame/BoardDatabase.h"
+#include "boardgame/ui/BoardDie.h"
+#include "boardgame/ui/BoardPictures.h"
+#include "boardgame/ui/BoardWidget.h"
+#include "boardgame/ui/SeatRow.h"
+#include "boardgame/ui/frmDictation.h"
+#include "boardgame/ui/frmGrammerWinner.h"
+#include "players/ui/frmLogin.h"
+#include "table/ui/ModResFiles.h"
+#include "table/ui/frmSolitaire.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using TableTestKit::ModalWatcher;
+
+namespace {
+
+QByteArray PlayerFile(const QByteArray& nick, const QByteArray& password) {
+    return referenceScramble("GuidID:0123|AppVersion:SolitaireV1|NickName:" + nick +
+                             "|Password:" + password +
+                             "|FirstName:|LastName:|Gender:False|Rating:r|Age:0|Country:|ProvState:"
+                             "|City:|PostalCode:|PlayerType:|School:\r\n<|><|>\r\n");
+}
+
+// Plain squares but for: 3 on 2, 4 back 4, 5 on 1, 8 back 2, 12 back 4.
+void WriteTestBoard(const TempProgramFolder& folder) {
+    BoardContent c;
+    c.description = QStringLiteral("Plain and jump squares");
+    for (int i = 1; i <= 56; ++i)
+        c.layout << -4;
+    c.layout[2] = -10;
+    c.layout[3] = -8;
+    c.layout[4] = -9;
+    c.layout[7] = -6;
+    c.layout[11] = -8;
+    c.spellingCaptions.insert(-1, QStringLiteral("Spell Easy"));
+    c.words = {
+        {QStringLiteral("cat"), -1, QStringLiteral("A pet."), BoardTestFiles::wave(50, 'c'), {}}};
+    QDir(folder.path()).mkpath(QStringLiteral("data"));
+    BoardFileWriter::WriteBoardFile(c, folder.file(QStringLiteral("data/Test.mdb")));
+    SaveDataPath(QStringLiteral("Test.mdb"));
+}
+
+// Records every pause; `onWait` may act in the middle of one.
+class RecordingPause final : public BoardPause {
+public:
+    QList<int> waits;
+    std::function<void(int)> onWait;
+    bool interrupted = false;
+    void Wait(int ms) override {
+        if (interrupted)
+            return;
+        waits << ms;
+        if (onWait)
+            onWait(ms);
+    }
+    void Interrupt() override { interrupted = true; }
+};
+
+class NoSquares final : public SquareWindows {
+public:
+    int opened = 0;
+    bool LoadQuestion(QWidget*, const QString&, const QPixmap&, dao::Database&,
+                      ClassPlayerInfo&) override {
+        return ++opened, true;
+    }
+    bool LoadSpelling(QWidget*, const QString&, const QPixmap&, const QString&, dao::Database&,
+                      ClassPlayerInfo&) override {
+        return ++opened, false;
+    }
+};
+
+// Five draws a roll: four faces shown, the fifth counts.
+QList<double> Rolls(const QList<std::pair<int, int>>& valueAndFaces) {
+    QList<double> draws;
+    for (const auto& [value, faces] : valueAndFaces)
+        draws << 0.0 << 0.5 << 0.0 << 0.5 << (value - 0.5) / faces;
+    return draws;
+}
+
+// Answers the logins with the names queued, and the winner window.
+struct Answers {
+    QStringList logins; // "name:password"
+    QStringList seen;
+    QImage winner;
+    void operator()(QWidget* window) {
+        seen << QString::fromLatin1(window->metaObject()->className());
+        if (auto* login = qobject_cast<frmLogin*>(window); login && logins.isEmpty()) {
+            login->close();
+        } else if (login) {
+            const QStringList who = logins.takeFirst().split(':');
+            auto* list = control<QListWidget>(*login, QStringLiteral("lstPlayers"));
+            list->setCurrentItem(list->findItems(who[0], Qt::MatchExactly).value(0));
+            control<QLineEdit>(*login, QStringLiteral("txtPassword"))->setText(who[1]);
+            QTest::mouseClick(control<QLabel>(*login, QStringLiteral("lblMenu_3")), Qt::LeftButton);
+        } else if (auto* won = qobject_cast<frmGrammerWinner*>(window)) {
+            winner = won->Image2->pixmap().toImage();
+            QTest::mouseClick(won->lblMenu, Qt::LeftButton);
+        } else {
+            window->close();
+        }
+    }
+};
+
+QString PlainPlayerFile(const TempProgramFolder& folder, const QString& name) {
+    return QString::fromLatin1(
+        referenceUnscramble(folder.read(QStringLiteral("temp/%1.dat").arg(name))));
+}
+
+int VisibleCaptions(const frmDictation& window) {
+    int shown = 0;
+    for (QLabel* caption : window.board->lblBoardCaption)
+        shown += caption->isVisibleTo(window.board) ? 1 : 0;
+    return shown;
+}
+
+} // namespace
+
+class TestBoardWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void playsASeededGameToAWin();
+    void closingInTheMiddleOfATurn_data();
+    void closingInTheMiddleOfATurn();
+    void unusableBoardFiles();
+    void handsOverBothWays();
+};
+
+void TestBoardWindow::playsASeededGameToAWin() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), PlayerFile("anna", "apple")));
+    QVERIFY(folder.write(QStringLiteral("temp/ben.dat"), PlayerFile("ben", "bread")));
+    WriteTestBoard(folder);
+    MsgBoxRecorder boxes;
+
+    // Each row: the seat rolling, its roll, where its token ends. Ben's die has
+    // one turn-lost face (7 faces).
+    struct Turn {
+        int seat, roll, ends;
+    };
+    const QList<Turn> script = {
+        {0, 3, 5},              // Professor: square 3 jumps on 2, then the turn passes
+        {1, 3, 6},              // anna: 3 on 2 to 5, 5 on 1 to 6
+        {2, 7, 0},  {0, 6, 11}, // ben loses the turn
+        {1, 6, 6},              // anna: 12 back 4 to 8, 8 back 2 to 6
+        {2, 4, 0},  {0, 5, 16}, // ben: 4 back 4 to the start
+        {1, 5, 11}, {2, 1, 1},  {0, 1, 17}, {1, 6, 17}, {2, 1, 2},  {0, 1, 18}, {1, 6, 23},
+        {2, 6, 6},  {0, 1, 19}, {1, 6, 29}, {2, 1, 7},  {0, 1, 20}, {1, 6, 35}, {2, 5, 6},
+        {0, 1, 21}, {1, 6, 41}, {2, 1, 7},  {0, 1, 22}, {1, 6, 47}, {2, 1, 6},  {0, 1, 23},
+        {1, 6, 53}, {2, 1, 7},  {0, 1, 24}, {1, 6, 57}, // anna reaches the finish
+    };
+    QList<std::pair<int, int>> rolls;
+    for (const Turn& t : script)
+        rolls << std::pair{t.roll, t.seat == 2 ? 7 : 6};
+    RandomScope seeded(std::make_unique<ScriptedRandom>(Rolls(rolls)));
+
+    auto pause = std::make_unique<RecordingPause>();
+    RecordingPause& waits = *pause;
+    frmDictation window(std::make_unique<NoSquares>(), std::move(pause));
+    int adverts = 0;
+    connect(&window, &frmDictation::AdvertisementAdvanced, [&adverts] { ++adverts; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.LoadForm();
+    QCOMPARE(VisibleCaptions(window), 56);
+
+    Answers answers{{"anna:apple", "ben:bread"}, {}, {}};
+    ModalWatcher watcher(std::ref(answers));
+    for (int seat : {0, 1, 2})
+        QTest::mouseClick(window.seats[seat]->chkPlayer, Qt::LeftButton);
+    QCOMPARE(answers.seen, (QStringList{"frmLogin", "frmLogin"}));
+    QCOMPARE(window.SeatPlayer(1).NickName, QStringLiteral("anna"));
+    QCOMPARE(window.Game().SeatCount(), 3);
+    for (int seat : {0, 1, 2})
+        QCOMPARE(window.board->imgBoardPlayer[size_t(seat)]->size(), QSize(18, 21));
+    QVERIFY(window.cmdDice->isEnabled());
+    QVERIFY(window.TimerButton->isActive());
+    window.seats[2]->cboPlayer->setFocus();
+    QTest::keyClick(window.seats[2]->cboPlayer, Qt::Key_Down);
+    QCOMPARE(window.Game().Faces(2), 7);
+
+    // Nothing can be clicked while the program waits in a roll or a walk;
+    // what the window shows at the Professor's pause is kept.
+    bool inputDuringAPause = false;
+    QStringList atProfessorPause;
+    waits.onWait = [&](int ms) {
+        inputDuringAPause = inputDuringAPause || window.TakesInput();
+        if (ms == 300)
+            atProfessorPause << QStringLiteral("%1 %2")
+                                    .arg(int(window.imgTurnLost->isVisible()))
+                                    .arg(int(window.die->lblDice->isVisible()));
+    };
+
+    int next = 0;
+    int clicks = 0;
+    while (next < script.size() && clicks++ < 40) {
+        waits.waits.clear();
+        QVERIFY(window.cmdDice->isEnabled());
+        QTest::mouseClick(window.cmdDice, Qt::LeftButton);
+        // This click played the turns up to the next person's.
+        do {
+            const Turn& t = script[next++];
+            QVERIFY2(window.Game().Position(t.seat) == t.ends || next == script.size(),
+                     qPrintable(QStringLiteral("turn %1").arg(next)));
+        } while (next < script.size() && script[next].seat == 0);
+        if (next == 2) {
+            // anna's 3 squares, then two jumps of 2 and 1: two pauses a square,
+            // five for the die, one before each jump.
+            QCOMPARE(waits.waits.count(100), 2 * 6);
+            QCOMPARE(waits.waits.count(250), 5);
+            QCOMPARE(waits.waits.count(200), 2);
+        }
+        if (next < script.size())
+            QCOMPARE(window.Game().CurrentSeat(), script[next].seat);
+    }
+    QCOMPARE(next, script.size());
+    QVERIFY(!inputDuringAPause);
+    QCOMPARE(atProfessorPause.value(0), QStringLiteral("1 1")); // after ben's lost turn
+    QCOMPARE(atProfessorPause.value(1), QStringLiteral("0 0"));
+
+    // The winner window showed anna's token; the game is reset.
+    QCOMPARE(answers.seen.count(QStringLiteral("frmGrammerWinner")), 1);
+    QCOMPARE(answers.winner, SeatPicture(1).toImage());
+    QVERIFY(adverts > 0);
+    for (SeatRow* row : window.seats) {
+        QVERIFY(!row->chkPlayer->isChecked());
+        QVERIFY(row->chkPlayer->isEnabled());
+        QVERIFY(!window.board->imgBoardPlayer[size_t(row->Seat())]->isVisible());
+    }
+    QCOMPARE(window.cmdDice->text(), QStringLiteral("Start"));
+    QVERIFY(!window.cmdDice->isEnabled());
+    QCOMPARE(window.Game().CurrentSeat(), -1);
+    QVERIFY(boxes.shown().isEmpty());
+
+    // Both people's files keep their counters on this board.
+    for (const char* name : {"anna", "ben"}) {
+        const QString plain = PlainPlayerFile(folder, QLatin1String(name));
+        QVERIFY2(plain.contains(QStringLiteral("<|>Test.mdb::-1=0=0<||><|>")), qPrintable(plain));
+    }
+}
+
+void TestBoardWindow::closingInTheMiddleOfATurn_data() {
+    QTest::addColumn<int>("pause");      // the kind of pause the window is closed in
+    QTest::addColumn<int>("afterClose"); // pauses of that kind, the closing one included
+    QTest::newRow("during a roll") << 250 << 2;
+    QTest::newRow("during a walk") << 100 << 3;
+}
+
+void TestBoardWindow::closingInTheMiddleOfATurn() {
+    QFETCH(int, pause);
+    QFETCH(int, afterClose);
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), PlayerFile("anna", "apple")));
+    WriteTestBoard(folder);
+    RandomScope seeded(std::make_unique<ScriptedRandom>(Rolls({{6, 6}})));
+    auto recording = std::make_unique<RecordingPause>();
+    RecordingPause& waits = *recording;
+    frmDictation window(std::make_unique<NoSquares>(), std::move(recording));
+    window.show();
+    window.LoadForm();
+    Answers answers{{"anna:apple"}, {}, {}};
+    ModalWatcher watcher(std::ref(answers));
+    QTest::mouseClick(window.seats[1]->chkPlayer, Qt::LeftButton);
+    QTest::mouseClick(window.seats[3]->chkPlayer, Qt::LeftButton); // nobody logs in
+    QTest::mouseClick(window.seats[0]->chkPlayer, Qt::LeftButton);
+    QVERIFY(!window.seats[3]->chkPlayer->isChecked());
+    QCOMPARE(window.Game().CurrentSeat(), 0);
+
+    waits.onWait = [&](int ms) {
+        if (ms == pause && waits.waits.count(pause) == afterClose)
+            QVERIFY(window.close());
+    };
+    QTest::mouseClick(window.cmdDice, Qt::LeftButton);
+    QCOMPARE(waits.waits.count(pause), afterClose);
+    QCOMPARE(waits.waits.last(), pause);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.TurnRunning());
+    QVERIFY(!window.Database().IsOpen());
+    QVERIFY(PlainPlayerFile(folder, QStringLiteral("anna")).contains(QStringLiteral("Test.mdb::")));
+}
+
+void TestBoardWindow::unusableBoardFiles() {
+    TempProgramFolder folder;
+    MsgBoxRecorder boxes;
+    SaveDataPath(QStringLiteral("Missing.mdb"));
+    frmDictation window(std::make_unique<NoSquares>(), std::make_unique<RecordingPause>());
+    window.show();
+    window.LoadForm();
+    QCOMPARE(boxes.texts(), QStringList{"No board game file found...Please set..."});
+    QCOMPARE(boxes.shown()[0].icon, MsgIcon::Critical);
+    QCOMPARE(CurrentDataPath(), QString());
+    QCOMPARE(VisibleCaptions(window), 0);
+    QVERIFY(!window.seats[1]->chkPlayer->isEnabled());
+    QVERIFY(!window.lblMenu[0]->isEnabled());
+    QVERIFY(window.lblMenu[2]->isEnabled());
+
+    // A usable file chosen: built, twice over, without a square too many.
+    WriteTestBoard(folder);
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(window.lblMenu[2], Qt::LeftButton);
+    QCOMPARE(VisibleCaptions(window), 56);
+    QCOMPARE(window.board->findChildren<QLabel*>(QRegularExpression("^lblBoardNumber_")).size(),
+             57);
+    QVERIFY(window.lblMenu[0]->isEnabled());
+    QTest::mouseClick(window.lblMenu[0], Qt::LeftButton); // New Game frees the seats
+    QVERIFY(window.seats[1]->chkPlayer->isEnabled());
+
+    // A setting leading out of data/, then a damaged file: refused, and the
+    // board in play stays with its file.
+    boxes.clear();
+    SaveDataPath(QStringLiteral("../data/Test.mdb"));
+    QTest::mouseClick(window.lblMenu[2], Qt::LeftButton);
+    QVERIFY(folder.write(QStringLiteral("data/Broken.mdb"), QByteArray(4096, 'x')));
+    SaveDataPath(QStringLiteral("Broken.mdb"));
+    QTest::mouseClick(window.lblMenu[2], Qt::LeftButton);
+    QCOMPARE(boxes.shown().size(), 2);
+    QCOMPARE(CurrentDataPath(), QStringLiteral("Test.mdb"));
+    QCOMPARE(window.Database().FileName(), QStringLiteral("Test.mdb"));
+    QCOMPARE(VisibleCaptions(window), 56);
+}
+
+void TestBoardWindow::handsOverBothWays() {
+    TempProgramFolder folder;
+    QVERIFY(folder.copyFromBuild(QStringLiteral("Dictionary/dictionary.dic")));
+    WriteTestBoard(folder);
+    MsgBoxRecorder boxes;
+    auto visible = [](const char* className) {
+        QList<QWidget*> found;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->inherits(className))
+                found << w;
+        return found;
+    };
+    QPointer<QWidget> table = ModResFiles::OpenSolitaire();
+    QTest::mouseClick(table->findChild<QLabel*>(QStringLiteral("lblMenu_1")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(table.isNull());
+    const QList<QWidget*> boards = visible("frmDictation");
+    QCOMPARE(boards.size(), 1);
+    QPointer<QWidget> board = boards[0];
+    QCOMPARE(static_cast<frmDictation*>(board.data())->Database().FileName(),
+             QStringLiteral("Test.mdb"));
+
+    QTest::mouseClick(board->findChild<QLabel*>(QStringLiteral("lblMenu_3")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(board.isNull());
+    const QList<QWidget*> tables = visible("frmSolitaire");
+    QCOMPARE(tables.size(), 1);
+    delete tables[0];
+}
+
+QTEST_MAIN(TestBoardWindow)
+#include "tst_boardwindow.moc"
