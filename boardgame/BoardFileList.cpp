@@ -112,15 +112,6 @@ QString BoardDataFolder() {
     return ProgramFolder::resolve(QStringLiteral("\\data"));
 }
 
-QString CurrentDataPath() {
-    return AppSettings::GetSetting(kApplication, kSection, QStringLiteral("DataPath"),
-                                   QStringLiteral("SpellingGrammar.mdb"));
-}
-
-void SetCurrentDataPath(const QString& fileName) {
-    AppSettings::SaveSetting(kApplication, kSection, QStringLiteral("DataPath"), fileName);
-}
-
 bool QuestionFilter() {
     // Read as a Boolean: "False" or 0 is false, anything else true.
     const QString value = AppSettings::GetSetting(kApplication, kSection, QStringLiteral("Filter"),

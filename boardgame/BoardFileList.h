@@ -2,6 +2,7 @@
 // What the board-file manager lists and does: the board-game files of the
 // program's data folder with their checks, adding a file to the folder, and
 // the two settings the manager changes ("DataPath" and "Filter").
+#include "boardgame/BoardDatabase.h"
 #include <QList>
 #include <QString>
 
@@ -38,9 +39,8 @@ AddBoardFileResult AddBoardFile(const QString& source, const QString& folder);
 // The program's data folder ("\data\" below the program folder).
 QString BoardDataFolder();
 
-// Settings of application "BoardGame", section "Settings".
-QString CurrentDataPath(); // default "SpellingGrammar.mdb"
-void SetCurrentDataPath(const QString& fileName);
+// Settings of application "BoardGame", section "Settings" ("DataPath" is read
+// and saved by BoardDatabase.h).
 // "Filter": true (the default) when a question leaves the pool after every
 // answer, false when only after a right one.
 bool QuestionFilter();

@@ -207,7 +207,7 @@ void frmBordFile::cmdSetBoardGame_Click() {
                MsgButtons::OK, kTitle, MsgIcon::Exclamation, this);
         return;
     }
-    SetCurrentDataPath(m_rows.at(row).fileName);
+    SaveDataPath(m_rows.at(row).fileName);
     m_chosen = true;
     accept();
 }
