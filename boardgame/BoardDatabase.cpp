@@ -33,7 +33,10 @@ bool OpenBoardDatabase(BoardDatabase& board) {
                                 QStringLiteral("DataPath"), QStringLiteral("SpellingGrammar.mdb"));
     if (name.isEmpty())
         return false;
-    return OpenBoardDatabaseAt(CurrentBoardFilePath(), board);
+    // Play marks questions as asked in the file, so an installed program plays
+    // on the user's own copy of a shipped file.
+    const QString path = ProgramFolder::writableFile(QStringLiteral("\\data\\") + name);
+    return !path.isEmpty() && OpenBoardDatabaseAt(path, board);
 }
 
 bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board) {
