@@ -15,11 +15,16 @@ namespace {
 const QString kDicPath = QStringLiteral("Dictionary/dictionary.dic");
 const QString kLoadError = QStringLiteral("Error in loading dictionary...Try updating software...");
 
-// A file in which most of the rules show: level 3 has "owl" as element 0 (no
-// line break after the separator) and a short entry "at"; level 6 holds one
-// empty entry; everything after the sixth separator is ignored.
+// A text in which most of the search rules show: level 3 has "owl" as element
+// 0 (no line break after the separator) and a short entry "at"; level 6 holds
+// one empty entry; everything after the sixth separator is ignored. A file may
+// not hold the short and empty entries (see kFileSample).
 const QByteArray kSample = "ver 2.1<|>owl\r\ncat\r\ncab\r\ndog\r\nat<|>\r\nbear\r\nbe<|>\r\napple"
                            "<|>\r\n<|>\r\nkitchen\r\n<|>\r\nzzz\r\nzebra";
+// A good word-list file: element 0 of level 3 is "owl", level 6 is empty.
+const QByteArray kFileSample = "ver 2.1<|>owl\r\ncat\r\ncab\r\ndog<|>\r\nbear\r\nbeak<|>\r\napple"
+                               "<|><|>\r\nkitchen<|>\r\nzz\r\nZebra";
+const QByteArray kShortList = "v<|>\r\ncat<|>\r\nbear<|>\r\napple<|>\r\nbanana<|>\r\nkitchen";
 
 } // namespace
 
@@ -37,7 +42,7 @@ private Q_SLOTS:
     void indexAgreesWithLiteralSearchOnRandomLists();
 
 private:
-    void writeSample(const TempProgramFolder& folder, const QByteArray& plain = kSample) {
+    void writeSample(const TempProgramFolder& folder, const QByteArray& plain = kFileSample) {
         QVERIFY(folder.write(kDicPath, referenceScramble(plain)));
     }
 };
@@ -52,11 +57,11 @@ void TestClDictionary::loadsSectionsInFileOrder() {
     QVERIFY(dictionary.DicLoaded);
     QVERIFY(boxes.shown().isEmpty());
     QCOMPARE(dictionary.dicversion, QStringLiteral("ver 2.1"));
-    QCOMPARE(dictionary.WordsOfLevel(3), (QStringList{"owl", "cat", "cab", "dog", "at"}));
-    QCOMPARE(dictionary.WordsOfLevel(4), (QStringList{"", "bear", "be"}));
+    QCOMPARE(dictionary.WordsOfLevel(3), (QStringList{"owl", "cat", "cab", "dog"}));
+    QCOMPARE(dictionary.WordsOfLevel(4), (QStringList{"", "bear", "beak"}));
     QCOMPARE(dictionary.WordsOfLevel(5), (QStringList{"", "apple"}));
-    QCOMPARE(dictionary.WordsOfLevel(6), (QStringList{"", ""}));
-    QCOMPARE(dictionary.WordsOfLevel(7), (QStringList{"", "kitchen", ""}));
+    QCOMPARE(dictionary.WordsOfLevel(6), (QStringList{""}));
+    QCOMPARE(dictionary.WordsOfLevel(7), (QStringList{"", "kitchen"}));
     QVERIFY(dictionary.WordsOfLevel(2).isEmpty());
     QVERIFY(dictionary.WordsOfLevel(8).isEmpty());
 }
@@ -99,10 +104,8 @@ void TestClDictionary::checkWordFollowsTheFirstMatchRule() {
     QFETCH(QString, word);
     QFETCH(int, level);
     QFETCH(bool, expected);
-    TempProgramFolder folder;
-    writeSample(folder);
     ClDictionary dictionary;
-    QVERIFY(dictionary.LoadDictionary());
+    QVERIFY(dictionary.LoadPlainText(kSample));
     QCOMPARE(dictionary.CheckWord(word, qint16(level)), expected);
     QCOMPARE(literalCheckWord(dictionary.WordsOfLevel(level), word), expected);
 }
@@ -115,6 +118,11 @@ void TestClDictionary::badFilesShowTheLoadingMessage_data() {
     QTest::newRow("five sections") << "five";
     QTest::newRow("other passphrase") << "otherpass";
     QTest::newRow("not encrypted") << "plain";
+    QTest::newRow("cut inside the last section") << "cut";
+    QTest::newRow("random bytes with five section marks") << "random";
+    QTest::newRow("upper-case entry") << "upper";
+    QTest::newRow("line break after the last word") << "short";
+    QTest::newRow("far larger than any word list") << "huge";
 }
 
 void TestClDictionary::badFilesShowTheLoadingMessage() {
@@ -130,7 +138,28 @@ void TestClDictionary::badFilesShowTheLoadingMessage() {
     else if (kind == QLatin1String("otherpass"))
         QVERIFY(folder.write(kDicPath, referenceScramble(kSample, "OtherPassphrase")));
     else if (kind == QLatin1String("plain"))
-        QVERIFY(folder.write(kDicPath, kSample));
+        QVERIFY(folder.write(kDicPath, kFileSample));
+    else if (kind == QLatin1String("cut"))
+        QVERIFY(folder.write(kDicPath, referenceScramble(kShortList).chopped(2)));
+    else if (kind == QLatin1String("upper"))
+        QVERIFY(folder.write(kDicPath,
+                             referenceScramble(QByteArray(kShortList).replace("cat", "Cat"))));
+    else if (kind == QLatin1String("short"))
+        QVERIFY(folder.write(kDicPath, referenceScramble(QByteArray(kShortList) + "\r\n")));
+    else if (kind == QLatin1String("random")) {
+        std::mt19937 random(7);
+        QByteArray bytes(20000, '\0');
+        for (char& b : bytes)
+            b = char(random() % 256);
+        for (int mark = 1; mark <= 5; ++mark)
+            bytes.insert(mark * 3000, "<|>");
+        QVERIFY(folder.write(kDicPath, bytes));
+    } else if (kind == QLatin1String("huge")) {
+        // Good words only: refused for its size alone.
+        const QByteArray words =
+            QByteArray("\r\nkitchen").repeated(ClDictionary::kMaxFileBytes / 9);
+        QVERIFY(folder.write(kDicPath, referenceScramble(kShortList + words)));
+    }
 
     MsgBoxRecorder boxes;
     ClDictionary dictionary;
@@ -169,12 +198,12 @@ void TestClDictionary::noPlainCopyIsLeftOnDisk() {
     TempProgramFolder folder;
     writeSample(folder);
     // A plain copy left behind by an interrupted older run goes too.
-    QVERIFY(folder.write(QStringLiteral("Dictionary/temp.txt"), kSample));
+    QVERIFY(folder.write(QStringLiteral("Dictionary/temp.txt"), kFileSample));
     ClDictionary dictionary;
     QVERIFY(dictionary.LoadDictionary());
     QCOMPARE(QDir(folder.file(QStringLiteral("Dictionary"))).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("dictionary.dic")});
-    QCOMPARE(folder.read(kDicPath), referenceScramble(kSample));
+    QCOMPARE(folder.read(kDicPath), referenceScramble(kFileSample));
 }
 
 void TestClDictionary::composedTextHasTheFileLayout() {
