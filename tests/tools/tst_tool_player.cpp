@@ -2,6 +2,8 @@
 // one error line with a non-zero exit for anything that is not one.
 #include "TestSupport.h"
 
+#include "players/ClassPlayerInfo.h"
+
 #include <QtTest>
 
 namespace {
@@ -71,6 +73,10 @@ void TestToolPlayer::refusesBadFiles_data() {
     QTest::newRow("plain text") << QByteArray(kLine + "<|><|>\r\n") << "not a readable";
     QTest::newRow("empty") << QByteArray("") << "not a readable";
     QTest::newRow("missing") << QByteArray() << "cannot read";
+    QTest::newRow("far larger than any player file")
+        << referenceScramble(kLine + "<|>Solitaire::" +
+                             QByteArray(ClassPlayerInfo::kMaxFileBytes, 'x') + "<||><|>\r\n")
+        << "not a readable";
 }
 
 void TestToolPlayer::refusesBadFiles() {

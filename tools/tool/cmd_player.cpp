@@ -14,7 +14,9 @@ int runPlayer(const QStringList& arguments) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return toolError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    // A file far larger than any player file is damaged: it is not read.
+    const QByteArray bytes =
+        file.size() > ClassPlayerInfo::kMaxFileBytes ? QByteArray() : file.readAll();
 
     ClassPlayerInfo player;
     QString version;
