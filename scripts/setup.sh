@@ -14,6 +14,7 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth
+    qt6-svg-dev
 )
 
 missing=()
