@@ -15,6 +15,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth
     qt6-svg-dev
+    desktop-file-utils appstream
 )
 
 missing=()
