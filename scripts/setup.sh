@@ -15,7 +15,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth
     qt6-svg-dev
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
