@@ -40,7 +40,9 @@ QString CurrentBoardFilePath() {
     const QString name = CurrentDataPath();
     if (!IsUsableDataPath(name))
         return {};
-    return ProgramFolder::resolve(QStringLiteral("\\data\\") + name);
+    // Play marks questions as asked in the file, so an installed program plays
+    // on the user's own copy of a shipped file.
+    return ProgramFolder::writableFile(QStringLiteral("\\data\\") + name);
 }
 
 bool OpenBoardDatabase(BoardDatabase& board) {

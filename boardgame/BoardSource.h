@@ -42,6 +42,10 @@ struct BoardSourceWarning {
 
 namespace BoardSource {
 
+// A source larger than this is refused unread: the shipped board's source
+// takes about 60 KB.
+inline constexpr qint64 kMaxSourceBytes = 16 * 1024 * 1024;
+
 // Parses a source text. baseFolder resolves relative file names of sounds and
 // pictures. Throws BoardSourceError naming the line of the first mistake;
 // warnings, in line order, go to warnings when given.

@@ -35,6 +35,23 @@ bool codeUnitLess(const QString& a, const QString& b) {
     return a.size() < b.size();
 }
 
+// The index of the first entry that is not `length` letters a-z (element 0
+// may also be empty), or -1.
+qsizetype firstNonWord(const QStringList& entries, int length) {
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString& entry = entries.at(i);
+        if (i == 0 && entry.isEmpty())
+            continue;
+        if (entry.size() != length)
+            return i;
+        for (const QChar c : entry) {
+            if (c < QLatin1Char('a') || c > QLatin1Char('z'))
+                return i;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
 const QString ClDictionary::kLoadErrorText =
@@ -74,6 +91,12 @@ bool ClDictionary::LoadDictionaryFile(const QString& path, QString* error) {
         return fail(QStringLiteral("File not found: %1").arg(path));
     if (info.isDir())
         return fail(QStringLiteral("%1 is a folder, not a word-list file").arg(path));
+    if (info.size() > kMaxFileBytes)
+        return fail(QStringLiteral("The word-list file %1 is damaged: %2 bytes, more than the "
+                                   "%3 MB any word list takes")
+                        .arg(path)
+                        .arg(info.size())
+                        .arg(kMaxFileBytes / (1024 * 1024)));
 
     // The list is decrypted in memory: no plain copy ever reaches the disk.
     // A plain copy left by an older or interrupted run is removed, as a
@@ -89,7 +112,7 @@ bool ClDictionary::LoadDictionaryFile(const QString& path, QString* error) {
         clsBinaryEncryptor::DecryptBytes(scrambled, QString::fromLatin1(kProgramPassphrase));
 
     QString parseError;
-    if (!LoadPlainText(plain, &parseError))
+    if (!LoadText(plain, true, &parseError))
         return fail(QStringLiteral("%1 (%2)").arg(parseError, path));
 
     const QString staleCopy =
@@ -100,22 +123,38 @@ bool ClDictionary::LoadDictionaryFile(const QString& path, QString* error) {
 }
 
 bool ClDictionary::LoadPlainText(const QByteArray& plain, QString* error) {
-    // One byte per character, as the file was written.
-    const QStringList pieces = QString::fromLatin1(plain).split(kSectionSeparator);
-    if (pieces.size() < kSectionsNeeded) {
+    return LoadText(plain, false, error);
+}
+
+bool ClDictionary::LoadText(const QByteArray& plain, bool wordsOnly, QString* error) {
+    auto fail = [&](const QString& text) {
         Clear();
         if (error)
-            *error = QStringLiteral("The word list is damaged or not encrypted with the program's "
-                                    "passphrase: %1 of 6 sections found")
-                         .arg(pieces.size());
+            *error = text;
         return false;
-    }
+    };
+    // One byte per character, as the file was written.
+    const QStringList pieces = QString::fromLatin1(plain).split(kSectionSeparator);
+    if (pieces.size() < kSectionsNeeded)
+        return fail(QStringLiteral("The word list is damaged or not encrypted with the program's "
+                                   "passphrase: %1 of 6 sections found")
+                        .arg(pieces.size()));
 
     // Build everything aside first, so a failure can never leave half a list.
     std::array<QStringList, kLevelCount> lists;
     std::array<LevelIndex, kLevelCount> indexes;
     for (int level = 0; level < kLevelCount; ++level) {
         lists[level] = pieces.at(level + 1).split(kLineBreak);
+        // A list cut short or made of other bytes still splits into sections;
+        // its entries give it away. Element 0 may stay empty.
+        if (wordsOnly) {
+            const qsizetype bad = firstNonWord(lists[level], kFirstLevel + level);
+            if (bad >= 0)
+                return fail(QStringLiteral("The word list is damaged: entry %1 of the %2-letter "
+                                           "words is not a lowercase word of %2 letters")
+                                .arg(bad)
+                                .arg(kFirstLevel + level));
+        }
         std::vector<QString>& sorted = indexes[level].sorted;
         sorted.assign(lists[level].cbegin() + 1, lists[level].cend());
         if (!std::is_sorted(sorted.cbegin(), sorted.cend(), codeUnitLess))

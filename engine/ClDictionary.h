@@ -21,6 +21,9 @@ public:
     static constexpr int kLevelCount = kLastLevel - kFirstLevel + 1;
     // The fixed text that follows the error description in the loading message.
     static const QString kLoadErrorText;
+    // A word-list file larger than this is refused unread: a list of every
+    // English word of 3 to 7 letters takes under 1 MB.
+    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
     ClDictionary();
 
@@ -35,9 +38,11 @@ public:
     // message (critical icon) and returns false; the lists are then empty.
     bool LoadDictionary();
     // The same without a message box: reads the list from `path`; `error`
-    // (when given) receives a one-line description of what went wrong.
+    // (when given) receives a one-line description of what went wrong. A
+    // file with an entry that is not a lowercase word (a-z) of its section's
+    // length is damaged and refused.
     bool LoadDictionaryFile(const QString& path, QString* error = nullptr);
-    // Takes the lists from an already decrypted plain text.
+    // Takes the lists from an already decrypted plain text, entries as they are.
     bool LoadPlainText(const QByteArray& plain, QString* error = nullptr);
 
     // True when some entry of the level's list (from index 1) begins like
@@ -70,6 +75,7 @@ private:
     };
 
     void Clear();
+    bool LoadText(const QByteArray& plain, bool wordsOnly, QString* error);
     bool MatchRange(const LevelIndex& index, const QString& word,
                     const std::vector<bool>& starsFrom, size_t lo, size_t hi, qsizetype k) const;
 

@@ -186,7 +186,7 @@ QString ClassPlayerInfo::GetPlayerInfo() const {
 
 bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
     QFile file(PlayerFilePath(name));
-    if (!IsUsableName(name) || !file.open(QIODevice::ReadOnly)) {
+    if (!IsUsableName(name) || !file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) {
         qCDebug(lcMordaventa) << "player file cannot be read:" << file.fileName();
         showLoadError();
         return false;

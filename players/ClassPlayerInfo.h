@@ -71,6 +71,10 @@ public:
 
     // ---- The file format, for the command-line tool and tests ----
 
+    // A player file larger than this is refused unread, as a damaged one:
+    // real ones take a few kilobytes, a thousand saved games under 2 MB.
+    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+
     // The whole plain text: player line, "<|>", saved games, "<|>", buddies, CR LF.
     QString PlainText() const;
     // The encrypted bytes of the player file.

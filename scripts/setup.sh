@@ -15,6 +15,8 @@ packages=(
     wordnet-dev wordnet-base
     fonts-dejavu-core
     xvfb xauth
+    qt6-svg-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

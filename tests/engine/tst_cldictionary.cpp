@@ -15,11 +15,15 @@ namespace {
 const QString kDicPath = QStringLiteral("Dictionary/dictionary.dic");
 const QString kLoadError = QStringLiteral("Error in loading dictionary...Try updating software...");
 
-// A file in which most of the rules show: level 3 has "owl" as element 0 (no
+// A text in which most of the rules show: level 3 has "owl" as element 0 (no
 // line break after the separator) and a short entry "at"; level 6 holds one
-// empty entry; everything after the sixth separator is ignored.
+// empty entry; everything after the sixth separator is ignored. A file may not
+// hold short or empty entries: kFileSample is a good one.
 const QByteArray kSample = "ver 2.1<|>owl\r\ncat\r\ncab\r\ndog\r\nat<|>\r\nbear\r\nbe<|>\r\napple"
                            "<|>\r\n<|>\r\nkitchen\r\n<|>\r\nzzz\r\nzebra";
+const QByteArray kFileSample = "ver 2.1<|>owl\r\ncat\r\ncab\r\ndog<|>\r\nbear\r\nbeak<|>\r\napple"
+                               "<|><|>\r\nkitchen<|>\r\nzz\r\nZebra";
+const QByteArray kShortList = "v<|>\r\ncat<|>\r\nbear<|>\r\napple<|>\r\nbanana<|>\r\nkitchen";
 
 } // namespace
 
@@ -37,7 +41,7 @@ private Q_SLOTS:
     void indexAgreesWithLiteralSearchOnRandomLists();
 
 private:
-    void writeSample(const TempProgramFolder& folder, const QByteArray& plain = kSample) {
+    void writeSample(const TempProgramFolder& folder, const QByteArray& plain = kFileSample) {
         QVERIFY(folder.write(kDicPath, referenceScramble(plain)));
     }
 };
@@ -52,11 +56,11 @@ void TestClDictionary::loadsSectionsInFileOrder() {
     QVERIFY(dictionary.DicLoaded);
     QVERIFY(boxes.shown().isEmpty());
     QCOMPARE(dictionary.dicversion, QStringLiteral("ver 2.1"));
-    QCOMPARE(dictionary.WordsOfLevel(3), (QStringList{"owl", "cat", "cab", "dog", "at"}));
-    QCOMPARE(dictionary.WordsOfLevel(4), (QStringList{"", "bear", "be"}));
+    QCOMPARE(dictionary.WordsOfLevel(3), (QStringList{"owl", "cat", "cab", "dog"}));
+    QCOMPARE(dictionary.WordsOfLevel(4), (QStringList{"", "bear", "beak"}));
     QCOMPARE(dictionary.WordsOfLevel(5), (QStringList{"", "apple"}));
-    QCOMPARE(dictionary.WordsOfLevel(6), (QStringList{"", ""}));
-    QCOMPARE(dictionary.WordsOfLevel(7), (QStringList{"", "kitchen", ""}));
+    QCOMPARE(dictionary.WordsOfLevel(6), (QStringList{""}));
+    QCOMPARE(dictionary.WordsOfLevel(7), (QStringList{"", "kitchen"}));
     QVERIFY(dictionary.WordsOfLevel(2).isEmpty());
     QVERIFY(dictionary.WordsOfLevel(8).isEmpty());
 }
@@ -99,10 +103,8 @@ void TestClDictionary::checkWordFollowsTheFirstMatchRule() {
     QFETCH(QString, word);
     QFETCH(int, level);
     QFETCH(bool, expected);
-    TempProgramFolder folder;
-    writeSample(folder);
     ClDictionary dictionary;
-    QVERIFY(dictionary.LoadDictionary());
+    QVERIFY(dictionary.LoadPlainText(kSample));
     QCOMPARE(dictionary.CheckWord(word, qint16(level)), expected);
     QCOMPARE(literalCheckWord(dictionary.WordsOfLevel(level), word), expected);
 }
@@ -115,6 +117,10 @@ void TestClDictionary::badFilesShowTheLoadingMessage_data() {
     QTest::newRow("five sections") << "five";
     QTest::newRow("other passphrase") << "otherpass";
     QTest::newRow("not encrypted") << "plain";
+    QTest::newRow("cut inside the last section") << "cut";
+    QTest::newRow("random bytes with five section marks") << "random";
+    QTest::newRow("upper-case entry") << "upper";
+    QTest::newRow("far larger than any word list") << "huge";
 }
 
 void TestClDictionary::badFilesShowTheLoadingMessage() {
@@ -130,7 +136,24 @@ void TestClDictionary::badFilesShowTheLoadingMessage() {
     else if (kind == QLatin1String("otherpass"))
         QVERIFY(folder.write(kDicPath, referenceScramble(kSample, "OtherPassphrase")));
     else if (kind == QLatin1String("plain"))
-        QVERIFY(folder.write(kDicPath, kSample));
+        QVERIFY(folder.write(kDicPath, kFileSample));
+    QByteArray plain; // written encrypted
+    if (kind == QLatin1String("cut"))
+        plain = kShortList.chopped(2);
+    else if (kind == QLatin1String("upper"))
+        plain = QByteArray(kShortList).replace("cat", "Cat");
+    else if (kind == QLatin1String("huge")) // good words only: refused for its size
+        plain = kShortList + QByteArray("\r\nkitchen").repeated(ClDictionary::kMaxFileBytes / 9);
+    else if (kind == QLatin1String("random")) {
+        std::mt19937 random(7);
+        plain.resize(20000);
+        for (char& b : plain)
+            b = char(random());
+        for (int at : {3000, 6000, 9000, 12000, 15000})
+            plain.insert(at, "<|>");
+    }
+    if (!plain.isEmpty())
+        QVERIFY(folder.write(kDicPath, referenceScramble(plain)));
 
     MsgBoxRecorder boxes;
     ClDictionary dictionary;
@@ -174,7 +197,7 @@ void TestClDictionary::noPlainCopyIsLeftOnDisk() {
     QVERIFY(dictionary.LoadDictionary());
     QCOMPARE(QDir(folder.file(QStringLiteral("Dictionary"))).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("dictionary.dic")});
-    QCOMPARE(folder.read(kDicPath), referenceScramble(kSample));
+    QCOMPARE(folder.read(kDicPath), referenceScramble(kFileSample));
 }
 
 void TestClDictionary::composedTextHasTheFileLayout() {

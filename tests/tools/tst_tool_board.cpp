@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "boardgame/BoardFileWriter.h"
+#include "boardgame/BoardSource.h"
 #include "boardgame/DaoEngine.h"
 
 #include <QDir>
@@ -157,6 +158,11 @@ void TestToolBoard::sourceMistakesNameTheLine_data() {
                "source.board:26: 'source.board' is not a wave file");
     addDataRow("level without words", "word = rhythm | A pattern of beats.\n", "",
                "source.board:8: square 4: spelling level -3 has no words");
+    // A good source made huge by a comment: refused for its size alone.
+    QTest::newRow("far larger than any source")
+        << "[board]"
+        << QStringLiteral("#%1\n[board]").arg(QString(BoardSource::kMaxSourceBytes, u'x'))
+        << "source.board: not a board source";
 }
 
 void TestToolBoard::sourceMistakesNameTheLine() {
@@ -322,6 +328,9 @@ void TestToolBoard::checkRefusesOtherFiles() {
     QVERIFY(r.err.contains(QLatin1String("not a usable board-game file")));
     QCOMPARE(r.out, QString());
     QCOMPARE(runTool({"board", "check", m_dir.filePath(QStringLiteral("none.mdb"))}).exitCode, 1);
+    const ToolRun folder = runTool({"board", "check", m_dir.path()});
+    QCOMPARE(folder.exitCode, 1);
+    QVERIFY2(folder.err.contains(QLatin1String("is a folder")), qPrintable(folder.err));
     QCOMPARE(runTool({"board", "frobnicate"}).exitCode, 1);
 }
 

@@ -2,6 +2,8 @@
 // one error line with a non-zero exit for anything that is not one.
 #include "TestSupport.h"
 
+#include "players/ClassPlayerInfo.h"
+
 #include <QtTest>
 
 namespace {
@@ -28,8 +30,9 @@ void TestToolPlayer::showsFieldsAndEntries() {
                  referenceScramble(
                      kLine + "<|>Solitaire::CardPile1=ab:C|WordLevel=3<||>Grammar.mdb::1,0|2,1<||>"
                              "<|>Al:al1:x:True<||>\r\n"));
-    const ToolRun run = runTool({QStringLiteral("player"), QStringLiteral("show"),
-                                 folder.file(QStringLiteral("temp/Jose.dat"))});
+    const ToolRun run =
+        runTool({QStringLiteral("player"), QStringLiteral("show"),
+                 QStringLiteral("--show-password"), folder.file(QStringLiteral("temp/Jose.dat"))});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
     const QString expected = QString::fromUtf8("GuidID: 00FF\n"
@@ -54,10 +57,18 @@ void TestToolPlayer::showsFieldsAndEntries() {
                                                "  al1 Al:al1:x:False\n");
     QCOMPARE(run.out, expected);
 
+    // Without the option the password is not shown, and only it is hidden.
+    const ToolRun hidden = runTool({QStringLiteral("player"), QStringLiteral("show"),
+                                    folder.file(QStringLiteral("temp/Jose.dat"))});
+    QCOMPARE(hidden.exitCode, 0);
+    QVERIFY(!hidden.out.contains(QStringLiteral("pw1")));
+    const QString hiddenLine = QStringLiteral("Password: (hidden; --show-password shows it)");
+    QCOMPARE(QString(hidden.out).replace(hiddenLine, QStringLiteral("Password: pw1")), expected);
+
     // An unknown player command shows the usage.
     const ToolRun usage = runTool({QStringLiteral("player"), QStringLiteral("list")});
     QVERIFY(usage.exitCode != 0);
-    QVERIFY(usage.err.contains(QStringLiteral("player show FILE")));
+    QVERIFY(usage.err.contains(QStringLiteral("player show [--show-password] FILE")));
 }
 
 void TestToolPlayer::refusesBadFiles_data() {
@@ -71,6 +82,10 @@ void TestToolPlayer::refusesBadFiles_data() {
     QTest::newRow("plain text") << QByteArray(kLine + "<|><|>\r\n") << "not a readable";
     QTest::newRow("empty") << QByteArray("") << "not a readable";
     QTest::newRow("missing") << QByteArray() << "cannot read";
+    QTest::newRow("far larger than any player file")
+        << referenceScramble(kLine + "<|>Solitaire::" +
+                             QByteArray(ClassPlayerInfo::kMaxFileBytes, 'x') + "<||><|>\r\n")
+        << "not a readable";
 }
 
 void TestToolPlayer::refusesBadFiles() {

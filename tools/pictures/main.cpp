@@ -5,9 +5,10 @@
 //   144-147 pointers (32x32), 200 the about box (420x300; the window takes
 //   the outline of everything that differs from its top-left pixel); and the
 //   board game's pictures by name (BoardPictures.h).
-// Usage: mordaventa-pictures OUTPUT_FOLDER   (the build target
-// regenerate-pictures runs it on resources/pictures). PNG rather than GIF
-// because Qt writes no GIF; the game only needs a picture it can decode.
+// Usage: mordaventa-pictures OUTPUT_FOLDER [ICON_FOLDER]   (the build target
+// regenerate-pictures runs it on resources/pictures and resources/icons; the
+// desktop icons are drawn in AppIcon.cpp). PNG rather than GIF because Qt
+// writes no GIF; the game only needs a picture it can decode.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -21,6 +22,7 @@
 #include <array>
 #include <cmath>
 
+#include "AppIcon.h"
 #include "BoardPictures.h"
 #include "shell/PointerHotSpots.h"
 
@@ -536,8 +538,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        QTextStream(stderr) << "usage: mordaventa-pictures OUTPUT_FOLDER\n";
+    if (args.size() != 2 && args.size() != 3) {
+        QTextStream(stderr) << "usage: mordaventa-pictures OUTPUT_FOLDER [ICON_FOLDER]\n";
         return 2;
     }
     const int fontId = QFontDatabase::addApplicationFont(
@@ -550,7 +552,7 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "mordaventa-pictures: cannot create " << args.at(1) << "\n";
         return 1;
     }
-    bool ok = true;
+    bool ok = args.size() < 3 || WriteAppIcons(args.at(2), g_family);
     for (int i = 0; i < 26; ++i)
         ok &= Save(LetterCard(i), dir, 102 + i);
     ok &= Save(StarCard(), dir, 128);

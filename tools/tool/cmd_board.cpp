@@ -183,8 +183,16 @@ int build(const QStringList& arguments) {
     const QString source = arguments[0];
     const QString out = arguments[1];
     QFile file(source);
+    if (QFileInfo(source).isDir())
+        return toolError(QStringLiteral("%1 is a folder, not a board source").arg(source));
     if (!file.open(QIODevice::ReadOnly))
         return toolError(QStringLiteral("cannot read %1").arg(source));
+    if (file.size() > BoardSource::kMaxSourceBytes)
+        return toolError(QStringLiteral("%1: not a board source: %2 bytes, more than the %3 MB "
+                                        "any board source takes")
+                             .arg(source)
+                             .arg(file.size())
+                             .arg(BoardSource::kMaxSourceBytes / (1024 * 1024)));
     const QString text = QString::fromUtf8(file.readAll());
     Speaker speaker;
     BoardSourceHooks hooks;
@@ -227,6 +235,8 @@ int check(const QStringList& arguments) {
     if (arguments.size() != 1)
         return toolError(QStringLiteral("usage: board check FILE"));
     const QString path = arguments[0];
+    if (QFileInfo(path).isDir())
+        return toolError(QStringLiteral("%1 is a folder, not a board-game file").arg(path));
     if (!QFileInfo(path).isFile())
         return toolError(QStringLiteral("no such file: %1").arg(path));
     BoardFileInspection inspection;

@@ -1,4 +1,6 @@
-// mordaventa-tool player show FILE: the fields and entries of a player file.
+// mordaventa-tool player show [--show-password] FILE: the fields and entries of
+// a player file. The password is shown only when asked for, so that the output
+// can be pasted into a report or shown on a classroom screen.
 #include "ToolCommand.h"
 
 #include "players/ClassPlayerInfo.h"
@@ -7,14 +9,21 @@
 
 namespace {
 
+const QString kShowPassword = QStringLiteral("--show-password");
+const QString kPasswordField = QStringLiteral("Password");
+
 int runPlayer(const QStringList& arguments) {
-    if (arguments.size() != 2 || arguments.at(0) != QLatin1String("show"))
-        return toolError(QStringLiteral("usage: player show FILE"));
-    const QString path = arguments.at(1);
+    QStringList rest = arguments;
+    const bool showPassword = rest.removeAll(kShowPassword) > 0;
+    if (rest.size() != 2 || rest.at(0) != QLatin1String("show"))
+        return toolError(QStringLiteral("usage: player show [--show-password] FILE"));
+    const QString path = rest.at(1);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return toolError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    // A file far larger than any player file is damaged: it is not read.
+    const QByteArray bytes =
+        file.size() > ClassPlayerInfo::kMaxFileBytes ? QByteArray() : file.readAll();
 
     ClassPlayerInfo player;
     QString version;
@@ -31,8 +40,12 @@ int runPlayer(const QStringList& arguments) {
                 .arg(path));
     }
 
-    for (const auto& [key, value] : player.PlayerFields())
-        toolPrint(key + QStringLiteral(": ") + value);
+    for (const auto& [key, value] : player.PlayerFields()) {
+        if (key == kPasswordField && !showPassword)
+            toolPrint(key + QStringLiteral(": (hidden; %1 shows it)").arg(kShowPassword));
+        else
+            toolPrint(key + QStringLiteral(": ") + value);
+    }
 
     toolPrint(QStringLiteral("SavedGames: %1").arg(player.SavedGames.Count()));
     for (const ClassSavedGameInfo& entry : player.SavedGames)
@@ -44,7 +57,7 @@ int runPlayer(const QStringList& arguments) {
     return 0;
 }
 
-ToolCommandRegistration registration{QStringLiteral("player"), QStringLiteral("player show FILE"),
-                                     &runPlayer};
+ToolCommandRegistration registration{
+    QStringLiteral("player"), QStringLiteral("player show [--show-password] FILE"), &runPlayer};
 
 } // namespace
