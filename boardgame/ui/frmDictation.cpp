@@ -9,14 +9,18 @@
 #include "boardgame/ui/SeatRow.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "boardgame/ui/frmBoardStats.h"
+#include "boardgame/ui/frmBordFile.h"
 #include "boardgame/ui/frmGrammerWinner.h"
 #include "media/ModuleMultimedia.h"
 #include "players/ui/frmLogin.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/RandomSource.h"
+#include "shell/ui/BannerRotation.h"
+#include "shell/ui/WebPane.h"
 #include "shell/ui/WindowChrome.h"
-#include "table/ui/TableDialogs.h"
+#include "shell/ui/frmAbout.h"
+#include "shell/ui/frmSplash.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,7 +44,8 @@ constexpr int kBoardTop = 52;
 constexpr int kMargin = 4;
 constexpr int kSeatPanelWidth = 282;
 constexpr int kWindowWidth = kMargin + BoardWidth + kMargin + kSeatPanelWidth + kMargin;
-constexpr int kWindowHeight = kBoardTop + BoardHeight + 6;
+constexpr int kAdsHeight = 93; // the advertisement pane below the board
+constexpr int kWindowHeight = kBoardTop + BoardHeight + 3 + kAdsHeight + 6;
 const QColor kPaper(0xf4, 0xea, 0xcb);
 const QColor kFelt(0x16, 0x70, 0x34);
 const QColor kPanelText(0xff, 0xf8, 0xdc);
@@ -185,6 +190,15 @@ void frmDictation::BuildControls() {
         seats << row;
     }
 
+    picAdds = new QWidget(this);
+    picAdds->setObjectName(QStringLiteral("picAdds"));
+    picAdds->setGeometry(kMargin, kBoardTop + BoardHeight + 3, kWindowWidth - 2 * kMargin,
+                         kAdsHeight);
+    // The pane's edges lie outside its frame, as on the table.
+    WebBrowser1 = new WebPane(picAdds);
+    WebBrowser1->setGeometry(-1, -1, picAdds->width() + 40, picAdds->height() + 40);
+    m_banner = new BannerRotation(WebBrowser1, BannerRotation::Kind::Board);
+
     TimerButton = new QTimer(this);
     TimerButton->setObjectName(QStringLiteral("TimerButton"));
     TimerButton->setInterval(RollButtonBlink);
@@ -195,6 +209,8 @@ void frmDictation::BuildControls() {
 // Loading and closing
 
 void frmDictation::LoadForm() {
+    WebBrowser1->Navigate(QStringLiteral("About:Off-Line"));
+    AdvanceAdvertisement();
     if (!isVisible())
         show();
     QCoreApplication::processEvents();
@@ -204,9 +220,11 @@ void frmDictation::LoadForm() {
     if (!built) {
         MsgBox(QStringLiteral("No board game file found...Please set..."), MsgButtons::OK,
                QStringLiteral("Board Game"), MsgIcon::Critical, this);
-        // The board-file manager lets the player choose a file here; the
-        // board is then built from the setting it leaves.
+        frmBordFile::ShowBordFile(this);
         LoadBoard();
+    } else if (!m_closing) {
+        frmSplash splash(this);
+        splash.AdsOn2(this);
     }
 }
 
@@ -596,6 +614,7 @@ void frmDictation::ResetBoardGame() {
 }
 
 void frmDictation::AdvanceAdvertisement() {
+    m_banner->RunAds();
     Q_EMIT AdvertisementAdvanced();
 }
 
@@ -613,11 +632,11 @@ void frmDictation::lblMenu_Click(int index) {
         lblMenu[SetGameFile]->setEnabled(true);
         return;
     case About:
-        TableDialogs::ShowAbout(this);
+        frmAbout::ShowAbout(this);
         return;
     case SetGameFile:
-        // The board-file manager lets the player choose another file here;
-        // the board is then built again from the setting.
+        // The board is built again from whatever file the manager left current.
+        frmBordFile::ShowBordFile(this);
         if (!LoadBoard())
             MsgBox(QStringLiteral("No board game file found...Please set..."), MsgButtons::OK,
                    QStringLiteral("Board Game"), MsgIcon::Critical, this);

@@ -17,12 +17,14 @@
 #include <array>
 #include <memory>
 
+class BannerRotation;
 class BoardDie;
 class BoardWidget;
 class QLabel;
 class QPushButton;
 class QTimer;
 class SeatRow;
+class WebPane;
 
 class frmDictation : public QWidget {
     Q_OBJECT
@@ -49,6 +51,8 @@ public:
     QLabel* imgPlayerUp = nullptr;
     QLabel* imgTurnLost = nullptr;
     BoardDie* die = nullptr;
+    QWidget* picAdds = nullptr;
+    WebPane* WebBrowser1 = nullptr; // the advertisement banner
 
     // ---- handlers ---------------------------------------------------------------
     void chkPlayer_Click(int seat);
@@ -115,6 +119,7 @@ private:
     bool FormUnload();
 
     std::unique_ptr<SquareWindows> m_squares;
+    BannerRotation* m_banner = nullptr;
     std::unique_ptr<BoardPause> m_pause;
     BoardGame m_game;
     BoardDatabase m_board;

@@ -7,6 +7,7 @@
 #include "table/ui/frmSolitaire.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -72,22 +73,33 @@ int Main(int argc, char** argv) {
     InstallDialogMsgBox();
 
     const bool measure = qEnvironmentVariableIsSet("MORDAVENTA_EXIT_AFTER_SHOW");
-    if (mode == StartMode::BoardGame)
-        OpenBoardGame();
-    else
-        OpenSolitaire();
+    bool measured = false;
     if (measure) {
-        // Start-up measurement: once the first frame is painted, report and quit.
+        // Start-up measurement: once the first frame is painted, report and
+        // quit. The start-up advertisement that follows is closed as soon as
+        // it allows, so its modal loop ends too.
+        auto* closer = new QTimer(&app);
+        QObject::connect(closer, &QTimer::timeout, &app, [&measured] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                dialog && measured)
+                dialog->reject();
+        });
+        closer->start(10);
         QTimer::singleShot(0, &app, [&] {
             qCInfo(lcMordaventa).noquote()
                 << QStringLiteral("%1 shown after %2 ms")
                        .arg(mode == StartMode::BoardGame ? QStringLiteral("board")
                                                          : QStringLiteral("table"))
                        .arg(sinceStart.elapsed());
+            measured = true;
             QCoreApplication::quit();
         });
     }
-    return app.exec();
+    if (mode == StartMode::BoardGame)
+        OpenBoardGame();
+    else
+        OpenSolitaire();
+    return measured ? 0 : app.exec();
 }
 
 } // namespace ModResFiles

@@ -40,6 +40,11 @@ private:
     bool m_hadHome = false;
 };
 
+// How many modal start-up advertisements ("frmSplash") or board-file managers
+// ("frmBordFile") were shown so far in this test executable; each is closed
+// as soon as it allows.
+int startupWindowsShown(const QString& objectName);
+
 // Answers every MsgBox() while it lives and records what was shown. Answers
 // are taken from the queue in order; when it is empty the box's first button.
 class MsgBoxRecorder {
