@@ -351,10 +351,16 @@ void TestPlayerFile::collectionKeys() {
     QVERIFY(games.Remove(QStringLiteral("B2")));
     QVERIFY(!games.Remove(QStringLiteral("B2")));
     QVERIFY(!games.Find(QStringLiteral("B2")));
+    // The entries after a removed one are still found where they now stand.
+    QCOMPARE(games.Find(QStringLiteral("s3"))->GameInfo, QStringLiteral("c"));
+    QVERIFY(games.Add(ClassSavedGameInfo(QStringLiteral("e"), QStringLiteral("b2"),
+                                         QStringLiteral("Solitaire"))));
+    QCOMPARE(games.IndexOf(QStringLiteral("B2")), 2);
     QStringList order;
     for (const ClassSavedGameInfo& entry : games)
         order << entry.GameUserID;
-    QCOMPARE(order, (QStringList{QStringLiteral("S1"), QStringLiteral("S3")}));
+    QCOMPARE(order,
+             (QStringList{QStringLiteral("S1"), QStringLiteral("S3"), QStringLiteral("b2")}));
 }
 
 void TestPlayerFile::currentPlayerStaysTheSameObject() {
