@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 
 #include "engine/ClSolitary.h"
-#include "players/ClassPlayerInfo.h"
 
 #include <QtTest>
 
@@ -28,11 +27,6 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        ResetCurrentPlayer();
-        CurrentPlayer().NickName = QStringLiteral("anna");
-    }
-
     // The deck's start and end are checked through the ordered deck below.
     void deckTable_data() {
         QTest::addColumn<int>("number");
@@ -116,8 +110,8 @@ private slots:
         QFETCH(int, pile);
         QFETCH(int, faceUp);
         QFETCH(int, faceDown);
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
+        FakeGame fake;
+        ClSolitary& e = fake.game;
         for (int p = 1; p <= 5; ++p)
             e.CardPile(p) = pileText;
         QCOMPARE(int(e.GetPileIndex(qint16(pile))), faceUp);
@@ -129,14 +123,13 @@ private slots:
     void orderedDealAtLevel3() {
         RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
-        table.onFlight = [&](const FakeSolitaireTable::Flight&) {
-            QVERIFY(!table.formEnabled);
-            QVERIFY(!table.deckTimer);
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
+        FakeSolitaireTable& table = fake.table;
+        table.onDeal = [&](const FakeSolitaireTable::Card&) {
             QVERIFY(table.busy);
-            QVERIFY(table.helpVisible);
+            QVERIFY(!table.help.isEmpty());
+            QVERIFY(!e.GameInPlay); // a game cut short here is never offered for saving
         };
         e.DealNewCards(3, true);
 
@@ -152,52 +145,51 @@ private slots:
         QVERIFY(e.CardsInDeck.endsWith(QStringLiteral("xyyyz***")));
 
         // Cards fly in dealing order: pass by pass, pile 1 to 5, the last pass face up.
-        QCOMPARE(table.flights.size(), 25);
-        QCOMPARE(table.flights.at(0).index, 1);
-        QCOMPARE(table.flights.at(0).pile, qint16(1));
-        QCOMPARE(table.flights.at(4).pile, qint16(5));
-        QCOMPARE(table.flights.at(5).pile, qint16(1));
-        QCOMPARE(table.flights.at(10).letter, QStringLiteral("a"));
-        QCOMPARE(table.flights.at(11).letter, QStringLiteral("b"));
-        for (int i = 0; i < 25; ++i)
-            QCOMPARE(table.flights.at(i).faceUp, i >= 20);
-        QCOMPARE(table.flights.at(24).letter, QStringLiteral("e"));
+        QCOMPARE(table.cards.size(), 25);
+        QCOMPARE(table.cards.at(0).pile, qint16(1));
+        QCOMPARE(table.cards.at(4).pile, qint16(5));
+        QCOMPARE(table.cards.at(5).pile, qint16(1));
+        QCOMPARE(table.cards.at(10).letter, QStringLiteral("a"));
+        QCOMPARE(table.cards.at(11).letter, QStringLiteral("b"));
+        for (int i = 0; i < 25; ++i) {
+            QCOMPARE(table.cards.at(i).faceUp, i >= 20);
+            QCOMPARE(table.cards.at(i).wordPlace, qint16(0));
+        }
+        QCOMPARE(table.cards.at(24).letter, QStringLiteral("e"));
 
         QVERIFY(e.GameInPlay);
         QCOMPARE(int(e.wordlevel), 3);
         QVERIFY(e.WizardIsOn);
-        QCOMPARE(e.DateOfGame, ClSolitary::FormatDate(QDate::currentDate()));
-        QCOMPARE(table.formCaption, QStringLiteral(" Vantorell // Hello anna...Word level 3"));
-        QCOMPARE(table.helpCaption,
-                 QStringLiteral("Use top discard to build 3-letter word on any card stack. The "
-                                "game is won when each card in stacks is turned into words..."));
-        QVERIFY(!table.helpVisible);
-        QVERIFY(table.formEnabled);
+        QCOMPARE(e.DateOfGame, SavedGameRecord::FormatDate(QDate::currentDate()));
+        QCOMPARE(table.caption, QStringLiteral(" Vantorell // Hello anna...Word level 3"));
+        QVERIFY(table.help.isEmpty());
         QVERIFY(!table.busy);
-        QVERIFY(table.deckTimer);
-        QVERIFY(table.lettersLeftEnabled);
-        QCOMPARE(int(table.picCardsIndex), 26);
+        QVERIFY(table.lettersLeft);
         QVERIFY(e.MyTime.isValid());
         QCOMPARE(e.SaveTime, 0.0f);
-        // Music starts, then the first draw.
-        const qsizetype song = table.log.lastIndexOf(QStringLiteral("playSong"));
-        QVERIFY(song >= 0);
-        QCOMPARE(table.log.indexOf(QStringLiteral("cmdDeck_Click")), song + 1);
+        // Music starts, then the first draw with its click.
+        QCOMPARE(table.log.mid(table.log.size() - 3),
+                 (QStringList{QStringLiteral("idle"), QStringLiteral("playSong"),
+                              QStringLiteral("focus 1")}));
+        QCOMPARE(table.sounds, QStringList{QStringLiteral("\\Sounds\\cardClick.wav")});
         // Top discard shown in slot 3 and marked playable.
         QCOMPARE(int(e.DiscardIndex), 3);
-        QCOMPARE(table.discards[3].mask, quint32(0xC0FFFF));
+        QCOMPARE(table.discards, QStringLiteral("eee"));
+        QCOMPARE(table.playable, qint16(3));
     }
 
+    // A game without the wizard shows "Off", greyed, and no count of an
+    // earlier game's hints.
     void wizardOffShowsOff() {
         RandomScope scope(makeSeededRandom(7));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
-        e.DealNewCards(7, false);
-        QCOMPARE(table.wizardItems, QStringList{QStringLiteral("Off")});
-        QVERIFY(!table.wizardEnabled);
-        QVERIFY(!e.WizardIsOn);
+        FakeGame fake(words.get());
+        fake.table.hintCount = QStringLiteral("2");
+        fake.game.DealNewCards(7, false);
+        QCOMPARE(fake.table.hints, QStringList{QStringLiteral("Off")});
+        QVERIFY(!fake.table.hintsLive);
+        QVERIFY(fake.table.hintCount.isEmpty());
+        QVERIFY(!fake.game.WizardIsOn);
     }
 
     // The x comes up first: it is skipped, goes under the stock, and pile 1
@@ -206,16 +198,15 @@ private slots:
         // 115 * v + 1 = 108 picks card 108, the x, first; then card order.
         RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{107.5 / 115.0, 0.0}));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
         e.DealNewCards(7, true);
         for (int p = 1; p <= 5; ++p)
             QCOMPARE(e.CardPile(p), QStringLiteral("a:a"));
         QCOMPARE(e.CardsInDeck.size(), 102);
         QVERIFY(e.CardsInDeck.endsWith(QStringLiteral("z***x")));
         QCOMPARE(e.CardsInDiscards, QStringLiteral("abb"));
-        QCOMPARE(table.flights.size(), 10);
+        QCOMPARE(fake.table.cards.size(), 10);
     }
 
     void seededDealsKeepEveryCard_data() {
@@ -232,9 +223,8 @@ private slots:
         QFETCH(unsigned, seed);
         RandomScope scope(makeSeededRandom(seed));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
         e.DealNewCards(qint16(level), true);
         const int c = ClSolitary::CardsPerPile(qint16(level));
         QCOMPARE(Sorted(AllCards(e)), Sorted(ClSolitary::OrderedDeck()));
@@ -246,44 +236,51 @@ private slots:
             QCOMPARE(int(e.GetPileIndexLeft(qint16(p))), c - 1);
             QCOMPARE(int(e.GetPileIndex(qint16(p))), 1);
         }
-        QCOMPARE(table.flights.size(), 5 * c);
-        QCOMPARE(table.LoadedPileCards(), 5 * c);
+        QCOMPARE(fake.table.cards.size(), 5 * c);
     }
 
     void missingWordListDealsNothing() {
         MsgBoxRecorder boxes;
         ClDictionary empty; // never loaded
-        FakeSolitaireTable table;
-        ClSolitary e(table, &empty);
-        table.engine = &e;
-        e.DealNewCards(3, true);
+        FakeGame fake(&empty);
+        fake.game.DealNewCards(3, true);
         QCOMPARE(boxes.texts(),
                  QStringList{QStringLiteral("Missing dictionary file...Try updating software...")});
         QCOMPARE(boxes.shown().first().icon, MsgIcon::Critical);
-        QVERIFY(table.flights.isEmpty());
-        QVERIFY(!e.GameInPlay);
-        QVERIFY(e.CardsInDeck.isEmpty());
-        QVERIFY(table.formEnabled);
-        QVERIFY(!table.busy);
-        QVERIFY(!table.log.contains(QStringLiteral("cmdDeck_Click")));
+        QVERIFY(fake.table.cards.isEmpty());
+        QVERIFY(!fake.game.GameInPlay);
+        QVERIFY(fake.game.CardsInDeck.isEmpty());
+        QVERIFY(!fake.table.busy);
+        QVERIFY(fake.table.help.isEmpty());
     }
 
-    // Clearing the table while a card flies (the window closing) stops the deal.
-    void clearingTheTableStopsTheDeal() {
+    // Clearing the table while a card flies stops the deal; a table that is
+    // closing (the engine halted) gets the rest of the deal without flights
+    // and a whole game to save.
+    void interruptedDeal_data() {
+        QTest::addColumn<bool>("halt");
+        QTest::newRow("table cleared") << false;
+        QTest::newRow("table closing") << true;
+    }
+    void interruptedDeal() {
+        QFETCH(bool, halt);
         RandomScope scope(makeSeededRandom(3));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
-        table.onFlight = [&](const FakeSolitaireTable::Flight& f) {
-            if (f.index == 3)
-                e.UnloadCards();
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
+        int dealt = 0;
+        fake.table.onDeal = [&](const FakeSolitaireTable::Card&) {
+            if (++dealt == 3)
+                halt ? e.Halt() : e.UnloadCards();
         };
         e.DealNewCards(3, true);
-        QCOMPARE(table.flights.size(), 3);
-        QVERIFY(!e.GameInPlay);
-        QVERIFY(table.formEnabled);
-        QVERIFY(!table.log.contains(QStringLiteral("cmdDeck_Click")));
+        QCOMPARE(dealt, 3);
+        QVERIFY(!fake.table.busy);
+        QCOMPARE(e.GameInPlay, halt);
+        if (halt) {
+            QCOMPARE(e.CardsInDeck.size() + e.CardsInDiscards.size(), 115 - 25);
+            QVERIFY(fake.table.hints.isEmpty()); // no hint search once halted
+        }
     }
 
     void draws_data() {
@@ -303,8 +300,8 @@ private slots:
         QFETCH(QString, discards);
         QFETCH(QString, deckAfter);
         QFETCH(QString, discardsAfter);
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
+        FakeGame fake;
+        ClSolitary& e = fake.game;
         e.CardsInDeck = deck;
         e.CardsInDiscards = discards;
         e.PickFromDeck();
@@ -315,91 +312,41 @@ private slots:
     void displayDiscards_data() {
         QTest::addColumn<QString>("discards");
         QTest::addColumn<int>("indexBefore");
-        QTest::addColumn<QString>("slotLetters"); // slots 1..6, "-" hidden
+        QTest::addColumn<QString>("shown"); // slots 1 up
         QTest::addColumn<int>("indexAfter");
         QTest::newRow("nine show six") << "abcdefghi" << 1 << "fedcba" << 6;
-        QTest::newRow("two") << "ab" << 5 << "ba----" << 2;
-        QTest::newRow("six") << "uvwxyz" << 1 << "zyxwvu" << 6;
-        QTest::newRow("none keeps the index") << "" << 4 << "------" << 4;
+        QTest::newRow("two") << "ab" << 5 << "ba" << 2;
+        QTest::newRow("none keeps the index") << "" << 4 << "" << 4;
+        QTest::newRow("none after the last was played") << "" << 0 << "" << 0;
     }
     void displayDiscards() {
         QFETCH(QString, discards);
         QFETCH(int, indexBefore);
-        QFETCH(QString, slotLetters);
+        QFETCH(QString, shown);
         QFETCH(int, indexAfter);
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.CardsInDiscards = discards;
-        e.DiscardIndex = qint16(indexBefore);
-        for (int slot = 1; slot <= 6; ++slot)
-            table.discards[slot].mask = 0xE2E1FF; // an old tint that must go
-        e.DisplayDiscards();
-        QString shown;
-        for (int slot = 1; slot <= 6; ++slot) {
-            const auto& d = table.discards[slot];
-            shown += d.visible ? d.letter : QStringLiteral("-");
-            QCOMPARE(d.top, 297);
-            QCOMPARE(d.left, slot == 1 ? 300 : 270 + 35 * slot);
-            QCOMPARE(d.mask, slot == indexAfter ? quint32(0xC0FFFF) : quint32(0));
-        }
-        QCOMPARE(shown, slotLetters);
-        QCOMPARE(int(e.DiscardIndex), indexAfter);
-        QCOMPARE(table.discards[2].left, 340);
-        QCOMPARE(table.discards[6].left, 480);
+        FakeGame fake;
+        fake.game.CardsInDiscards = discards;
+        fake.game.DiscardIndex = qint16(indexBefore);
+        fake.game.DisplayDiscards();
+        QCOMPARE(fake.table.discards, shown);
+        QCOMPARE(int(fake.game.DiscardIndex), indexAfter);
+        QCOMPARE(int(fake.table.playable), indexAfter);
     }
 
-    void unloadCardsClearsTheGame() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.SaveGameIndex = QStringLiteral("S3");
-        e.CardsInDeck = QStringLiteral("abc");
-        e.CardsInDiscards = QStringLiteral("de");
-        e.CardPile3 = QStringLiteral("a:b");
-        e.WordList = QStringLiteral("cat");
-        e.MistakeCount = 4;
-        e.PlayerPoints = 12;
-        e.IfGameIsDone = true;
-        e.DiscardIndex = 2;
+    // "New Game" clears the table; until the next deal no word level is
+    // named and there are no letters left to count.
+    void newGameClearsTheTable() {
+        FakeGame fake;
+        ClSolitary& e = fake.game;
         e.GameInPlay = true;
-        e.wordlevel = 5;
-        e.WizardIsOn = true;
-        table.pileOver = 3;
-        table.wizardTag = QStringLiteral("4");
-        table.pileCards.append({QStringLiteral("a"), 1, true, true});
-        table.words << QStringLiteral("cat");
-        table.pointsCaption = QStringLiteral("12");
-        e.UnloadCards();
-        QVERIFY(e.SaveGameIndex.isEmpty());
-        QVERIFY(e.CardsInDeck.isEmpty());
-        QVERIFY(e.CardsInDiscards.isEmpty());
-        QVERIFY(e.CardPile3.isEmpty());
-        QVERIFY(e.WordList.isEmpty());
-        QCOMPARE(int(e.MistakeCount), 0);
-        QCOMPARE(int(e.PlayerPoints), 0);
-        QVERIFY(!e.IfGameIsDone);
-        QCOMPARE(int(e.DiscardIndex), 1);
-        QVERIFY(!e.GameInPlay);
-        QCOMPARE(int(e.wordlevel), 5); // kept for the next deal's caption
-        QVERIFY(e.WizardIsOn);
-        QCOMPARE(int(table.pileOver), 0);
-        QCOMPARE(table.wizardTag, QStringLiteral("0"));
-        QCOMPARE(table.pileCards.size(), 1);
-        QVERIFY(table.words.isEmpty());
-        QCOMPARE(table.pointsCaption, QStringLiteral("0"));
-        QVERIFY(table.log.contains(QStringLiteral("stopMusic")));
-        for (int slot = 1; slot <= 6; ++slot)
-            QVERIFY(!table.discards[slot].visible);
-    }
-
-    void newGameClearsThenOpensTheStartDialog() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.GameInPlay = true;
+        e.wordlevel = 4;
+        e.CardPile2 = QStringLiteral("a:b");
         e.NewGame();
         QVERIFY(!e.GameInPlay);
-        QCOMPARE(table.log.last(), QStringLiteral("LoadGameDefaults"));
-        QVERIFY(table.log.indexOf(QStringLiteral("unloadPileCards")) <
-                table.log.indexOf(QStringLiteral("LoadGameDefaults")));
+        QVERIFY(e.CardPile2.isEmpty());
+        QCOMPARE(fake.table.caption, QStringLiteral(" Vantorell // Hello anna..."));
+        QVERIFY(!fake.table.lettersLeft);
+        QVERIFY(fake.table.log.contains(QStringLiteral("clear")));
     }
 };
 

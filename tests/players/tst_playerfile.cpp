@@ -59,7 +59,6 @@ private slots:
     void failedSaveKeepsOldFile();
     void saveWithoutFilenameWritesNothing();
     void collectionKeys();
-    void currentPlayerStaysTheSameObject();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -361,18 +360,6 @@ void TestPlayerFile::collectionKeys() {
         order << entry.GameUserID;
     QCOMPARE(order,
              (QStringList{QStringLiteral("S1"), QStringLiteral("S3"), QStringLiteral("b2")}));
-}
-
-void TestPlayerFile::currentPlayerStaysTheSameObject() {
-    ClassPlayerInfo* before = &CurrentPlayer();
-    CurrentPlayer().Filename = QStringLiteral("Anna");
-    CurrentPlayer().SavedGames.Add(
-        ClassSavedGameInfo(QStringLiteral("a"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
-    QVERIFY(CurrentPlayerLoggedIn());
-    ResetCurrentPlayer();
-    QCOMPARE(&CurrentPlayer(), before);
-    QVERIFY(!CurrentPlayerLoggedIn());
-    QCOMPARE(CurrentPlayer().SavedGames.Count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPlayerFile)

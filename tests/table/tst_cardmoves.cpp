@@ -6,10 +6,10 @@
 #include "engine/ClSolitary.h"
 #include "engine/ui/UserControlCards.h"
 #include "media/MciInterpreter.h"
-#include "players/ClassPlayerInfo.h"
 #include "shell/ui/ResPictures.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
+#include "table/ui/CardLayer.h"
 #include "table/ui/frmLettersLeft.h"
 #include "table/ui/frmSolitaire.h"
 
@@ -54,20 +54,18 @@ private:
 void TestCardMoves::init() {
     m_folder = std::make_unique<TempProgramFolder>();
     QVERIFY(WriteWordList(*m_folder, {"cat", "cab", "dog", "zoo"}));
-    ResetCurrentPlayer();
-    CurrentPlayer().NickName = QStringLiteral("ivy");
 }
 
 void TestCardMoves::cleanup() {
     m_table.reset();
-    ResetCurrentPlayer();
     m_folder.reset();
 }
 
 void TestCardMoves::SetUpTable(const QStringList& piles, const QString& discards) {
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
-    m_table->SetStepFlightsDirectly(true);
+    m_table->Player().NickName = QStringLiteral("ivy");
+    m_table->picGame->SetStepFlightsDirectly(true);
     m_table->chkSound->setChecked(false);
     ClSolitary& game = *m_table->mySolitaryGame;
     game.GameInPlay = true;
@@ -82,8 +80,7 @@ void TestCardMoves::SetUpTable(const QStringList& piles, const QString& discards
                 faceUp = true;
                 continue;
             }
-            m_table->LoadPileCard(m_table->PileCardCount(), c, qint16(p), faceUp);
-            m_table->FlyCardToPile(m_table->PileCardCount() - 1);
+            m_table->picGame->DealCard(c, qint16(p), faceUp, 0);
         }
     }
     game.CardsInDiscards = discards;
@@ -91,7 +88,7 @@ void TestCardMoves::SetUpTable(const QStringList& piles, const QString& discards
 }
 
 UserControlCards* TestCardMoves::Top() const {
-    return m_table->picDiscard[m_table->mySolitaryGame->DiscardIndex];
+    return m_table->picGame->TopDiscard();
 }
 
 void TestCardMoves::pileBands_data() {
@@ -122,18 +119,17 @@ void TestCardMoves::dealFlightSteps() {
     frmSolitaire& table = *m_table;
     QList<int> ticksPerCard;
     for (int i = 0; i < 3; ++i) {
-        table.LoadPileCard(table.PileCardCount(), QStringLiteral("m"), 2, false);
-        UserControlCards* card = table.piccards.last();
+        UserControlCards* card = table.picGame->LoadPileCard(QStringLiteral("m"), 2, false);
         QVERIFY(card->isHidden()); // a loaded card shows itself at step "1"
-        table.Timer2->start();
-        const QSignalBlocker steppedByHand(table.Timer2);
+        table.picGame->Timer2->start();
+        const QSignalBlocker steppedByHand(table.picGame->Timer2);
         int ticks = 0;
         QList<int> deck;
-        while (table.Timer2->isActive() && ticks < 50) {
-            table.Timer2_Timer();
+        while (table.picGame->Timer2->isActive() && ticks < 50) {
+            table.picGame->Timer2_Timer();
             deck << table.DeckPicture();
             ++ticks;
-            if (table.Timer2Tag == QStringLiteral("11"))
+            if (table.picGame->Timer2Tag == QStringLiteral("11"))
                 QCOMPARE(card->size(), QSize(59, 100)); // full size before its last move
         }
         ticksPerCard << ticks;
@@ -143,10 +139,10 @@ void TestCardMoves::dealFlightSteps() {
     }
     // Only the first card after the load passes through step "0".
     QCOMPARE(ticksPerCard, QList<int>({12, 11, 11}));
-    QCOMPARE(table.Timer2Tag, QStringLiteral("1"));
+    QCOMPARE(table.picGame->Timer2Tag, QStringLiteral("1"));
     // The third face-down card of pile 2 rests 2 pixels further left and down.
-    QCOMPARE(table.piccards.last()->pos(), QPoint(304, 9));
-    QCOMPARE(table.piccards[1]->pos(), QPoint(308, 5));
+    QCOMPARE(table.picGame->piccards.last()->pos(), QPoint(304, 9));
+    QCOMPARE(table.picGame->piccards[1]->pos(), QPoint(308, 5));
 }
 
 void TestCardMoves::dealFlightIsSilentWithSoundsOff() {
@@ -155,15 +151,13 @@ void TestCardMoves::dealFlightIsSilentWithSoundsOff() {
         [&commands](const QString& command) { commands << command; });
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
-    m_table->SetStepFlightsDirectly(true);
+    m_table->picGame->SetStepFlightsDirectly(true);
     commands.clear();
     m_table->chkSound->setChecked(false);
-    m_table->LoadPileCard(m_table->PileCardCount(), QStringLiteral("a"), 1, false);
-    m_table->FlyCardToPile(1);
+    m_table->picGame->DealCard(QStringLiteral("a"), 1, false, 0);
     QVERIFY(commands.isEmpty());
     m_table->chkSound->setChecked(true);
-    m_table->LoadPileCard(m_table->PileCardCount(), QStringLiteral("b"), 1, false);
-    m_table->FlyCardToPile(2);
+    m_table->picGame->DealCard(QStringLiteral("b"), 1, false, 0);
     QCOMPARE(commands.filter(QStringLiteral("cardClick.wav")).size(), 1);
     QCOMPARE(commands.filter(QStringLiteral("play wavSounds")).size(), 1);
     MciInterpreter::instance().setCommandObserver({});
@@ -172,23 +166,20 @@ void TestCardMoves::dealFlightIsSilentWithSoundsOff() {
 void TestCardMoves::savedFaceUpCardLinesUpWithTheWord() {
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
-    m_table->SetStepFlightsDirectly(true);
+    CardLayer& cards = *m_table->picGame;
+    cards.SetStepFlightsDirectly(true);
     m_table->chkSound->setChecked(false);
-    ClSolitary& game = *m_table->mySolitaryGame;
-    game.CardPile1 = QStringLiteral("ab:cDe");
-    // Restoring deals each letter with its place in the word.
-    game.DealSaveGameCard(1, QStringLiteral("a"), false);
-    game.DealSaveGameCard(1, QStringLiteral("b"), false);
+    // Restoring "ab:cDe" deals each face-up letter with its place in the word.
+    cards.DealCard(QStringLiteral("a"), 1, false, 0);
+    cards.DealCard(QStringLiteral("b"), 1, false, 0);
     const QList<QChar> word{u'c', u'D', u'e'};
-    for (int place = 1; place <= 3; ++place) {
-        m_table->SaveGameCardPos = qint16(place);
-        game.DealSaveGameCard(1, QString(word[place - 1]), true);
-    }
-    QCOMPARE(m_table->piccards.size(), 6);
-    const QPoint first = m_table->piccards[3]->pos();
+    for (int place = 1; place <= 3; ++place)
+        cards.DealCard(QString(word[place - 1]), 1, true, qint16(place));
+    QCOMPARE(cards.piccards.size(), 6);
+    const QPoint first = cards.piccards[3]->pos();
     QCOMPARE(first, QPoint(217 - 6, 9)); // the third card of the pile
-    QCOMPARE(m_table->piccards[4]->pos(), QPoint(first.x(), 3 + 4 + 31));
-    QCOMPARE(m_table->piccards[5]->pos(), QPoint(first.x(), 3 + 4 + 62));
+    QCOMPARE(cards.piccards[4]->pos(), QPoint(first.x(), 3 + 4 + 31));
+    QCOMPARE(cards.piccards[5]->pos(), QPoint(first.x(), 3 + 4 + 62));
 }
 
 void TestCardMoves::dragHighlightsThePileUnderTheCard_data() {
@@ -213,11 +204,11 @@ void TestCardMoves::dragHighlightsThePileUnderTheCard() {
     QCOMPARE(card->MaskColor(), SolitaireTimings::PickedUpDiscard);
     // First over pile 1, then to the place under test.
     QTest::mouseMove(card, grab + (QPoint(217, 60) - card->pos()));
-    QCOMPARE(m_table->PileOver, qint16(1));
+    QCOMPARE(m_table->picGame->PileOver, qint16(1));
     QTest::mouseMove(card, grab + (to - card->pos()));
     QCOMPARE(card->pos(), to);
-    QCOMPARE(m_table->PileOver, qint16(pileOver));
-    for (UserControlCards* pileCard : m_table->piccards) {
+    QCOMPARE(m_table->picGame->PileOver, qint16(pileOver));
+    for (UserControlCards* pileCard : m_table->picGame->piccards) {
         const bool lit =
             pileCard->IsMasked() && pileCard->MaskColor() == SolitaireTimings::PileHighlight;
         QCOMPARE(lit, pileOver != 0 && pileCard->DataField == pileOver);
@@ -227,7 +218,7 @@ void TestCardMoves::dragHighlightsThePileUnderTheCard() {
 
 void TestCardMoves::onlyTheTopDiscardMoves() {
     SetUpTable({"ab:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("tqr"));
-    UserControlCards* under = m_table->picDiscard[2];
+    UserControlCards* under = m_table->picGame->picDiscard[2];
     const QPoint home = under->pos();
     QTest::mousePress(under, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(under, QPoint(60, -150));
@@ -240,16 +231,16 @@ void TestCardMoves::onlyTheTopDiscardMoves() {
     QTest::mouseMove(top, QPoint(60, -150));
     QTest::mouseRelease(top, Qt::RightButton, {}, QPoint(60, -150));
     QCOMPARE(top->pos(), topHome);
-    QVERIFY(!m_table->TimerMoveCardBack->isActive());
+    QVERIFY(!m_table->picGame->TimerMoveCardBack->isActive());
     // A drag ended by releasing another button is still a drop: the card is
     // not left lying on the felt.
     QTest::mousePress(top, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(top, QPoint(60, -150));
     QVERIFY(top->pos() != topHome);
     QTest::mouseRelease(top, Qt::RightButton, {}, QPoint(60, -150));
-    QVERIFY(m_table->TimerMoveCardBack->isActive());
-    while (m_table->TimerMoveCardBack->isActive())
-        m_table->TimerMoveCardBack_Timer();
+    QVERIFY(m_table->picGame->TimerMoveCardBack->isActive());
+    while (m_table->picGame->TimerMoveCardBack->isActive())
+        m_table->picGame->TimerMoveCardBack_Timer();
     QCOMPARE(top->pos(), topHome);
 }
 
@@ -261,9 +252,9 @@ void TestCardMoves::dropBelowTheThresholdReturnsWithoutAsking() {
     // T for one face-up and four face-down cards is 105 + 8 + 1 = 114.
     DragCard(card, QPoint(217, 115));
     QVERIFY(!m_table->TakesInput());
-    QVERIFY(m_table->TimerMoveCardBack->isActive());
-    while (m_table->TimerMoveCardBack->isActive())
-        m_table->TimerMoveCardBack_Timer();
+    QVERIFY(m_table->picGame->TimerMoveCardBack->isActive());
+    while (m_table->picGame->TimerMoveCardBack->isActive())
+        m_table->picGame->TimerMoveCardBack_Timer();
     QVERIFY(m_table->TakesInput());
     QCOMPARE(card->pos(), QPoint(300, 297));
     QCOMPARE(m_table->mySolitaryGame->PlayerPoints, qint16(0));
@@ -282,8 +273,8 @@ void TestCardMoves::refusedLetterCostsThreePointsAndFliesBack() {
     QCOMPARE(card->MaskColor(), SolitaireTimings::ReturningDiscard);
     QPoint last = card->pos();
     int ticks = 0;
-    while (m_table->TimerMoveCardBack->isActive()) {
-        m_table->TimerMoveCardBack_Timer();
+    while (m_table->picGame->TimerMoveCardBack->isActive()) {
+        m_table->picGame->TimerMoveCardBack_Timer();
         QVERIFY(qAbs(card->x() - last.x()) <= 20 && qAbs(card->y() - last.y()) <= 20);
         last = card->pos();
         ++ticks;
@@ -299,12 +290,12 @@ void TestCardMoves::acceptedLettersMakeAWordThatFliesAway() {
     SetUpTable({"abd:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("agt"));
     ModalWatcher watcher;
     ClSolitary& game = *m_table->mySolitaryGame;
-    const int cardsBefore = m_table->piccards.size();
+    const int cardsBefore = m_table->picGame->piccards.size();
     DragCard(Top(), QPoint(217, 60));
     QCOMPARE(game.CardPile1, QStringLiteral("abd:cA"));
     QCOMPARE(game.CardsInDiscards, QStringLiteral("gt"));
-    QCOMPARE(m_table->piccards.size(), cardsBefore + 1);
-    UserControlCards* laid = m_table->piccards.last();
+    QCOMPARE(m_table->picGame->piccards.size(), cardsBefore + 1);
+    UserControlCards* laid = m_table->picGame->piccards.last();
     QCOMPARE(laid->myLetter, QStringLiteral("A"));
     QCOMPARE(laid->DataField, qint16(1));
     QCOMPARE(laid->pos(), QPoint(217, 3 + 2 * 3 + 31 * 1));
@@ -313,8 +304,8 @@ void TestCardMoves::acceptedLettersMakeAWordThatFliesAway() {
 
     // "cAg" begins no listed word: refused, the card returns.
     DragCard(Top(), QPoint(217, 90));
-    while (m_table->TimerMoveCardBack->isActive())
-        m_table->TimerMoveCardBack_Timer();
+    while (m_table->picGame->TimerMoveCardBack->isActive())
+        m_table->picGame->TimerMoveCardBack_Timer();
     QCOMPARE(game.CardPile1, QStringLiteral("abd:cA"));
     QCOMPARE(game.PlayerPoints, qint16(-3));
 
@@ -325,10 +316,10 @@ void TestCardMoves::acceptedLettersMakeAWordThatFliesAway() {
     QCOMPARE(game.CardPile1, QStringLiteral("abd:cAT"));
     QCOMPARE(game.WordList, QStringLiteral("cat"));
     QVERIFY(!m_table->TakesInput());
-    QVERIFY(m_table->TimerWordDone->isActive());
+    QVERIFY(m_table->picGame->TimerWordDone->isActive());
     int ticks = 0;
-    while (m_table->TimerWordDone->isActive() && ticks < 100) {
-        m_table->TimerWordDone_Timer();
+    while (m_table->picGame->TimerWordDone->isActive() && ticks < 100) {
+        m_table->picGame->TimerWordDone_Timer();
         ++ticks;
     }
     QVERIFY(m_table->TakesInput());
@@ -339,13 +330,13 @@ void TestCardMoves::acceptedLettersMakeAWordThatFliesAway() {
     // The word's cards are gone; the last face-down card, d, is turned up.
     QCOMPARE(game.CardPile1, QStringLiteral("ab:d"));
     int onPile1 = 0;
-    for (UserControlCards* card : m_table->piccards)
+    for (UserControlCards* card : m_table->picGame->piccards)
         onPile1 += card->DataField == 1 ? 1 : 0;
     QCOMPARE(onPile1, 3);
-    for (int i = 0; i < m_table->piccards.size(); ++i)
-        QCOMPARE(m_table->piccards[i]->objectName(), QStringLiteral("piccards_%1").arg(i));
+    for (int i = 0; i < m_table->picGame->piccards.size(); ++i)
+        QCOMPARE(m_table->picGame->piccards[i]->objectName(), QStringLiteral("piccards_%1").arg(i));
     UserControlCards* turned = nullptr;
-    for (UserControlCards* card : m_table->piccards) {
+    for (UserControlCards* card : m_table->picGame->piccards) {
         if (card->DataField == 1 && card->myLetter == QStringLiteral("d"))
             turned = card;
     }
@@ -358,12 +349,12 @@ void TestCardMoves::acceptedLettersMakeAWordThatFliesAway() {
 void TestCardMoves::lastWordOfAPileEmptiesIt() {
     SetUpTable({":do", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("g"));
     ModalWatcher watcher;
-    m_table->PileOver = 0;
+    m_table->picGame->PileOver = 0;
     DragCard(Top(), QPoint(217, 80));
-    while (m_table->TimerWordDone->isActive())
-        m_table->TimerWordDone_Timer();
+    while (m_table->picGame->TimerWordDone->isActive())
+        m_table->picGame->TimerWordDone_Timer();
     QCOMPARE(m_table->mySolitaryGame->CardPile1, QStringLiteral(":"));
-    QCOMPARE(m_table->PileOver, qint16(0));
+    QCOMPARE(m_table->picGame->PileOver, qint16(0));
     QVERIFY(!m_table->mySolitaryGame->IfGameIsDone);
     // A pile with no cards left is never highlighted while dragging.
     m_table->mySolitaryGame->CardsInDiscards = QStringLiteral("z");
@@ -371,7 +362,7 @@ void TestCardMoves::lastWordOfAPileEmptiesIt() {
     UserControlCards* card = Top();
     QTest::mousePress(card, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(card, QPoint(5, 5) + (QPoint(217, 60) - card->pos()));
-    QCOMPARE(m_table->PileOver, qint16(0));
+    QCOMPARE(m_table->picGame->PileOver, qint16(0));
     QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
@@ -384,8 +375,8 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     QTest::mousePress(card, Qt::LeftButton, {}, grab);
     // Over pile 2 ("d" and the top discard "o"): the hint list shows "dog".
     QTest::mouseMove(card, grab + (QPoint(310, 60) - card->pos()));
-    QCOMPARE(m_table->PileOver, qint16(2));
-    QCOMPARE(m_table->GetWizardTag(), QStringLiteral("2"));
+    QCOMPARE(m_table->picGame->PileOver, qint16(2));
+    QCOMPARE(m_table->mySolitaryGame->HintPile(), qint16(2));
     const QStringList hints = itemTexts(m_table->lstWizard);
     QVERIFY2(hints.contains(QStringLiteral("dog")), qPrintable(hints.join(',')));
     QVERIFY(!hints.contains(QStringLiteral("cat")));
@@ -400,7 +391,7 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     // with the new top discard "g".
     DragCard(card, QPoint(310, 60));
     QCOMPARE(game.CardPile2, QStringLiteral("e:dO"));
-    QCOMPARE(m_table->GetWizardTag(), QStringLiteral("2"));
+    QCOMPARE(m_table->mySolitaryGame->HintPile(), qint16(2));
     QCOMPARE(m_table->lstWizard->count(), 1);
     QCOMPARE(m_table->lstWizard->item(0)->text(), QStringLiteral("dog"));
     // Selecting a hint offers the web dictionary; it says it is not here.
@@ -413,10 +404,10 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     QVERIFY(boxes.texts().first().contains(m_table->lstWizard->item(0)->text()));
     // Pressing a pile card focuses that pile and lists what it can become,
     // whatever the top discard ("g": "cg" begins no word).
-    UserControlCards* pileCard = m_table->piccards[1];
+    UserControlCards* pileCard = m_table->picGame->piccards[1];
     QCOMPARE(pileCard->DataField, qint16(1));
     QTest::mousePress(pileCard, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(m_table->PileOver, qint16(1));
+    QCOMPARE(m_table->picGame->PileOver, qint16(1));
     QVERIFY(pileCard->IsMasked());
     QCOMPARE(pileCard->MaskColor(), SolitaireTimings::PileHighlight);
     QCOMPARE(itemTexts(m_table->lstWizard), QStringList({"cat", "cab"}));
@@ -441,19 +432,18 @@ void TestCardMoves::deckWithoutGameAsksForLoginOrSettings() {
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
     ModalWatcher watcher;
-    CurrentPlayer().NickName.clear();
     QTest::mouseClick(m_table->cmdDeck, Qt::LeftButton);
     QCOMPARE(watcher.Seen(), QStringList{"frmLogin"});
     watcher.Clear();
-    CurrentPlayer().NickName = QStringLiteral("ivy");
+    m_table->Player().NickName = QStringLiteral("ivy");
     QTest::mouseClick(m_table->cmdDeck, Qt::LeftButton);
     QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
     // Closing the dialog deals nothing.
     QVERIFY(!m_table->mySolitaryGame->GameInPlay);
-    QCOMPARE(m_table->piccards.size(), 1);
+    QCOMPARE(m_table->picGame->piccards.size(), 1);
     // "New Game" with nobody logged in opens the login window and deals nothing.
     watcher.Clear();
-    CurrentPlayer().NickName.clear();
+    m_table->Player().NickName.clear();
     m_table->lblMenu_Click(0);
     QCOMPARE(watcher.Seen(), QStringList{"frmLogin"});
     QVERIFY(!m_table->mySolitaryGame->GameInPlay);

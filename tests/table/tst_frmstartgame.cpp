@@ -1,11 +1,10 @@
-// The start-game dialog: design-time values on every opening, the deal with
-// the chosen level and wizard flag, cancel, and the table's enabled state.
+// The start-game dialog: the deal with the chosen level and wizard flag, the
+// design-time values on every opening, cancel, and the table's enabled state.
 #include "TestSupport.h"
 
 #include "table/ui/frmStartGame.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
@@ -30,38 +29,12 @@ void ClickLabel(QLabel* label) {
 class TestFrmStartGame : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void designTimeValues();
     void dealsTheChosenGame_data();
     void dealsTheChosenGame();
     void cancelDealsNothing();
     void everyOpeningStartsFromDesignValues();
     void tableIsGivenBackWhenNothingWasDealt();
 };
-
-void TestFrmStartGame::designTimeValues() {
-    QWidget table;
-    frmStartGame dialog(&table);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Game Setup..."));
-    QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(!dialog.mask().isEmpty());
-    QCOMPARE(control<QGroupBox>(dialog, "Frame1")->title(), QStringLiteral("Game Setup"));
-    QCOMPARE(control<QLabel>(dialog, "lblLevel")->text(), QStringLiteral("Pick Word Level"));
-    const char* tips[] = {"3  letter word game...", "4  letter word game...",
-                          "5  letter word game...", "6 letter word game...",
-                          "7  letter word game..."};
-    for (int i = 1; i <= 5; ++i) {
-        auto* opt = control<QRadioButton>(dialog, QStringLiteral("optLevel_%1").arg(i));
-        QCOMPARE(opt->text(), QString::number(i + 2));
-        QCOMPARE(opt->toolTip(), QString::fromLatin1(tips[i - 1]));
-        QCOMPARE(opt->isChecked(), i == 1);
-        QCOMPARE(dialog.optLevel.at(i), opt);
-    }
-    auto* chk = control<QCheckBox>(dialog, "chkDictionary");
-    QCOMPARE(chk->text(), QStringLiteral(" Use Dictionary Wizard "));
-    QVERIFY(chk->isChecked());
-    QCOMPARE(control<QLabel>(dialog, "lblMenu_0")->text(), QStringLiteral("Deal Out Cards"));
-    QCOMPARE(control<QLabel>(dialog, "lblMenu_1")->text(), QStringLiteral("Cancel"));
-}
 
 void TestFrmStartGame::dealsTheChosenGame_data() {
     QTest::addColumn<int>("option");
