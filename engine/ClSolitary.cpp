@@ -100,12 +100,6 @@ qint16 ClSolitary::mCardValue(const QString& letter) {
     return 0;
 }
 
-QString ClSolitary::mfRemoveALetter(const QString& text, int position) {
-    if (position < 1 || position > text.size())
-        return text; // nothing at that position: nothing to remove
-    return text.left(position - 1) + text.mid(position);
-}
-
 QString ClSolitary::OrderedDeck() {
     QString deck;
     deck.reserve(kDeckSize);

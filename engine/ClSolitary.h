@@ -102,7 +102,6 @@ public:
     qint16 GetPileIndexLeft(qint16 pile) const;
     static QString mFindLetter(int cardNumber);
     static qint16 mCardValue(const QString& letter);
-    static QString mfRemoveALetter(const QString& text, int position);
     // The 115 cards in card-number order.
     static QString OrderedDeck();
     // Face-down cards per pile at a level (0 for a level outside 3..7).
