@@ -124,22 +124,6 @@ int ClSolitary::CardsPerPile(qint16 level) {
     }
 }
 
-qint16 ClSolitary::GetPileIndex(qint16 pile) const {
-    if (pile < 1 || pile > 5)
-        return 0;
-    const QString text = CardPile(pile);
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    return colon < 0 ? 0 : static_cast<qint16>(text.size() - colon - 1);
-}
-
-qint16 ClSolitary::GetPileIndexLeft(qint16 pile) const {
-    if (pile < 1 || pile > 5)
-        return 0;
-    const QString text = CardPile(pile);
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    return static_cast<qint16>(colon < 0 ? text.size() : colon);
-}
-
 // ---------------------------------------------------------------------------
 // Game lifecycle
 

@@ -48,8 +48,6 @@ public:
     ClSolitary(const ClSolitary&) = delete;
     ClSolitary& operator=(const ClSolitary&) = delete;
 
-    void SetDictionary(const ClDictionary* dictionary) { m_dictionary = dictionary; }
-    const ClDictionary* Dictionary() const { return m_dictionary; }
     ClassPlayerInfo& Player() { return m_player; }
 
     // --- game state ------------------------------------------------------
@@ -98,13 +96,12 @@ public:
     void PickFromDeck();
     void UnloadCards();
     void DisplayDiscards();
-    qint16 GetPileIndex(qint16 pile) const;
-    qint16 GetPileIndexLeft(qint16 pile) const;
     static QString mFindLetter(int cardNumber);
     static qint16 mCardValue(const QString& letter);
     // The 115 cards in card-number order.
     static QString OrderedDeck();
-    // Face-down cards per pile at a level (0 for a level outside 3..7).
+    // Cards dealt to each pile at a level, the last one face up (0 for a
+    // level outside 3..7).
     static int CardsPerPile(qint16 level);
     // The table is closing: a running hint search ends, no other starts, and
     // a deal or restore lays its remaining cards without letting them fly.
@@ -139,8 +136,6 @@ public:
     // hints, without it no pile lit. Returns the pile now followed.
     qint16 FollowPile(qint16 pile);
     qint16 HintPile() const { return m_hintPile; }
-    // Generation of the hint search that started last.
-    quint32 SearchTag() const { return m_searchTag; }
 
     // --- saved games --------------------------------------------------------
     // A game can be saved: one is in play and a player will keep it.

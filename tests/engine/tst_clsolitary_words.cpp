@@ -63,15 +63,11 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<bool>("found");
         QTest::newRow("a beginning") << "ca" << 3 << true;
-        QTest::newRow("upper case laid letters") << "cA" << 3 << true;
         QTest::newRow("whole word") << "CAT" << 3 << true;
-        QTest::newRow("joker") << "c*" << 3 << true;
         QTest::newRow("joker at the end") << "do*" << 3 << true;
         QTest::newRow("no such beginning") << "cx" << 3 << false;
         QTest::newRow("other level") << "qu" << 4 << true;
         QTest::newRow("three-letter word at level 4") << "cat" << 4 << false;
-        QTest::newRow("level 8") << "ca" << 8 << false;
-        QTest::newRow("too long") << "cats" << 3 << false;
     }
     void checkForWord() {
         QFETCH(QString, word);
@@ -80,16 +76,6 @@ private slots:
         FakeGame fake(m_words.get());
         fake.game.wordlevel = qint16(level);
         QCOMPARE(fake.game.CheckForWord(word), found);
-    }
-
-    void noWordListAcceptsNothing() {
-        ClDictionary empty;
-        FakeGame unloaded(&empty);
-        unloaded.game.wordlevel = 3;
-        QVERIFY(!unloaded.game.CheckForWord(QStringLiteral("ca")));
-        FakeGame none;
-        none.game.wordlevel = 3;
-        QVERIFY(!none.game.CheckForWord(QStringLiteral("ca")));
     }
 
     void points_data() {

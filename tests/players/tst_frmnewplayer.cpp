@@ -34,8 +34,6 @@ private slots:
     void pastingIsFiltered();
     void typingInListsIsSwallowed();
     void schoolNameFollowsPlayerType();
-    void provincesAndStates_data();
-    void provincesAndStates();
     void createRefused_data();
     void createRefused();
     void createWritesTypedDetails();
@@ -143,44 +141,6 @@ void TestFrmNewPlayer::schoolNameFollowsPlayerType() {
     QCOMPARE(school->text(), QString());
     QVERIFY(school->isReadOnly());
     QVERIFY(!label->isEnabled());
-}
-
-void TestFrmNewPlayer::provincesAndStates_data() {
-    QTest::addColumn<QString>("country");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<QString>("inside");
-    addDataRow("Canada", "Canada", 12, "Alberta", "Yukon", "Prince Edward Island");
-    addDataRow("United States", "United States", 50, "Alabama", "Wyoming", "New Hampshire");
-    addDataRow("Other", "Other", 1, "Other", "Other", "Other");
-}
-
-void TestFrmNewPlayer::provincesAndStates() {
-    QFETCH(QString, country);
-    QFETCH(int, count);
-    QFETCH(QString, first);
-    QFETCH(QString, last);
-    QFETCH(QString, inside);
-    TempProgramFolder folder;
-    frmNewPlayer window;
-    auto* countries = control<QComboBox>(window, "cboCountry");
-    auto* states = control<QComboBox>(window, "cboProvState");
-    // Switch away first so that every country is a real new choice.
-    choose(countries,
-           country == QLatin1String("Other") ? QStringLiteral("Canada") : QStringLiteral("Other"));
-    choose(countries, country);
-    QStringList items;
-    for (int i = 0; i < states->count(); ++i)
-        items << states->itemText(i);
-    QCOMPARE(items.size(), count);
-    QCOMPARE(items.first(), first);
-    QCOMPARE(items.last(), last);
-    QVERIFY(items.contains(inside));
-    QCOMPARE(states->currentIndex(), -1);
-    QStringList sorted = items;
-    sorted.sort();
-    QCOMPARE(items, sorted);
 }
 
 void TestFrmNewPlayer::createRefused_data() {
