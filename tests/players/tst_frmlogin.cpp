@@ -75,7 +75,6 @@ private slots:
     void boardGameLogin();
     void boardGameLoginClosed();
     void deletePlayer();
-    void deletingTheRecordsPlayerForgetsIt();
     void registering_data();
     void registering();
 
@@ -239,9 +238,13 @@ void TestFrmLogin::boardGameLoginClosed() {
     QCOMPARE(seat.NickName, QStringLiteral("Seat"));
 }
 
+// Deleting asks first; the record's own player, once deleted, is forgotten so
+// that closing the table later writes nothing back.
 void TestFrmLogin::deletePlayer() {
-    m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    FakeHost host;
+    QVERIFY(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     login.show();
 
     m_boxes->queueAnswer(MsgAnswer::No);
@@ -253,31 +256,21 @@ void TestFrmLogin::deletePlayer() {
     QCOMPARE(m_boxes->shown().first().buttons, MsgButtons::YesNo);
     QVERIFY(QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
     QCOMPARE(listed(login), QStringList{QStringLiteral("Anna")});
+    QVERIFY(host.changes.isEmpty());
 
     m_boxes->queueAnswer(MsgAnswer::Yes);
     clickMenu(login, 1);
     QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
     QVERIFY(listed(login).isEmpty());
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), -1);
+    QCOMPARE(host.changes, QStringList{QString()});
+    QVERIFY(host.player.SavePlayer());
+    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
 
     // With nothing chosen the command asks nothing.
     m_boxes->clear();
     clickMenu(login, 1);
     QVERIFY(m_boxes->shown().isEmpty());
-}
-
-void TestFrmLogin::deletingTheRecordsPlayerForgetsIt() {
-    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
-    FakeHost host;
-    QVERIFY(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
-    m_boxes->queueAnswer(MsgAnswer::Yes);
-    clickMenu(login, 1);
-    QVERIFY(host.player.Filename.isEmpty());
-    QCOMPARE(host.changes, QStringList{QString()});
-    // Closing the table later writes nothing back.
-    QVERIFY(host.player.SavePlayer());
-    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
 }
 
 // A registration lists and selects the new name; in the solitaire the new

@@ -90,8 +90,8 @@ private Q_SLOTS:
     void closeAsksOnceAndAlwaysSaves();
     void tooSmallDisplayClosesTheTable_data();
     void tooSmallDisplayClosesTheTable();
+    void playSaveRestoresTheSelectedGame_data();
     void playSaveRestoresTheSelectedGame();
-    void playSaveAfterSavingRestoresTheRowChosenBefore();
     void newGameDuringAGame_data();
     void newGameDuringAGame();
     void boardGameStaysOnTheTable();
@@ -340,55 +340,49 @@ void TestFrmSolitaire::tooSmallDisplayClosesTheTable() {
     }
 }
 
-void TestFrmSolitaire::playSaveRestoresTheSelectedGame() {
-    frmSolitaire table;
-    LogIn(table, "hal");
-    AddSaved(table, "S1", kWonGame);
-    AddSaved(table, "S2", kOpenGame);
-    table.show();
-    table.picGame->SetStepFlightsDirectly(true);
-    table.chkSound->setChecked(false);
-    table.chkMusic->setChecked(false);
-    table.LoadFlexGrid();
-    table.FlexGrid->setCurrentCell(1, 1);
-    QVERIFY(table.lblMenu[5]->isEnabled());
-    MsgBoxRecorder boxes;
-    table.lblMenu_Click(5);
-    QVERIFY(boxes.shown().isEmpty()); // no game was in play: nothing to save
-    ClSolitary& game = *table.mySolitaryGame;
-    QVERIFY(game.GameInPlay);
-    QCOMPARE(game.SaveGameIndex, QStringLiteral("S2"));
-    QCOMPARE(game.CardPile5, QStringLiteral("hi:j"));
-    QCOMPARE(table.lblPoints->text(), QStringLiteral("14"));
-    QCOMPARE(table.lstWords->count(), 2);
-    // ab:c, :d, e:f, :g, hi:j: ten cards and the template.
-    QCOMPARE(table.picGame->piccards.size(), 1 + 10);
-    QVERIFY(table.cmdLettersLeft->isEnabled());
-    QVERIFY(!table.lblMenu[5]->isEnabled()); // the row of the game now played
+// "Play Save" restores the game of the current row; a game in play is
+// offered for saving first, and the row chosen before that is the one played
+// although saving refilled the grid.
+void TestFrmSolitaire::playSaveRestoresTheSelectedGame_data() {
+    QTest::addColumn<bool>("inPlay");
+    QTest::addColumn<QString>("points");
+    QTest::newRow("nothing in play") << false << "14";
+    QTest::newRow("a game in play") << true << "2";
 }
 
-void TestFrmSolitaire::playSaveAfterSavingRestoresTheRowChosenBefore() {
+void TestFrmSolitaire::playSaveRestoresTheSelectedGame() {
+    QFETCH(bool, inPlay);
+    QFETCH(QString, points);
     frmSolitaire table;
-    LogIn(table, "ida");
-    AddSaved(table, "S1", kOpenGame);
-    AddSaved(table, "S2", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=2"));
+    LogIn(table, "hal");
+    AddSaved(table, "S1", inPlay ? kOpenGame : kWonGame);
+    AddSaved(table, "S2", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=" + points));
     table.show();
     table.picGame->SetStepFlightsDirectly(true);
     table.chkSound->setChecked(false);
     table.chkMusic->setChecked(false);
-    StartSomeGame(*table.mySolitaryGame);
+    if (inPlay)
+        StartSomeGame(*table.mySolitaryGame);
     table.LoadFlexGrid();
     table.FlexGrid->setCurrentCell(1, 1); // S2
     table.DisableButtons();
     MsgBoxRecorder boxes;
     boxes.queueAnswer(MsgAnswer::Yes);
     table.lblMenu_Click(5);
-    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
-    // The running game was filed, and the game chosen in the grid is played
-    // although saving refilled the grid.
-    QCOMPARE(table.Player().SavedGames.Count(), 3);
-    QCOMPARE(table.mySolitaryGame->SaveGameIndex, QStringLiteral("S2"));
-    QCOMPARE(table.lblPoints->text(), QStringLiteral("2"));
+    QCOMPARE(boxes.texts(), inPlay ? QStringList{"Do you wish to save the current game?"}
+                                   : QStringList());
+    QCOMPARE(table.Player().SavedGames.Count(), inPlay ? 3 : 2);
+    ClSolitary& game = *table.mySolitaryGame;
+    QVERIFY(game.GameInPlay);
+    QCOMPARE(game.SaveGameIndex, QStringLiteral("S2"));
+    QCOMPARE(game.CardPile5, QStringLiteral("hi:j"));
+    QCOMPARE(table.lblPoints->text(), points);
+    QCOMPARE(table.lstWords->count(), 2);
+    // ab:c, :d, e:f, :g, hi:j: ten cards and the template.
+    QCOMPARE(table.picGame->piccards.size(), 1 + 10);
+    QVERIFY(table.cmdLettersLeft->isEnabled());
+    if (!inPlay) // the row of the game now played is the current one
+        QVERIFY(!table.lblMenu[5]->isEnabled());
 }
 
 void TestFrmSolitaire::newGameDuringAGame_data() {
