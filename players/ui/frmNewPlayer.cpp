@@ -206,10 +206,12 @@ bool frmNewPlayer::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const QString typed = key->text();
-    // Editing and navigation keys pass, and so do the editing shortcuts (select
-    // all, copy, cut, undo): pasted text is filtered once it has arrived.
+    // Editing and navigation keys pass (Tab moves on to the next box), and so
+    // do the editing shortcuts (select all, copy, cut, undo): pasted text is
+    // filtered once it has arrived.
     const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-    if (key->key() == Qt::Key_Backspace || typed.isEmpty() || shortcut)
+    const bool navigation = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (key->key() == Qt::Key_Backspace || typed.isEmpty() || shortcut || navigation)
         return QDialog::eventFilter(watched, event);
     if (watched == cboPlayerType || watched == cboCountry || watched == cboProvState)
         return true;

@@ -73,6 +73,9 @@ void TestFrmNewPlayer::typingIsFiltered() {
     QCOMPARE(edit->text(), expected.left(expected.size() - 1));
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(edit->selectedText(), edit->text());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab); // on to the next box
+    QVERIFY(window.focusWidget() != edit);
 }
 
 void TestFrmNewPlayer::pastingIsFiltered_data() {
