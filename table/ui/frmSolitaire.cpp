@@ -452,16 +452,8 @@ void frmSolitaire::WordArrived(int pile) {
 void frmSolitaire::ShowWordMade(const QString& word) {
     SetDeckPicture(frmDialogInfo::kDeckAfterWord);
     PlaySound(QStringLiteral("\\Sounds\\clap.wav"));
-    if (m_closing)
-        return;
-    // Modal but not blocking: the word's cards fly while it is open. It
-    // deletes itself when closed.
-    auto* dialog = new frmDialogInfo(this);
-    connect(dialog, &frmDialogInfo::Unloaded, this, [this] {
-        TimerDeckAnimation->start();
-        RunAds();
-    });
-    dialog->LoadWordMade(m_player.NickName, word);
+    if (frmDialogInfo* dialog = NewDialogInfo())
+        dialog->LoadWordMade(m_player.NickName, word);
 }
 
 void frmSolitaire::ShowMistake(qint16 points) {
@@ -469,14 +461,21 @@ void frmSolitaire::ShowMistake(qint16 points) {
     SetDeckPicture(frmDialogInfo::kDeckAfterMistake);
     PlaySound(QStringLiteral("\\Sounds\\mistake.wav"));
     ShowPoints(points);
+    if (frmDialogInfo* dialog = NewDialogInfo())
+        dialog->LoadMistake(m_player.NickName);
+}
+
+frmDialogInfo* frmSolitaire::NewDialogInfo() {
     if (m_closing)
-        return;
+        return nullptr;
+    // Modal but not blocking: the cards fly while it is open. It deletes
+    // itself when closed, and the deck moves again.
     auto* dialog = new frmDialogInfo(this);
     connect(dialog, &frmDialogInfo::Unloaded, this, [this] {
         TimerDeckAnimation->start();
         RunAds();
     });
-    dialog->LoadMistake(m_player.NickName);
+    return dialog;
 }
 
 void frmSolitaire::ShowGameWon(const FinishedWord& finished) {

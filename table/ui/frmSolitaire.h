@@ -18,6 +18,7 @@ class ClDictionary;
 class ClSolitary;
 class QTimer;
 class TableMusic;
+class frmDialogInfo;
 struct FinishedWord;
 
 class frmSolitaire : public QWidget, public TableControls, public SolitaireTable, public LoginHost {
@@ -115,6 +116,8 @@ private:
     void WordArrived(int pile);
     void ShowWordMade(const QString& word);
     void ShowMistake(qint16 points);
+    // The placement dialog, or none while the table closes.
+    frmDialogInfo* NewDialogInfo();
     void ShowGameWon(const FinishedWord& finished);
 
     ClassPlayerInfo m_player;

@@ -369,8 +369,8 @@ void TestFrmSolitaire::playSaveRestoresTheSelectedGame() {
     MsgBoxRecorder boxes;
     boxes.queueAnswer(MsgAnswer::Yes);
     table.lblMenu_Click(5);
-    QCOMPARE(boxes.texts(), inPlay ? QStringList{"Do you wish to save the current game?"}
-                                   : QStringList());
+    QCOMPARE(boxes.texts(),
+             inPlay ? QStringList{"Do you wish to save the current game?"} : QStringList());
     QCOMPARE(table.Player().SavedGames.Count(), inPlay ? 3 : 2);
     ClSolitary& game = *table.mySolitaryGame;
     QVERIFY(game.GameInPlay);
