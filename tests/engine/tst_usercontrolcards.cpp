@@ -106,12 +106,9 @@ void TestUserControlCards::resizePic_data() {
     QTest::addColumn<int>("step");
     QTest::addColumn<QSize>("size");
     QTest::newRow("deal start 2") << 2 << QSize(11, 20);
-    QTest::newRow("half way 5") << 5 << QSize(29, 50);
     QTest::newRow("whole card 10") << 10 << QSize(59, 100);
-    QTest::newRow("percentage 50") << 50 << QSize(29, 50);
     QTest::newRow("percentage 150") << 150 << QSize(88, 150);
     QTest::newRow("nothing still shows a speck") << 0 << QSize(1, 1);
-    QTest::newRow("negative too") << -7 << QSize(1, 1);
 }
 
 void TestUserControlCards::resizePic() {

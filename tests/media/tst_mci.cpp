@@ -108,11 +108,7 @@ void TestMci::operationsSendExactCommands_data() {
                QStringList{"setaudio wavSounds Volume to 70"}, kSuccess);
     addDataRow("volume, Left kept as written", "setvolume Left 50",
                QStringList{"setaudio wavSounds Left Volume to 500"}, kSuccess);
-    addDataRow("volume, RIGHT", "setvolume RIGHT 100",
-               QStringList{"setaudio wavSounds RIGHT Volume to 1000"}, kSuccess);
     addDataRow("get volume, all", "getvolume all", QStringList{"status wavSounds Volume"}, "100");
-    addDataRow("get volume, left", "getvolume left", QStringList{"status wavSounds left Volume"},
-               "100");
     addDataRow("end test", "endtest",
                QStringList{"set wavSounds time format frames", "status wavSounds length",
                            "status wavSounds position"},
