@@ -64,6 +64,10 @@ QString ClSolitary::Greeting(const QString& nickName) {
     return QStringLiteral(" Vantorell // Hello ") + nickName + QStringLiteral("...");
 }
 
+QString ClSolitary::TableCaption(const QString& nickName) {
+    return nickName.isEmpty() ? QStringLiteral("Vantorell") : Greeting(nickName);
+}
+
 QString ClSolitary::DealCaption() const {
     return Greeting(m_player.NickName) + QStringLiteral("Word level ") + QString::number(wordlevel);
 }
@@ -130,7 +134,7 @@ int ClSolitary::CardsPerPile(qint16 level) {
 void ClSolitary::NewGame() {
     UnloadCards();
     m_table.EnableLettersLeft(false);
-    m_table.ShowCaption(Greeting(m_player.NickName));
+    m_table.ShowCaption(TableCaption(m_player.NickName));
 }
 
 void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {

@@ -81,6 +81,9 @@ public:
 
     // " Vantorell // Hello <nick name>...", the caption of a logged-in player.
     static QString Greeting(const QString& nickName);
+    // The table's caption without a game: the greeting, or "Vantorell" while
+    // nobody is at the table.
+    static QString TableCaption(const QString& nickName);
     // A 16-bit count or score after adding: it stays at the end of its range
     // instead of overflowing.
     static qint16 SaturatedAdd(qint16 value, int added);

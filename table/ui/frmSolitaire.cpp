@@ -30,7 +30,6 @@ using namespace SolitaireTimings;
 
 namespace {
 
-const QString kTableCaption = QStringLiteral("Vantorell");
 const QString kSaveQuestion = QStringLiteral("Do you wish to save the current game?");
 const QString kSaveTitle = QStringLiteral("Save Game");
 
@@ -53,7 +52,7 @@ frmSolitaire::Busy::~Busy() {
 
 frmSolitaire::frmSolitaire(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmSolitaire"));
-    setWindowTitle(kTableCaption);
+    setWindowTitle(ClSolitary::TableCaption(QString()));
     resize(kDesignWidth, kDesignHeight);
     SetUpControls(this);
     ConnectControls();
@@ -316,8 +315,7 @@ void frmSolitaire::OpenStartGame() {
 
 void frmSolitaire::PlayerChanged() {
     mySolitaryGame->PlayerChanged();
-    ShowCaption(m_player.NickName.isEmpty() ? kTableCaption
-                                            : ClSolitary::Greeting(m_player.NickName));
+    ShowCaption(ClSolitary::TableCaption(m_player.NickName));
     LoadFlexGrid();
     DisableButtons();
 }
