@@ -59,26 +59,8 @@ void TestCardMoves::SetUpTable(const QStringList& piles, const QString& discards
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
     m_table->Player().NickName = QStringLiteral("ivy");
-    m_table->picGame->SetStepFlightsDirectly(true);
     m_table->chkSound->setChecked(false);
-    ClSolitary& game = *m_table->mySolitaryGame;
-    game.GameInPlay = true;
-    game.wordlevel = 3;
-    game.WizardIsOn = false;
-    for (int p = 1; p <= 5; ++p) {
-        const QString pile = piles.value(p - 1, QStringLiteral(":"));
-        game.CardPile(p) = pile;
-        bool faceUp = false;
-        for (const QChar c : pile) {
-            if (c == QLatin1Char(':')) {
-                faceUp = true;
-                continue;
-            }
-            m_table->picGame->DealCard(c, qint16(p), faceUp, 0);
-        }
-    }
-    game.CardsInDiscards = discards;
-    game.DisplayDiscards();
+    LayOut(*m_table, piles, discards);
 }
 
 UserControlCards* TestCardMoves::Top() const {

@@ -560,21 +560,7 @@ void TestFrmSolitaire::closingWhileCardsFly() {
     table->setAttribute(Qt::WA_DeleteOnClose);
     LogIn(*table, "ola");
     table->show();
-    table->picGame->SetStepFlightsDirectly(true);
-    ClSolitary& game = *table->mySolitaryGame;
-    game.GameInPlay = true;
-    game.wordlevel = 3;
-    game.MyTime = QTime::currentTime();
-    for (int p = 1; p <= 5; ++p) {
-        const QString pile = piles.value(p - 1, QStringLiteral(":"));
-        game.CardPile(p) = pile;
-        for (int i = 0; i < pile.size(); ++i) {
-            if (pile.at(i) != ':')
-                table->picGame->DealCard(pile.at(i), qint16(p), i > pile.indexOf(':'), 0);
-        }
-    }
-    game.CardsInDiscards = discards;
-    game.DisplayDiscards();
+    LayOut(*table, piles, discards);
     MsgBoxRecorder boxes;
     boxes.queueAnswer(MsgAnswer::Yes);
     ModalWatcher watcher;
