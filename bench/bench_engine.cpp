@@ -4,6 +4,7 @@
 #include "engine/ClDictionary.h"
 #include "engine/ClSolitary.h"
 #include "engine/SolitaireTable.h"
+#include "players/ClassPlayerInfo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,63 +33,25 @@ public:
     }
     QWidget window;
     QListWidget* lstWizard;
-    QString tag = QStringLiteral("0");
-    qint16 pileOver = 0;
 
-    void SetFormCaption(const QString&) override {}
-    void SetHelpPlay(bool, const QString&) override {}
-    void SetPointsCaption(const QString&) override {}
-    void SetWizardCaption(const QString&) override {}
-    void SetLettersLeftEnabled(bool) override {}
-    void SetNetDictionaryEnabled(bool) override {}
-    void SetDeckPicture(int) override {}
-    void WizardClear() override { lstWizard->clear(); }
-    void WizardAddItems(const QStringList& items) override { lstWizard->addItems(items); }
-    int WizardCount() const override { return lstWizard->count(); }
-    void WizardSetListIndex(int index) override { lstWizard->setCurrentRow(index); }
-    void WizardSetEnabled(bool enabled) override { lstWizard->setEnabled(enabled); }
-    QString GetWizardTag() const override { return tag; }
-    void SetWizardTag(const QString& t) override { tag = t; }
-    void WordsClear() override {}
-    void WordsAddItem(const QString&) override {}
-    int PileCardCount() const override { return 1; }
-    void LoadPileCard(int, const QString&, qint16, bool) override {}
-    void UnloadPileCards() override {}
-    void FlyCardToPile(int) override {}
-    void DiscardMaskRemove(int) override {}
-    void DiscardMaskSet(int, quint32) override {}
-    void DiscardMove(int, int, int) override {}
-    void DiscardBringToFront(int) override {}
-    void DiscardSetVisible(int, bool) override {}
-    void DiscardSetLetter(int, const QString&) override {}
-    void SetFormEnabled(bool) override {}
-    void SetBusyPointer(bool) override {}
-    void SetTimerDeckAnimation(bool) override {}
+    void ShowCaption(const QString&) override {}
+    void ShowHelp(const QString&) override {}
+    void ShowPoints(qint16) override {}
+    void EnableLettersLeft(bool) override {}
+    void ResetHints(bool) override {}
+    void ClearHints() override { lstWizard->clear(); }
+    void AddHints(const QStringList& words) override { lstWizard->addItems(words); }
+    void ShowHintCount(int) override {}
+    void EnableLookup(bool) override {}
+    void FocusPile(qint16) override {}
+    void ShowWords(const QStringList&) override {}
+    void ClearCards() override {}
+    void DealCard(const QString&, qint16, bool, qint16) override {}
+    void ShowDiscards(const QString&, qint16) override {}
+    void SetBusy(bool) override {}
     void StopMusic() override {}
     void PlaySong() override {}
-    void MusicOff() override {}
-    bool SoundsOn() const override { return false; }
-    void PlaySoundEffect(const QString&) override {}
-    void cmdDeck_Click() override {}
-    void PileFocus(qint16) override {}
-    void moveCardBack() override {}
-    void LayCardDown(qint16) override {}
-    void MoveCardsToWordList() override {}
-    void FilpNextCardOver() override {}
-    void LoadFlexGrid() override {}
-    void DisableButtons() override {}
-    void RunAds() override {}
-    void OpenNetDictionary(const QString&) override {}
-    void LoadGameDefaults() override {}
-    void LoadWordMade(const QString&) override {}
-    void LoadMistake() override {}
-    void GameWon() override {}
-    qint16 GetPileOver() const override { return pileOver; }
-    void SetPileOver(qint16 p) override { pileOver = p; }
-    void SetPicCardsIndex(qint16) override {}
-    qint16 GetSaveGameCardPos() const override { return 0; }
-    void SetSaveGameCardPos(qint16) override {}
-    qint16 GetDeleteIndex() const override { return 0; }
+    void PlaySound(const QString&) override {}
 };
 
 ClDictionary& ShippedWords() {
@@ -130,7 +93,8 @@ std::vector<QString> Candidates(qint16 level, int count) {
 void BM_PlacementVerdict(benchmark::State& state) {
     const qint16 level = static_cast<qint16>(state.range(0));
     BenchTable table;
-    ClSolitary game(table, &ShippedWords());
+    ClassPlayerInfo player;
+    ClSolitary game(table, player, &ShippedWords());
     game.wordlevel = level;
     const std::vector<QString> candidates = Candidates(level, 20000);
     std::vector<double> micros;
@@ -155,7 +119,8 @@ BENCHMARK(BM_PlacementVerdict)->DenseRange(3, 7)->Iterations(20000);
 
 void BM_WizardFullListLevel7(benchmark::State& state) {
     BenchTable table;
-    ClSolitary game(table, &ShippedWords());
+    ClassPlayerInfo player;
+    ClSolitary game(table, player, &ShippedWords());
     game.wordlevel = 7;
     for (int p = 1; p <= 5; ++p)
         game.CardPile(p) = QStringLiteral(":");

@@ -11,6 +11,7 @@
 #include <QLocale>
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -30,14 +31,7 @@ constexpr std::array<CardKind, 27> kCardKinds{{
 }};
 
 constexpr int kDeckSize = 115;
-
-// Discard slots: home top, left of slot 1, and 270 + 35 * slot for slots 2-6.
-constexpr int kDiscardTop = 297;
-constexpr int kDiscardFirstLeft = 300;
-constexpr int kDiscardBaseLeft = 270;
-constexpr int kDiscardStep = 35;
 constexpr int kDiscardSlots = 6;
-constexpr quint32 kPlayableDiscardTint = 0xC0FFFF;
 
 // The five piles by number, pile 1 first.
 constexpr std::array<QString ClSolitary::*, 5> kPiles{
@@ -50,8 +44,10 @@ bool IsPileNumber(int pile) {
 
 } // namespace
 
-ClSolitary::ClSolitary(SolitaireTable& table, const ClDictionary* dictionary)
-    : m_table(table), m_dictionary(dictionary), m_life(std::make_shared<int>(0)) {}
+ClSolitary::ClSolitary(SolitaireTable& table, ClassPlayerInfo& player,
+                       const ClDictionary* dictionary)
+    : m_table(table), m_player(player), m_dictionary(dictionary), m_life(std::make_shared<int>(0)) {
+}
 
 QString& ClSolitary::CardPile(int pile) {
     if (IsPileNumber(pile))
@@ -64,29 +60,23 @@ QString ClSolitary::CardPile(int pile) const {
     return IsPileNumber(pile) ? this->*kPiles[pile - 1] : QString();
 }
 
-QString ClSolitary::Nickname() const {
-    return CurrentPlayer().NickName;
+QString ClSolitary::Greeting(const QString& nickName) {
+    return QStringLiteral(" Vantorell // Hello ") + nickName + QStringLiteral("...");
 }
 
-void ClSolitary::SetDealCaption() {
-    m_table.SetFormCaption(QStringLiteral(" Vantorell // Hello ") + Nickname() +
-                           QStringLiteral("...Word level ") + QString::number(wordlevel));
+QString ClSolitary::TableCaption(const QString& nickName) {
+    return nickName.isEmpty() ? QStringLiteral("Vantorell") : Greeting(nickName);
 }
 
-void ClSolitary::ResetWizardList(bool wizardOn) {
-    m_table.WizardClear();
-    if (wizardOn) {
-        m_table.WizardSetEnabled(true);
-    } else {
-        m_table.WizardAddItems({QStringLiteral("Off")});
-        m_table.WizardSetEnabled(false);
-    }
+QString ClSolitary::DealCaption() const {
+    return Greeting(m_player.NickName) + QStringLiteral("Word level ") + QString::number(wordlevel);
 }
 
-QString ClSolitary::FormatDate(const QDate& date) {
-    // English month names whatever the desktop's language, as the records
-    // have always been written.
-    return QLocale::c().toString(date, QStringLiteral("dd-MMM-yy"));
+qint16 ClSolitary::SaturatedAdd(qint16 value, int added) {
+    const int sum = int(value) + added;
+    constexpr int lo = std::numeric_limits<qint16>::min();
+    constexpr int hi = std::numeric_limits<qint16>::max();
+    return static_cast<qint16>(sum < lo ? lo : (sum > hi ? hi : sum));
 }
 
 // ---------------------------------------------------------------------------
@@ -114,12 +104,6 @@ qint16 ClSolitary::mCardValue(const QString& letter) {
     return 0;
 }
 
-QString ClSolitary::mfRemoveALetter(const QString& text, int position) {
-    if (position < 1 || position > text.size())
-        return text; // nothing at that position: nothing to remove
-    return text.left(position - 1) + text.mid(position);
-}
-
 QString ClSolitary::OrderedDeck() {
     QString deck;
     deck.reserve(kDeckSize);
@@ -144,47 +128,27 @@ int ClSolitary::CardsPerPile(qint16 level) {
     }
 }
 
-qint16 ClSolitary::GetPileIndex(qint16 pile) const {
-    if (pile < 1 || pile > 5)
-        return 0;
-    const QString text = CardPile(pile);
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    return colon < 0 ? 0 : static_cast<qint16>(text.size() - colon - 1);
-}
-
-qint16 ClSolitary::GetPileIndexLeft(qint16 pile) const {
-    if (pile < 1 || pile > 5)
-        return 0;
-    const QString text = CardPile(pile);
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    return static_cast<qint16>(colon < 0 ? text.size() : colon);
-}
-
 // ---------------------------------------------------------------------------
 // Game lifecycle
 
 void ClSolitary::NewGame() {
     UnloadCards();
-    m_table.LoadGameDefaults();
+    m_table.EnableLettersLeft(false);
+    m_table.ShowCaption(TableCaption(m_player.NickName));
 }
 
 void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
-    m_table.SetBusyPointer(true);
-    wordlevel = level;
-    SetDealCaption();
-    m_table.SetHelpPlay(true,
-                        QStringLiteral("Use top discard to build ") + QString::number(level) +
-                            QStringLiteral("-letter word on any card stack. The game is won "
-                                           "when each card in stacks is turned into words..."));
     UnloadCards();
-    m_table.SetSaveGameCardPos(0);
-    DateOfGame = FormatDate(QDate::currentDate());
-    GameInPlay = true;
+    m_table.SetBusy(true);
     wordlevel = level;
+    m_table.ShowCaption(DealCaption());
+    m_table.ShowHelp(QStringLiteral("Use top discard to build ") + QString::number(level) +
+                     QStringLiteral("-letter word on any card stack. The game is won "
+                                    "when each card in stacks is turned into words..."));
+    DateOfGame = SavedGameRecord::FormatDate(QDate::currentDate());
     WizardIsOn = wizardOn;
-
-    ResetWizardList(wizardOn);
-    m_table.SetLettersLeftEnabled(false);
+    m_table.ResetHints(wizardOn);
+    m_table.EnableLettersLeft(false);
 
     // Shuffle by drawing without replacement from the ordered deck.
     QString ordered = OrderedDeck();
@@ -198,23 +162,17 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
         CardsInDeck += ordered.at(r - 1);
         ordered.remove(r - 1, 1);
     }
-    for (int p = 1; p <= 5; ++p)
-        CardPile(p).clear();
 
     if (m_dictionary == nullptr || !m_dictionary->DicLoaded) {
         MsgBox(QStringLiteral("Missing dictionary file...Try updating software..."), MsgButtons::OK,
                QString(), MsgIcon::Critical);
         UnloadCards();
-        m_table.SetHelpPlay(false);
-        m_table.SetBusyPointer(false);
-        m_table.SetFormEnabled(true);
+        m_table.ShowHelp(QString());
+        m_table.SetBusy(false);
         return;
     }
 
     const int perPile = CardsPerPile(level);
-    m_table.SetTimerDeckAnimation(false);
-    m_table.SetFormEnabled(false);
-
     const quint32 generation = m_tableGeneration;
     const std::weak_ptr<int> life = m_life;
     for (int k = 0; k < perPile; ++k) {
@@ -231,16 +189,14 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
             const bool faceUp = (k == perPile - 1);
             QString& pile = CardPile(p);
             pile += faceUp ? QStringLiteral(":") + card : card;
-
-            const int index = m_table.PileCardCount();
-            m_table.LoadPileCard(index, card, p, faceUp);
-            m_table.FlyCardToPile(index);
-            // The table may have been closed or cleared while the card flew.
+            if (m_halted)
+                continue;
+            m_table.DealCard(card, p, faceUp, 0);
+            // The table may have been cleared while the card flew.
             if (life.expired())
                 return;
             if (generation != m_tableGeneration) {
-                m_table.SetBusyPointer(false);
-                m_table.SetFormEnabled(true);
+                m_table.SetBusy(false);
                 return;
             }
         }
@@ -248,18 +204,31 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
     CardsInDeck += CardsInDiscards;
     CardsInDiscards.clear();
 
-    m_table.SetFormEnabled(true);
-    m_table.SetBusyPointer(false);
-    m_table.SetLettersLeftEnabled(true);
-    m_table.SetTimerDeckAnimation(true);
+    // Only a dealt game is in play: one cut short is never offered for saving.
+    GameInPlay = true;
+    m_table.SetBusy(false);
+    m_table.EnableLettersLeft(true);
     m_table.PlaySong();
-    m_table.cmdDeck_Click();
+    DrawFromDeck();
     if (life.expired())
         return;
-    m_table.SetPicCardsIndex(static_cast<qint16>(m_table.PileCardCount()));
-    m_table.SetHelpPlay(false);
+    m_table.ShowHelp(QString());
     MyTime = QTime::currentTime();
     SaveTime = 0.0f;
+}
+
+void ClSolitary::DrawFromDeck() {
+    m_table.PlaySound(QStringLiteral("\\Sounds\\cardClick.wav"));
+    PickFromDeck();
+    if (WizardIsOn) {
+        qint16 pile = m_hintPile;
+        GetWizardList(pile, true);
+    }
+}
+
+void ClSolitary::Halt() {
+    m_halted = true;
+    ++m_searchTag; // a running search stops adding words
 }
 
 void ClSolitary::PickFromDeck() {
@@ -280,8 +249,7 @@ void ClSolitary::PickFromDeck() {
 void ClSolitary::UnloadCards() {
     ++m_tableGeneration;
     ++m_searchTag; // a hint search still running stops adding words
-    m_table.SetPileOver(0);
-    m_table.SetWizardTag(QStringLiteral("0"));
+    m_hintPile = 0;
     m_table.StopMusic();
 
     SaveGameIndex.clear();
@@ -297,31 +265,21 @@ void ClSolitary::UnloadCards() {
     DiscardIndex = 1;
     GameInPlay = false;
 
-    m_table.UnloadPileCards();
+    m_table.ClearCards();
     DisplayDiscards();
-    m_table.WizardClear();
-    m_table.WordsClear();
-    m_table.SetPointsCaption(QStringLiteral("0"));
+    m_table.ClearHints();
+    m_table.ShowWords({});
+    m_table.ShowPoints(0);
 }
 
 void ClSolitary::DisplayDiscards() {
-    for (int slot = 1; slot <= kDiscardSlots; ++slot) {
-        m_table.DiscardMaskRemove(slot);
-        const int left = slot == 1 ? kDiscardFirstLeft : kDiscardBaseLeft + kDiscardStep * slot;
-        m_table.DiscardMove(slot, left, kDiscardTop);
-    }
     const int n = static_cast<int>(qMin<qsizetype>(CardsInDiscards.size(), kDiscardSlots));
-    for (int slot = 1; slot <= n; ++slot)
-        m_table.DiscardBringToFront(slot);
-    for (int slot = n + 1; slot <= kDiscardSlots; ++slot)
-        m_table.DiscardSetVisible(slot, false);
-    for (int slot = 1; slot <= n; ++slot)
-        m_table.DiscardSetVisible(slot, true);
     // Slot n shows the top discard, lying on the others.
+    QString shown;
     for (int slot = 1; slot <= n; ++slot)
-        m_table.DiscardSetLetter(slot, CardsInDiscards.mid(n - slot, 1));
+        shown += CardsInDiscards.mid(n - slot, 1);
     if (n >= 1)
         DiscardIndex = static_cast<qint16>(n);
-    if (DiscardIndex >= 1 && DiscardIndex <= kDiscardSlots)
-        m_table.DiscardMaskSet(DiscardIndex, kPlayableDiscardTint);
+    const bool playable = DiscardIndex >= 1 && DiscardIndex <= kDiscardSlots;
+    m_table.ShowDiscards(shown, playable ? DiscardIndex : qint16(0));
 }

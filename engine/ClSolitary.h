@@ -1,9 +1,12 @@
 #pragma once
 // The Vantorell solitaire engine: the 115-card letter deck, stock, discards,
-// five piles, word checking and scoring, the hint list and saved games. It
-// drives the table window through SolitaireTable and asks the word list
-// (ClDictionary) whether a pile's letters still lead to a word.
-#include <QDate>
+// five piles, word checking and scoring, the hint list and saved games. Each
+// operation decides, changes the game and returns what happened; what the
+// table must show it tells the table through SolitaireTable. It asks the word
+// list (ClDictionary) whether a pile's letters still lead to a word, and files
+// games in the player record the table hands it.
+#include "engine/SavedGameRecord.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -12,40 +15,45 @@
 #include <memory>
 
 class ClDictionary;
+class ClassPlayerInfo;
 class SolitaireTable;
-
-// The fields of one saved-game record, parsed and checked before anything on
-// the table changes.
-struct SavedGameRecord {
-    QString CardPile[5];
-    QString CardsInDeck;
-    QString CardsInDiscards;
-    qint16 DiscardIndex = 1;
-    bool IfGameIsDone = false;
-    qint16 MistakeCount = 0;
-    qint16 PlayerPoints = 0;
-    bool WizardIsOn = false;
-    QString DateOfGame;
-    qint16 WordLevel = 3;
-    QString WordList;
-    float SaveTime = 0.0f;
-};
 
 // What happened to the top discard dropped on a pile.
 // Returned: no pile or no discard, the card goes back without a penalty.
 enum class PlacementVerdict { Returned, Laid, WordMade, Refused };
 
+struct Placement {
+    PlacementVerdict verdict = PlacementVerdict::Returned;
+    // Laid and WordMade: the letter now on the pile (upper case) and the
+    // pile's word with it; Refused: the word that was tried.
+    QString letter;
+    QString word;
+    // PlayerPoints afterwards (a refusal has cost its penalty).
+    qint16 points = 0;
+};
+
+// What finishing a made word did once its cards had flown to the list.
+struct FinishedWord {
+    QString word;          // lower case, as the list shows it
+    qint16 points = 0;     // PlayerPoints with the word's score
+    bool won = false;      // no pile has cards left: the win has been recorded
+    QString ratingMessage; // won: what the rating says about the result
+};
+
 class ClSolitary {
 public:
-    ClSolitary(SolitaireTable& table, const ClDictionary* dictionary);
+    static constexpr qint16 kMistakePenalty = 3;
+
+    ClSolitary(SolitaireTable& table, ClassPlayerInfo& player, const ClDictionary* dictionary);
     ClSolitary(const ClSolitary&) = delete;
     ClSolitary& operator=(const ClSolitary&) = delete;
 
-    void SetDictionary(const ClDictionary* dictionary) { m_dictionary = dictionary; }
-    const ClDictionary* Dictionary() const { return m_dictionary; }
+    ClassPlayerInfo& Player() { return m_player; }
 
-    // --- game state, read and written by the table -------------------------
-    QString SaveGameIndex;
+    // --- game state ------------------------------------------------------
+    // Read by the table; written only by the engine (tests lay out
+    // positions directly).
+    QString SaveGameIndex; // key of the saved entry this game was restored from
     QString CardsInDeck;
     QString CardsInDiscards;
     qint16 wordlevel = 0;
@@ -58,33 +66,49 @@ public:
     qint16 MistakeCount = 0;
     QString DateOfGame;
     float SaveTime = 0.0f;
-    QTime MyTime;
+    QTime MyTime; // start of the playing period not yet in SaveTime
     bool WizardIsOn = false;
     qint16 PlayerPoints = 0;
     bool IfGameIsDone = false;
     qint16 DiscardIndex = 0;
-    bool GameInPlay = false;
+    bool GameInPlay = false; // a deal or restore has finished and no win yet
+    qint16 DeleteIndex = 0;  // saved games deleted during this run
 
     // CardPile1..CardPile5 by number; an out-of-range pile gives a scratch
     // string so callers never write into another pile.
     QString& CardPile(int pile);
     QString CardPile(int pile) const;
 
+    // " Vantorell // Hello <nick name>...", the caption of a logged-in player.
+    static QString Greeting(const QString& nickName);
+    // The table's caption without a game: the greeting, or "Vantorell" while
+    // nobody is at the table.
+    static QString TableCaption(const QString& nickName);
+    // A 16-bit count or score after adding: it stays at the end of its range
+    // instead of overflowing.
+    static qint16 SaturatedAdd(qint16 value, int added);
+
     // --- cards, deck and deal ----------------------------------------------
+    // Clears the table for a new game: no word level in the caption and no
+    // letters to count until the next deal.
     void NewGame();
+    // Shuffles and deals, letting each card fly, then draws the first three.
     void DealNewCards(qint16 level, bool wizardOn);
+    // The deck button in a game: three more cards, and the hints follow.
+    void DrawFromDeck();
     void PickFromDeck();
     void UnloadCards();
     void DisplayDiscards();
-    qint16 GetPileIndex(qint16 pile) const;
-    qint16 GetPileIndexLeft(qint16 pile) const;
     static QString mFindLetter(int cardNumber);
     static qint16 mCardValue(const QString& letter);
-    static QString mfRemoveALetter(const QString& text, int position);
     // The 115 cards in card-number order.
     static QString OrderedDeck();
-    // Face-down cards per pile at a level (0 for a level outside 3..7).
+    // Cards dealt to each pile at a level, the last one face up (0 for a
+    // level outside 3..7).
     static int CardsPerPile(qint16 level);
+    // The table is closing: a running hint search ends, no other starts, and
+    // a deal or restore lays its remaining cards without letting them fly.
+    void Halt();
 
     // --- words and scoring --------------------------------------------------
     QString GetTheWord(qint16 pile) const;
@@ -93,58 +117,63 @@ public:
     static qint16 GetWordBonus(const QString& word);
     qint16 SendPoints(qint16 points);
     qint16 SendPointLost();
-
-    // Rule halves of the table's drop, word flight and flip, so the table
-    // only animates:
-    // the whole verdict sequence for the top discard dropped on `pile`;
-    PlacementVerdict PlaceTopDiscard(qint16 pile);
-    // the pile gets the letter in upper case, the top discard leaves;
-    void LayLetterOnPile(qint16 pile, const QString& letter);
-    // appends a made word (lower case) to WordList;
-    void AddToWordList(const QString& word);
-    // scores the finished word of the pile: returns the new PlayerPoints;
-    qint16 ScorePileWord(qint16 pile);
-    // removes the finished word and turns the last face-down card up; returns
-    // the number of face-down cards before (0 when the pile is finished);
-    int RemoveWordFromPile(qint16 pile);
+    // The top discard dropped on a pile: laid, laid finishing a word (added
+    // to WordList, scored by FinishWord once it has flown), refused (the
+    // penalty is taken) or returned.
+    Placement PlaceTopDiscard(qint16 pile);
+    // The made word of a pile has reached the list: scored, taken off the
+    // pile and the next face-down card turned up. When no pile has cards left
+    // the win is recorded: the rating of the level, the game filed as
+    // finished and the player file written.
+    FinishedWord FinishWord(qint16 pile);
     // every pile is ":".
     bool AllPilesDone() const;
 
     // --- hint list ----------------------------------------------------------
+    // Lists what `pile` can still become (counting the top discard when
+    // asked); pile 0 or an unknown pile means the first pile with cards.
+    // `pile` receives the pile searched, which is lit and becomes HintPile().
     void GetWizardList(qint16& pile, bool includeDiscard);
     void FindWords(const QString& word, const QString& defaultLetter, qint16 level);
-    // Generation of the hint search that started last.
-    quint32 SearchTag() const { return m_searchTag; }
+    // The pile being worked on after a card has moved: with the wizard its
+    // hints, without it no pile lit. Returns the pile now followed.
+    qint16 FollowPile(qint16 pile);
+    qint16 HintPile() const { return m_hintPile; }
 
     // --- saved games --------------------------------------------------------
+    // A game can be saved: one is in play and a player will keep it.
+    bool CanSave() const;
     void SaveGame();
     // False when the entry is missing or damaged (a message has been shown
     // and the entry is left as it was) or the word list is missing.
     bool PlaySaveGame(const QString& key);
-    void DealSaveGameCard(qint16 pile, const QString& letter, bool faceUp);
-    // The record text of the current state, with the given date and minutes.
-    QString SaveGameRecord(const QString& date, float minutes) const;
-    // Parses a record; false with a reason for a damaged one.
-    static bool ParseSaveGameRecord(const QString& text, SavedGameRecord& record,
-                                    QString* error = nullptr);
+    // Removes a saved entry of the player; the game restored from it, if it
+    // is the one in play, will be filed afresh.
+    void DeleteSavedGame(const QString& key);
+    // The table's player record was filled anew (a login, a registration):
+    // the entry this game came from belongs to the record that was there.
+    void PlayerChanged();
+    // The record of the current state, with the given date and minutes.
+    SavedGameRecord CurrentRecord(const QString& date, float minutes) const;
 
     // --- time ---------------------------------------------------------------
     // SaveTime plus the minutes since MyTime, rounded to two decimals.
     float PlayingMinutes() const;
-    static QString FormatMinutes(float minutes);
-    static QString FormatDate(const QDate& date);
 
 private:
-    QString Nickname() const;
-    void SetDealCaption();
-    // Empties the wizard's list; with the wizard off it shows just "Off",
-    // greyed.
-    void ResetWizardList(bool wizardOn);
+    QString DealCaption() const;
+    void LayLetterOnPile(qint16 pile, const QString& letter);
+    void AddToWordList(const QString& word);
+    int RemoveWordFromPile(qint16 pile);
+    void RecordWin(FinishedWord& result);
 
     SolitaireTable& m_table;
+    ClassPlayerInfo& m_player;
     const ClDictionary* m_dictionary = nullptr;
     QString m_scratchPile;
+    qint16 m_hintPile = 0;
     quint32 m_searchTag = 0;
+    bool m_halted = false;
     // Raised by UnloadCards: a deal or restore waiting for a card flight
     // stops when the table was cleared meanwhile.
     quint32 m_tableGeneration = 0;

@@ -19,7 +19,7 @@ constexpr qsizetype kWizardFirstBatch = 64;
 
 void ClSolitary::GetWizardList(qint16& pile, bool includeDiscard) {
     if (pile < 0 || pile > 5)
-        pile = 0; // a Tag that is not a pile number counts as no pile
+        pile = 0; // a pile number that is no pile counts as none
     if (pile == 0) {
         for (qint16 p = 1; p <= 5; ++p) {
             if (CardPile(p) != QLatin1String(":")) {
@@ -28,16 +28,16 @@ void ClSolitary::GetWizardList(qint16& pile, bool includeDiscard) {
             }
         }
     }
-    m_table.SetPileOver(pile);
-    m_table.PileFocus(pile);
-    m_table.SetWizardTag(QString::number(pile));
+    if (m_halted)
+        return;
+    m_table.FocusPile(pile);
+    m_hintPile = pile;
     if (pile == 0) {
         // Every pile is used up (the game is won): there is nothing to search,
         // and an older search must not go on filling the list.
         ++m_searchTag;
-        m_table.WizardClear();
-        m_table.WizardSetListIndex(-1);
-        m_table.SetWizardCaption(QStringLiteral("0 Wizard "));
+        m_table.ClearHints();
+        m_table.ShowHintCount(0);
         return;
     }
     QString word = GetTheWord(pile).toLower();
@@ -46,13 +46,23 @@ void ClSolitary::GetWizardList(qint16& pile, bool includeDiscard) {
     FindWords(word, QString(), wordlevel);
 }
 
+qint16 ClSolitary::FollowPile(qint16 pile) {
+    if (!WizardIsOn) {
+        m_table.FocusPile(0);
+        return 0;
+    }
+    GetWizardList(pile, true);
+    return pile;
+}
+
 void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/, qint16 level) {
+    if (m_halted)
+        return;
     // Every search gets its own generation, so an older search for the same
     // pile stops as well when a newer one starts.
     const quint32 generation = ++m_searchTag;
-    m_table.WizardClear();
-    m_table.WizardSetListIndex(-1);
-    m_table.SetNetDictionaryEnabled(false);
+    m_table.ClearHints();
+    m_table.EnableLookup(false);
 
     static const QStringList kNoWords;
     const QStringList& words = (m_dictionary != nullptr && m_dictionary->DicLoaded)
@@ -61,6 +71,7 @@ void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/
     const std::weak_ptr<int> life = m_life;
     QStringList pending;
     qsizetype batch = kWizardFirstBatch;
+    int count = 0;
     for (qsizetype i = 1; i < words.size(); ++i) {
         QCoreApplication::processEvents();
         if (life.expired())
@@ -69,14 +80,15 @@ void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/
             return; // a newer search owns the list now
         if (ClDictionary::EntryBeginsLike(words.at(i), word)) {
             pending.append(words.at(i));
+            ++count;
             if (pending.size() >= batch) {
-                m_table.WizardAddItems(pending);
+                m_table.AddHints(pending);
                 pending.clear();
                 batch *= 2;
             }
         }
     }
     if (!pending.isEmpty())
-        m_table.WizardAddItems(pending);
-    m_table.SetWizardCaption(QString::number(m_table.WizardCount()) + QStringLiteral(" Wizard "));
+        m_table.AddHints(pending);
+    m_table.ShowHintCount(count);
 }

@@ -1,25 +1,11 @@
 // Word making and scoring: the pile's word, the word-list check, points,
-// mistakes, and the rule halves of placing a card and finishing a word.
+// mistakes, placing the top discard, finishing a made word and the win.
 #include "engine/ClDictionary.h"
+#include "engine/ClRating.h"
 #include "engine/ClSolitary.h"
 #include "engine/SolitaireTable.h"
-
-#include <limits>
-
-namespace {
-
-// Scores and counters are 16-bit; a sum that would leave the range stays at
-// its end instead of overflowing.
-qint16 SaturatedAdd(qint16 a, int b) {
-    const int sum = int(a) + b;
-    constexpr int lo = std::numeric_limits<qint16>::min();
-    constexpr int hi = std::numeric_limits<qint16>::max();
-    return static_cast<qint16>(sum < lo ? lo : (sum > hi ? hi : sum));
-}
-
-constexpr qint16 kMistakePenalty = 3;
-
-} // namespace
+#include "players/ClassPlayerInfo.h"
+#include "shell/Logging.h"
 
 QString ClSolitary::GetTheWord(qint16 pile) const {
     const QString text = CardPile(pile);
@@ -56,42 +42,36 @@ qint16 ClSolitary::SendPointLost() {
     return PlayerPoints;
 }
 
-PlacementVerdict ClSolitary::PlaceTopDiscard(qint16 pile) {
+Placement ClSolitary::PlaceTopDiscard(qint16 pile) {
+    Placement result;
+    result.points = PlayerPoints;
     if (pile < 1 || pile > 5 || CardsInDiscards.isEmpty() || CardPile(pile) == QLatin1String(":") ||
-        !CardPile(pile).contains(QLatin1Char(':'))) {
-        m_table.moveCardBack();
-        return PlacementVerdict::Returned;
+        !CardPile(pile).contains(QLatin1Char(':')))
+        return result;
+    result.word = GetTheWord(pile) + CardsInDiscards.left(1);
+    if (!CheckForWord(result.word)) {
+        result.verdict = PlacementVerdict::Refused;
+        result.points = SendPointLost();
+        return result;
     }
-    const QString candidate = GetTheWord(pile) + CardsInDiscards.left(1);
-    if (CheckForWord(candidate)) {
-        if (candidate.size() != wordlevel) {
-            m_table.LayCardDown(pile);
-            m_table.PlaySoundEffect(QStringLiteral("\\Sounds\\Success.wav"));
-            return PlacementVerdict::Laid;
-        }
-        m_table.LoadWordMade(candidate);
-        m_table.LayCardDown(pile);
-        m_table.MoveCardsToWordList();
-        AddToWordList(candidate);
-        return PlacementVerdict::WordMade;
-    }
-    if (WizardIsOn) {
-        qint16 searched = pile;
-        GetWizardList(searched, true);
-        m_table.SetWizardTag(QString::number(searched));
+    result.letter = CardsInDiscards.left(1).toUpper();
+    LayLetterOnPile(pile, result.letter);
+    result.word = GetTheWord(pile);
+    if (result.word.size() == wordlevel) {
+        result.verdict = PlacementVerdict::WordMade;
+        AddToWordList(result.word);
     } else {
-        m_table.PileFocus(0);
+        result.verdict = PlacementVerdict::Laid;
     }
-    m_table.LoadMistake();
-    m_table.moveCardBack();
-    return PlacementVerdict::Refused;
+    return result;
 }
 
 void ClSolitary::LayLetterOnPile(qint16 pile, const QString& letter) {
-    if (pile < 1 || pile > 5)
-        return;
     CardPile(pile) += letter.toUpper();
     CardsInDiscards.remove(0, qMin<qsizetype>(1, CardsInDiscards.size()));
+    // The card under the played one becomes the top discard.
+    if (DiscardIndex > 0)
+        DiscardIndex = qint16(DiscardIndex - 1);
 }
 
 void ClSolitary::AddToWordList(const QString& word) {
@@ -99,10 +79,15 @@ void ClSolitary::AddToWordList(const QString& word) {
     WordList = WordList.isEmpty() ? lower : WordList + QLatin1Char(':') + lower;
 }
 
-qint16 ClSolitary::ScorePileWord(qint16 pile) {
+FinishedWord ClSolitary::FinishWord(qint16 pile) {
+    FinishedWord result;
     const QString word = GetTheWord(pile);
-    const qint16 points = SaturatedAdd(GetWordScore(word), GetWordBonus(word));
-    return SendPoints(points);
+    result.word = word.toLower();
+    result.points = SendPoints(SaturatedAdd(GetWordScore(word), GetWordBonus(word)));
+    RemoveWordFromPile(pile);
+    if (AllPilesDone())
+        RecordWin(result);
+    return result;
 }
 
 int ClSolitary::RemoveWordFromPile(qint16 pile) {
@@ -115,9 +100,21 @@ int ClSolitary::RemoveWordFromPile(qint16 pile) {
         text = QStringLiteral(":");
     else
         text = faceDown.left(faceDown.size() - 1) + QLatin1Char(':') + faceDown.right(1);
-    if (AllPilesDone())
-        IfGameIsDone = true;
     return static_cast<int>(faceDown.size());
+}
+
+void ClSolitary::RecordWin(FinishedWord& result) {
+    const RatingOutcome outcome =
+        ClRating::Update(m_player.Rating, wordlevel, WizardIsOn, PlayerPoints, PlayingMinutes());
+    m_player.Rating = outcome.rating;
+    IfGameIsDone = true;
+    SaveGame();
+    // The game is over: nothing is left to offer for saving.
+    GameInPlay = false;
+    if (!m_player.SavePlayer())
+        qCWarning(lcMordaventa) << "the player file could not be written after the win";
+    result.won = true;
+    result.ratingMessage = outcome.message;
 }
 
 bool ClSolitary::AllPilesDone() const {

@@ -326,22 +326,3 @@ QString ClassPlayerInfo::NewGuidText() {
         text += QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0'));
     return text.toUpper();
 }
-
-namespace {
-ClassPlayerInfo& currentPlayerStorage() {
-    static ClassPlayerInfo player;
-    return player;
-}
-} // namespace
-
-ClassPlayerInfo& CurrentPlayer() {
-    return currentPlayerStorage();
-}
-
-void ResetCurrentPlayer() {
-    currentPlayerStorage() = ClassPlayerInfo();
-}
-
-bool CurrentPlayerLoggedIn() {
-    return !currentPlayerStorage().Filename.isEmpty();
-}

@@ -97,13 +97,3 @@ public:
     // could be made.
     static QString NewGuidText();
 };
-
-// The solitaire's one current player, shared by the table, the login window
-// and the dialogs. Empty (no Filename, no NickName) while nobody is logged in.
-// The reference stays valid for the whole run.
-ClassPlayerInfo& CurrentPlayer();
-// Empties the current player (the table releases it when handing over to the
-// board game; registration starts from an empty record).
-void ResetCurrentPlayer();
-// True once a login or registration has given the current player a file.
-bool CurrentPlayerLoggedIn();

@@ -13,7 +13,7 @@ inline constexpr int DeckAnimationInterval = 300;
 inline constexpr int DealInterval = 40;
 inline constexpr int MoveCardBackInterval = 50;
 inline constexpr int WordDoneInterval = 50;
-inline constexpr int AtEndFileInterval = 100;
+// The music's TimerAtEndFile (100 ms) belongs to TableMusic.
 
 // ---- Deck idle animation: picture by the deck button's Tag, then the next Tag.
 struct DeckStep {

@@ -28,11 +28,6 @@ Step StepTowards(int position, int goal, int step) {
     return {position + step, false};
 }
 
-QString FaceDownPart(const QString& pile) {
-    const int colon = pile.indexOf(QLatin1Char(':'));
-    return colon < 0 ? pile : pile.left(colon);
-}
-
 QPoint LaidCardPlace(int pile, int faceDownBefore, int faceUpBefore) {
     const int column = pile >= 1 && pile <= 5 ? PileColumn[pile - 1] : 0;
     return {column, PileTopMargin + FaceDownOffset * faceDownBefore + FaceUpSpacing * faceUpBefore};

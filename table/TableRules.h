@@ -22,9 +22,6 @@ struct Step {
 };
 Step StepTowards(int position, int goal, int step);
 
-// The face-down part of a pile text (before ":").
-QString FaceDownPart(const QString& pile);
-
 // Where a card laid on pile p (1 to 5) rests, given the pile's counts before it.
 QPoint LaidCardPlace(int pile, int faceDownBefore, int faceUpBefore);
 // The final place of the n-th card dealt onto pile p (n counts that card too).

@@ -1,8 +1,6 @@
 #include "engine/ui/frmDialogInfo.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/SolitaireTable.h"
-#include "players/ClassPlayerInfo.h"
 #include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
 
@@ -24,16 +22,11 @@ constexpr quint32 kWordForm = 0x008000;
 constexpr quint32 kWordCaption = 0xC0FFC0;
 constexpr quint32 kBlack = 0x000000;
 
-// Deck pictures shown on the table's deck button after a verdict.
-constexpr int kDeckAfterWord = 135;
-constexpr int kDeckAfterMistake = 143;
-
 } // namespace
 
 using WindowChrome::MakeLabel;
 
-frmDialogInfo::frmDialogInfo(SolitaireTable& table, ClSolitary& game, QWidget* parent)
-    : QDialog(parent), m_table(table), m_game(game) {
+frmDialogInfo::frmDialogInfo(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDialogInfo"));
     setWindowTitle(QStringLiteral("Vantorell"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -92,35 +85,25 @@ void frmDialogInfo::SetColours(quint32 formBgr, quint32 captionBgr, quint32 capt
     lblFormCaption->setPalette(cap);
 }
 
-void frmDialogInfo::LoadMistake() {
+void frmDialogInfo::LoadMistake(const QString& nickName) {
     SetColours(kMistakeForm, kMistakeCaption, kMistakeCaptionText);
     picMistake->show();
     picCorrect->hide();
-    lblPlayer->setText(CurrentPlayer().NickName + QStringLiteral("!"));
+    lblPlayer->setText(nickName + QStringLiteral("!"));
     lblline1->setText(QStringLiteral("Can't find word in dictionary..."));
-    lblLine2->setText(QStringLiteral("Point lost 3..."));
-
-    m_table.SetTimerDeckAnimation(false);
-    m_table.SetDeckPicture(kDeckAfterMistake);
-    if (m_table.SoundsOn())
-        m_table.PlaySoundEffect(QStringLiteral("\\Sounds\\mistake.wav"));
-    m_table.SetPointsCaption(QString::number(m_game.SendPointLost()));
+    lblLine2->setText(QStringLiteral("Point lost %1...").arg(ClSolitary::kMistakePenalty));
     show();
 }
 
-void frmDialogInfo::LoadWordMade(const QString& word) {
+void frmDialogInfo::LoadWordMade(const QString& nickName, const QString& word) {
     SetColours(kWordForm, kWordCaption, kBlack);
     picCorrect->show();
     picMistake->hide();
-    lblPlayer->setText(CurrentPlayer().NickName + QStringLiteral("..."));
+    lblPlayer->setText(nickName + QStringLiteral("..."));
     lblline1->setText(QStringLiteral("I found '") + word.toLower() +
                       QStringLiteral("' in the dictionary..."));
     lblLine2->setText(QStringLiteral("Word Points ") +
                       QString::number(ClSolitary::GetWordScore(word)) + QStringLiteral("..."));
-
-    m_table.SetDeckPicture(kDeckAfterWord);
-    if (m_table.SoundsOn())
-        m_table.PlaySoundEffect(QStringLiteral("\\Sounds\\clap.wav"));
     show();
 }
 
@@ -128,8 +111,7 @@ void frmDialogInfo::Unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_table.SetTimerDeckAnimation(true);
-    m_table.RunAds();
+    Q_EMIT Unloaded();
 }
 
 void frmDialogInfo::done(int result) {

@@ -1,24 +1,25 @@
 #pragma once
 // The placement dialog: "word made" with the word's points, or "mistake" with
-// the three-point penalty. It reaches the table only through SolitaireTable.
+// the penalty the engine has taken. It only shows; the table plays the
+// sound, turns the deck picture and restarts the deck when it is closed.
 #include <QDialog>
 
-class ClSolitary;
 class QLabel;
 class QPushButton;
-class SolitaireTable;
 
 class frmDialogInfo : public QDialog {
     Q_OBJECT
 public:
-    frmDialogInfo(SolitaireTable& table, ClSolitary& game, QWidget* parent = nullptr);
+    explicit frmDialogInfo(QWidget* parent = nullptr);
+
+    // Deck pictures the table shows beside each verdict.
+    static constexpr int kDeckAfterWord = 135;
+    static constexpr int kDeckAfterMistake = 143;
 
     // Fill the dialog and show it, application-modal but without blocking:
     // the refused card flies back and the word's cards fly away meanwhile.
-    // Closing it (cmdOK, lblClose) starts the deck animation again and
-    // moves the advertisement on.
-    void LoadMistake();
-    void LoadWordMade(const QString& word);
+    void LoadMistake(const QString& nickName);
+    void LoadWordMade(const QString& nickName, const QString& word);
 
     QLabel* lblFormCaption = nullptr;
     QLabel* lblClose = nullptr;
@@ -35,11 +36,13 @@ protected:
 public slots:
     void done(int result) override;
 
+Q_SIGNALS:
+    // Closed (cmdOK, lblClose), once.
+    void Unloaded();
+
 private:
     void SetColours(quint32 formBgr, quint32 captionBgr, quint32 captionTextBgr);
     void Unload();
 
-    SolitaireTable& m_table;
-    ClSolitary& m_game;
     bool m_unloaded = false;
 };

@@ -1,10 +1,5 @@
 #include "engine/ui/frmGameDone.h"
 
-#include "engine/ClRating.h"
-#include "engine/ClSolitary.h"
-#include "engine/SolitaireTable.h"
-#include "players/ClassPlayerInfo.h"
-#include "shell/Logging.h"
 #include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
 
@@ -21,8 +16,7 @@ constexpr int kCaptionHeight = 22;
 
 using WindowChrome::MakeLabel;
 
-frmGameDone::frmGameDone(SolitaireTable& table, ClSolitary& game, QWidget* parent)
-    : QDialog(parent), m_table(table), m_game(game) {
+frmGameDone::frmGameDone(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmGameDone"));
     setWindowTitle(QStringLiteral("Winner..."));
     setModal(true);
@@ -74,34 +68,20 @@ frmGameDone::frmGameDone(SolitaireTable& table, ClSolitary& game, QWidget* paren
     WindowChrome::MakeFrameless(this);
 }
 
-void frmGameDone::PrepareGameWon() {
-    ClassPlayerInfo& player = CurrentPlayer();
-    const RatingOutcome outcome =
-        ClRating::Update(player.Rating, m_game.wordlevel, m_game.WizardIsOn, m_game.PlayerPoints,
-                         m_game.PlayingMinutes());
-    lblRating->setText(outcome.message);
-    player.Rating = outcome.rating;
-
-    lblline1->setText(QStringLiteral("Winner... ") + player.NickName);
-    lblInfo->setText(QStringLiteral("Nice going you solved a ") +
-                     QString::number(m_game.wordlevel) +
+void frmGameDone::PrepareGameWon(const QString& nickName, qint16 level, bool wizardOn,
+                                 const QString& ratingMessage) {
+    lblRating->setText(ratingMessage);
+    lblline1->setText(QStringLiteral("Winner... ") + nickName);
+    lblInfo->setText(QStringLiteral("Nice going you solved a ") + QString::number(level) +
                      QStringLiteral(" letter word for Vantorell"));
-    lblWizard->setText(m_game.WizardIsOn ? QStringLiteral("With the wizard On...")
-                                         : QStringLiteral("With the wizard Off..."));
-
-    m_table.StopMusic();
-    if (m_table.SoundsOn())
-        m_table.PlaySoundEffect(QStringLiteral("\\Sounds\\hooray.wav"));
-
-    m_game.IfGameIsDone = true;
-    m_game.SaveGame();
-    if (!player.SavePlayer())
-        qCWarning(lcMordaventa) << "the player file could not be written after the win";
+    lblWizard->setText(wizardOn ? QStringLiteral("With the wizard On...")
+                                : QStringLiteral("With the wizard Off..."));
     TimerFace.start();
 }
 
-void frmGameDone::GameWon() {
-    PrepareGameWon();
+void frmGameDone::GameWon(const QString& nickName, qint16 level, bool wizardOn,
+                          const QString& ratingMessage) {
+    PrepareGameWon(nickName, level, wizardOn, ratingMessage);
     exec();
 }
 
@@ -116,10 +96,6 @@ void frmGameDone::Unload() {
         return;
     m_unloaded = true;
     TimerFace.stop();
-    m_game.UnloadCards();
-    m_table.LoadFlexGrid();
-    m_table.DisableButtons();
-    m_table.RunAds();
 }
 
 void frmGameDone::done(int result) {

@@ -1,13 +1,11 @@
 #pragma once
-// The win window: congratulates the player, updates the rating of the game's
-// level and wizard setting, files the won game and writes the player file.
-// It reaches the table only through SolitaireTable.
+// The win window: congratulates the player and shows what the rating says
+// about the result. The engine has recorded the win already; the table clears
+// itself once the window is closed.
 #include <QDialog>
 #include <QTimer>
 
-class ClSolitary;
 class QLabel;
-class SolitaireTable;
 
 // The face picture turns between a card back turned and upright, and the
 // winner line blinks, at this pace while the window is open.
@@ -17,14 +15,15 @@ inline constexpr int kGameDoneFacePictures[2] = {130, 131};
 class frmGameDone : public QDialog {
     Q_OBJECT
 public:
-    frmGameDone(SolitaireTable& table, ClSolitary& game, QWidget* parent = nullptr);
+    explicit frmGameDone(QWidget* parent = nullptr);
 
-    // Everything the win does, then the window shown modally. Closing it
-    // clears the table and refreshes the table's saved-games grid, buttons
-    // and advertisement.
-    void GameWon();
-    // The win without showing the window (GameWon's first part).
-    void PrepareGameWon();
+    // The texts of a win at `level` with the wizard on or off, then the
+    // window shown modally until it is closed.
+    void GameWon(const QString& nickName, qint16 level, bool wizardOn,
+                 const QString& ratingMessage);
+    // GameWon's texts and face animation without showing the window.
+    void PrepareGameWon(const QString& nickName, qint16 level, bool wizardOn,
+                        const QString& ratingMessage);
 
     // One step of the face animation (timer TimerFace).
     void TimerFace_Timer();
@@ -48,8 +47,6 @@ protected:
 private:
     void Unload();
 
-    SolitaireTable& m_table;
-    ClSolitary& m_game;
     int m_faceStep = 0;
     bool m_unloaded = false;
 };

@@ -1,10 +1,9 @@
 #include "engine/ui/frmGameInfo.h"
 
 #include "engine/ClRating.h"
-#include "engine/SolitaireTable.h"
+#include "engine/SavedGameRecord.h"
 #include "shell/ui/WindowChrome.h"
 
-#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 
@@ -23,7 +22,8 @@ QLabel* MakeDetailLabel(QWidget* parent, const char* name, int top) {
 
 } // namespace
 
-frmGameInfo::frmGameInfo(SolitaireTable* table, QWidget* parent) : QDialog(parent), m_table(table) {
+frmGameInfo::frmGameInfo(QWidget* parent, std::function<void(const QString&)> lookUp)
+    : QDialog(parent), m_lookUp(std::move(lookUp)) {
     setObjectName(QStringLiteral("frmGameInfo"));
     setWindowTitle(QStringLiteral("Game info..."));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -69,13 +69,8 @@ frmGameInfo::frmGameInfo(SolitaireTable* table, QWidget* parent) : QDialog(paren
 }
 
 void frmGameInfo::LoadGameInfo(const QString& gameInfo, const QString& rating) {
-    // A record is read field by field; a damaged one shows what it has.
-    QHash<QString, QString> fields;
-    for (const QString& field : gameInfo.split(QLatin1Char('|'))) {
-        const qsizetype eq = field.indexOf(QLatin1Char('='));
-        if (eq >= 0)
-            fields.insert(field.left(eq), field.mid(eq + 1));
-    }
+    // A damaged record shows what it has.
+    const QHash<QString, QString> fields = SavedGameRecord::Fields(gameInfo);
     const bool wizardOn = fields.value(QStringLiteral("WizardIsOn")) == QLatin1String("True");
     const QString level = fields.value(QStringLiteral("WordLevel"));
 
@@ -100,6 +95,6 @@ void frmGameInfo::LoadGameInfo(const QString& gameInfo, const QString& rating) {
 }
 
 void frmGameInfo::lstWords_DblClick(QListWidgetItem* item) {
-    if (item != nullptr && m_table != nullptr)
-        m_table->OpenNetDictionary(item->text());
+    if (item != nullptr && m_lookUp)
+        m_lookUp(item->text());
 }

@@ -4,16 +4,18 @@
 // level. A double click on a word looks it up in the web dictionary.
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
-class SolitaireTable;
 
 class frmGameInfo : public QDialog {
     Q_OBJECT
 public:
-    // `table` opens the web dictionary; may be null.
-    explicit frmGameInfo(SolitaireTable* table, QWidget* parent = nullptr);
+    // `lookUp` opens the web dictionary on a word; may be empty.
+    explicit frmGameInfo(QWidget* parent = nullptr,
+                         std::function<void(const QString&)> lookUp = {});
 
     // Fills the window from a saved-game record and the player's rating.
     void LoadGameInfo(const QString& gameInfo, const QString& rating);
@@ -33,5 +35,5 @@ public:
 private:
     void lstWords_DblClick(QListWidgetItem* item);
 
-    SolitaireTable* m_table;
+    std::function<void(const QString&)> m_lookUp;
 };

@@ -47,13 +47,22 @@ inline QHBoxLayout* CaptionRow(const WindowChrome::CaptionBar& bar) {
 }
 
 // The green panel that holds the window's fields. Captions on it are light
-// and bold; a disabled caption fades into the felt.
+// and bold; a disabled caption fades into the felt. An option button is a
+// light ring, and the chosen one has a bright dot in it: the style's own
+// faint dot does not show on the felt.
 inline QWidget* AddFelt(QWidget* window) {
     auto* felt = new QWidget(window);
     felt->setObjectName(QStringLiteral("picFelt"));
     WindowChrome::SetBackground(felt, Felt());
-    felt->setStyleSheet(QStringLiteral("QLabel, QRadioButton { color: #fff8dc; font-weight: bold; }"
-                                       "QLabel:disabled { color: #7fae8c; }"));
+    felt->setStyleSheet(
+        QStringLiteral("QLabel, QRadioButton { color: #fff8dc; font-weight: bold; }"
+                       "QLabel:disabled { color: #7fae8c; }"
+                       "QRadioButton::indicator { width: 10px; height: 10px; border-radius: 7px;"
+                       " border: 2px solid #fff8dc; background: %1; }"
+                       "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5,"
+                       " cy:0.5, radius:0.5, fx:0.5, fy:0.5, stop:0 #ffe066, stop:0.55 #ffe066,"
+                       " stop:0.7 %1, stop:1 %1); }")
+            .arg(Felt().name()));
     return felt;
 }
 

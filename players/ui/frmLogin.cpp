@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 frmLogin::frmLogin(QWidget* owner, const QString& applicationMode, ClassPlayerInfo* player,
@@ -94,19 +95,20 @@ void frmLogin::BuildControls() {
     connect(lstPlayers, &QListWidget::itemClicked, this, [this] { PlayerSelected(); });
 }
 
-bool frmLogin::LoadLogin(QWidget* owner, ClassPlayerInfo* player, const QString& applicationMode) {
-    frmLogin login(owner, applicationMode, player);
+bool frmLogin::LoadLogin(QWidget* owner, ClassPlayerInfo* player, const QString& applicationMode,
+                         LoginHost* host) {
+    frmLogin login(owner, applicationMode, player, host);
     login.exec();
     return login.Result();
 }
 
-void frmLogin::LoadSolitaireLogin(QWidget* owner, LoginHost* host) {
-    frmLogin login(owner, QLatin1String(kModeSolitaire), nullptr, host);
-    login.m_modalRun = true;
-    login.exec();
-    // The start-game dialog opens once the login window is gone.
-    if (login.m_startGamePending && host)
-        host->OpenStartGame();
+bool frmLogin::Solitaire() const {
+    return m_applicationMode == QLatin1String(kModeSolitaire);
+}
+
+void frmLogin::SaveRecordFirst() {
+    if (Solitaire() && !m_player->SavePlayer())
+        qCWarning(lcMordaventa) << "could not write the current player" << m_player->Filename;
 }
 
 void frmLogin::GetPlayers() {
@@ -117,12 +119,17 @@ void frmLogin::GetPlayers() {
     // A scratch file left by an interrupted run holds a player's plain text.
     if (dir.exists(QStringLiteral("temp.dat")))
         dir.remove(QStringLiteral("temp.dat"));
+    // A save killed before its last step leaves the writer's staging copy
+    // ("<name>.dat.AbC123") beside the player file, which stays whole.
+    static const QRegularExpression staging(QStringLiteral("^.+\\.dat\\.[A-Za-z0-9]{6}$"));
     // Alphabetical without regard to letter case, as the players' own folder
     // listing shows them.
     const QStringList files = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
         if (file.endsWith(QLatin1String(".dat")))
             lstPlayers->addItem(file.left(file.size() - 4));
+        else if (staging.match(file).hasMatch() && !dir.remove(file))
+            qCWarning(lcMordaventa) << "cannot remove the unfinished save" << file;
     }
 }
 
@@ -165,12 +172,20 @@ bool frmLogin::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmLogin::AddPlayer() {
-    frmNewPlayer registration(this, [this](const QString& name) { PlayerCreated(name); });
+    frmNewPlayer registration(this,
+                              [this](const ClassPlayerInfo& created) { PlayerCreated(created); });
     registration.GetPlayerName(this);
 }
 
-void frmLogin::PlayerCreated(const QString& name) {
-    lstPlayers->addItem(name);
+void frmLogin::PlayerCreated(const ClassPlayerInfo& created) {
+    if (Solitaire()) {
+        // The new player is the one at the table from now on, as after a login.
+        SaveRecordFirst();
+        *m_player = created;
+        if (m_host)
+            m_host->PlayerChanged();
+    }
+    lstPlayers->addItem(created.NickName);
     SelectPlayer(lstPlayers->count() - 1);
 }
 
@@ -186,16 +201,12 @@ void frmLogin::DeletePlayer() {
     const QString path = ClassPlayerInfo::PlayerFilePath(name);
     if (!QFile::remove(path))
         qCWarning(lcMordaventa) << "cannot delete the player file" << path;
-    // The deleted player must not come back when the table later saves its
-    // current player.
-    else if (CurrentPlayerLoggedIn() &&
-             CurrentPlayer().Filename.compare(name, Qt::CaseInsensitive) == 0) {
-        ResetCurrentPlayer();
-        if (m_host) {
-            m_host->SetGreeting(QStringLiteral("Vantorell")); // the table's own caption
-            m_host->LoadFlexGrid();
-            m_host->DisableButtons();
-        }
+    // The deleted player must not come back when the record is saved later.
+    else if (!m_player->Filename.isEmpty() &&
+             m_player->Filename.compare(name, Qt::CaseInsensitive) == 0) {
+        *m_player = ClassPlayerInfo();
+        if (m_host)
+            m_host->PlayerChanged();
     }
     LoadForm();
 }
@@ -215,41 +226,22 @@ void frmLogin::LogIn() {
         txtPassword->setFocus();
         return;
     }
-    // The solitaire's player may hold entries not yet written (saved games
-    // reach the file only when the table closes): write them before any file
-    // is read, so logging in again, as the same player or another, loses none.
-    const bool solitaire = m_applicationMode == QLatin1String(kModeSolitaire);
-    if (solitaire && CurrentPlayerLoggedIn() && !CurrentPlayer().SavePlayer())
-        qCWarning(lcMordaventa) << "could not write the current player" << CurrentPlayer().Filename;
+    SaveRecordFirst();
     if (!m_player->LoadPlayer(name, password)) {
         txtPassword->clear();
         txtPassword->setFocus();
         return;
     }
-
+    m_result = true;
     if (m_applicationMode == QLatin1String(kModeBoardGame)) {
-        m_result = true;
         QApplication::processEvents();
         accept();
         return;
     }
-    if (!solitaire) {
-        accept();
-        return;
-    }
-
-    ClassPlayerInfo& current = CurrentPlayer();
-    current = *m_player;
-    hide();
-    if (m_host) {
-        m_host->SetGreeting(QStringLiteral(" Vantorell // Hello ") + current.NickName +
-                            QStringLiteral("..."));
-        m_host->LoadFlexGrid();
-        m_host->DisableButtons();
+    if (Solitaire()) {
+        hide();
+        if (m_host)
+            m_host->PlayerChanged();
     }
     accept();
-    if (m_modalRun)
-        m_startGamePending = true;
-    else if (m_host)
-        m_host->OpenStartGame();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The login window: lists the players that have a player file, checks the
 // chosen player's password by loading the file, deletes players and opens the
-// registration window. The solitaire fills the current player through it;
-// the board game fills one seat's player record.
+// registration window. It fills the player record it is given: the
+// solitaire table's one player, or one board-game seat's.
 #include "players/ClassPlayerInfo.h"
 
 #include <QDialog>
@@ -21,19 +21,18 @@ class frmLogin : public QDialog {
     Q_OBJECT
 public:
     // applicationMode: "Solitaire" or "BoardGame". player: the record a login
-    // fills; when null the window uses a record of its own. host: the table
-    // (solitaire only) that is refreshed after a login.
+    // fills; when null the window uses a record of its own. host: the window
+    // that owns the record, told when the record changes.
     explicit frmLogin(QWidget* owner = nullptr, const QString& applicationMode = QString(),
                       ClassPlayerInfo* player = nullptr, LoginHost* host = nullptr);
     ~frmLogin() override;
 
-    // Shows the window modally over owner and returns whether a board-game
-    // login succeeded. A closed window leaves the player as it was.
-    static bool LoadLogin(QWidget* owner, ClassPlayerInfo* player, const QString& applicationMode);
-    // The solitaire's login: modal over the table; a successful login fills
-    // the current player, refreshes the table and then opens the start-game
-    // dialog through host.
-    static void LoadSolitaireLogin(QWidget* owner, LoginHost* host);
+    // Shows the window modally over owner and returns whether a login filled
+    // the player. A closed window leaves the player as it was. In the
+    // solitaire the record's previous player file is written before another
+    // is read, and a player registered here becomes the record's player.
+    static bool LoadLogin(QWidget* owner, ClassPlayerInfo* player, const QString& applicationMode,
+                          LoginHost* host = nullptr);
 
     QString ApplicationMode() const { return m_applicationMode; }
     bool Result() const { return m_result; }
@@ -49,8 +48,9 @@ public:
     void AddPlayer();
     void DeletePlayer();
     void LogIn();
-    // After a registration: the new name is listed and selected.
-    void PlayerCreated(const QString& name);
+    // After a registration: the new name is listed and selected; in the
+    // solitaire the new player takes the record.
+    void PlayerCreated(const ClassPlayerInfo& created);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,14 +60,16 @@ private:
     void SelectPlayer(int row);
     void PlayerSelected();
     void BuildControls();
+    bool Solitaire() const;
+    // The solitaire's record may hold games not yet written (they reach the
+    // file when the table closes): they are written before it is refilled.
+    void SaveRecordFirst();
 
     QString m_applicationMode;
     bool m_result = false;
     ClassPlayerInfo m_ownPlayer;
     ClassPlayerInfo* m_player = nullptr;
     LoginHost* m_host = nullptr;
-    bool m_modalRun = false;         // inside LoadSolitaireLogin's modal loop
-    bool m_startGamePending = false; // open the start-game dialog once closed
 
     QLabel* lblFormCaption = nullptr;
     QLabel* lblClose = nullptr;

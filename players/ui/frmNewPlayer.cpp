@@ -75,7 +75,7 @@ QStringList frmNewPlayer::ProvStatesOf(const QString& country) {
     return {};
 }
 
-frmNewPlayer::frmNewPlayer(QWidget* owner, std::function<void(const QString&)> created)
+frmNewPlayer::frmNewPlayer(QWidget* owner, std::function<void(const ClassPlayerInfo&)> created)
     : QDialog(owner), m_created(std::move(created)) {
     setObjectName(QStringLiteral("frmNewPlayer"));
     BuildControls();
@@ -206,8 +206,13 @@ bool frmNewPlayer::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const QString typed = key->text();
-    if (key->key() == Qt::Key_Backspace || typed.isEmpty() || key->matches(QKeySequence::Paste))
-        return QDialog::eventFilter(watched, event); // editing and navigation keys pass
+    // Editing and navigation keys pass (Tab moves on to the next box), and so
+    // do the editing shortcuts (select all, copy, cut, undo): pasted text is
+    // filtered once it has arrived.
+    const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool navigation = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (key->key() == Qt::Key_Backspace || typed.isEmpty() || shortcut || navigation)
+        return QDialog::eventFilter(watched, event);
     if (watched == cboPlayerType || watched == cboCountry || watched == cboProvState)
         return true;
     QString admitted;
@@ -293,7 +298,7 @@ bool frmNewPlayer::CreatePlayer() {
         return false;
     }
     if (m_created)
-        m_created(name);
+        m_created(player);
     accept();
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ClassPlayerInfo;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -15,9 +16,9 @@ class QRadioButton;
 class frmNewPlayer : public QDialog {
     Q_OBJECT
 public:
-    // created runs with the new player's name once the file is written.
+    // created runs with the new player's record once the file is written.
     explicit frmNewPlayer(QWidget* owner = nullptr,
-                          std::function<void(const QString&)> created = {});
+                          std::function<void(const ClassPlayerInfo&)> created = {});
 
     // Shows the window modally over owner until it is closed.
     void GetPlayerName(QWidget* owner);
@@ -40,7 +41,7 @@ private:
     void CountryChosen();
     void FilterText(QLineEdit* box, const QString& admitted);
 
-    std::function<void(const QString&)> m_created;
+    std::function<void(const ClassPlayerInfo&)> m_created;
     bool m_filtering = false;
 
     QLabel* lblFormCaption = nullptr;

@@ -1,21 +1,13 @@
 #include "table/ui/TableDialogs.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/ui/frmDialogInfo.h"
-#include "engine/ui/frmGameDone.h"
 #include "engine/ui/frmGameInfo.h"
-#include "players/ClassPlayerInfo.h"
-#include "players/ui/frmLogin.h"
+#include "players/ClassSavedGameInfo.h"
 #include "shell/MsgBox.h"
 #include "table/ui/frmLettersLeft.h"
-#include "table/ui/frmSolitaire.h"
 #include "table/ui/frmStartGame.h"
 
 namespace TableDialogs {
-
-void ShowLogin(QWidget* table, LoginHost* host) {
-    frmLogin::LoadSolitaireLogin(table, host);
-}
 
 void ShowStartGame(QWidget* table, ClSolitary& game) {
     frmStartGame dialog(
@@ -28,26 +20,10 @@ void ShowLettersLeft(QWidget* table, const QString& cardsInDeck, const QString& 
     window.LoadLettersLeft(cardsInDeck, cardsInDiscards);
 }
 
-void ShowWordMade(frmSolitaire* table, ClSolitary& game, const QString& word) {
-    // Modal but not blocking: the word's cards fly while it is open. It
-    // deletes itself when closed.
-    auto* dialog = new frmDialogInfo(*table, game, table);
-    dialog->LoadWordMade(word);
-}
-
-void ShowMistake(frmSolitaire* table, ClSolitary& game) {
-    auto* dialog = new frmDialogInfo(*table, game, table);
-    dialog->LoadMistake();
-}
-
-void ShowGameWon(frmSolitaire* table, ClSolitary& game) {
-    frmGameDone window(*table, game, table);
-    window.GameWon();
-}
-
-void ShowGameInfo(frmSolitaire* table, const ClassSavedGameInfo& entry) {
-    auto* window = new frmGameInfo(table, table); // deletes itself when closed
-    window->LoadGameInfo(entry.GameInfo, CurrentPlayer().Rating);
+void ShowGameInfo(QWidget* table, const ClassSavedGameInfo& entry, const QString& rating,
+                  std::function<void(const QString&)> lookUp) {
+    auto* window = new frmGameInfo(table, std::move(lookUp)); // deletes itself when closed
+    window->LoadGameInfo(entry.GameInfo, rating);
     window->show();
 }
 

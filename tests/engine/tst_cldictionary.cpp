@@ -1,5 +1,6 @@
 // The word list: loading the encrypted file, the first-match answers of
-// CheckWord (checked against a literal walk over the lists), the loading
+// CheckWord (checked against a literal walk over the lists, on a sample that
+// shows the rules and on random lists), the loading
 // message on bad files and the absence of any plain copy on disk.
 #include "TestSupport.h"
 
@@ -70,32 +71,22 @@ void TestClDictionary::checkWordFollowsTheFirstMatchRule_data() {
     QTest::addColumn<int>("level");
     QTest::addColumn<bool>("expected");
     QTest::newRow("element 0 is never searched") << "owl" << 3 << false;
-    QTest::newRow("beginning of element 0 neither") << "o" << 3 << false;
     QTest::newRow("whole word") << "cat" << 3 << true;
     QTest::newRow("beginning that is no word") << "ca" << 3 << true;
-    QTest::newRow("one letter") << "d" << 3 << true;
-    QTest::newRow("letter found in no entry") << "x" << 3 << false;
     QTest::newRow("joker in the middle") << "c*b" << 3 << true;
-    QTest::newRow("joker first") << "*og" << 3 << true;
-    QTest::newRow("joker but wrong last letter") << "*ox" << 3 << false;
-    QTest::newRow("longer than every entry") << "cats" << 3 << false;
     QTest::newRow("joker past the end of an entry") << "cat*" << 3 << true;
     QTest::newRow("short entry, joker past its end") << "at*" << 3 << true;
     QTest::newRow("letter past the end of a short entry") << "a*t" << 3 << false;
     QTest::newRow("case is compared exactly") << "CAT" << 3 << false;
     QTest::newRow("two jokers at level 4") << "**" << 4 << true;
-    QTest::newRow("four jokers at level 4") << "****" << 4 << true;
     QTest::newRow("short entry and a longer one") << "be**" << 4 << true;
-    QTest::newRow("joker then missing letter") << "be*x" << 4 << false;
     QTest::newRow("empty entry matches only jokers") << "**" << 6 << true;
     QTest::newRow("empty entry and a letter") << "a" << 6 << false;
     QTest::newRow("trailing empty entry") << "********" << 7 << true;
     QTest::newRow("past a full entry") << "kitchens" << 7 << false;
     QTest::newRow("after the sixth separator") << "zzz" << 3 << false;
-    QTest::newRow("after the sixth separator, level 5") << "zebra" << 5 << false;
     QTest::newRow("empty word") << "" << 3 << false;
     QTest::newRow("level 8") << "cat" << 8 << false;
-    QTest::newRow("level 2") << "ca" << 2 << false;
     QTest::newRow("negative level") << "c" << -3 << false;
 }
 

@@ -5,7 +5,6 @@
 #include "TestSupport.h"
 
 #include "engine/ClSolitary.h"
-#include "players/ClassPlayerInfo.h"
 
 #include <QtTest>
 
@@ -28,100 +27,30 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        ResetCurrentPlayer();
-        CurrentPlayer().NickName = QStringLiteral("anna");
-    }
-
-    // The deck's start and end are checked through the ordered deck below.
-    void deckTable_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("letter");
-        QTest::newRow("last e") << 34 << "e";
-        QTest::newRow("q") << 85 << "q";
-        QTest::newRow("x") << 108 << "x";
-        QTest::newRow("zero") << 0 << "";
-        QTest::newRow("past the deck") << 116 << "";
-        QTest::newRow("negative") << -5 << "";
-    }
-    void deckTable() {
-        QFETCH(int, number);
-        QFETCH(QString, letter);
-        QCOMPARE(ClSolitary::mFindLetter(number), letter);
-    }
-
+    // The copies of each letter; the deal below writes out their order.
     void deckHas115CardsWithTheRightCopies() {
         const QString deck = ClSolitary::OrderedDeck();
         QCOMPARE(deck.size(), 115);
-        QCOMPARE(deck.count(QLatin1Char('a')), 11);
-        QCOMPARE(deck.count(QLatin1Char('e')), 11);
-        QCOMPARE(deck.count(QLatin1Char('i')), 8);
-        QCOMPARE(deck.count(QLatin1Char('o')), 8);
-        QCOMPARE(deck.count(QLatin1Char('x')), 1);
-        QCOMPARE(deck.count(QLatin1Char('*')), 3);
-        QVERIFY(deck.startsWith(QStringLiteral("aaaaaaaaaaabbbbcccc")));
-        QVERIFY(deck.endsWith(QStringLiteral("yyyz***")));
+        const QString copies =
+            QStringLiteral("a11b4c4d4e11f4g4h4i8j2k3l5m4n5o8p3q1r5s4t5u4v2w2x1y3z1*3");
+        for (qsizetype i = 0; i < copies.size();) {
+            const QChar letter = copies.at(i++);
+            qsizetype digits = 0;
+            while (i + digits < copies.size() && copies.at(i + digits).isDigit())
+                ++digits;
+            QCOMPARE(deck.count(letter), copies.mid(i, digits).toInt());
+            i += digits;
+        }
+        QCOMPARE(ClSolitary::mFindLetter(0), QString());
+        QCOMPARE(ClSolitary::mFindLetter(116), QString());
     }
 
-    // Most letter values are checked through word scores; these are the rest
-    // and the inputs that are no card.
-    void cardValues_data() {
-        QTest::addColumn<QString>("letter");
-        QTest::addColumn<int>("value");
-        QTest::newRow("l") << "l" << 2;
-        QTest::newRow("w") << "w" << 5;
-        QTest::newRow("joker") << "*" << 5;
-        QTest::newRow("upper case is not a card") << "Q" << 0;
-        QTest::newRow("question mark") << "?" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("two letters") << "ab" << 0;
-    }
+    // Letter values are checked through word scores; these are the inputs
+    // that are no card.
     void cardValues() {
-        QFETCH(QString, letter);
-        QFETCH(int, value);
-        QCOMPARE(int(ClSolitary::mCardValue(letter)), value);
-    }
-
-    void removeALetter_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("middle") << "abcde" << 3 << "abde";
-        QTest::newRow("first") << "abcde" << 1 << "bcde";
-        QTest::newRow("last") << "abcde" << 5 << "abcd";
-        QTest::newRow("zero keeps text") << "abcde" << 0 << "abcde";
-        QTest::newRow("past end keeps text") << "abcde" << 6 << "abcde";
-        QTest::newRow("empty") << "" << 1 << "";
-    }
-    void removeALetter() {
-        QFETCH(QString, text);
-        QFETCH(int, position);
-        QFETCH(QString, result);
-        QCOMPARE(ClSolitary::mfRemoveALetter(text, position), result);
-    }
-
-    void pileIndexes_data() {
-        QTest::addColumn<QString>("pileText");
-        QTest::addColumn<int>("pile");
-        QTest::addColumn<int>("faceUp");
-        QTest::addColumn<int>("faceDown");
-        QTest::newRow("abc:de") << "abc:de" << 2 << 2 << 3;
-        QTest::newRow("empty pile") << ":" << 2 << 0 << 0;
-        QTest::newRow("laid letters") << "q:cAT" << 5 << 3 << 1;
-        QTest::newRow("pile 0") << "abc:de" << 0 << 0 << 0;
-        QTest::newRow("pile 6") << "abc:de" << 6 << 0 << 0;
-    }
-    void pileIndexes() {
-        QFETCH(QString, pileText);
-        QFETCH(int, pile);
-        QFETCH(int, faceUp);
-        QFETCH(int, faceDown);
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        for (int p = 1; p <= 5; ++p)
-            e.CardPile(p) = pileText;
-        QCOMPARE(int(e.GetPileIndex(qint16(pile))), faceUp);
-        QCOMPARE(int(e.GetPileIndexLeft(qint16(pile))), faceDown);
+        for (const char* noCard : {"Q", "?", "", "ab"})
+            QCOMPARE(int(ClSolitary::mCardValue(QString::fromLatin1(noCard))), 0);
+        QCOMPARE(int(ClSolitary::mCardValue("*")), 5);
     }
 
     // With a source that always gives 0 the shuffle keeps card-number order,
@@ -129,14 +58,13 @@ private slots:
     void orderedDealAtLevel3() {
         RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
-        table.onFlight = [&](const FakeSolitaireTable::Flight&) {
-            QVERIFY(!table.formEnabled);
-            QVERIFY(!table.deckTimer);
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
+        FakeSolitaireTable& table = fake.table;
+        table.onDeal = [&](const FakeSolitaireTable::Card&) {
             QVERIFY(table.busy);
-            QVERIFY(table.helpVisible);
+            QVERIFY(!table.help.isEmpty());
+            QVERIFY(!e.GameInPlay); // a game cut short here is never offered for saving
         };
         e.DealNewCards(3, true);
 
@@ -152,52 +80,49 @@ private slots:
         QVERIFY(e.CardsInDeck.endsWith(QStringLiteral("xyyyz***")));
 
         // Cards fly in dealing order: pass by pass, pile 1 to 5, the last pass face up.
-        QCOMPARE(table.flights.size(), 25);
-        QCOMPARE(table.flights.at(0).index, 1);
-        QCOMPARE(table.flights.at(0).pile, qint16(1));
-        QCOMPARE(table.flights.at(4).pile, qint16(5));
-        QCOMPARE(table.flights.at(5).pile, qint16(1));
-        QCOMPARE(table.flights.at(10).letter, QStringLiteral("a"));
-        QCOMPARE(table.flights.at(11).letter, QStringLiteral("b"));
-        for (int i = 0; i < 25; ++i)
-            QCOMPARE(table.flights.at(i).faceUp, i >= 20);
-        QCOMPARE(table.flights.at(24).letter, QStringLiteral("e"));
+        QString letters, piles, faces;
+        for (const FakeSolitaireTable::Card& card : table.cards) {
+            letters += card.letter;
+            piles += QString::number(card.pile);
+            faces += card.faceUp ? QLatin1Char('u') : QLatin1Char('d');
+        }
+        QCOMPARE(letters, QStringLiteral("aaaaaaaaaaabbbbccccddddee"));
+        QCOMPARE(piles, QStringLiteral("12345").repeated(5));
+        QCOMPARE(faces, QStringLiteral("d").repeated(20) + QStringLiteral("uuuuu"));
 
         QVERIFY(e.GameInPlay);
         QCOMPARE(int(e.wordlevel), 3);
         QVERIFY(e.WizardIsOn);
-        QCOMPARE(e.DateOfGame, ClSolitary::FormatDate(QDate::currentDate()));
-        QCOMPARE(table.formCaption, QStringLiteral(" Vantorell // Hello anna...Word level 3"));
-        QCOMPARE(table.helpCaption,
-                 QStringLiteral("Use top discard to build 3-letter word on any card stack. The "
-                                "game is won when each card in stacks is turned into words..."));
-        QVERIFY(!table.helpVisible);
-        QVERIFY(table.formEnabled);
+        QCOMPARE(e.DateOfGame, SavedGameRecord::FormatDate(QDate::currentDate()));
+        QCOMPARE(table.caption, QStringLiteral(" Vantorell // Hello anna...Word level 3"));
+        QVERIFY(table.help.isEmpty());
         QVERIFY(!table.busy);
-        QVERIFY(table.deckTimer);
-        QVERIFY(table.lettersLeftEnabled);
-        QCOMPARE(int(table.picCardsIndex), 26);
+        QVERIFY(table.lettersLeft);
         QVERIFY(e.MyTime.isValid());
         QCOMPARE(e.SaveTime, 0.0f);
-        // Music starts, then the first draw.
-        const qsizetype song = table.log.lastIndexOf(QStringLiteral("playSong"));
-        QVERIFY(song >= 0);
-        QCOMPARE(table.log.indexOf(QStringLiteral("cmdDeck_Click")), song + 1);
+        // Music starts, then the first draw with its click.
+        QCOMPARE(table.log.mid(table.log.size() - 3),
+                 (QStringList{QStringLiteral("idle"), QStringLiteral("playSong"),
+                              QStringLiteral("focus 1")}));
+        QCOMPARE(table.sounds, QStringList{QStringLiteral("\\Sounds\\cardClick.wav")});
         // Top discard shown in slot 3 and marked playable.
         QCOMPARE(int(e.DiscardIndex), 3);
-        QCOMPARE(table.discards[3].mask, quint32(0xC0FFFF));
+        QCOMPARE(table.discards, QStringLiteral("eee"));
+        QCOMPARE(table.playable, qint16(3));
     }
 
+    // A game without the wizard shows "Off", greyed, and no count of an
+    // earlier game's hints.
     void wizardOffShowsOff() {
         RandomScope scope(makeSeededRandom(7));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
-        e.DealNewCards(7, false);
-        QCOMPARE(table.wizardItems, QStringList{QStringLiteral("Off")});
-        QVERIFY(!table.wizardEnabled);
-        QVERIFY(!e.WizardIsOn);
+        FakeGame fake(words.get());
+        fake.table.hintCount = QStringLiteral("2");
+        fake.game.DealNewCards(7, false);
+        QCOMPARE(fake.table.hints, QStringList{QStringLiteral("Off")});
+        QVERIFY(!fake.table.hintsLive);
+        QVERIFY(fake.table.hintCount.isEmpty());
+        QVERIFY(!fake.game.WizardIsOn);
     }
 
     // The x comes up first: it is skipped, goes under the stock, and pile 1
@@ -206,16 +131,15 @@ private slots:
         // 115 * v + 1 = 108 picks card 108, the x, first; then card order.
         RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{107.5 / 115.0, 0.0}));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
         e.DealNewCards(7, true);
         for (int p = 1; p <= 5; ++p)
             QCOMPARE(e.CardPile(p), QStringLiteral("a:a"));
         QCOMPARE(e.CardsInDeck.size(), 102);
         QVERIFY(e.CardsInDeck.endsWith(QStringLiteral("z***x")));
         QCOMPARE(e.CardsInDiscards, QStringLiteral("abb"));
-        QCOMPARE(table.flights.size(), 10);
+        QCOMPARE(fake.table.cards.size(), 10);
     }
 
     void seededDealsKeepEveryCard_data() {
@@ -232,9 +156,8 @@ private slots:
         QFETCH(unsigned, seed);
         RandomScope scope(makeSeededRandom(seed));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
         e.DealNewCards(qint16(level), true);
         const int c = ClSolitary::CardsPerPile(qint16(level));
         QCOMPARE(Sorted(AllCards(e)), Sorted(ClSolitary::OrderedDeck()));
@@ -243,47 +166,54 @@ private slots:
         for (int p = 1; p <= 5; ++p) {
             const QString pile = e.CardPile(p);
             QVERIFY2(!pile.contains(QLatin1Char('x')), qPrintable(pile));
-            QCOMPARE(int(e.GetPileIndexLeft(qint16(p))), c - 1);
-            QCOMPARE(int(e.GetPileIndex(qint16(p))), 1);
+            QCOMPARE(pile.indexOf(QLatin1Char(':')), pile.size() - 2); // one card face up
+            QCOMPARE(pile.size(), c + 1);
         }
-        QCOMPARE(table.flights.size(), 5 * c);
-        QCOMPARE(table.LoadedPileCards(), 5 * c);
+        QCOMPARE(fake.table.cards.size(), 5 * c);
     }
 
     void missingWordListDealsNothing() {
         MsgBoxRecorder boxes;
         ClDictionary empty; // never loaded
-        FakeSolitaireTable table;
-        ClSolitary e(table, &empty);
-        table.engine = &e;
-        e.DealNewCards(3, true);
+        FakeGame fake(&empty);
+        fake.game.DealNewCards(3, true);
         QCOMPARE(boxes.texts(),
                  QStringList{QStringLiteral("Missing dictionary file...Try updating software...")});
         QCOMPARE(boxes.shown().first().icon, MsgIcon::Critical);
-        QVERIFY(table.flights.isEmpty());
-        QVERIFY(!e.GameInPlay);
-        QVERIFY(e.CardsInDeck.isEmpty());
-        QVERIFY(table.formEnabled);
-        QVERIFY(!table.busy);
-        QVERIFY(!table.log.contains(QStringLiteral("cmdDeck_Click")));
+        QVERIFY(fake.table.cards.isEmpty());
+        QVERIFY(!fake.game.GameInPlay);
+        QVERIFY(fake.game.CardsInDeck.isEmpty());
+        QVERIFY(!fake.table.busy);
+        QVERIFY(fake.table.help.isEmpty());
     }
 
-    // Clearing the table while a card flies (the window closing) stops the deal.
-    void clearingTheTableStopsTheDeal() {
+    // Clearing the table while a card flies stops the deal; a table that is
+    // closing (the engine halted) gets the rest of the deal without flights
+    // and a whole game to save.
+    void interruptedDeal_data() {
+        QTest::addColumn<bool>("halt");
+        QTest::newRow("table cleared") << false;
+        QTest::newRow("table closing") << true;
+    }
+    void interruptedDeal() {
+        QFETCH(bool, halt);
         RandomScope scope(makeSeededRandom(3));
         auto words = MakeWordList({QStringLiteral("cat")});
-        FakeSolitaireTable table;
-        ClSolitary e(table, words.get());
-        table.engine = &e;
-        table.onFlight = [&](const FakeSolitaireTable::Flight& f) {
-            if (f.index == 3)
-                e.UnloadCards();
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
+        int dealt = 0;
+        fake.table.onDeal = [&](const FakeSolitaireTable::Card&) {
+            if (++dealt == 3)
+                halt ? e.Halt() : e.UnloadCards();
         };
         e.DealNewCards(3, true);
-        QCOMPARE(table.flights.size(), 3);
-        QVERIFY(!e.GameInPlay);
-        QVERIFY(table.formEnabled);
-        QVERIFY(!table.log.contains(QStringLiteral("cmdDeck_Click")));
+        QCOMPARE(dealt, 3);
+        QVERIFY(!fake.table.busy);
+        QCOMPARE(e.GameInPlay, halt);
+        if (halt) {
+            QCOMPARE(e.CardsInDeck.size() + e.CardsInDiscards.size(), 115 - 25);
+            QVERIFY(fake.table.hints.isEmpty()); // no hint search once halted
+        }
     }
 
     void draws_data() {
@@ -303,8 +233,8 @@ private slots:
         QFETCH(QString, discards);
         QFETCH(QString, deckAfter);
         QFETCH(QString, discardsAfter);
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
+        FakeGame fake;
+        ClSolitary& e = fake.game;
         e.CardsInDeck = deck;
         e.CardsInDiscards = discards;
         e.PickFromDeck();
@@ -315,91 +245,41 @@ private slots:
     void displayDiscards_data() {
         QTest::addColumn<QString>("discards");
         QTest::addColumn<int>("indexBefore");
-        QTest::addColumn<QString>("slotLetters"); // slots 1..6, "-" hidden
+        QTest::addColumn<QString>("shown"); // slots 1 up
         QTest::addColumn<int>("indexAfter");
         QTest::newRow("nine show six") << "abcdefghi" << 1 << "fedcba" << 6;
-        QTest::newRow("two") << "ab" << 5 << "ba----" << 2;
-        QTest::newRow("six") << "uvwxyz" << 1 << "zyxwvu" << 6;
-        QTest::newRow("none keeps the index") << "" << 4 << "------" << 4;
+        QTest::newRow("two") << "ab" << 5 << "ba" << 2;
+        QTest::newRow("none keeps the index") << "" << 4 << "" << 4;
+        QTest::newRow("none after the last was played") << "" << 0 << "" << 0;
     }
     void displayDiscards() {
         QFETCH(QString, discards);
         QFETCH(int, indexBefore);
-        QFETCH(QString, slotLetters);
+        QFETCH(QString, shown);
         QFETCH(int, indexAfter);
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.CardsInDiscards = discards;
-        e.DiscardIndex = qint16(indexBefore);
-        for (int slot = 1; slot <= 6; ++slot)
-            table.discards[slot].mask = 0xE2E1FF; // an old tint that must go
-        e.DisplayDiscards();
-        QString shown;
-        for (int slot = 1; slot <= 6; ++slot) {
-            const auto& d = table.discards[slot];
-            shown += d.visible ? d.letter : QStringLiteral("-");
-            QCOMPARE(d.top, 297);
-            QCOMPARE(d.left, slot == 1 ? 300 : 270 + 35 * slot);
-            QCOMPARE(d.mask, slot == indexAfter ? quint32(0xC0FFFF) : quint32(0));
-        }
-        QCOMPARE(shown, slotLetters);
-        QCOMPARE(int(e.DiscardIndex), indexAfter);
-        QCOMPARE(table.discards[2].left, 340);
-        QCOMPARE(table.discards[6].left, 480);
+        FakeGame fake;
+        fake.game.CardsInDiscards = discards;
+        fake.game.DiscardIndex = qint16(indexBefore);
+        fake.game.DisplayDiscards();
+        QCOMPARE(fake.table.discards, shown);
+        QCOMPARE(int(fake.game.DiscardIndex), indexAfter);
+        QCOMPARE(int(fake.table.playable), indexAfter);
     }
 
-    void unloadCardsClearsTheGame() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.SaveGameIndex = QStringLiteral("S3");
-        e.CardsInDeck = QStringLiteral("abc");
-        e.CardsInDiscards = QStringLiteral("de");
-        e.CardPile3 = QStringLiteral("a:b");
-        e.WordList = QStringLiteral("cat");
-        e.MistakeCount = 4;
-        e.PlayerPoints = 12;
-        e.IfGameIsDone = true;
-        e.DiscardIndex = 2;
+    // "New Game" clears the table; until the next deal no word level is
+    // named and there are no letters left to count.
+    void newGameClearsTheTable() {
+        FakeGame fake;
+        ClSolitary& e = fake.game;
         e.GameInPlay = true;
-        e.wordlevel = 5;
-        e.WizardIsOn = true;
-        table.pileOver = 3;
-        table.wizardTag = QStringLiteral("4");
-        table.pileCards.append({QStringLiteral("a"), 1, true, true});
-        table.words << QStringLiteral("cat");
-        table.pointsCaption = QStringLiteral("12");
-        e.UnloadCards();
-        QVERIFY(e.SaveGameIndex.isEmpty());
-        QVERIFY(e.CardsInDeck.isEmpty());
-        QVERIFY(e.CardsInDiscards.isEmpty());
-        QVERIFY(e.CardPile3.isEmpty());
-        QVERIFY(e.WordList.isEmpty());
-        QCOMPARE(int(e.MistakeCount), 0);
-        QCOMPARE(int(e.PlayerPoints), 0);
-        QVERIFY(!e.IfGameIsDone);
-        QCOMPARE(int(e.DiscardIndex), 1);
-        QVERIFY(!e.GameInPlay);
-        QCOMPARE(int(e.wordlevel), 5); // kept for the next deal's caption
-        QVERIFY(e.WizardIsOn);
-        QCOMPARE(int(table.pileOver), 0);
-        QCOMPARE(table.wizardTag, QStringLiteral("0"));
-        QCOMPARE(table.pileCards.size(), 1);
-        QVERIFY(table.words.isEmpty());
-        QCOMPARE(table.pointsCaption, QStringLiteral("0"));
-        QVERIFY(table.log.contains(QStringLiteral("stopMusic")));
-        for (int slot = 1; slot <= 6; ++slot)
-            QVERIFY(!table.discards[slot].visible);
-    }
-
-    void newGameClearsThenOpensTheStartDialog() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.GameInPlay = true;
+        e.wordlevel = 4;
+        e.CardPile2 = QStringLiteral("a:b");
         e.NewGame();
         QVERIFY(!e.GameInPlay);
-        QCOMPARE(table.log.last(), QStringLiteral("LoadGameDefaults"));
-        QVERIFY(table.log.indexOf(QStringLiteral("unloadPileCards")) <
-                table.log.indexOf(QStringLiteral("LoadGameDefaults")));
+        QVERIFY(e.CardPile2.isEmpty());
+        QCOMPARE(fake.table.caption, QStringLiteral(" Vantorell // Hello anna..."));
+        QVERIFY(!fake.table.lettersLeft);
+        QVERIFY(fake.table.log.contains(QStringLiteral("clear")));
     }
 };
 

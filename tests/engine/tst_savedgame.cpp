@@ -1,11 +1,11 @@
 // Saved games: the record text (written out by hand here), filing it in the
-// player's saved games, laying it out again, and refusing damaged records.
+// player's saved games, deleting it, laying it out again, and refusing
+// damaged records.
 #include "EngineTestWords.h"
 #include "FakeSolitaireTable.h"
 #include "TestSupport.h"
 
 #include "engine/ClSolitary.h"
-#include "players/ClassPlayerInfo.h"
 
 #include <QtTest>
 
@@ -16,8 +16,15 @@ const QString kRecord = QStringLiteral(
     "CardsInDiscards=uvw|DiscardIndex=3|IfGameIsDone=False|MistakeCount=2|PlayerPoints=7|"
     "WizardIsOn=True|DateOfGame=01-Mar-25|WordLevel=3|WordList=cat:dog|SaveTime=4.25");
 
-void AddEntry(const QString& key, const QString& info) {
-    CurrentPlayer().SavedGames.Add(ClassSavedGameInfo(info, key, QStringLiteral("Solitaire")));
+void AddEntry(ClassPlayerInfo& player, const QString& key, const QString& info) {
+    player.SavedGames.Add(ClassSavedGameInfo(info, key, QStringLiteral("Solitaire")));
+}
+
+QStringList Keys(const ClassPlayerInfo& player) {
+    QStringList keys;
+    for (const ClassSavedGameInfo& entry : player.SavedGames)
+        keys << entry.GameUserID + QLatin1Char('=') + entry.GameInfo.left(9);
+    return keys;
 }
 
 } // namespace
@@ -33,14 +40,9 @@ private slots:
         m_words =
             MakeWordList({QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("fig")});
     }
-    void init() {
-        ResetCurrentPlayer();
-        CurrentPlayer().NickName = QStringLiteral("anna");
-    }
-
     void recordText() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
+        FakeGame fake;
+        ClSolitary& e = fake.game;
         e.CardPile1 = QStringLiteral("ab:cD");
         e.CardPile2 = QStringLiteral("e:f");
         e.CardPile3 = QStringLiteral(":");
@@ -55,7 +57,7 @@ private slots:
         e.WizardIsOn = true;
         e.wordlevel = 3;
         e.WordList = QStringLiteral("cat:dog");
-        QCOMPARE(e.SaveGameRecord(QStringLiteral("06-Dec-26"), 12.5f),
+        QCOMPARE(e.CurrentRecord(QStringLiteral("06-Dec-26"), 12.5f).Format(),
                  QStringLiteral("CardPile1=ab:cD|CardPile2=e:f|CardPile3=:|CardPile4=gh:iJK|"
                                 "CardPile5=l:m|CardsInDeck=nopq|CardsInDiscards=rs|DiscardIndex=2|"
                                 "IfGameIsDone=False|MistakeCount=3|PlayerPoints=-4|"
@@ -64,7 +66,8 @@ private slots:
         e.IfGameIsDone = true;
         e.WizardIsOn = false;
         e.WordList.clear();
-        QVERIFY(e.SaveGameRecord(QStringLiteral("x"), 0.0f)
+        QVERIFY(e.CurrentRecord(QStringLiteral("x"), 0.0f)
+                    .Format()
                     .endsWith(QStringLiteral("|IfGameIsDone=True|MistakeCount=3|PlayerPoints=-4|"
                                              "WizardIsOn=False|DateOfGame=x|WordLevel=3|"
                                              "WordList=|SaveTime=0")));
@@ -83,89 +86,98 @@ private slots:
     void minutes() {
         QFETCH(float, minutes);
         QFETCH(QString, text);
-        QCOMPARE(ClSolitary::FormatMinutes(minutes), text);
+        QCOMPARE(SavedGameRecord::FormatMinutes(minutes), text);
     }
 
     void dateFormat() {
-        QCOMPARE(ClSolitary::FormatDate(QDate(2026, 12, 6)), QStringLiteral("06-Dec-26"));
-        QCOMPARE(ClSolitary::FormatDate(QDate(2005, 3, 17)), QStringLiteral("17-Mar-05"));
+        QCOMPARE(SavedGameRecord::FormatDate(QDate(2026, 12, 6)), QStringLiteral("06-Dec-26"));
+        QCOMPARE(SavedGameRecord::FormatDate(QDate(2005, 3, 17)), QStringLiteral("17-Mar-05"));
     }
 
-    void freshGameKeyCountsDeletions() {
-        for (int i = 1; i <= 4; ++i)
-            AddEntry(QStringLiteral("S%1").arg(i), QStringLiteral("old"));
-        FakeSolitaireTable table;
-        table.deleteIndex = 2;
-        ClSolitary e(table, nullptr);
+    // Where a save files the game: the entry it was restored from, else a
+    // fresh key counting the entries and this run's deletions, never one in use.
+    void savingFilesTheGame_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("playing");
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<QStringList>("after");
+        const QStringList two{"S1", "S2"};
+        addDataRow("fresh key counts deletions", QStringList{"S1", "S2", "S3", "S4"}, "", 2,
+                   QStringList{"S1=old", "S2=old", "S3=old", "S4=old", "S7=CardPile1"});
+        addDataRow("restored game replaces its entry", two, "S2", 0,
+                   QStringList{"S1=old", "S2=CardPile1"});
+        addDataRow("deleted entry gets a new one", QStringList{"S1"}, "S2", 1,
+                   QStringList{"S1=old", "S3=CardPile1"});
+        addDataRow("taken key is skipped", QStringList{"S2"}, "", 0,
+                   QStringList{"S2=old", "S3=CardPile1"});
+    }
+    void savingFilesTheGame() {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, playing);
+        QFETCH(int, deleted);
+        QFETCH(QStringList, after);
+        FakeGame fake;
+        for (const QString& key : keys)
+            AddEntry(fake.player, key, QStringLiteral("old"));
+        ClSolitary& e = fake.game;
         e.CardPile1 = QStringLiteral("a:b");
         e.DateOfGame = QStringLiteral("01-Jan-20"); // the deal's day; saving writes today's
         e.wordlevel = 3;
-        e.MyTime = QTime::currentTime();
+        e.SaveGameIndex = playing;
+        e.DeleteIndex = qint16(deleted);
         e.SaveGame();
-        const ClassSavedGameInfo* entry = CurrentPlayer().SavedGames.Find(QStringLiteral("S7"));
-        QVERIFY(entry != nullptr);
+        QCOMPARE(Keys(fake.player), after);
+        const QString key = after.last().section(QLatin1Char('='), 0, 0);
+        QCOMPARE(fake.player.SavedGamesIndex, key);
+        const ClassSavedGameInfo* entry = fake.player.SavedGames.Find(key);
         QCOMPARE(entry->GameType, QStringLiteral("Solitaire"));
-        QCOMPARE(entry->GameUserID, QStringLiteral("S7"));
-        QVERIFY(entry->GameInfo.startsWith(QStringLiteral("CardPile1=a:b|")));
         QVERIFY(entry->GameInfo.contains(QStringLiteral("|DateOfGame=") +
-                                         ClSolitary::FormatDate(QDate::currentDate()) + "|"));
-        QCOMPARE(CurrentPlayer().SavedGames.Count(), 5);
-        QCOMPARE(CurrentPlayer().SavedGamesIndex, QStringLiteral("S7"));
-        QVERIFY(!entry->GameInfo.endsWith(QLatin1Char('|')));
-    }
-
-    void restoredGameReplacesItsEntryOnce() {
-        AddEntry(QStringLiteral("S1"), QStringLiteral("first"));
-        AddEntry(QStringLiteral("S2"), QStringLiteral("second"));
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.wordlevel = 4;
-        e.CardPile1 = QStringLiteral("a:b");
-        e.SaveGameIndex = QStringLiteral("S2");
-        e.SaveGame();
-        QCOMPARE(CurrentPlayer().SavedGames.Count(), 2);
-        QVERIFY(CurrentPlayer().SavedGames.Find("S2")->GameInfo.contains("WordLevel=4"));
-        QCOMPARE(CurrentPlayer().SavedGames.Find("S1")->GameInfo, QStringLiteral("first"));
+                                         SavedGameRecord::FormatDate(QDate::currentDate()) + "|"));
+        // A further save of the same game files it afresh.
         QVERIFY(e.SaveGameIndex.isEmpty());
-        e.SaveGame();
-        QCOMPARE(CurrentPlayer().SavedGames.Count(), 3);
-        QVERIFY(CurrentPlayer().SavedGames.Find("S3") != nullptr);
     }
 
-    // The entry being played was deleted meanwhile: the save makes a new one
-    // instead of losing the game.
-    void deletedEntryGetsANewOne() {
-        AddEntry(QStringLiteral("S1"), QStringLiteral("first"));
-        FakeSolitaireTable table;
-        table.deleteIndex = 1;
-        ClSolitary e(table, nullptr);
-        e.wordlevel = 3;
+    void deletingAnEntry() {
+        FakeGame fake;
+        AddEntry(fake.player, QStringLiteral("S1"), QStringLiteral("first"));
+        AddEntry(fake.player, QStringLiteral("S2"), QStringLiteral("second"));
+        fake.player.SavedGamesIndex = QStringLiteral("S2");
+        fake.game.SaveGameIndex = QStringLiteral("S2");
+        fake.game.DeleteSavedGame(QStringLiteral("S2"));
+        QCOMPARE(Keys(fake.player), QStringList{QStringLiteral("S1=first")});
+        QVERIFY(fake.player.SavedGamesIndex.isEmpty());
+        QVERIFY(fake.game.SaveGameIndex.isEmpty()); // the game in play is filed afresh
+        QCOMPARE(int(fake.game.DeleteIndex), 1);
+    }
+
+    // Only a game in play with a player to keep it can be saved; a new player
+    // at the table makes the entry the game came from someone else's.
+    void whatCanBeSaved() {
+        FakeGame fake;
+        ClSolitary& e = fake.game;
+        QVERIFY(!e.CanSave());
+        e.GameInPlay = true;
+        QVERIFY(!e.CanSave()); // nobody logged in (or the player was deleted)
+        fake.player.Filename = QStringLiteral("anna");
+        QVERIFY(e.CanSave());
         e.SaveGameIndex = QStringLiteral("S2");
-        e.SaveGame();
-        QCOMPARE(CurrentPlayer().SavedGames.Count(), 2);
-        QVERIFY(CurrentPlayer().SavedGames.Find("S3") != nullptr);
-        QCOMPARE(CurrentPlayer().SavedGames.Find("S1")->GameInfo, QStringLiteral("first"));
+        e.PlayerChanged();
+        QVERIFY(e.SaveGameIndex.isEmpty());
     }
 
-    // A key already taken is never overwritten.
-    void takenKeyIsSkipped() {
-        AddEntry(QStringLiteral("S2"), QStringLiteral("keep me"));
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
-        e.wordlevel = 3;
-        e.SaveGame();
-        QCOMPARE(CurrentPlayer().SavedGames.Find("S2")->GameInfo, QStringLiteral("keep me"));
-        QVERIFY(CurrentPlayer().SavedGames.Find("S3") != nullptr);
-    }
-
-    void savingAddsThePlayingTime() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, nullptr);
+    // A save puts the period so far into the saved time and starts a new one:
+    // playing on after it counts each minute once.
+    void savingAddsThePlayingTimeOnce() {
+        FakeGame fake;
+        ClSolitary& e = fake.game;
         e.wordlevel = 3;
         e.SaveTime = 100.0f;
         e.MyTime = QTime::currentTime().addSecs(-120);
         e.SaveGame();
         QVERIFY(qAbs(e.SaveTime - 102.0f) < 0.05f);
+        e.SaveGame();
+        QVERIFY(qAbs(e.SaveTime - 102.0f) < 0.05f);
+        QVERIFY(qAbs(e.PlayingMinutes() - 102.0f) < 0.05f);
         // Past midnight the start lies after the current time of day: the
         // period began the day before (23 h 50 min ago), it is not negative.
         e.SaveTime = 100.0f;
@@ -175,84 +187,65 @@ private slots:
     }
 
     void restoringLaysOutTheGame() {
-        AddEntry(QStringLiteral("S1"), kRecord);
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_words.get());
-        table.engine = &e;
+        FakeGame fake(m_words.get());
+        AddEntry(fake.player, QStringLiteral("S1"), kRecord);
+        ClSolitary& e = fake.game;
+        FakeSolitaireTable& table = fake.table;
+        table.onDeal = [&](const FakeSolitaireTable::Card&) { QVERIFY(table.busy); };
         QVERIFY(e.PlaySaveGame(QStringLiteral("S1")));
-
-        QCOMPARE(e.CardPile1, QStringLiteral("p:qR"));
-        QCOMPARE(e.CardPile2, QStringLiteral("ab:c"));
-        QCOMPARE(e.CardPile3, QStringLiteral(":"));
-        QCOMPARE(e.CardPile5, QStringLiteral("f:gH"));
-        QCOMPARE(e.CardsInDeck, QStringLiteral("xyz"));
-        QCOMPARE(e.CardsInDiscards, QStringLiteral("uvw"));
-        QCOMPARE(int(e.MistakeCount), 2);
-        QCOMPARE(int(e.PlayerPoints), 7);
-        QCOMPARE(int(e.wordlevel), 3);
-        QCOMPARE(e.DateOfGame, QStringLiteral("01-Mar-25"));
-        QCOMPARE(e.WordList, QStringLiteral("cat:dog"));
-        QCOMPARE(e.SaveTime, 4.25f);
-        QVERIFY(e.WizardIsOn);
+        // Every field is back: written out again, the record is the same.
+        QCOMPARE(e.CurrentRecord(e.DateOfGame, e.SaveTime).Format(), kRecord);
         QVERIFY(e.GameInPlay);
-        QVERIFY(!e.IfGameIsDone);
         QCOMPARE(e.SaveGameIndex, QStringLiteral("S1"));
         QVERIFY(e.MyTime.isValid());
 
         // Each card flies to its pile; face-up cards carry their word place.
         QStringList flown;
-        for (const auto& f : table.flights)
+        for (const auto& card : table.cards)
             flown << QStringLiteral("%1%2%3%4")
-                         .arg(f.pile)
-                         .arg(f.letter)
-                         .arg(f.faceUp ? "u" : "d")
-                         .arg(f.saveGameCardPos);
+                         .arg(card.pile)
+                         .arg(card.letter)
+                         .arg(card.faceUp ? "u" : "d")
+                         .arg(card.wordPlace);
         QCOMPARE(flown, (QStringList{"1pd0", "1qu1", "1Ru2", "2ad0", "2bd0", "2cu1", "4dd0", "4eu1",
                                      "5fd0", "5gu1", "5Hu2"}));
 
         QCOMPARE(table.words, (QStringList{"cat", "dog"}));
-        QCOMPARE(table.pointsCaption, QStringLiteral("7"));
-        QCOMPARE(table.discards[1].letter, QStringLiteral("w"));
-        QCOMPARE(table.discards[3].letter, QStringLiteral("u"));
-        QCOMPARE(table.discards[3].mask, quint32(0xC0FFFF));
-        QCOMPARE(int(e.DiscardIndex), 3);
-        QCOMPARE(table.formCaption, QStringLiteral(" Vantorell // Hello anna...Word level 3"));
-        QVERIFY(table.formEnabled);
+        QCOMPARE(table.points, QStringLiteral("7"));
+        QCOMPARE(table.discards, QStringLiteral("wvu"));
+        QCOMPARE(int(table.playable), 3);
+        QCOMPARE(table.caption, QStringLiteral(" Vantorell // Hello anna...Word level 3"));
         QVERIFY(!table.busy);
-        QVERIFY(table.deckTimer);
-        QVERIFY(table.lettersLeftEnabled);
-        QVERIFY(table.log.contains(QStringLiteral("playSong")));
-        QCOMPARE(int(table.picCardsIndex), 12);
+        QVERIFY(table.lettersLeft);
         // The wizard searched the first pile with cards, counting the top discard.
-        QCOMPARE(table.wizardTag, QStringLiteral("1"));
-        QVERIFY(!table.netDictionaryEnabled);
-        QVERIFY(table.wizardEnabled);
+        QCOMPARE(int(e.HintPile()), 1);
+        QVERIFY(!table.lookup);
+        QVERIFY(table.hintsLive);
         // The entry itself is untouched.
-        QCOMPARE(CurrentPlayer().SavedGames.Find("S1")->GameInfo, kRecord);
+        QCOMPARE(fake.player.SavedGames.Find("S1")->GameInfo, kRecord);
     }
 
     void restoringWithTheWizardOffAndNoWords() {
         QString record = kRecord;
         record.replace(QStringLiteral("WizardIsOn=True"), QStringLiteral("WizardIsOn=False"));
         record.replace(QStringLiteral("WordList=cat:dog"), QStringLiteral("WordList="));
-        AddEntry(QStringLiteral("S1"), record);
-        FakeSolitaireTable table;
-        table.words << QStringLiteral("left over");
-        ClSolitary e(table, m_words.get());
-        QVERIFY(e.PlaySaveGame(QStringLiteral("S1")));
-        QVERIFY(table.words.isEmpty());
-        QCOMPARE(table.wizardItems, QStringList{QStringLiteral("Off")});
-        QVERIFY(!table.wizardEnabled);
-        QVERIFY(!e.WizardIsOn);
+        FakeGame fake(m_words.get());
+        AddEntry(fake.player, QStringLiteral("S1"), record);
+        fake.table.words << QStringLiteral("left over");
+        QVERIFY(fake.game.PlaySaveGame(QStringLiteral("S1")));
+        QVERIFY(fake.table.words.isEmpty());
+        QCOMPARE(fake.table.hints, QStringList{QStringLiteral("Off")});
+        QVERIFY(!fake.table.hintsLive);
+        QVERIFY(!fake.game.WizardIsOn);
     }
 
     // A field of another version is passed over.
     void unknownFieldIsIgnored() {
-        AddEntry(QStringLiteral("S1"), QStringLiteral("Colour=blue|") + kRecord + "|Extra");
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_words.get());
-        QVERIFY(e.PlaySaveGame(QStringLiteral("S1")));
-        QCOMPARE(e.CardPile1, QStringLiteral("p:qR"));
+        FakeGame fake(m_words.get());
+        AddEntry(fake.player, QStringLiteral("S1"),
+                 QStringLiteral("Colour=blue|") + kRecord + "|Extra");
+        QVERIFY(fake.game.PlaySaveGame(QStringLiteral("S1")));
+        QCOMPARE(fake.game.CardPile1, QStringLiteral("p:qR"));
     }
 
     void damagedRecordsAreRefused_data() {
@@ -281,10 +274,10 @@ private slots:
         QString record = kRecord;
         QVERIFY(record.contains(from));
         record.replace(from, to);
-        AddEntry(QStringLiteral("S1"), record);
         MsgBoxRecorder boxes;
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_words.get());
+        FakeGame fake(m_words.get());
+        AddEntry(fake.player, QStringLiteral("S1"), record);
+        ClSolitary& e = fake.game;
         // A game already on the table stays there.
         e.GameInPlay = true;
         e.CardPile1 = QStringLiteral("z:z");
@@ -294,70 +287,55 @@ private slots:
         QVERIFY2(boxes.texts().first().startsWith(
                      QStringLiteral("This saved game is damaged and cannot be restored...")),
                  qPrintable(boxes.texts().first()));
-        QCOMPARE(CurrentPlayer().SavedGames.Find("S1")->GameInfo, record);
-        QVERIFY(table.flights.isEmpty());
-        QVERIFY(!table.log.contains(QStringLiteral("unloadPileCards")));
+        QCOMPARE(fake.player.SavedGames.Find("S1")->GameInfo, record);
+        QVERIFY(fake.table.cards.isEmpty());
+        QVERIFY(fake.table.log.isEmpty());
         QVERIFY(e.GameInPlay);
         QCOMPARE(e.CardPile1, QStringLiteral("z:z"));
         QCOMPARE(e.SaveGameIndex, QStringLiteral("S9"));
     }
 
-    void missingEntry() {
-        MsgBoxRecorder boxes;
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_words.get());
-        QVERIFY(!e.PlaySaveGame(QStringLiteral("S4")));
-        QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY(table.flights.isEmpty());
+    void missingEntryOrWordList_data() {
+        QTest::addColumn<bool>("withWords");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing entry") << true << "The saved game could not be found...";
+        QTest::newRow("missing word list") << false << "Missing dictionary file...";
     }
-
-    void missingWordListLeavesAnEmptyTable() {
-        AddEntry(QStringLiteral("S1"), kRecord);
+    void missingEntryOrWordList() {
+        QFETCH(bool, withWords);
+        QFETCH(QString, message);
         MsgBoxRecorder boxes;
-        FakeSolitaireTable table;
         ClDictionary empty;
-        ClSolitary e(table, &empty);
-        QVERIFY(!e.PlaySaveGame(QStringLiteral("S1")));
-        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Missing dictionary file...")});
-        QCOMPARE(boxes.shown().first().icon, MsgIcon::Critical);
-        QVERIFY(!e.GameInPlay);
-        QVERIFY(e.CardPile1.isEmpty());
-        QVERIFY(table.flights.isEmpty());
-        QVERIFY(table.formEnabled);
-        QCOMPARE(CurrentPlayer().SavedGames.Find("S1")->GameInfo, kRecord);
+        FakeGame fake(withWords ? m_words.get() : &empty);
+        if (!withWords)
+            AddEntry(fake.player, QStringLiteral("S1"), kRecord);
+        QVERIFY(!fake.game.PlaySaveGame(QStringLiteral("S1")));
+        QCOMPARE(boxes.texts(), QStringList{message});
+        QVERIFY(!fake.game.GameInPlay);
+        QVERIFY(fake.table.cards.isEmpty());
+        QVERIFY(!fake.table.busy);
     }
 
     // A dealt game saved and restored comes back card for card.
     void saveAndRestoreRoundTrip() {
         RandomScope scope(makeSeededRandom(11));
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_words.get());
-        table.engine = &e;
+        FakeGame fake(m_words.get());
+        ClSolitary& e = fake.game;
         e.DealNewCards(4, true);
         e.PickFromDeck();
         e.SendPointLost();
-        e.AddToWordList(QStringLiteral("fig"));
-        const QString piles = e.CardPile1 + e.CardPile2 + e.CardPile3 + e.CardPile4 + e.CardPile5;
-        const QString deck = e.CardsInDeck;
-        const QString discards = e.CardsInDiscards;
+        e.WordList = QStringLiteral("fig");
         e.SaveGame();
-        const QString key = CurrentPlayer().SavedGamesIndex;
-        QCOMPARE(key, QStringLiteral("S1"));
+        QCOMPARE(fake.player.SavedGamesIndex, QStringLiteral("S1"));
 
-        FakeSolitaireTable other;
-        ClSolitary restored(other, m_words.get());
-        QVERIFY(restored.PlaySaveGame(key));
-        QCOMPARE(restored.CardPile1 + restored.CardPile2 + restored.CardPile3 + restored.CardPile4 +
-                     restored.CardPile5,
-                 piles);
-        QCOMPARE(restored.CardsInDeck, deck);
-        QCOMPARE(restored.CardsInDiscards, discards);
-        QCOMPARE(int(restored.PlayerPoints), -3);
-        QCOMPARE(int(restored.MistakeCount), 1);
-        QCOMPARE(restored.WordList, QStringLiteral("fig"));
-        QCOMPARE(int(restored.wordlevel), 4);
-        QCOMPARE(other.flights.size(), 20);
-        QCOMPARE(other.words, QStringList{QStringLiteral("fig")});
+        FakeGame other(m_words.get());
+        other.player = fake.player;
+        QVERIFY(other.game.PlaySaveGame(QStringLiteral("S1")));
+        const QString date = SavedGameRecord::FormatDate(QDate::currentDate());
+        QCOMPARE(other.game.CurrentRecord(date, 1.0f).Format(),
+                 e.CurrentRecord(date, 1.0f).Format());
+        QCOMPARE(other.table.cards.size(), 20);
+        QCOMPARE(other.table.words, QStringList{QStringLiteral("fig")});
     }
 };
 

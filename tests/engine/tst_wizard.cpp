@@ -44,27 +44,31 @@ private slots:
         QTest::addColumn<bool>("includeDiscard");
         QTest::addColumn<int>("pileOut");
         QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<int>("level");
         const QStringList fresh{"q:c", "a:d", "b:a", "c:c", "d:d"};
         addDataRow("pile with its discard", fresh, "a", 1, true, 1,
-                   QStringList{"cat", "car", "cab"});
-        addDataRow("pile without the discard", fresh, "z", 2, false, 2, QStringList{"dog", "dot"});
+                   QStringList{"cat", "car", "cab"}, 3);
+        addDataRow("pile without the discard", fresh, "z", 2, false, 2, QStringList{"dog", "dot"},
+                   3);
         addDataRow("laid letters in upper case", QStringList{"q:cAT", "a:dO", ":", ":", ":"}, "g",
-                   2, true, 2, QStringList{"dog"});
+                   2, true, 2, QStringList{"dog"}, 3);
         addDataRow("pile 0 takes the first pile with cards",
                    QStringList{":", ":", "b:d", "c:c", "d:d"}, "o", 0, true, 3,
-                   QStringList{"dog", "dot"});
+                   QStringList{"dog", "dot"}, 3);
         addDataRow("finished pile lists the discard's words",
                    QStringList{":", "a:d", "b:a", "c:c", "d:d"}, "c", 1, true, 1,
-                   QStringList{"cat", "car", "cab"});
+                   QStringList{"cat", "car", "cab"}, 3);
         addDataRow("empty prefix lists the whole level",
                    QStringList{":", "a:d", "b:a", "c:c", "d:d"}, "c", 1, false, 1,
-                   QStringList{"cat", "car", "dog", "cab", "dot", "ant"});
+                   QStringList{"cat", "car", "dog", "cab", "dot", "ant"}, 3);
         addDataRow("joker on the pile", QStringList{"x:*", "a:d", "b:a", "c:c", "d:d"}, "o", 1,
-                   true, 1, QStringList{"dog", "dot"});
-        addDataRow("no word", fresh, "x", 5, true, 5, QStringList{});
+                   true, 1, QStringList{"dog", "dot"}, 3);
+        addDataRow("no word", fresh, "x", 5, true, 5, QStringList{}, 3);
         addDataRow("a tag that is no pile counts as none",
                    QStringList{":", "a:d", "b:a", "c:c", "d:d"}, "o", 9, true, 2,
-                   QStringList{"dog", "dot"});
+                   QStringList{"dog", "dot"}, 3);
+        addDataRow("the level decides", QStringList{"a:d", ":", ":", ":", ":"}, "o", 1, true, 1,
+                   QStringList{"dots"}, 4);
     }
     void hintLists() {
         QFETCH(QStringList, piles);
@@ -73,65 +77,60 @@ private slots:
         QFETCH(bool, includeDiscard);
         QFETCH(int, pileOut);
         QFETCH(QStringList, listed);
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_small.get());
-        e.wordlevel = 3;
+        QFETCH(int, level);
+        FakeGame fake(m_small.get());
+        ClSolitary& e = fake.game;
+        e.wordlevel = qint16(level);
         for (int p = 1; p <= 5; ++p)
             e.CardPile(p) = piles.at(p - 1);
         e.CardsInDiscards = discards;
-        table.wizardItems << QStringLiteral("old entry");
-        table.wizardListIndex = 2;
+        fake.table.hints << QStringLiteral("old entry");
         qint16 pile = qint16(pileIn);
         e.GetWizardList(pile, includeDiscard);
         QCOMPARE(int(pile), pileOut);
-        QCOMPARE(int(table.pileOver), pileOut);
-        QCOMPARE(table.wizardTag, QString::number(pileOut));
-        QVERIFY(table.log.contains(QStringLiteral("PileFocus %1").arg(pileOut)));
-        QCOMPARE(table.wizardItems, listed);
-        QCOMPARE(table.wizardListIndex, -1);
-        QCOMPARE(table.wizardCaption, QStringLiteral("%1 Wizard ").arg(listed.size()));
-        QVERIFY(!table.netDictionaryEnabled);
-    }
-
-    void levelDecidesTheList() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_small.get());
-        e.wordlevel = 4;
-        e.CardPile1 = QStringLiteral("a:d");
-        e.CardsInDiscards = QStringLiteral("o");
-        qint16 pile = 1;
-        e.GetWizardList(pile, true);
-        QCOMPARE(table.wizardItems, QStringList{QStringLiteral("dots")});
+        QCOMPARE(int(e.HintPile()), pileOut);
+        QCOMPARE(fake.table.log, QStringList{QStringLiteral("focus %1").arg(pileOut)});
+        QCOMPARE(fake.table.hints, listed);
+        QCOMPARE(fake.table.hintCount, QString::number(listed.size()));
+        QVERIFY(!fake.table.lookup);
     }
 
     // When the game is won there is no pile to search: the list empties and
     // no search runs for pile 0.
     void everyPileFinished() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_small.get());
+        FakeGame fake(m_small.get());
+        ClSolitary& e = fake.game;
         e.wordlevel = 3;
         for (int p = 1; p <= 5; ++p)
             e.CardPile(p) = QStringLiteral(":");
-        table.wizardItems << QStringLiteral("cat");
+        fake.table.hints << QStringLiteral("cat");
         qint16 pile = 0;
         e.GetWizardList(pile, true);
         QCOMPARE(int(pile), 0);
-        QVERIFY(table.wizardItems.isEmpty());
-        QCOMPARE(table.wizardCaption, QStringLiteral("0 Wizard "));
-        QCOMPARE(table.wizardTag, QStringLiteral("0"));
-        QCOMPARE(table.wizardAddCalls, 0);
+        QVERIFY(fake.table.hints.isEmpty());
+        QCOMPARE(fake.table.hintCount, QStringLiteral("0"));
     }
 
-    void longListArrivesWhole() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_large.get());
+    // After a card has moved the pile is followed: its hints with the
+    // wizard, no pile lit without it.
+    void followingAPile_data() {
+        QTest::addColumn<bool>("wizard");
+        QTest::newRow("wizard on") << true;
+        QTest::newRow("wizard off") << false;
+    }
+    void followingAPile() {
+        QFETCH(bool, wizard);
+        FakeGame fake(m_small.get());
+        ClSolitary& e = fake.game;
         e.wordlevel = 3;
-        e.CardPile1 = QStringLiteral("a:c");
-        e.CardsInDiscards = QStringLiteral("q");
-        qint16 pile = 1;
-        e.GetWizardList(pile, false);
-        QCOMPARE(table.wizardItems, AllBeginning(QStringLiteral("c")));
-        QCOMPARE(table.wizardCaption, QStringLiteral("676 Wizard "));
+        e.WizardIsOn = wizard;
+        e.CardPile1 = QStringLiteral(":");
+        e.CardPile2 = QStringLiteral("b:d");
+        e.CardsInDiscards = QStringLiteral("o");
+        // No pile (the one worked on was finished): the first with cards.
+        QCOMPARE(int(e.FollowPile(0)), wizard ? 2 : 0);
+        QCOMPARE(fake.table.log.last(), QStringLiteral("focus %1").arg(wizard ? 2 : 0));
+        QCOMPARE(fake.table.hints, wizard ? QStringList({"dog", "dot"}) : QStringList());
     }
 
     // A click during the search starts a search for another pile: only the
@@ -150,8 +149,8 @@ private slots:
         QFETCH(int, newerPile);
         QFETCH(bool, newerIncludesDiscard);
         QFETCH(QStringList, expected);
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_large.get());
+        FakeGame fake(m_large.get());
+        ClSolitary& e = fake.game;
         e.wordlevel = 3;
         e.CardPile1 = QStringLiteral("a:c");
         e.CardPile2 = QStringLiteral("a:d");
@@ -168,53 +167,51 @@ private slots:
         qint16 pile = 1;
         e.GetWizardList(pile, false); // the older search: every word with "c"
         QVERIFY(ran);
-        QCOMPARE(table.wizardItems, expected);
-        QCOMPARE(table.wizardCaption, QStringLiteral("%1 Wizard ").arg(expected.size()));
-        QCOMPARE(table.wizardTag, QString::number(newerPile));
+        QCOMPARE(fake.table.hints, expected);
+        QCOMPARE(fake.table.hintCount, QString::number(expected.size()));
+        QCOMPARE(int(e.HintPile()), newerPile);
     }
 
-    void clearingTheTableEndsTheSearch() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_large.get());
+    // Clearing the table or closing it (the engine halted) ends a search.
+    void searchEndsWithTheTable_data() {
+        QTest::addColumn<bool>("halt");
+        QTest::newRow("table cleared") << false;
+        QTest::newRow("table closing") << true;
+    }
+    void searchEndsWithTheTable() {
+        QFETCH(bool, halt);
+        FakeGame fake(m_large.get());
+        ClSolitary& e = fake.game;
         e.wordlevel = 3;
         e.CardPile1 = QStringLiteral("a:c");
         QMetaObject::invokeMethod(
-            qApp, [&] { e.UnloadCards(); }, Qt::QueuedConnection);
+            qApp, [&] { halt ? e.Halt() : e.UnloadCards(); }, Qt::QueuedConnection);
         qint16 pile = 1;
         e.GetWizardList(pile, false);
-        QVERIFY(table.wizardItems.isEmpty());
-        QCOMPARE(table.wizardAddCalls, 0);
+        QVERIFY(fake.table.hints.isEmpty());
+        QVERIFY(fake.table.hintCount.isEmpty());
+        if (halt) { // and no other starts
+            e.GetWizardList(pile, false);
+            QVERIFY(fake.table.hints.isEmpty());
+        }
     }
 
     // The window is answered while the search runs: events are processed
     // after every word.
     void eventsRunDuringTheSearch() {
-        FakeSolitaireTable table;
-        ClSolitary e(table, m_large.get());
-        e.wordlevel = 3;
-        e.CardPile1 = QStringLiteral(":");
+        FakeGame fake(m_large.get());
+        fake.game.wordlevel = 3;
+        fake.game.CardPile1 = QStringLiteral(":");
         int ticks = 0;
         QTimer timer;
         timer.setInterval(0);
         QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
         timer.start();
         qint16 pile = 1;
-        e.GetWizardList(pile, false);
+        fake.game.GetWizardList(pile, false);
         timer.stop();
         QVERIFY2(ticks > 100, qPrintable(QString::number(ticks)));
-        QCOMPARE(table.wizardItems.size(), 3 * 676);
-    }
-
-    void noWordListListsNothing() {
-        FakeSolitaireTable table;
-        ClDictionary empty;
-        ClSolitary e(table, &empty);
-        e.wordlevel = 3;
-        e.CardPile1 = QStringLiteral("a:c");
-        qint16 pile = 1;
-        e.GetWizardList(pile, true);
-        QVERIFY(table.wizardItems.isEmpty());
-        QCOMPARE(table.wizardCaption, QStringLiteral("0 Wizard "));
+        QCOMPARE(fake.table.hints.size(), 3 * 676); // every word, in batches
     }
 };
 

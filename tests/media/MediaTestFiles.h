@@ -1,7 +1,11 @@
 #pragma once
 // Sound files written out byte by byte for the media tests, so what the
-// interpreter reads is known independently of the code that reads it.
+// interpreter reads is known independently of the code that reads it, and the
+// interpreter set up for one test.
+#include "media/MciInterpreter.h"
+
 #include <QByteArray>
+#include <QStringList>
 
 namespace MediaTestFiles {
 
@@ -42,5 +46,26 @@ inline QByteArray twoSecondMidi() {
                       "\x00\xFF\x2F\x00",            // end of track
                       42);
 }
+
+// The interpreter for one test: silent, on a clock the test sets, every
+// command it is sent recorded, and everything closed before and after.
+struct MciRecording {
+    QStringList sent;
+    qint64 clock = 0;
+    MciRecording() {
+        MciInterpreter& mci = MciInterpreter::instance();
+        mci.setSilent(true);
+        mci.setCommandObserver(nullptr);
+        mci.sendString(QStringLiteral("Close All"));
+        mci.setClock([this] { return clock; });
+        mci.setCommandObserver([this](const QString& command) { sent.append(command); });
+    }
+    ~MciRecording() {
+        MciInterpreter& mci = MciInterpreter::instance();
+        mci.setCommandObserver(nullptr);
+        mci.sendString(QStringLiteral("Close All"));
+        mci.setClock(nullptr);
+    }
+};
 
 } // namespace MediaTestFiles

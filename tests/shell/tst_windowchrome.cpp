@@ -31,7 +31,6 @@ class TestWindowChrome : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void framelessWindowHasRoundedOutline();
-    void outlineFollowsResize();
     void labelPressedAndReleased_data();
     void labelPressedAndReleased();
     void pressedPointerFollowsTheMouse();
@@ -55,18 +54,6 @@ void TestWindowChrome::framelessWindowHasRoundedOutline() {
     for (const QPoint kept :
          {QPoint(5, 5), QPoint(100, 0), QPoint(0, 50), QPoint(199, 50), QPoint(100, 99)})
         QVERIFY(mask.contains(kept));
-}
-
-void TestWindowChrome::outlineFollowsResize() {
-    QWidget window;
-    window.resize(200, 100);
-    WindowChrome::MakeFrameless(&window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.resize(320, 240);
-    QCOMPARE(window.mask().boundingRect(), QRect(0, 0, 320, 240));
-    QVERIFY(!window.mask().contains(QPoint(319, 239)));
-    QVERIFY(window.mask().contains(QPoint(310, 230)));
 }
 
 void TestWindowChrome::labelPressedAndReleased_data() {

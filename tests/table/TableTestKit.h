@@ -3,7 +3,10 @@
 // answers the modal windows the table opens, and mouse drags of a card.
 #include "TestSupport.h"
 
+#include "engine/ClSolitary.h"
 #include "engine/ui/UserControlCards.h"
+#include "table/ui/CardLayer.h"
+#include "table/ui/frmSolitaire.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -73,6 +76,26 @@ inline QStringList CloseOpenDialogs() {
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return closed;
+}
+
+// A level-3 game in play laid out by hand: the piles as given (":" for the
+// rest), each card put down on the felt without flying, and the discards.
+inline void LayOut(frmSolitaire& table, const QStringList& piles, const QString& discards) {
+    ClSolitary& game = *table.mySolitaryGame;
+    game.GameInPlay = true;
+    game.wordlevel = 3;
+    game.MyTime = QTime::currentTime();
+    table.picGame->SetStepFlightsDirectly(true);
+    for (int p = 1; p <= 5; ++p) {
+        const QString pile = piles.value(p - 1, QStringLiteral(":"));
+        game.CardPile(p) = pile;
+        for (int i = 0; i < pile.size(); ++i) {
+            if (pile.at(i) != QLatin1Char(':'))
+                table.picGame->DealCard(pile.at(i), qint16(p), i > pile.indexOf(':'), 0);
+        }
+    }
+    game.CardsInDiscards = discards;
+    game.DisplayDiscards();
 }
 
 // Presses the card at its centre, moves it in a few steps so that its

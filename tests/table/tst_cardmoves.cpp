@@ -1,15 +1,14 @@
-// Moving cards on the table with the engine's state set directly: the drop
-// bands, highlighting, the return of a card, laying a letter, a finished
-// word's flight and the turn of the next card, the deal flight, the deck.
+// Moving cards on the table with the engine's state set directly: where
+// dealt and restored cards come to rest, the drop bands and highlighting,
+// laying a letter, a finished word's flight and the turn of the next card,
+// the hints following the dragged card, the deck.
 #include "TableTestKit.h"
 
 #include "engine/ClSolitary.h"
 #include "engine/ui/UserControlCards.h"
-#include "media/MciInterpreter.h"
-#include "players/ClassPlayerInfo.h"
-#include "shell/ui/ResPictures.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
+#include "table/ui/CardLayer.h"
 #include "table/ui/frmLettersLeft.h"
 #include "table/ui/frmSolitaire.h"
 
@@ -25,16 +24,11 @@ class TestCardMoves : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void pileBands_data();
-    void pileBands();
-    void dealFlightSteps();
-    void dealFlightIsSilentWithSoundsOff();
-    void savedFaceUpCardLinesUpWithTheWord();
+    void dealtCardsComeToRest();
     void dragHighlightsThePileUnderTheCard_data();
     void dragHighlightsThePileUnderTheCard();
     void onlyTheTopDiscardMoves();
     void dropBelowTheThresholdReturnsWithoutAsking();
-    void refusedLetterCostsThreePointsAndFliesBack();
     void acceptedLettersMakeAWordThatFliesAway();
     void lastWordOfAPileEmptiesIt();
     void wizardFollowsThePileUnderTheCard();
@@ -54,141 +48,61 @@ private:
 void TestCardMoves::init() {
     m_folder = std::make_unique<TempProgramFolder>();
     QVERIFY(WriteWordList(*m_folder, {"cat", "cab", "dog", "zoo"}));
-    ResetCurrentPlayer();
-    CurrentPlayer().NickName = QStringLiteral("ivy");
 }
 
 void TestCardMoves::cleanup() {
     m_table.reset();
-    ResetCurrentPlayer();
     m_folder.reset();
 }
 
 void TestCardMoves::SetUpTable(const QStringList& piles, const QString& discards) {
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
-    m_table->SetStepFlightsDirectly(true);
+    m_table->Player().NickName = QStringLiteral("ivy");
     m_table->chkSound->setChecked(false);
-    ClSolitary& game = *m_table->mySolitaryGame;
-    game.GameInPlay = true;
-    game.wordlevel = 3;
-    game.WizardIsOn = false;
-    for (int p = 1; p <= 5; ++p) {
-        const QString pile = piles.value(p - 1, QStringLiteral(":"));
-        game.CardPile(p) = pile;
-        bool faceUp = false;
-        for (const QChar c : pile) {
-            if (c == QLatin1Char(':')) {
-                faceUp = true;
-                continue;
-            }
-            m_table->LoadPileCard(m_table->PileCardCount(), c, qint16(p), faceUp);
-            m_table->FlyCardToPile(m_table->PileCardCount() - 1);
-        }
-    }
-    game.CardsInDiscards = discards;
-    game.DisplayDiscards();
+    LayOut(*m_table, piles, discards);
 }
 
 UserControlCards* TestCardMoves::Top() const {
-    return m_table->picDiscard[m_table->mySolitaryGame->DiscardIndex];
+    return m_table->picGame->TopDiscard();
 }
 
-void TestCardMoves::pileBands_data() {
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("pile");
-    QTest::newRow("186 is before pile 1") << 186 << 0;
-    QTest::newRow("187 starts pile 1") << 187 << 1;
-    QTest::newRow("247 still pile 1") << 247 << 1;
-    QTest::newRow("248 between piles") << 248 << 0;
-    QTest::newRow("279 between piles") << 279 << 0;
-    QTest::newRow("280 starts pile 2") << 280 << 2;
-    QTest::newRow("433 ends pile 3") << 433 << 3;
-    QTest::newRow("466 starts pile 4") << 466 << 4;
-    QTest::newRow("619 ends pile 5") << 619 << 5;
-    QTest::newRow("620 past pile 5") << 620 << 0;
-}
-
-void TestCardMoves::pileBands() {
-    QFETCH(int, left);
-    QFETCH(int, pile);
-    QCOMPARE(TableRules::PileBandAt(left), pile);
-}
-
-void TestCardMoves::dealFlightSteps() {
+// A deal flight takes its steps card by card; each card rests 2 pixels
+// further left and down on its pile, and a restored word's letters one under
+// the other.
+void TestCardMoves::dealtCardsComeToRest() {
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
     m_table->chkSound->setChecked(false);
-    frmSolitaire& table = *m_table;
+    CardLayer& cards = *m_table->picGame;
     QList<int> ticksPerCard;
     for (int i = 0; i < 3; ++i) {
-        table.LoadPileCard(table.PileCardCount(), QStringLiteral("m"), 2, false);
-        UserControlCards* card = table.piccards.last();
+        UserControlCards* card = cards.LoadPileCard(QStringLiteral("m"), 2, false);
         QVERIFY(card->isHidden()); // a loaded card shows itself at step "1"
-        table.Timer2->start();
-        const QSignalBlocker steppedByHand(table.Timer2);
+        cards.Timer2->start();
+        const QSignalBlocker steppedByHand(cards.Timer2);
         int ticks = 0;
-        QList<int> deck;
-        while (table.Timer2->isActive() && ticks < 50) {
-            table.Timer2_Timer();
-            deck << table.DeckPicture();
-            ++ticks;
-            if (table.Timer2Tag == QStringLiteral("11"))
-                QCOMPARE(card->size(), QSize(59, 100)); // full size before its last move
-        }
+        for (; cards.Timer2->isActive() && ticks < 50; ++ticks)
+            cards.Timer2_Timer();
         ticksPerCard << ticks;
         QVERIFY(card->isVisible());
-        QVERIFY(deck.contains(142));
-        QCOMPARE(deck.last(), 133);
+        QCOMPARE(card->size(), QSize(59, 100));
     }
     // Only the first card after the load passes through step "0".
     QCOMPARE(ticksPerCard, QList<int>({12, 11, 11}));
-    QCOMPARE(table.Timer2Tag, QStringLiteral("1"));
-    // The third face-down card of pile 2 rests 2 pixels further left and down.
-    QCOMPARE(table.piccards.last()->pos(), QPoint(304, 9));
-    QCOMPARE(table.piccards[1]->pos(), QPoint(308, 5));
-}
+    QCOMPARE(cards.piccards[1]->pos(), QPoint(308, 5));
+    QCOMPARE(cards.piccards[3]->pos(), QPoint(304, 9));
 
-void TestCardMoves::dealFlightIsSilentWithSoundsOff() {
-    QStringList commands;
-    MciInterpreter::instance().setCommandObserver(
-        [&commands](const QString& command) { commands << command; });
-    m_table = std::make_unique<frmSolitaire>();
-    m_table->show();
-    m_table->SetStepFlightsDirectly(true);
-    commands.clear();
-    m_table->chkSound->setChecked(false);
-    m_table->LoadPileCard(m_table->PileCardCount(), QStringLiteral("a"), 1, false);
-    m_table->FlyCardToPile(1);
-    QVERIFY(commands.isEmpty());
-    m_table->chkSound->setChecked(true);
-    m_table->LoadPileCard(m_table->PileCardCount(), QStringLiteral("b"), 1, false);
-    m_table->FlyCardToPile(2);
-    QCOMPARE(commands.filter(QStringLiteral("cardClick.wav")).size(), 1);
-    QCOMPARE(commands.filter(QStringLiteral("play wavSounds")).size(), 1);
-    MciInterpreter::instance().setCommandObserver({});
-}
-
-void TestCardMoves::savedFaceUpCardLinesUpWithTheWord() {
-    m_table = std::make_unique<frmSolitaire>();
-    m_table->show();
-    m_table->SetStepFlightsDirectly(true);
-    m_table->chkSound->setChecked(false);
-    ClSolitary& game = *m_table->mySolitaryGame;
-    game.CardPile1 = QStringLiteral("ab:cDe");
-    // Restoring deals each letter with its place in the word.
-    game.DealSaveGameCard(1, QStringLiteral("a"), false);
-    game.DealSaveGameCard(1, QStringLiteral("b"), false);
-    const QList<QChar> word{u'c', u'D', u'e'};
-    for (int place = 1; place <= 3; ++place) {
-        m_table->SaveGameCardPos = qint16(place);
-        game.DealSaveGameCard(1, QString(word[place - 1]), true);
-    }
-    QCOMPARE(m_table->piccards.size(), 6);
-    const QPoint first = m_table->piccards[3]->pos();
+    // Restoring "ab:cDe" on pile 1 deals each face-up letter with its place.
+    cards.SetStepFlightsDirectly(true);
+    cards.DealCard(QStringLiteral("a"), 1, false, 0);
+    cards.DealCard(QStringLiteral("b"), 1, false, 0);
+    for (int place = 1; place <= 3; ++place)
+        cards.DealCard(QString("cDe").at(place - 1), 1, true, qint16(place));
+    const QPoint first = cards.piccards[6]->pos();
     QCOMPARE(first, QPoint(217 - 6, 9)); // the third card of the pile
-    QCOMPARE(m_table->piccards[4]->pos(), QPoint(first.x(), 3 + 4 + 31));
-    QCOMPARE(m_table->piccards[5]->pos(), QPoint(first.x(), 3 + 4 + 62));
+    QCOMPARE(cards.piccards[7]->pos(), QPoint(first.x(), 3 + 4 + 31));
+    QCOMPARE(cards.piccards[8]->pos(), QPoint(first.x(), 3 + 4 + 62));
 }
 
 void TestCardMoves::dragHighlightsThePileUnderTheCard_data() {
@@ -213,11 +127,11 @@ void TestCardMoves::dragHighlightsThePileUnderTheCard() {
     QCOMPARE(card->MaskColor(), SolitaireTimings::PickedUpDiscard);
     // First over pile 1, then to the place under test.
     QTest::mouseMove(card, grab + (QPoint(217, 60) - card->pos()));
-    QCOMPARE(m_table->PileOver, qint16(1));
+    QCOMPARE(m_table->picGame->PileOver, qint16(1));
     QTest::mouseMove(card, grab + (to - card->pos()));
     QCOMPARE(card->pos(), to);
-    QCOMPARE(m_table->PileOver, qint16(pileOver));
-    for (UserControlCards* pileCard : m_table->piccards) {
+    QCOMPARE(m_table->picGame->PileOver, qint16(pileOver));
+    for (UserControlCards* pileCard : m_table->picGame->piccards) {
         const bool lit =
             pileCard->IsMasked() && pileCard->MaskColor() == SolitaireTimings::PileHighlight;
         QCOMPARE(lit, pileOver != 0 && pileCard->DataField == pileOver);
@@ -227,7 +141,7 @@ void TestCardMoves::dragHighlightsThePileUnderTheCard() {
 
 void TestCardMoves::onlyTheTopDiscardMoves() {
     SetUpTable({"ab:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("tqr"));
-    UserControlCards* under = m_table->picDiscard[2];
+    UserControlCards* under = m_table->picGame->picDiscard[2];
     const QPoint home = under->pos();
     QTest::mousePress(under, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(under, QPoint(60, -150));
@@ -240,16 +154,16 @@ void TestCardMoves::onlyTheTopDiscardMoves() {
     QTest::mouseMove(top, QPoint(60, -150));
     QTest::mouseRelease(top, Qt::RightButton, {}, QPoint(60, -150));
     QCOMPARE(top->pos(), topHome);
-    QVERIFY(!m_table->TimerMoveCardBack->isActive());
+    QVERIFY(!m_table->picGame->TimerMoveCardBack->isActive());
     // A drag ended by releasing another button is still a drop: the card is
     // not left lying on the felt.
     QTest::mousePress(top, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(top, QPoint(60, -150));
     QVERIFY(top->pos() != topHome);
     QTest::mouseRelease(top, Qt::RightButton, {}, QPoint(60, -150));
-    QVERIFY(m_table->TimerMoveCardBack->isActive());
-    while (m_table->TimerMoveCardBack->isActive())
-        m_table->TimerMoveCardBack_Timer();
+    QVERIFY(m_table->picGame->TimerMoveCardBack->isActive());
+    while (m_table->picGame->TimerMoveCardBack->isActive())
+        m_table->picGame->TimerMoveCardBack_Timer();
     QCOMPARE(top->pos(), topHome);
 }
 
@@ -261,9 +175,9 @@ void TestCardMoves::dropBelowTheThresholdReturnsWithoutAsking() {
     // T for one face-up and four face-down cards is 105 + 8 + 1 = 114.
     DragCard(card, QPoint(217, 115));
     QVERIFY(!m_table->TakesInput());
-    QVERIFY(m_table->TimerMoveCardBack->isActive());
-    while (m_table->TimerMoveCardBack->isActive())
-        m_table->TimerMoveCardBack_Timer();
+    QVERIFY(m_table->picGame->TimerMoveCardBack->isActive());
+    while (m_table->picGame->TimerMoveCardBack->isActive())
+        m_table->picGame->TimerMoveCardBack_Timer();
     QVERIFY(m_table->TakesInput());
     QCOMPARE(card->pos(), QPoint(300, 297));
     QCOMPARE(m_table->mySolitaryGame->PlayerPoints, qint16(0));
@@ -272,98 +186,51 @@ void TestCardMoves::dropBelowTheThresholdReturnsWithoutAsking() {
     QVERIFY(boxes.shown().isEmpty());
 }
 
-void TestCardMoves::refusedLetterCostsThreePointsAndFliesBack() {
-    SetUpTable({"ab:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("qrs"));
-    ModalWatcher watcher;
-    UserControlCards* card = Top();
-    DragCard(card, QPoint(217, 60));
-    QCOMPARE(m_table->mySolitaryGame->PlayerPoints, qint16(-3));
-    QCOMPARE(m_table->lblPoints->text(), QStringLiteral("-3"));
-    QCOMPARE(card->MaskColor(), SolitaireTimings::ReturningDiscard);
-    QPoint last = card->pos();
-    int ticks = 0;
-    while (m_table->TimerMoveCardBack->isActive()) {
-        m_table->TimerMoveCardBack_Timer();
-        QVERIFY(qAbs(card->x() - last.x()) <= 20 && qAbs(card->y() - last.y()) <= 20);
-        last = card->pos();
-        ++ticks;
-    }
-    QCOMPARE(card->pos(), QPoint(375, 297)); // home of discard slot 3
-    QCOMPARE(card->MaskColor(), SolitaireTimings::DiscardAtRest);
-    QCOMPARE(ticks, (297 - 60 + 19) / 20);
-    QCOMPARE(m_table->mySolitaryGame->CardPile1, QStringLiteral("ab:c"));
-    QCOMPARE(m_table->mySolitaryGame->CardsInDiscards, QStringLiteral("qrs"));
-}
-
 void TestCardMoves::acceptedLettersMakeAWordThatFliesAway() {
     SetUpTable({"abd:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("agt"));
     ModalWatcher watcher;
     ClSolitary& game = *m_table->mySolitaryGame;
-    const int cardsBefore = m_table->piccards.size();
+    const int cardsBefore = m_table->picGame->piccards.size();
     DragCard(Top(), QPoint(217, 60));
     QCOMPARE(game.CardPile1, QStringLiteral("abd:cA"));
-    QCOMPARE(game.CardsInDiscards, QStringLiteral("gt"));
-    QCOMPARE(m_table->piccards.size(), cardsBefore + 1);
-    UserControlCards* laid = m_table->piccards.last();
+    QCOMPARE(m_table->picGame->piccards.size(), cardsBefore + 1);
+    UserControlCards* laid = m_table->picGame->piccards.last();
     QCOMPARE(laid->myLetter, QStringLiteral("A"));
     QCOMPARE(laid->DataField, qint16(1));
     QCOMPARE(laid->pos(), QPoint(217, 3 + 2 * 3 + 31 * 1));
     QCOMPARE(laid->MaskColor(), SolitaireTimings::LaidCard);
     QVERIFY(m_table->TakesInput());
 
-    // "cAg" begins no listed word: refused, the card returns.
-    DragCard(Top(), QPoint(217, 90));
-    while (m_table->TimerMoveCardBack->isActive())
-        m_table->TimerMoveCardBack_Timer();
-    QCOMPARE(game.CardPile1, QStringLiteral("abd:cA"));
-    QCOMPARE(game.PlayerPoints, qint16(-3));
-
     // The "t" on top finishes "cat".
     game.CardsInDiscards = QStringLiteral("tg");
     game.DisplayDiscards();
     DragCard(Top(), QPoint(217, 90));
-    QCOMPARE(game.CardPile1, QStringLiteral("abd:cAT"));
-    QCOMPARE(game.WordList, QStringLiteral("cat"));
     QVERIFY(!m_table->TakesInput());
-    QVERIFY(m_table->TimerWordDone->isActive());
-    int ticks = 0;
-    while (m_table->TimerWordDone->isActive() && ticks < 100) {
-        m_table->TimerWordDone_Timer();
-        ++ticks;
-    }
+    for (int ticks = 0; m_table->picGame->TimerWordDone->isActive() && ticks < 100; ++ticks)
+        m_table->picGame->TimerWordDone_Timer();
     QVERIFY(m_table->TakesInput());
-    QCOMPARE(m_table->lstWords->count(), 1);
-    QCOMPARE(m_table->lstWords->item(0)->text(), QStringLiteral("cat"));
-    QCOMPARE(game.PlayerPoints, qint16(-3 + 3 + 1 + 1));
-    QCOMPARE(m_table->lblPoints->text(), QStringLiteral("2"));
-    // The word's cards are gone; the last face-down card, d, is turned up.
+    // The word's cards are gone and the rest numbered anew; the last
+    // face-down card, d, is turned up.
     QCOMPARE(game.CardPile1, QStringLiteral("ab:d"));
-    int onPile1 = 0;
-    for (UserControlCards* card : m_table->piccards)
-        onPile1 += card->DataField == 1 ? 1 : 0;
-    QCOMPARE(onPile1, 3);
-    for (int i = 0; i < m_table->piccards.size(); ++i)
-        QCOMPARE(m_table->piccards[i]->objectName(), QStringLiteral("piccards_%1").arg(i));
-    UserControlCards* turned = nullptr;
-    for (UserControlCards* card : m_table->piccards) {
-        if (card->DataField == 1 && card->myLetter == QStringLiteral("d"))
-            turned = card;
+    QStringList onPile1;
+    for (int i = 0; i < m_table->picGame->piccards.size(); ++i) {
+        const UserControlCards* card = m_table->picGame->piccards[i];
+        QCOMPARE(card->objectName(), QStringLiteral("piccards_%1").arg(i));
+        if (card->DataField == 1)
+            onPile1 << card->myLetter + (card->FrontOrBack ? "^" : "");
     }
-    QVERIFY(turned);
-    QVERIFY(turned->FrontOrBack);
-    QCOMPARE(turned->Picture().size(),
-             LoadResPictureFile(CardPictureId(QStringLiteral("d"))).size());
+    QCOMPARE(onPile1, QStringList({"a", "b", "d^"}));
 }
 
 void TestCardMoves::lastWordOfAPileEmptiesIt() {
     SetUpTable({":do", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("g"));
     ModalWatcher watcher;
-    m_table->PileOver = 0;
+    m_table->picGame->PileOver = 0;
     DragCard(Top(), QPoint(217, 80));
-    while (m_table->TimerWordDone->isActive())
-        m_table->TimerWordDone_Timer();
+    while (m_table->picGame->TimerWordDone->isActive())
+        m_table->picGame->TimerWordDone_Timer();
     QCOMPARE(m_table->mySolitaryGame->CardPile1, QStringLiteral(":"));
-    QCOMPARE(m_table->PileOver, qint16(0));
+    QCOMPARE(m_table->picGame->PileOver, qint16(0));
     QVERIFY(!m_table->mySolitaryGame->IfGameIsDone);
     // A pile with no cards left is never highlighted while dragging.
     m_table->mySolitaryGame->CardsInDiscards = QStringLiteral("z");
@@ -371,7 +238,7 @@ void TestCardMoves::lastWordOfAPileEmptiesIt() {
     UserControlCards* card = Top();
     QTest::mousePress(card, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(card, QPoint(5, 5) + (QPoint(217, 60) - card->pos()));
-    QCOMPARE(m_table->PileOver, qint16(0));
+    QCOMPARE(m_table->picGame->PileOver, qint16(0));
     QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
@@ -384,8 +251,8 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     QTest::mousePress(card, Qt::LeftButton, {}, grab);
     // Over pile 2 ("d" and the top discard "o"): the hint list shows "dog".
     QTest::mouseMove(card, grab + (QPoint(310, 60) - card->pos()));
-    QCOMPARE(m_table->PileOver, qint16(2));
-    QCOMPARE(m_table->GetWizardTag(), QStringLiteral("2"));
+    QCOMPARE(m_table->picGame->PileOver, qint16(2));
+    QCOMPARE(m_table->mySolitaryGame->HintPile(), qint16(2));
     const QStringList hints = itemTexts(m_table->lstWizard);
     QVERIFY2(hints.contains(QStringLiteral("dog")), qPrintable(hints.join(',')));
     QVERIFY(!hints.contains(QStringLiteral("cat")));
@@ -400,7 +267,7 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     // with the new top discard "g".
     DragCard(card, QPoint(310, 60));
     QCOMPARE(game.CardPile2, QStringLiteral("e:dO"));
-    QCOMPARE(m_table->GetWizardTag(), QStringLiteral("2"));
+    QCOMPARE(m_table->mySolitaryGame->HintPile(), qint16(2));
     QCOMPARE(m_table->lstWizard->count(), 1);
     QCOMPARE(m_table->lstWizard->item(0)->text(), QStringLiteral("dog"));
     // Selecting a hint offers the web dictionary; it says it is not here.
@@ -413,10 +280,10 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     QVERIFY(boxes.texts().first().contains(m_table->lstWizard->item(0)->text()));
     // Pressing a pile card focuses that pile and lists what it can become,
     // whatever the top discard ("g": "cg" begins no word).
-    UserControlCards* pileCard = m_table->piccards[1];
+    UserControlCards* pileCard = m_table->picGame->piccards[1];
     QCOMPARE(pileCard->DataField, qint16(1));
     QTest::mousePress(pileCard, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(m_table->PileOver, qint16(1));
+    QCOMPARE(m_table->picGame->PileOver, qint16(1));
     QVERIFY(pileCard->IsMasked());
     QCOMPARE(pileCard->MaskColor(), SolitaireTimings::PileHighlight);
     QCOMPARE(itemTexts(m_table->lstWizard), QStringList({"cat", "cab"}));
@@ -441,19 +308,18 @@ void TestCardMoves::deckWithoutGameAsksForLoginOrSettings() {
     m_table = std::make_unique<frmSolitaire>();
     m_table->show();
     ModalWatcher watcher;
-    CurrentPlayer().NickName.clear();
     QTest::mouseClick(m_table->cmdDeck, Qt::LeftButton);
     QCOMPARE(watcher.Seen(), QStringList{"frmLogin"});
     watcher.Clear();
-    CurrentPlayer().NickName = QStringLiteral("ivy");
+    m_table->Player().NickName = QStringLiteral("ivy");
     QTest::mouseClick(m_table->cmdDeck, Qt::LeftButton);
     QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
     // Closing the dialog deals nothing.
     QVERIFY(!m_table->mySolitaryGame->GameInPlay);
-    QCOMPARE(m_table->piccards.size(), 1);
+    QCOMPARE(m_table->picGame->piccards.size(), 1);
     // "New Game" with nobody logged in opens the login window and deals nothing.
     watcher.Clear();
-    CurrentPlayer().NickName.clear();
+    m_table->Player().NickName.clear();
     m_table->lblMenu_Click(0);
     QCOMPARE(watcher.Seen(), QStringList{"frmLogin"});
     QVERIFY(!m_table->mySolitaryGame->GameInPlay);

@@ -1,28 +1,25 @@
-// The solitaire table window: its controls and their design-time values, the
-// layout step, the saved-games grid and the menu enabling, deleting a saved
-// game, the display check and the close handler.
-#include "TestSupport.h"
+// The solitaire table window: the layout step, the saved-games grid and the
+// menu, deleting a saved game, the display check, and closing the table,
+// also while cards are dealt, restored or flying and while hints are sought.
+#include "TableTestKit.h"
 
 #include "engine/ClSolitary.h"
-#include "engine/ui/UserControlCards.h"
-#include "players/ClassPlayerInfo.h"
+#include "table/ui/CardLayer.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/frmSolitaire.h"
-
-#include "TableTestKit.h"
+#include "table/ui/frmStartGame.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSlider>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QtTest>
+
+using namespace TableTestKit;
 
 namespace {
 
@@ -36,16 +33,17 @@ const QString kWonGame = QStringLiteral(
     "CardsInDiscards=|DiscardIndex=1|IfGameIsDone=True|MistakeCount=0|PlayerPoints=-7|"
     "WizardIsOn=False|DateOfGame=01-Jan-27|WordLevel=3|WordList=cat|SaveTime=12.25");
 
-void LogInPlayer(const QString& name) {
-    ResetCurrentPlayer();
-    ClassPlayerInfo& player = CurrentPlayer();
+void LogIn(frmSolitaire& table, const QString& name) {
+    ClassPlayerInfo& player = table.Player();
     player.NickName = name;
     player.Filename = name;
+    player.AppVersion = QString::fromLatin1(kPlayerFileVersion);
     player.Rating = QString::fromLatin1(kNewPlayerRating);
 }
 
-void AddSaved(const QString& key, const QString& info, const QString& type = "Solitaire") {
-    CurrentPlayer().SavedGames.Add(ClassSavedGameInfo(info, key, type));
+void AddSaved(frmSolitaire& table, const QString& key, const QString& info,
+              const QString& type = "Solitaire") {
+    table.Player().SavedGames.Add(ClassSavedGameInfo(info, key, type));
 }
 
 // A game in play as a deal would leave it, set directly.
@@ -63,6 +61,15 @@ void StartSomeGame(ClSolitary& game) {
     game.MyTime = QTime::currentTime();
 }
 
+// The saved games in a player file, read back from its bytes.
+QList<ClassSavedGameInfo> SavedOnDisk(const TempProgramFolder& folder, const QString& name) {
+    ClassPlayerInfo player;
+    if (ClassPlayerInfo::ReadFileBytes(folder.read("temp/" + name + ".dat"), player) !=
+        PlayerFileStatus::Loaded)
+        return {};
+    return QList<ClassSavedGameInfo>(player.SavedGames.begin(), player.SavedGames.end());
+}
+
 } // namespace
 
 class TestFrmSolitaire : public QObject {
@@ -70,29 +77,30 @@ class TestFrmSolitaire : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void controlsAtDesignTime();
     void layoutFollowsTheWindowSize_data();
     void layoutFollowsTheWindowSize();
     void gridShowsTheSolitaireGamesOfThePlayer();
-    void emptyGridDisablesSavedGameCommands();
-    void menuEnablingFollowsTheRow_data();
-    void menuEnablingFollowsTheRow();
-    void gridToolTipsByTwips_data();
+    void savedGameCommandsFollowTheRow_data();
+    void savedGameCommandsFollowTheRow();
     void gridToolTipsByTwips();
     void headerClickSortsDescendingThenAscending();
     void deleteEntry_data();
     void deleteEntry();
-    void deletingThePlayedGameClearsTheEngineKey();
     void closeAsksOnceAndAlwaysSaves_data();
     void closeAsksOnceAndAlwaysSaves();
     void tooSmallDisplayClosesTheTable_data();
     void tooSmallDisplayClosesTheTable();
-    void deckAnimationCyclesFifteenPictures();
+    void playSaveRestoresTheSelectedGame_data();
     void playSaveRestoresTheSelectedGame();
-    void playSaveAfterSavingRestoresTheRowChosenBefore();
-    void newGameDuringAGameOffersToSave();
+    void newGameDuringAGame_data();
+    void newGameDuringAGame();
     void boardGameAsksOnceAndHandsOver();
     void failedPlayerFileIsReported();
+    void closingWhileCardsAreDealt_data();
+    void closingWhileCardsAreDealt();
+    void closingWhileHintsAreSought();
+    void closingWhileCardsFly_data();
+    void closingWhileCardsFly();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -100,74 +108,11 @@ private:
 
 void TestFrmSolitaire::init() {
     m_folder = std::make_unique<TempProgramFolder>();
-    QVERIFY(m_folder->copyFromBuild(QStringLiteral("Dictionary/dictionary.dic")));
-    ResetCurrentPlayer();
+    QVERIFY(WriteWordList(*m_folder, {"cat", "cab", "dog", "zoo"}));
 }
 
 void TestFrmSolitaire::cleanup() {
-    ResetCurrentPlayer();
     m_folder.reset();
-}
-
-void TestFrmSolitaire::controlsAtDesignTime() {
-    MsgBoxRecorder boxes;
-    frmSolitaire table;
-    const QList<std::pair<const char*, QString>> captions{
-        {"lblFormCaption", "Vantorell"},
-        {"lblClose", "X"},
-        {"lblMenu_0", "New Game"},
-        {"lblMenu_1", "Board Game"},
-        {"lblMenu_2", "About"},
-        {"lblMenu_3", "Log On As"},
-        {"lblMenu_4", "Net Dictionary"},
-        {"lblMenu_5", "Play Save"},
-        {"lblMenu_6", "Delete Entry"},
-        {"lblMenu_7", "|||"},
-        {"lblWizard", " Wizard"},
-        {"Label2", " Words Built"},
-        {"Label4", "Points"},
-        {"lblPoints", "0"},
-        {"lblHelpPlay", "Use top discard to build 3-letter words for each card stack; The game "
-                        "is won when each card is turned into words..."}};
-    for (const auto& [name, caption] : captions)
-        QCOMPARE(control<QLabel>(table, name)->text(), caption);
-    auto* letters = control<QPushButton>(table, "cmdLettersLeft");
-    QCOMPARE(letters->text(), QStringLiteral("Letters left..."));
-    QVERIFY(!letters->isEnabled()); // no game in play
-    QCOMPARE(control<QCheckBox>(table, "chkMusic")->text(), QStringLiteral("Music On"));
-    QCOMPARE(control<QCheckBox>(table, "chkSound")->text(), QStringLiteral("Sounds On"));
-    for (const char* name : {"sldMusic", "sldSound"}) {
-        QCOMPARE(control<QSlider>(table, name)->minimum(), 0);
-        QCOMPARE(control<QSlider>(table, name)->maximum(), 100);
-    }
-    for (const char* name : {"cmdDeck", "WebBrowser1", "shapeDiscard", "lstWords"})
-        control<QWidget>(table, name);
-    QCOMPARE(control<QListWidget>(table, "lstWizard")->property("Tag").toString(),
-             QStringLiteral("0"));
-
-    // Only the deck animation runs from the load.
-    for (const char* name :
-         {"TimerDeckAnimation", "Timer2", "TimerMoveCardBack", "TimerWordDone", "TimerAtEndFile"})
-        QCOMPARE(control<QTimer>(table, name)->isActive(),
-                 name == QByteArray("TimerDeckAnimation"));
-    QCOMPARE(table.Timer2Tag, QStringLiteral("0"));
-
-    // The card arrays: the pile template is hidden; discard slots 0 to 6.
-    QCOMPARE(table.piccards.size(), 1);
-    QVERIFY(control<UserControlCards>(table, "piccards_0")->isHidden());
-    for (int slot = 0; slot <= 6; ++slot)
-        control<UserControlCards>(table, QStringLiteral("picDiscard_%1").arg(slot));
-
-    QCOMPARE(table.CardBacks.size(), 4);
-
-    // The grid: six columns with their header texts.
-    auto* grid = control<SavedGamesGrid>(table, "FlexGrid");
-    QCOMPARE(grid->toolTip(), QStringLiteral("View stats or restart game... "));
-    QCOMPARE(grid->columnCount(), 6);
-    const QStringList headers{"", "Date", "Points", " L", " W", " F"};
-    for (int c = 0; c < 6; ++c)
-        QCOMPARE(grid->TextMatrix(0, c), headers[c]);
-    QVERIFY(boxes.shown().isEmpty());
 }
 
 void TestFrmSolitaire::layoutFollowsTheWindowSize_data() {
@@ -192,7 +137,7 @@ void TestFrmSolitaire::layoutFollowsTheWindowSize() {
     QCOMPARE(table.WebBrowser1->geometry(), QRect(-1, -1, adds.width() + 40, adds.height() + 40));
     // The greeting of a deal stays whole and readable beside the menu.
     const QString greeting = QStringLiteral(" Vantorell // Hello anna...Word level 3");
-    table.SetFormCaption(greeting);
+    table.ShowCaption(greeting);
     QLabel* caption = table.lblFormCaption;
     QCOMPARE(caption->text(), greeting);
     QVERIFY(caption->geometry().right() < table.lblMenu[0]->x());
@@ -204,13 +149,13 @@ void TestFrmSolitaire::layoutFollowsTheWindowSize() {
 }
 
 void TestFrmSolitaire::gridShowsTheSolitaireGamesOfThePlayer() {
-    LogInPlayer("anna");
-    // A record without a date keeps a row of its own.
-    AddSaved("S0", QString(kOpenGame).remove("DateOfGame=05-Dec-26|"));
-    AddSaved("S1", kOpenGame);
-    AddSaved("B2", "1=3|2=0", "SpellingGrammar.mdb"); // a board status record is no solitaire game
-    AddSaved("S3", kWonGame);
     frmSolitaire table;
+    LogIn(table, "anna");
+    // A record without a date keeps a row of its own.
+    AddSaved(table, "S0", QString(kOpenGame).remove("DateOfGame=05-Dec-26|"));
+    AddSaved(table, "S1", kOpenGame);
+    AddSaved(table, "B2", "1=3|2=0", "SpellingGrammar.mdb"); // a board status record
+    AddSaved(table, "S3", kWonGame);
     table.LoadFlexGrid();
     SavedGamesGrid* grid = table.FlexGrid;
     QCOMPARE(grid->GridRows(), 4);
@@ -232,103 +177,62 @@ void TestFrmSolitaire::gridShowsTheSolitaireGamesOfThePlayer() {
             info = w;
     }
     QVERIFY(info);
-    auto* points = info->findChild<QLabel*>("lblPoints");
-    QVERIFY(points);
-    QCOMPARE(points->text(), QStringLiteral("Points -7"));
+    QCOMPARE(control<QLabel>(*info, "lblPoints")->text(), QStringLiteral("Points -7"));
     info->close();
 }
 
-void TestFrmSolitaire::emptyGridDisablesSavedGameCommands() {
-    LogInPlayer("ben");
-    frmSolitaire table;
-    table.LoadFlexGrid();
-    table.DisableButtons();
-    QCOMPARE(table.FlexGrid->GridRows(), 2); // one empty row under the header
-    for (int c = 0; c < 6; ++c)
-        QVERIFY(table.FlexGrid->TextMatrix(1, c).isEmpty());
-    for (int i : {5, 6, 7})
-        QVERIFY2(!table.lblMenu[i]->isEnabled(), qPrintable(QString::number(i)));
-}
-
-void TestFrmSolitaire::menuEnablingFollowsTheRow_data() {
+void TestFrmSolitaire::savedGameCommandsFollowTheRow_data() {
+    QTest::addColumn<QStringList>("records");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("playingKey");
-    QTest::addColumn<bool>("gameInPlay");
-    QTest::addColumn<bool>("playSave");
-    QTest::addColumn<bool>("deleteEntry");
-    QTest::addColumn<bool>("gameInfo");
-    QTest::newRow("unfinished game") << 0 << "" << false << true << true << true;
-    QTest::newRow("finished game") << 1 << "" << false << false << true << true;
-    QTest::newRow("the game now played") << 0 << "S1" << true << false << true << true;
-    QTest::newRow("another game while playing") << 0 << "S3" << true << true << true << true;
+    QTest::addColumn<QList<bool>>("enabled"); // letters left, Play Save, Delete Entry, |||
+    const QStringList both{kOpenGame, kWonGame};
+    addDataRow("empty grid", QStringList{}, 0, QString(), QList<bool>{false, false, false, false});
+    addDataRow("unfinished game", both, 0, QString(), QList<bool>{false, true, true, true});
+    addDataRow("finished game", both, 1, QString(), QList<bool>{false, false, true, true});
+    addDataRow("the game now played", both, 0, QString("S1"), QList<bool>{true, false, true, true});
+    addDataRow("another game while playing", both, 0, QString("S3"),
+               QList<bool>{true, true, true, true});
 }
 
-void TestFrmSolitaire::menuEnablingFollowsTheRow() {
+void TestFrmSolitaire::savedGameCommandsFollowTheRow() {
+    QFETCH(QStringList, records);
     QFETCH(int, row);
     QFETCH(QString, playingKey);
-    QFETCH(bool, gameInPlay);
-    QFETCH(bool, playSave);
-    QFETCH(bool, deleteEntry);
-    QFETCH(bool, gameInfo);
-    LogInPlayer("cleo");
-    AddSaved("S1", kOpenGame);
-    AddSaved("S3", kWonGame);
+    QFETCH(QList<bool>, enabled);
     frmSolitaire table;
+    LogIn(table, "cleo");
+    for (int i = 0; i < records.size(); ++i)
+        AddSaved(table, QStringLiteral("S%1").arg(2 * i + 1), records[i]);
     table.LoadFlexGrid();
-    table.mySolitaryGame->GameInPlay = gameInPlay;
+    table.mySolitaryGame->GameInPlay = !playingKey.isEmpty();
     table.mySolitaryGame->SaveGameIndex = playingKey;
+    // Choosing the row is enough: the commands follow the selection.
+    table.FlexGrid->setCurrentCell(1 - row, 1);
     table.FlexGrid->setCurrentCell(row, 1);
     table.DisableButtons();
-    QCOMPARE(table.cmdLettersLeft->isEnabled(), gameInPlay);
-    QCOMPARE(table.lblMenu[5]->isEnabled(), playSave);
-    QCOMPARE(table.lblMenu[6]->isEnabled(), deleteEntry);
-    QCOMPARE(table.lblMenu[7]->isEnabled(), gameInfo);
-
-    // Selecting the other row applies the same rule on its own.
-    table.FlexGrid->setCurrentCell(1 - row, 1);
-    const SavedGamesRules::Commands other = SavedGamesRules::CommandsFor(
-        table.FlexGrid->CurrentText(5), table.FlexGrid->CurrentText(0), playingKey);
-    QCOMPARE(table.lblMenu[5]->isEnabled(), other.playSave);
-    QVERIFY(table.lblMenu[6]->isEnabled());
-}
-
-void TestFrmSolitaire::gridToolTipsByTwips_data() {
-    QTest::addColumn<int>("x");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("0") << 0 << "Player scorecard entries...";
-    QTest::newRow("105") << 105 << "Player scorecard entries...";
-    QTest::newRow("106") << 106 << "Date of saved game...";
-    QTest::newRow("900") << 900 << "Date of saved game...";
-    QTest::newRow("901") << 901 << "Points of saved game...";
-    QTest::newRow("1500") << 1500 << "Points of saved game...";
-    QTest::newRow("1501") << 1501 << "Level of saved game...";
-    QTest::newRow("1800") << 1800 << "Level of saved game...";
-    QTest::newRow("1801") << 1801 << "Wizard On or Off, of saved game...";
-    QTest::newRow("2100") << 2100 << "Wizard On or Off, of saved game...";
-    QTest::newRow("2101") << 2101 << "Save game is finish or not...";
-    QTest::newRow("2400") << 2400 << "Save game is finish or not...";
-    QTest::newRow("2401") << 2401 << "Player scorecard entries...";
+    QCOMPARE((QList<bool>{table.cmdLettersLeft->isEnabled(), table.lblMenu[5]->isEnabled(),
+                          table.lblMenu[6]->isEnabled(), table.lblMenu[7]->isEnabled()}),
+             enabled);
 }
 
 void TestFrmSolitaire::gridToolTipsByTwips() {
-    QFETCH(int, x);
-    QFETCH(QString, tip);
-    QCOMPARE(SavedGamesRules::ToolTipAt(x), tip);
-    // The grid itself converts pixels at 15 twips each: pixel 70 is 1050 twips.
-    if (x == 0) {
-        frmSolitaire table;
-        table.show();
-        QTest::mouseMove(table.FlexGrid->viewport(), QPoint(70, 20));
-        QCOMPARE(table.FlexGrid->toolTip(), QStringLiteral("Points of saved game..."));
-    }
+    // The grid converts pixels at 15 twips each: pixel 70 is 1050 twips.
+    frmSolitaire table;
+    table.show();
+    QTest::mouseMove(table.FlexGrid->viewport(), QPoint(70, 20));
+    QCOMPARE(table.FlexGrid->toolTip(), QStringLiteral("Points of saved game..."));
+    QCOMPARE(SavedGamesRules::ToolTipAt(105), QStringLiteral("Player scorecard entries..."));
+    QCOMPARE(SavedGamesRules::ToolTipAt(106), QStringLiteral("Date of saved game..."));
+    QCOMPARE(SavedGamesRules::ToolTipAt(2401), QStringLiteral("Player scorecard entries..."));
 }
 
 void TestFrmSolitaire::headerClickSortsDescendingThenAscending() {
-    LogInPlayer("dora");
-    AddSaved("S1", kOpenGame); // 14 points
-    AddSaved("S2", kWonGame);  // -7 points
-    AddSaved("S3", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=2"));
     frmSolitaire table;
+    LogIn(table, "dora");
+    AddSaved(table, "S1", kOpenGame); // 14 points
+    AddSaved(table, "S2", kWonGame);  // -7 points
+    AddSaved(table, "S3", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=2"));
     table.show();
     table.LoadFlexGrid();
     QHeaderView* header = table.FlexGrid->horizontalHeader();
@@ -358,11 +262,10 @@ void TestFrmSolitaire::deleteEntry_data() {
 
 void TestFrmSolitaire::deleteEntry() {
     QFETCH(bool, yes);
-    LogInPlayer("emil");
-    AddSaved("S1", kOpenGame);
-    AddSaved("S2", kWonGame);
-    CurrentPlayer().SavedGamesIndex = "S2";
     frmSolitaire table;
+    LogIn(table, "emil");
+    AddSaved(table, "S1", kOpenGame);
+    AddSaved(table, "S2", kWonGame);
     table.LoadFlexGrid();
     table.FlexGrid->setCurrentCell(1, 1);
     table.DisableButtons();
@@ -371,42 +274,29 @@ void TestFrmSolitaire::deleteEntry() {
     table.lblMenu_Click(6);
     QCOMPARE(boxes.texts(), QStringList{"You are about to delete a save game..."});
     QCOMPARE(boxes.shown().first().buttons, MsgButtons::YesNo);
-    QCOMPARE(boxes.shown().first().icon, MsgIcon::Exclamation);
-    QCOMPARE(CurrentPlayer().SavedGames.Contains("S2"), !yes);
-    QVERIFY(CurrentPlayer().SavedGames.Contains("S1"));
-    QCOMPARE(table.DeleteIndex, qint16(yes ? 1 : 0));
-    QCOMPARE(CurrentPlayer().SavedGamesIndex, yes ? QString() : QStringLiteral("S2"));
+    QCOMPARE(table.Player().SavedGames.Contains("S2"), !yes);
     QCOMPARE(table.FlexGrid->GridRows(), yes ? 2 : 3);
+    QCOMPARE(table.lblMenu[5]->isEnabled(), yes); // S1, unfinished, is the current row now
     // Nothing reaches the disk before the table closes.
     QVERIFY(!QFile::exists(m_folder->file("temp/emil.dat")));
 }
 
-void TestFrmSolitaire::deletingThePlayedGameClearsTheEngineKey() {
-    LogInPlayer("fay");
-    AddSaved("S1", kOpenGame);
-    frmSolitaire table;
-    table.LoadFlexGrid();
-    table.mySolitaryGame->SaveGameIndex = "S1";
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(MsgAnswer::Yes);
-    table.lblMenu_Click(6);
-    QVERIFY(table.mySolitaryGame->SaveGameIndex.isEmpty());
-    QVERIFY(CurrentPlayer().SavedGames.isEmpty());
-    QVERIFY(!table.lblMenu[5]->isEnabled());
-    QVERIFY(!table.lblMenu[6]->isEnabled());
-}
-
 void TestFrmSolitaire::closeAsksOnceAndAlwaysSaves_data() {
+    QTest::addColumn<bool>("loggedIn");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
+    QTest::newRow("yes") << true << true;
+    QTest::newRow("no") << true << false;
+    // A deleted player keeps nothing: the table does not ask.
+    QTest::newRow("nobody at the table") << false << true;
 }
 
 void TestFrmSolitaire::closeAsksOnceAndAlwaysSaves() {
+    QFETCH(bool, loggedIn);
     QFETCH(bool, yes);
-    LogInPlayer("gus");
     auto* table = new frmSolitaire;
     table->setAttribute(Qt::WA_DeleteOnClose);
+    if (loggedIn)
+        LogIn(*table, "gus");
     table->show();
     StartSomeGame(*table->mySolitaryGame);
     MsgBoxRecorder boxes;
@@ -415,15 +305,17 @@ void TestFrmSolitaire::closeAsksOnceAndAlwaysSaves() {
     table->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(guard.isNull());
+    if (!loggedIn) {
+        QVERIFY(boxes.shown().isEmpty());
+        return;
+    }
     QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
     QCOMPARE(boxes.shown().first().title, QStringLiteral("Save Game"));
-
     // The player file was written either way; it holds the game only on Yes.
-    const QByteArray bytes = m_folder->read("temp/gus.dat");
-    QVERIFY(!bytes.isEmpty());
-    const QString plain = QString::fromLatin1(referenceUnscramble(bytes));
-    QVERIFY(plain.contains("gus"));
-    QCOMPARE(plain.contains("Solitaire::CardPile1=ab:c|"), yes);
+    const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "gus");
+    QCOMPARE(saved.size(), yes ? 1 : 0);
+    if (yes)
+        QVERIFY(saved.first().GameInfo.startsWith("CardPile1=ab:c|"));
 }
 
 void TestFrmSolitaire::tooSmallDisplayClosesTheTable_data() {
@@ -441,104 +333,96 @@ void TestFrmSolitaire::tooSmallDisplayClosesTheTable() {
     MsgBoxRecorder boxes;
     table.SysInfo1_DisplayChanged(width);
     QCOMPARE(table.isVisible(), !closes);
+    QCOMPARE(boxes.shown().size(), closes ? 1 : 0);
     if (closes) {
-        QCOMPARE(boxes.shown().size(), 1);
         QCOMPARE(boxes.shown().first().icon, MsgIcon::Critical);
-        QCOMPARE(boxes.texts().first(),
-                 QStringLiteral("Screen resolution to small need 800 by 600 pixels...\nFollow "
-                                "menu commands to change your settings...\nStart/Settings/"
-                                "Control Panel/Display/Settings"));
-    } else {
-        QVERIFY(boxes.shown().isEmpty());
+        QVERIFY(boxes.texts().first().startsWith("Screen resolution to small need 800 by 600"));
     }
 }
 
-void TestFrmSolitaire::deckAnimationCyclesFifteenPictures() {
-    frmSolitaire table;
-    // From the load the Tag is empty: the rest picture comes first.
-    const QList<int> expected{140, 136, 137, 138, 139, 136, 137, 138,
-                              139, 133, 133, 134, 135, 135, 133};
-    for (int round = 0; round < 2; ++round) {
-        QList<int> shown;
-        for (int tick = 0; tick < 15; ++tick) {
-            table.TimerDeckAnimation_Timer();
-            shown << table.DeckPicture();
-        }
-        QCOMPARE(shown, expected); // 15 ticks of 300 ms: 4.5 seconds a cycle
-    }
+// "Play Save" restores the game of the current row; a game in play is
+// offered for saving first, and the row chosen before that is the one played
+// although saving refilled the grid.
+void TestFrmSolitaire::playSaveRestoresTheSelectedGame_data() {
+    QTest::addColumn<bool>("inPlay");
+    QTest::addColumn<QString>("points");
+    QTest::newRow("nothing in play") << false << "14";
+    QTest::newRow("a game in play") << true << "2";
 }
 
 void TestFrmSolitaire::playSaveRestoresTheSelectedGame() {
-    LogInPlayer("hal");
-    AddSaved("S1", kWonGame);
-    AddSaved("S2", kOpenGame);
+    QFETCH(bool, inPlay);
+    QFETCH(QString, points);
     frmSolitaire table;
+    LogIn(table, "hal");
+    AddSaved(table, "S1", inPlay ? kOpenGame : kWonGame);
+    AddSaved(table, "S2", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=" + points));
     table.show();
-    table.SetStepFlightsDirectly(true);
+    table.picGame->SetStepFlightsDirectly(true);
     table.chkSound->setChecked(false);
     table.chkMusic->setChecked(false);
-    table.LoadFlexGrid();
-    table.FlexGrid->setCurrentCell(1, 1);
-    QVERIFY(table.lblMenu[5]->isEnabled());
-    MsgBoxRecorder boxes;
-    table.lblMenu_Click(5);
-    QVERIFY(boxes.shown().isEmpty()); // no game was in play: nothing to save
-    ClSolitary& game = *table.mySolitaryGame;
-    QVERIFY(game.GameInPlay);
-    QCOMPARE(game.SaveGameIndex, QStringLiteral("S2"));
-    QCOMPARE(game.wordlevel, qint16(4));
-    QCOMPARE(game.CardPile5, QStringLiteral("hi:j"));
-    QCOMPARE(table.lblPoints->text(), QStringLiteral("14"));
-    QCOMPARE(table.lstWords->count(), 2);
-    // ab:c, :d, e:f, :g, hi:j: ten cards and the template.
-    QCOMPARE(table.piccards.size(), 1 + 10);
-    QVERIFY(table.cmdLettersLeft->isEnabled());
-    QVERIFY(!table.lblMenu[5]->isEnabled()); // the row of the game now played
-}
-
-void TestFrmSolitaire::playSaveAfterSavingRestoresTheRowChosenBefore() {
-    LogInPlayer("ida");
-    AddSaved("S1", kOpenGame);
-    AddSaved("S2", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=2"));
-    frmSolitaire table;
-    table.show();
-    table.SetStepFlightsDirectly(true);
-    table.chkSound->setChecked(false);
-    table.chkMusic->setChecked(false);
-    StartSomeGame(*table.mySolitaryGame);
+    if (inPlay)
+        StartSomeGame(*table.mySolitaryGame);
     table.LoadFlexGrid();
     table.FlexGrid->setCurrentCell(1, 1); // S2
     table.DisableButtons();
     MsgBoxRecorder boxes;
     boxes.queueAnswer(MsgAnswer::Yes);
     table.lblMenu_Click(5);
-    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
-    // The running game was filed, and the game chosen in the grid is played
-    // although saving refilled the grid.
-    QCOMPARE(CurrentPlayer().SavedGames.Count(), 3);
-    QCOMPARE(table.mySolitaryGame->SaveGameIndex, QStringLiteral("S2"));
-    QCOMPARE(table.lblPoints->text(), QStringLiteral("2"));
+    QCOMPARE(boxes.texts(),
+             inPlay ? QStringList{"Do you wish to save the current game?"} : QStringList());
+    QCOMPARE(table.Player().SavedGames.Count(), inPlay ? 3 : 2);
+    ClSolitary& game = *table.mySolitaryGame;
+    QVERIFY(game.GameInPlay);
+    QCOMPARE(game.SaveGameIndex, QStringLiteral("S2"));
+    QCOMPARE(game.CardPile5, QStringLiteral("hi:j"));
+    QCOMPARE(table.lblPoints->text(), points);
+    QCOMPARE(table.lstWords->count(), 2);
+    // ab:c, :d, e:f, :g, hi:j: ten cards and the template.
+    QCOMPARE(table.picGame->piccards.size(), 1 + 10);
+    QVERIFY(table.cmdLettersLeft->isEnabled());
+    if (!inPlay) // the row of the game now played is the current one
+        QVERIFY(!table.lblMenu[5]->isEnabled());
 }
 
-void TestFrmSolitaire::newGameDuringAGameOffersToSave() {
-    LogInPlayer("jon");
+void TestFrmSolitaire::newGameDuringAGame_data() {
+    QTest::addColumn<bool>("deal");
+    QTest::newRow("dealt") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestFrmSolitaire::newGameDuringAGame() {
+    QFETCH(bool, deal);
     frmSolitaire table;
+    LogIn(table, "jon");
     table.show();
+    table.picGame->SetStepFlightsDirectly(true);
+    table.chkSound->setChecked(false);
     StartSomeGame(*table.mySolitaryGame);
+    table.ShowCaption(QStringLiteral(" Vantorell // Hello jon...Word level 3"));
     MsgBoxRecorder boxes;
     boxes.queueAnswer(MsgAnswer::Yes);
-    TableTestKit::ModalWatcher watcher; // closes the start-game dialog: no deal
+    ModalWatcher watcher([deal](QWidget* window) {
+        auto* start = qobject_cast<frmStartGame*>(window);
+        if (start && deal)
+            start->lblMenu_Click(0);
+        else
+            window->close();
+    });
     table.lblMenu_Click(0);
     QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
     QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
     QCOMPARE(table.FlexGrid->TextMatrix(1, 0), QStringLiteral("S1"));
     QCOMPARE(table.FlexGrid->TextMatrix(1, 5), QStringLiteral("N"));
-    QVERIFY(!table.mySolitaryGame->GameInPlay);
+    QCOMPARE(table.mySolitaryGame->GameInPlay, deal);
+    // An empty table names no word level and has no letters to count.
+    QCOMPARE(table.cmdLettersLeft->isEnabled(), deal);
+    QCOMPARE(table.lblFormCaption->text().contains("Word level"), deal);
 }
 
 void TestFrmSolitaire::boardGameAsksOnceAndHandsOver() {
-    LogInPlayer("kim");
     frmSolitaire table;
+    LogIn(table, "kim");
     table.show();
     StartSomeGame(*table.mySolitaryGame);
     MsgBoxRecorder boxes;
@@ -547,8 +431,7 @@ void TestFrmSolitaire::boardGameAsksOnceAndHandsOver() {
     // Asked once: closing the table on the way does not ask again.
     QCOMPARE(boxes.texts().count(QStringLiteral("Do you wish to save the current game?")), 1);
     QVERIFY(!table.isVisible());
-    QVERIFY(CurrentPlayer().SavedGames.isEmpty());
-    QVERIFY(CurrentPlayer().NickName.isEmpty()); // the table let its player go
+    QVERIFY(table.Player().SavedGames.isEmpty());
     QWidget* board = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->objectName() == QLatin1String("frmDictation"))
@@ -558,10 +441,10 @@ void TestFrmSolitaire::boardGameAsksOnceAndHandsOver() {
 }
 
 void TestFrmSolitaire::failedPlayerFileIsReported() {
-    LogInPlayer("lea");
     // A folder where the player file belongs: the file cannot be written.
     QVERIFY(QDir(m_folder->path()).mkpath("temp/lea.dat"));
     frmSolitaire table;
+    LogIn(table, "lea");
     table.show();
     MsgBoxRecorder boxes;
     table.close();
@@ -570,6 +453,139 @@ void TestFrmSolitaire::failedPlayerFileIsReported() {
     QVERIFY(boxes.texts().first().contains("lea"));
     QVERIFY(!table.TimerDeckAnimation->isActive());
     QVERIFY(QFileInfo(m_folder->file("temp/lea.dat")).isDir());
+}
+
+// The window is closed (as the window manager closes it) while the cards of
+// a deal or a restore fly: the cards still to come are put down at once,
+// then the save question comes and the whole game is saved.
+void TestFrmSolitaire::closingWhileCardsAreDealt_data() {
+    QTest::addColumn<bool>("restore");
+    QTest::newRow("deal") << false;
+    QTest::newRow("restore") << true;
+}
+
+void TestFrmSolitaire::closingWhileCardsAreDealt() {
+    QFETCH(bool, restore);
+    auto* table = new frmSolitaire;
+    table->setAttribute(Qt::WA_DeleteOnClose);
+    LogIn(*table, "max");
+    AddSaved(*table, "S1", kOpenGame);
+    table->show();
+    table->chkSound->setChecked(false);
+    table->chkMusic->setChecked(false);
+    table->LoadFlexGrid();
+    table->DisableButtons();
+    int arrived = 0;
+    connect(table->picGame, &CardLayer::DealFlightEnded, table, [&arrived, table] {
+        if (++arrived == 3)
+            table->close();
+    });
+    ModalWatcher watcher([](QWidget* window) {
+        if (auto* start = qobject_cast<frmStartGame*>(window))
+            start->lblMenu_Click(0);
+    });
+    MsgBoxRecorder boxes;
+    boxes.queueAnswer(MsgAnswer::Yes);
+    QPointer<frmSolitaire> guard(table);
+    if (restore)
+        table->lblMenu_Click(5);
+    else
+        QTest::mouseClick(table->cmdDeck, Qt::LeftButton);
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(arrived, 3);
+    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+    // The saved game is whole and can be played again.
+    const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "max");
+    QCOMPARE(saved.size(), restore ? 1 : 2);
+    SavedGameRecord record;
+    QString why;
+    QVERIFY2(SavedGameRecord::Parse(saved.last().GameInfo, record, &why), qPrintable(why));
+    const QStringList piles(record.CardPile, record.CardPile + 5);
+    if (restore) {
+        QCOMPARE(piles, QStringList({"ab:c", ":d", "e:f", ":g", "hi:j"}));
+    } else {
+        for (const QString& pile : piles)
+            QCOMPARE(pile.indexOf(':'), 4);
+        QCOMPARE(record.CardsInDeck.size() + record.CardsInDiscards.size(), 115 - 25);
+    }
+}
+
+// A click on the deck starts a hint search; the window is closed while it
+// runs: the search ends and the table closes once the click has returned.
+void TestFrmSolitaire::closingWhileHintsAreSought() {
+    auto* table = new frmSolitaire;
+    table->setAttribute(Qt::WA_DeleteOnClose);
+    LogIn(*table, "ned");
+    table->show();
+    StartSomeGame(*table->mySolitaryGame);
+    table->mySolitaryGame->WizardIsOn = true;
+    MsgBoxRecorder boxes;
+    boxes.queueAnswer(MsgAnswer::Yes);
+    QPointer<frmSolitaire> guard(table);
+    bool clicking = true;
+    bool closedDuringTheClick = false;
+    QTimer::singleShot(0, table, [&] {
+        closedDuringTheClick = clicking;
+        table->close();
+    });
+    QTest::mouseClick(table->cmdDeck, Qt::LeftButton);
+    clicking = false;
+    QVERIFY(closedDuringTheClick);
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+    const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "ned");
+    QCOMPARE(saved.size(), 1);
+    QVERIFY(saved.first().GameInfo.contains("|CardsInDeck=|CardsInDiscards=lmnop|"));
+}
+
+// The window is closed while a card flies back, or while a made word flies
+// to the list: the flight ends at once; a made word is scored first, and the
+// last one wins the game, which then needs no saving.
+void TestFrmSolitaire::closingWhileCardsFly_data() {
+    QTest::addColumn<QStringList>("piles");
+    QTest::addColumn<QString>("discards");
+    QTest::addColumn<QString>("wordList"); // of the saved game
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("rating");
+    addDataRow("card flying back", QStringList{":cA", "d:o"}, "x", "", "-3", true, "3Off=None,0");
+    addDataRow("word flying", QStringList{":cA", "d:o"}, "t", "cat", "5", true, "3Off=None,0");
+    addDataRow("last word flying", QStringList{":cA"}, "t", "cat", "5", false, "3Off=5,");
+}
+
+void TestFrmSolitaire::closingWhileCardsFly() {
+    QFETCH(QStringList, piles);
+    QFETCH(QString, discards);
+    QFETCH(QString, wordList);
+    QFETCH(QString, points);
+    QFETCH(bool, asked);
+    QFETCH(QString, rating);
+    auto* table = new frmSolitaire;
+    table->setAttribute(Qt::WA_DeleteOnClose);
+    LogIn(*table, "ola");
+    table->show();
+    LayOut(*table, piles, discards);
+    MsgBoxRecorder boxes;
+    boxes.queueAnswer(MsgAnswer::Yes);
+    ModalWatcher watcher;
+    DragCard(table->picGame->TopDiscard(), QPoint(217, 100));
+    QVERIFY(table->picGame->TimerMoveCardBack->isActive() ||
+            table->picGame->TimerWordDone->isActive());
+    QPointer<frmSolitaire> guard(table);
+    table->close();
+    QTRY_VERIFY(guard.isNull());
+    QVERIFY(!watcher.Seen().contains("frmGameDone"));
+    QCOMPARE(boxes.shown().size(), asked ? 1 : 0);
+    ClassPlayerInfo onDisk;
+    QCOMPARE(ClassPlayerInfo::ReadFileBytes(m_folder->read("temp/ola.dat"), onDisk),
+             PlayerFileStatus::Loaded);
+    QVERIFY2(onDisk.Rating.contains(rating), qPrintable(onDisk.Rating));
+    const QHash<QString, QString> fields =
+        SavedGameRecord::Fields(onDisk.SavedGames.at(0).GameInfo);
+    QCOMPARE(fields.value("WordList"), wordList);
+    QCOMPARE(fields.value("CardPile1"), wordList.isEmpty() ? ":cA" : ":");
+    QCOMPARE(fields.value("PlayerPoints"), points);
+    QCOMPARE(fields.value("IfGameIsDone"), asked ? "False" : "True");
 }
 
 QTEST_MAIN(TestFrmSolitaire)

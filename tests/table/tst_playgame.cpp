@@ -8,6 +8,7 @@
 #include "engine/ClSolitary.h"
 #include "engine/ui/frmGameDone.h"
 #include "players/ClassPlayerInfo.h"
+#include "table/ui/CardLayer.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/frmSolitaire.h"
 #include "table/ui/frmStartGame.h"
@@ -63,15 +64,16 @@ void TestPlayGame::playsASeededGameToAWin() {
     TempProgramFolder folder;
     QVERIFY(WriteWordList(folder, EveryWordWithoutX()));
     RandomScope seeded(makeSeededRandom(20261206));
-    ResetCurrentPlayer();
-    QVERIFY(CurrentPlayer().CreatePlayerFile(QStringLiteral("tess"), QStringLiteral("secret")));
-    QCOMPARE(CurrentPlayer().NickName, QStringLiteral("tess"));
     MsgBoxRecorder boxes;
 
     frmSolitaire table;
+    ClassPlayerInfo& player = table.Player();
+    QVERIFY(player.CreatePlayerFile(QStringLiteral("tess"), QStringLiteral("secret")));
+    QCOMPARE(player.NickName, QStringLiteral("tess"));
     table.show();
     QVERIFY(QTest::qWaitForWindowExposed(&table));
-    table.SetStepFlightsDirectly(true);
+    CardLayer& cards = *table.picGame;
+    cards.SetStepFlightsDirectly(true);
     table.chkMusic->setChecked(false);
     ClSolitary& game = *table.mySolitaryGame;
 
@@ -92,7 +94,7 @@ void TestPlayGame::playsASeededGameToAWin() {
     QVERIFY(game.GameInPlay);
     QCOMPARE(game.wordlevel, qint16(3));
     QCOMPARE(game.WizardIsOn, wizard);
-    QCOMPARE(table.piccards.size(), 1 + 25);
+    QCOMPARE(cards.piccards.size(), 1 + 25);
     QCOMPARE(game.CardsInDiscards.size(), 3); // the deal ends with one draw
     QVERIFY(table.TakesInput());
     QVERIFY(table.isEnabled());
@@ -120,7 +122,7 @@ void TestPlayGame::playsASeededGameToAWin() {
             QTest::mouseClick(table.cmdDeck, Qt::LeftButton);
             continue;
         }
-        UserControlCards* card = table.picDiscard[game.DiscardIndex];
+        UserControlCards* card = cards.picDiscard[game.DiscardIndex];
         QCOMPARE(card->myLetter, top);
         const QString before = game.CardPile(pile);
         const int pointsBefore = game.PlayerPoints;
@@ -130,8 +132,8 @@ void TestPlayGame::playsASeededGameToAWin() {
             ++mistakes;
             QCOMPARE(game.PlayerPoints, qint16(pointsBefore - 3));
             QVERIFY(!table.TakesInput());
-            while (table.TimerMoveCardBack->isActive())
-                table.TimerMoveCardBack_Timer();
+            while (cards.TimerMoveCardBack->isActive())
+                cards.TimerMoveCardBack_Timer();
             QCOMPARE(
                 card->pos(),
                 QPoint(QList<int>{300, 340, 375, 410, 445, 480}.at(game.DiscardIndex - 1), 297));
@@ -142,7 +144,7 @@ void TestPlayGame::playsASeededGameToAWin() {
         if (wizard && candidate.size() < 3) {
             // The hint list follows the pile: its words begin with the pile's
             // letters and the new top discard.
-            QCOMPARE(table.GetWizardTag(), QString::number(pile));
+            QCOMPARE(int(game.HintPile()), pile);
             const QString prefix = candidate.toLower() + game.CardsInDiscards.left(1);
             QVERIFY(table.lstWizard->count() > 0 || prefix.contains('x') || prefix.size() > 3);
             for (int i = 0; i < table.lstWizard->count(); ++i)
@@ -152,11 +154,11 @@ void TestPlayGame::playsASeededGameToAWin() {
             continue;
         // A finished word: its cards fly to the list, then the pile turns.
         wordsMade << candidate.toLower();
-        QVERIFY(table.TimerWordDone->isActive());
+        QVERIFY(cards.TimerWordDone->isActive());
         int ticks = 0;
-        while (table.TimerWordDone->isActive() && ticks++ < 100)
-            table.TimerWordDone_Timer();
-        won = !game.GameInPlay || game.IfGameIsDone || table.piccards.size() == 1;
+        while (cards.TimerWordDone->isActive() && ticks++ < 100)
+            cards.TimerWordDone_Timer();
+        won = !game.GameInPlay || game.IfGameIsDone || cards.piccards.size() == 1;
         if (!won) {
             QCOMPARE(table.lstWords->count(), wordsMade.size());
             QCOMPARE(table.lstWords->item(table.lstWords->count() - 1)->text(),
@@ -175,7 +177,7 @@ void TestPlayGame::playsASeededGameToAWin() {
 
     // The rating of level 3 with this wizard setting holds the points and a time.
     const QString key = wizard ? QStringLiteral("3On") : QStringLiteral("3Off");
-    const QStringList rating = CurrentPlayer().Rating.split('^');
+    const QStringList rating = player.Rating.split('^');
     QCOMPARE(rating.size(), 10);
     const QString entry = rating.filter(QRegularExpression('^' + key + '=')).value(0);
     QVERIFY2(entry.startsWith(QStringLiteral("%1=%2,").arg(key).arg(expected)), qPrintable(entry));
@@ -201,7 +203,7 @@ void TestPlayGame::playsASeededGameToAWin() {
     QVERIFY(record.contains(QStringLiteral("|WordList=") + wordsMade.join(':') + '|'));
 
     // The table is cleared and its grid lists the finished game.
-    QCOMPARE(table.piccards.size(), 1);
+    QCOMPARE(cards.piccards.size(), 1);
     QCOMPARE(table.FlexGrid->TextMatrix(1, 2), QString::number(expected));
     QCOMPARE(table.FlexGrid->TextMatrix(1, 5), QStringLiteral("Y"));
     QVERIFY(!table.lblMenu[5]->isEnabled()); // a finished game cannot be played again
