@@ -5,6 +5,7 @@
 #include "squares/ui/SquareWindowsLook.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -134,6 +135,18 @@ bool LoadFieldPicture(const QString& name, const QByteArray& bytes, QPixmap& pic
     if (path.isEmpty())
         return true;
     return picture.load(path);
+}
+
+void NoDefaultButton(QWidget* window) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+}
+
+bool IsEscape(const QEvent* event) {
+    return event->type() == QEvent::KeyPress &&
+           static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
 }
 
 void InstallKeyPreview(QWidget* window, QObject* filter) {

@@ -68,6 +68,12 @@ clSpeach* SpeakBox(QWidget* window, QPointer<clSpeach>& latest, QTextEdit* box);
 // not a picture; without bytes, or when temp/ takes no file, the picture is
 // left empty and the window goes on without it.
 bool LoadFieldPicture(const QString& name, const QByteArray& bytes, QPixmap& picture);
+// Enter presses no button of the window, so a child pressing Enter in a text
+// neither gives up the square nor reads something aloud by surprise.
+void NoDefaultButton(QWidget* window);
+// Escape, which would close the window and lose the square, is kept from it
+// (the close button and the window manager still close it).
+bool IsEscape(const QEvent* event);
 // Sends the key events of the window and of all its controls to filter first.
 void InstallKeyPreview(QWidget* window, QObject* filter);
 

@@ -48,13 +48,19 @@ namespace Question {
 inline constexpr int Width = 600;
 inline constexpr QRect Token{10, 32, 48, 48};
 inline constexpr QRect QuestionFrame{66, 28, 524, 122};
-// Inside the question frame.
-inline constexpr QRect QuestionLabel{8, 14, 80, 18};
-inline constexpr QRect QuestionText{8, 32, 300, 46};
-inline constexpr QRect SpeakQuestion{312, 32, SpeakButtonSize, SpeakButtonSize};
-inline constexpr QRect TipText{8, 84, 300, 32};
-inline constexpr QRect SpeakTip{312, 84, SpeakButtonSize, SpeakButtonSize};
-inline constexpr QRect Picture{348, 14, 168, 102};
+// Inside the question frame: the captions at the left, the two texts with
+// their read-aloud buttons, and the question's picture at the right. The
+// texts take the picture's room when there is none.
+inline constexpr QRect QuestionLabel{8, 10, 66, 20};
+inline constexpr QRect TipLabel{8, 64, 66, 20};
+inline constexpr int TextLeft = 76;
+inline constexpr int QuestionTop = 8;
+inline constexpr int TipTop = 62;
+inline constexpr int TextHeight = 50;
+inline constexpr QRect Picture{396, 8, 120, 106};
+inline constexpr int TextWidthBesidePicture = 284;
+inline constexpr int TextWidth = 408;
+inline constexpr int TextPointSize = 11;
 // The answer frame: its top, and its height by the number of answers.
 inline constexpr int AnswerFrameLeft = 10;
 inline constexpr int AnswerFrameTop = 153;
@@ -82,9 +88,12 @@ inline constexpr int SlotTop = 20;
 inline constexpr int SlotWidth = 286;
 inline constexpr int SlotHeight = Px(1435);
 inline constexpr QRect Option{0, 34, 20, 20};
+// A choice's picture lies on its text box, whose colour shows the result
+// around it: at the right beside a text, in the middle without one.
 inline constexpr QRect AnswerText{22, 2, 222, 86};
-inline constexpr QRect AnswerTextBesidePicture{22, 2, 128, 86};
-inline constexpr QRect AnswerPicture{154, 2, 90, 86};
+inline constexpr int AnswerTextWrapBesidePicture = 120;
+inline constexpr QRect AnswerPicture{150, 6, 90, 78};
+inline constexpr QRect AnswerPictureAlone{88, 6, 90, 78};
 inline constexpr QRect SpeakAnswer{248, 2, SpeakButtonSize, SpeakButtonSize};
 inline constexpr int CloseLeft = 150;
 inline constexpr int CloseWidth = 300;
@@ -96,17 +105,19 @@ namespace Spelling {
 inline constexpr int Width = 560;
 inline constexpr int Height = 352;
 inline constexpr QRect Token{10, 32, 48, 48};
-inline constexpr QRect Word{70, 32, 300, 44};
-inline constexpr int WordPointSize = 20;
-inline constexpr QRect Sound{376, 38, 32, 32};
-inline constexpr QRect Chance{420, 42, 130, 24};
+inline constexpr QRect Word{70, 32, 336, 44};
+inline constexpr int WordPointSize = 20; // smaller for a word that would not fit
+inline constexpr int WordSmallestPointSize = 8;
+inline constexpr QRect Sound{412, 38, 32, 32};
+inline constexpr QRect Chance{452, 42, 100, 24};
 inline constexpr QRect TypeLabel{10, 92, 88, 22};
 inline constexpr QRect TypeWord{100, 84, 264, 36};
 inline constexpr int TypePointSize = 14;
 inline constexpr QRect InsertCharacter{370, 84, 38, 36};
-inline constexpr QRect CaseNote{100, 122, 310, 20};
+inline constexpr QRect CaseNote{100, 122, 440, 20};
 inline constexpr QRect DefinitionFrame{10, 148, 400, 134};
 inline constexpr QRect DefinitionText{8, 22, 344, 102};
+inline constexpr int DefinitionPointSize = 11;
 inline constexpr QRect SpeakDefinition{358, 22, 32, 32};
 inline constexpr QRect Picture{420, 84, 130, 198};
 inline constexpr QRect Close{130, 296, 300, 40};

@@ -33,6 +33,7 @@ frmQuestion::frmQuestion(QWidget* owner) : QDialog(owner) {
     BuildControls();
     WindowChrome::MakeFrameless(this);
     SquareControls::InstallKeyPreview(this, this);
+    SquareControls::NoDefaultButton(this);
 }
 
 frmQuestion::~frmQuestion() = default;
@@ -60,17 +61,23 @@ void frmQuestion::BuildControls() {
         WindowChrome::MakeLabel(fraQuestion, "lblQuestion", QStringLiteral("Question:"));
     lblQuestion->setGeometry(QuestionLabel);
     lblQuestion->setFont(bold);
-    txtQuestion =
-        SquareControls::MakeTextBox(fraQuestion, QStringLiteral("txtQuestion"), QuestionText);
+    auto* lblTip = WindowChrome::MakeLabel(fraQuestion, "lblTip", QStringLiteral("Tip:"));
+    lblTip->setGeometry(TipLabel);
+    lblTip->setFont(bold);
+    txtQuestion = SquareControls::MakeTextBox(fraQuestion, QStringLiteral("txtQuestion"), {});
     cmdSpeekQuestion = SquareControls::MakeSpeakButton(
-        fraQuestion, QStringLiteral("cmdSpeekQuestion"), SpeakQuestion,
+        fraQuestion, QStringLiteral("cmdSpeekQuestion"), {},
         QStringLiteral("Use Shift+F11 to run text-to-speech on Question."));
-    txtTip = SquareControls::MakeTextBox(fraQuestion, QStringLiteral("txtTip"), TipText);
+    txtTip = SquareControls::MakeTextBox(fraQuestion, QStringLiteral("txtTip"), {});
     cmdSpeekTip = SquareControls::MakeSpeakButton(
-        fraQuestion, QStringLiteral("cmdSpeekTip"), SpeakTip,
+        fraQuestion, QStringLiteral("cmdSpeekTip"), {},
         QStringLiteral("Use Shift+F12 to run text-to-speech on tip."));
     picQuestion =
         SquareControls::MakePictureBox(fraQuestion, QStringLiteral("picQuestion"), Picture);
+    QFont large = font();
+    large.setPointSize(TextPointSize);
+    txtQuestion->setFont(large);
+    PlaceQuestionTexts(false);
 
     frmAnswer = new QGroupBox(QStringLiteral("Mouse Click To Answer"), this);
     frmAnswer->setObjectName(QStringLiteral("frmAnswer"));
@@ -83,6 +90,7 @@ void frmQuestion::BuildControls() {
 
         QTextEdit* text = SquareControls::MakeTextBox(
             frmAnswer, QStringLiteral("txtSelect_%1").arg(i), inSlot(i, AnswerText));
+        text->setFont(large);
         text->viewport()->installEventFilter(this);
         txtSelect.append(text);
 
@@ -146,6 +154,7 @@ bool frmQuestion::PrepareQuestion(const QString& squareCode, const QPixmap& toke
     txtTip->setPlainText(m_square->Tip());
     txtQuestion->setPlainText(m_square->Question());
     SquareControls::ShowPicture(picQuestion, picture);
+    PlaceQuestionTexts(!picture.isNull());
     WindowChrome::SetPointer(this, ResId::PointerNormal);
     return true;
 }
@@ -166,16 +175,28 @@ bool frmQuestion::LoadAnswers() {
         optAnswer[i]->setProperty("Tag", choices[i].answerId);
         optAnswer[i]->show();
         txtSelect[i]->setPlainText(choices[i].text);
-        // A choice with a picture keeps its text beside it.
-        txtSelect[i]->setGeometry(
-            inSlot(i, picture.isNull() ? AnswerText : AnswerTextBesidePicture));
+        txtSelect[i]->setLineWrapMode(picture.isNull() ? QTextEdit::WidgetWidth
+                                                       : QTextEdit::FixedPixelWidth);
+        txtSelect[i]->setLineWrapColumnOrWidth(AnswerTextWrapBesidePicture);
         txtSelect[i]->show();
         cmdSelect[i]->show();
+        picSelect[i]->setGeometry(
+            inSlot(i, choices[i].text.isEmpty() ? AnswerPictureAlone : AnswerPicture));
         SquareControls::ShowPicture(picSelect[i], picture);
+        picSelect[i]->raise();
         picSelect[i]->show();
     }
     SizeForAnswers(int(choices.size()));
     return true;
+}
+
+void frmQuestion::PlaceQuestionTexts(bool besidePicture) {
+    const int width = besidePicture ? TextWidthBesidePicture : TextWidth;
+    txtQuestion->setGeometry(TextLeft, QuestionTop, width, TextHeight);
+    txtTip->setGeometry(TextLeft, TipTop, width, TextHeight);
+    const int buttons = TextLeft + width + 4;
+    cmdSpeekQuestion->setGeometry(buttons, QuestionTop, SpeakButtonSize, SpeakButtonSize);
+    cmdSpeekTip->setGeometry(buttons, TipTop, SpeakButtonSize, SpeakButtonSize);
 }
 
 void frmQuestion::SizeForAnswers(int count) {
@@ -256,6 +277,8 @@ void frmQuestion::mySpeek_SpeechDone() {
 }
 
 bool frmQuestion::eventFilter(QObject* watched, QEvent* event) {
+    if (SquareControls::IsEscape(event))
+        return true;
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int i = 0; i < kAnswers; ++i) {

@@ -62,6 +62,7 @@ private:
     void BuildControls();
     bool LoadAnswers();
     void SizeForAnswers(int count);
+    void PlaceQuestionTexts(bool besidePicture);
     void PlaySound(const QString& file);
 
     std::unique_ptr<QuestionSquare> m_square;

@@ -32,6 +32,7 @@ frmSpelling::frmSpelling(QWidget* owner) : QDialog(owner) {
     BuildControls();
     WindowChrome::MakeFrameless(this);
     SquareControls::InstallKeyPreview(this, this);
+    SquareControls::NoDefaultButton(this);
 }
 
 frmSpelling::~frmSpelling() = default;
@@ -92,6 +93,9 @@ void frmSpelling::BuildControls() {
     fraDefinition->setGeometry(DefinitionFrame);
     txtDefinition =
         SquareControls::MakeTextBox(fraDefinition, QStringLiteral("txtDefinition"), DefinitionText);
+    QFont definition = font();
+    definition.setPointSize(DefinitionPointSize);
+    txtDefinition->setFont(definition);
     cmdSpeekDefinition = SquareControls::MakeSpeakButton(
         fraDefinition, QStringLiteral("cmdSpeekDefinition"), Spelling::SpeakDefinition,
         QStringLiteral("Use Shift+F2 to run text-to-speech on the definition."));
@@ -148,7 +152,7 @@ bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& toke
     m_soundFile = SquareQuestions::WriteScratchFile(QStringLiteral("temp.wav"), m_square->Sound());
     SquareControls::ShowPicture(picSpelling, picture);
     ShowChances();
-    lblWord->setText(m_square->WordLabel());
+    ShowWord();
     txtDefinition->setPlainText(m_square->Definition());
     txtTypeWord->SetTyped(QString());
     PlayPronunciation();
@@ -167,6 +171,21 @@ void frmSpelling::PlayPronunciation() {
     if (ModuleMultimedia::mmOpen(hwnd, kSoundAlias, m_soundFile, QStringLiteral("MPEGVideo")) ==
         QLatin1String("Success"))
         ModuleMultimedia::mmPlay(kSoundAlias);
+}
+
+void frmSpelling::ShowWord() {
+    // A long word gets a smaller font rather than losing its last letters.
+    const QString text = m_square->WordLabel();
+    QFont font = lblWord->font();
+    int size = WordPointSize;
+    for (; size > WordSmallestPointSize; --size) {
+        font.setPointSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= lblWord->width())
+            break;
+    }
+    font.setPointSize(size);
+    lblWord->setFont(font);
+    lblWord->setText(text);
 }
 
 void frmSpelling::ShowChances() {
@@ -205,7 +224,7 @@ void frmSpelling::txtTypeWord_Change() {
     case SpellingSquare::Typing::Ignored:
         break;
     case SpellingSquare::Typing::Progress:
-        lblWord->setText(m_square->WordLabel());
+        ShowWord();
         break;
     case SpellingSquare::Typing::Right:
         PlaySound(QStringLiteral("\\Sounds\\clap.wav"));
@@ -228,7 +247,7 @@ void frmSpelling::txtTypeWord_Change() {
 
 void frmSpelling::Finished(bool right) {
     m_result = right;
-    lblWord->setText(m_square->WordLabel());
+    ShowWord();
     cmdSpellingClose->setText(right ? QStringLiteral("Correct! Next Player's Turn...")
                                     : QStringLiteral("Wrong! Next Player's Turn..."));
     cmdInsertCharator->setEnabled(false);
@@ -276,6 +295,8 @@ void frmSpelling::mySpeek_SpeechDone() {
 }
 
 bool frmSpelling::eventFilter(QObject* watched, QEvent* event) {
+    if (SquareControls::IsEscape(event))
+        return true;
     if (event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & Qt::ShiftModifier) {

@@ -61,6 +61,7 @@ private:
     void txtTypeWord_Change();
     void Finished(bool right);
     void ShowChances();
+    void ShowWord();
     void KeyboardError();
     void PlaySound(const QString& file);
 
