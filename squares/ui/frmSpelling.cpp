@@ -111,10 +111,7 @@ void frmSpelling::BuildControls() {
     TimerAnswered.setInterval(AnsweredInterval);
     connect(&TimerAnswered, &QTimer::timeout, this, &frmSpelling::TimerAnswered_Timer);
     connect(cmdSpellingClose, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSound, &QPushButton::clicked, this, [this] {
-        PlayPronunciation();
-        txtTypeWord->setFocus();
-    });
+    connect(cmdSound, &QPushButton::clicked, this, &frmSpelling::ReplayPronunciation);
     connect(cmdSpeekDefinition, &QPushButton::clicked, this, &frmSpelling::SpeakDefinition);
     connect(cmdInsertCharator, &QPushButton::clicked, this, &frmSpelling::cmdInsertCharator_Click);
     connect(txtTypeWord, &TypingBox::CharactersTyped, this, &frmSpelling::TypeCharacters);
@@ -171,6 +168,12 @@ void frmSpelling::PlayPronunciation() {
     if (ModuleMultimedia::mmOpen(hwnd, kSoundAlias, m_soundFile, QStringLiteral("MPEGVideo")) ==
         QLatin1String("Success"))
         ModuleMultimedia::mmPlay(kSoundAlias);
+}
+
+void frmSpelling::ReplayPronunciation() {
+    SquareControls::WaitPointer wait;
+    PlayPronunciation();
+    txtTypeWord->setFocus();
 }
 
 void frmSpelling::ShowWord() {
@@ -301,9 +304,7 @@ bool frmSpelling::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & Qt::ShiftModifier) {
             if (key->key() == Qt::Key_F1) {
-                SquareControls::WaitPointer wait;
-                PlayPronunciation();
-                txtTypeWord->setFocus();
+                ReplayPronunciation();
                 return true;
             }
             if (key->key() == Qt::Key_F2) {

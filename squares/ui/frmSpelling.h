@@ -43,6 +43,8 @@ public:
 
     // Stops what plays on "vSounds" and plays the word's recording there.
     void PlayPronunciation();
+    // The sound button and Shift+F1: the recording again, then typing.
+    void ReplayPronunciation();
     // Characters for the typing box: each admitted one is appended and
     // checked; the first other one is refused with the keyboard message.
     void TypeCharacters(const QString& characters);
