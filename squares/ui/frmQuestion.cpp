@@ -146,7 +146,9 @@ bool frmQuestion::PrepareQuestion(const QString& squareCode, const QPixmap& toke
         m_square.reset();
         wait.restore();
         MsgBox(QStringLiteral("Error in opening board game question... Free Space is granted..."),
-               MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Exclamation, this);
+               MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Exclamation,
+               parentWidget() ? parentWidget() : this); // this window is never shown
+
         return false;
     }
     m_result = false;
