@@ -1,6 +1,7 @@
 #include "boardgame/BoardDatabase.h"
 
 #include "boardgame/BoardFileWriter.h"
+#include "boardgame/StatusCounters.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/AppSettings.h"
 #include "shell/Logging.h"
@@ -106,13 +107,13 @@ QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout) {
 
 QString NewBoardStatusText(dao::Database& db) {
     auto counts = db.OpenRecordset(QStringLiteral("qSquareCounts"));
-    QStringList items;
+    QList<StatusCounter> counters;
     while (!counts->Eof()) {
-        items << counts->Fields(QStringLiteral("SquareID")).Value().toString() +
-                     QStringLiteral("=0=0");
+        counters.append({counts->Fields(QStringLiteral("SquareID")).Value().toString(),
+                         QStringLiteral("0"), QStringLiteral("0")});
         counts->MoveNext();
     }
-    return items.join(QLatin1Char('|'));
+    return StatusCounters::Write(counters);
 }
 
 bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player) {
@@ -145,3 +146,33 @@ bool LoadBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo
     }
     return CreateBoardStatus(db, fileName, player);
 }
+
+namespace BoardStatements {
+
+QString QuestionStatement(const QString& squareCode) {
+    return QStringLiteral(
+               "SELECT SquareQuestion.Caption, QuestionsTip.SquareID, QuestionsTip.CategoryID, "
+               "QuestionsTip.QuestionTip, Questions.QuestionID, Questions.Question, "
+               "Questions.Answer, Questions.QuestionAsk, Questions.iPicture FROM SquareQuestion "
+               "INNER JOIN (QuestionsTip INNER JOIN Questions ON QuestionsTip.CategoryID = "
+               "Questions.CategoryID) ON SquareQuestion.SquareID = QuestionsTip.SquareID WHERE "
+               "(((QuestionsTip.SquareID)=") +
+           squareCode + QStringLiteral("));");
+}
+
+QString AnswerStatement(const QString& questionId) {
+    return QStringLiteral("SELECT QuestionAnswer.AnswerID, QuestionAnswer.QuestionID, "
+                          "QuestionAnswer.SelectAnswer, QuestionAnswer.PictureYesNo, "
+                          "QuestionAnswer.iPicture From QuestionAnswer WHERE "
+                          "(((QuestionAnswer.QuestionID)=") +
+           questionId + QStringLiteral("));");
+}
+
+QString ClearQuestionAskStatement(const QString& squareCode) {
+    return QStringLiteral("UPDATE QuestionsTip INNER JOIN Questions ON QuestionsTip.CategoryID = "
+                          "Questions.CategoryID SET Questions.QuestionAsk = False WHERE "
+                          "(((Questions.QuestionAsk)=True) AND ((QuestionsTip.SquareID)=") +
+           squareCode + QStringLiteral("));");
+}
+
+} // namespace BoardStatements

@@ -64,3 +64,14 @@ bool LoadBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo
 bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player);
 // The counter text of a new status record for the file.
 QString NewBoardStatusText(dao::Database& db);
+
+// Statements the question square sends to the current file, word for word as
+// the file's authors know them (the parameter is appended as shown).
+namespace BoardStatements {
+// Every question of every category of a question square kind, with its tip.
+QString QuestionStatement(const QString& squareCode);
+// The answer choices of one question.
+QString AnswerStatement(const QString& questionId);
+// Puts every asked question of a square kind back into its pool.
+QString ClearQuestionAskStatement(const QString& squareCode);
+} // namespace BoardStatements

@@ -4,6 +4,7 @@
 #include "BoardTestFiles.h"
 #include "TestSupport.h"
 
+#include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardFileWriter.h"
 #include "boardgame/DaoEngine.h"
 
@@ -181,6 +182,13 @@ void TestDbLayer::squareCountsStoredAndAsText() {
 }
 
 void TestDbLayer::questionAndAnswerStatements() {
+    // The game sends these texts word for word.
+    QCOMPARE(BoardStatements::QuestionStatement(QStringLiteral("5")),
+             questionStatement(QStringLiteral("5")));
+    QCOMPARE(BoardStatements::AnswerStatement(QStringLiteral("12")),
+             answerStatement(QStringLiteral("12")));
+    QCOMPARE(BoardStatements::ClearQuestionAskStatement(QStringLiteral("-7")),
+             clearStatement(QStringLiteral("-7")));
     auto db = open();
     auto q = db->OpenRecordset(questionStatement(QStringLiteral("5")));
     q->MoveLast();
