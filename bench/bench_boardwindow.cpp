@@ -8,9 +8,10 @@
 
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardFileWriter.h"
-#include "boardgame/ui/UnavailableSquares.h"
 #include "boardgame/ui/frmDictation.h"
 #include "shell/AppSettings.h"
+#include "shell/ui/ModalCloser.h"
+#include "squares/ui/QuestionAndSpellingWindows.h"
 
 #include <benchmark/benchmark.h>
 
@@ -88,7 +89,7 @@ void BM_RebuildAfterSetGameFile(benchmark::State& state) {
     qputenv("MORDAVENTA_HOME", home.path().toLocal8Bit());
     AppSettings::setStorageFile(home.filePath(QStringLiteral("settings.ini")));
     {
-        frmDictation window(std::make_unique<UnavailableSquares>());
+        frmDictation window(std::make_unique<QuestionAndSpellingWindows>());
         window.show();
         window.LoadForm();
         QCoreApplication::processEvents();
@@ -107,7 +108,14 @@ void BM_RebuildAfterSetGameFile(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildAfterSetGameFile)->Unit(benchmark::kMillisecond);
 
+// The start-up advertisement the board shows once loaded is closed at once.
+void CloseStartupWindows() {
+    new ModalCloser({QStringLiteral("frmSplash"), QStringLiteral("frmBordFile")}, qApp);
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(CloseStartupWindows)
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

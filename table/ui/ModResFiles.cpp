@@ -1,13 +1,13 @@
 #include "table/ui/ModResFiles.h"
 
-#include "boardgame/ui/UnavailableSquares.h"
 #include "boardgame/ui/frmDictation.h"
 #include "shell/Logging.h"
+#include "shell/ui/ModalCloser.h"
 #include "shell/ui/MsgBoxDialog.h"
+#include "squares/ui/QuestionAndSpellingWindows.h"
 #include "table/ui/frmSolitaire.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -16,9 +16,7 @@ namespace ModResFiles {
 namespace {
 
 frmDictation* NewBoardWindow() {
-    // The question and spelling windows take the squares' place once they
-    // are part of the program.
-    auto* window = new frmDictation(std::make_unique<UnavailableSquares>());
+    auto* window = new frmDictation(std::make_unique<QuestionAndSpellingWindows>());
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &frmDictation::SolitaireRequested, [] { OpenSolitaire(); });
     return window;
@@ -76,15 +74,9 @@ int Main(int argc, char** argv) {
     bool measured = false;
     if (measure) {
         // Start-up measurement: once the first frame is painted, report and
-        // quit. The start-up advertisement that follows is closed as soon as
-        // it allows, so its modal loop ends too.
-        auto* closer = new QTimer(&app);
-        QObject::connect(closer, &QTimer::timeout, &app, [&measured] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                dialog && measured)
-                dialog->reject();
-        });
-        closer->start(10);
+        // quit. The start-up windows that follow are closed as soon as they
+        // allow, so their modal loops end too.
+        new ModalCloser({QStringLiteral("frmSplash"), QStringLiteral("frmBordFile")}, &app);
         QTimer::singleShot(0, &app, [&] {
             qCInfo(lcMordaventa).noquote()
                 << QStringLiteral("%1 shown after %2 ms")

@@ -1,16 +1,14 @@
 #include "TestSupport.h"
 
 #include "shell/AppSettings.h"
+#include "shell/ui/ModalCloser.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QListWidget>
 #include <QProcess>
-#include <QTimer>
 
 TempProgramFolder::TempProgramFolder() {
     m_hadHome = qEnvironmentVariableIsSet("MORDAVENTA_HOME");
@@ -155,40 +153,14 @@ QStringList itemTexts(const QListWidget* list) {
 
 namespace {
 
+ModalCloser* g_startupCloser = nullptr;
+
 // Windows open the start-up advertisement, and the board the board-file
-// manager when it has no usable file, modally while they load; in tests these
-// are closed as soon as they may be, and counted.
-class StartupWindowCloser : public QObject {
-public:
-    using QObject::QObject;
-    QHash<QString, int> shown;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const QString name = watched->objectName();
-        if (event->type() == QEvent::Show &&
-            (name == QLatin1String("frmSplash") || name == QLatin1String("frmBordFile"))) {
-            if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isModal()) {
-                ++shown[name];
-                // The window refuses to close until its first page has ended.
-                auto* poll = new QTimer(dialog);
-                poll->setInterval(5);
-                QObject::connect(poll, &QTimer::timeout, dialog, [dialog] {
-                    if (dialog->isVisible())
-                        dialog->reject();
-                });
-                poll->start();
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-StartupWindowCloser* g_startupCloser = nullptr;
-
+// manager when it has no usable file, modally while they load; in every test
+// these are closed as soon as they allow.
 void InstallStartupWindowCloser() {
-    g_startupCloser = new StartupWindowCloser(qApp);
-    qApp->installEventFilter(g_startupCloser);
+    g_startupCloser =
+        new ModalCloser({QStringLiteral("frmSplash"), QStringLiteral("frmBordFile")}, qApp);
 }
 
 } // namespace
@@ -196,5 +168,5 @@ void InstallStartupWindowCloser() {
 Q_COREAPP_STARTUP_FUNCTION(InstallStartupWindowCloser)
 
 int startupWindowsShown(const QString& objectName) {
-    return g_startupCloser ? g_startupCloser->shown.value(objectName) : 0;
+    return g_startupCloser ? g_startupCloser->Shown(objectName) : 0;
 }
