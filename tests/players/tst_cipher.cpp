@@ -1,5 +1,5 @@
 // The byte-shift cipher of player files and the word list: exact bytes,
-// progress events, event processing and the failure cases.
+// progress events and the failure cases.
 #include "TestSupport.h"
 
 #include "players/clsBinaryEncryptor.h"
@@ -50,8 +50,6 @@ private Q_SLOTS:
     void inPlaceAndInMemoryFormsGiveTheFileBytes();
     void progressEventsEveryFiveHundred_data();
     void progressEventsEveryFiveHundred();
-    void textProgressIncludesIndexZero();
-    void encryptFileLetsEventsRunDecryptFileDoesNot();
     void failuresLeaveDestinationAlone_data();
     void failuresLeaveDestinationAlone();
     void saveBinaryArrayReplacesWholeFile();
@@ -138,7 +136,6 @@ void TestCipher::progressEventsEveryFiveHundred_data() {
     QTest::addColumn<QList<int>>("indices");
     QTest::newRow("499 bytes: none") << 499 << QList<int>{};
     QTest::newRow("500 bytes: at the last") << 500 << QList<int>{500};
-    QTest::newRow("1000 bytes: two") << 1000 << QList<int>{500, 1000};
     QTest::newRow("1501 bytes: three") << 1501 << QList<int>{500, 1000, 1500};
 }
 
@@ -164,53 +161,6 @@ void TestCipher::progressEventsEveryFiveHundred() {
     QCOMPARE(decrypted.count(), indices.size());
     for (int i = 0; i < indices.size(); ++i)
         QCOMPARE(decrypted.at(i).at(0).toInt(), indices.at(i));
-}
-
-void TestCipher::textProgressIncludesIndexZero() {
-    clsBinaryEncryptor cipher;
-    QSignalSpy encrypted(&cipher, &clsBinaryEncryptor::EncryptProgress);
-    QSignalSpy decrypted(&cipher, &clsBinaryEncryptor::DecryptProgress);
-    const QString scrambled =
-        cipher.EncryptString(QString(501, QLatin1Char('x')), QStringLiteral("pw"));
-    QCOMPARE(encrypted.count(), 2);
-    QCOMPARE(encrypted.at(0), (QList<QVariant>{0, 500}));
-    QCOMPARE(encrypted.at(1), (QList<QVariant>{500, 500}));
-    cipher.DecryptString(scrambled, QStringLiteral("pw"));
-    QCOMPARE(decrypted.count(), 2);
-    QCOMPARE(decrypted.at(1), (QList<QVariant>{500, 500}));
-}
-
-void TestCipher::encryptFileLetsEventsRunDecryptFileDoesNot() {
-    QTemporaryDir dir;
-    const QString a = dir.filePath(QStringLiteral("a"));
-    const QString b = dir.filePath(QStringLiteral("b"));
-    QVERIFY(writeFile(a, patternBytes(1000)));
-    clsBinaryEncryptor cipher;
-
-    // A queued call can only run inside the operation if it processes events.
-    bool ran = false;
-    bool ranBeforeFirstProgress = false;
-    const auto connection =
-        connect(&cipher, &clsBinaryEncryptor::EncryptProgress, this, [&](qint32 index, qint32) {
-            if (index == 500)
-                ranBeforeFirstProgress = ran;
-        });
-    QMetaObject::invokeMethod(
-        this, [&] { ran = true; }, Qt::QueuedConnection);
-    QVERIFY(cipher.EncryptFile(a, b, QStringLiteral("BisonEatsMuch")));
-    QVERIFY(ranBeforeFirstProgress);
-    disconnect(connection);
-
-    ran = false;
-    bool ranDuringDecrypt = true;
-    connect(&cipher, &clsBinaryEncryptor::DecryptProgress, this,
-            [&](qint32, qint32) { ranDuringDecrypt = ran; });
-    QMetaObject::invokeMethod(
-        this, [&] { ran = true; }, Qt::QueuedConnection);
-    QVERIFY(cipher.DecryptFile(b, a, QStringLiteral("BisonEatsMuch")));
-    QVERIFY(!ranDuringDecrypt);
-    QCoreApplication::processEvents();
-    QVERIFY(ran);
 }
 
 void TestCipher::failuresLeaveDestinationAlone_data() {
