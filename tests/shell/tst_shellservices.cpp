@@ -16,7 +16,6 @@ private Q_SLOTS:
     void resolveMatchesCaseInsensitively_data();
     void resolveMatchesCaseInsensitively();
     void exactNameWinsOverCaseFolding();
-    void settingsRoundTripAndDefault();
     void randomBelowStaysInRange();
     void seededSourcesReplay();
 };
@@ -60,22 +59,6 @@ void TestShellServices::exactNameWinsOverCaseFolding() {
              folder.file(QStringLiteral("Sounds/Alert.wav")));
     QCOMPARE(ProgramFolder::resolve(QStringLiteral("\\Sounds\\alert.wav")),
              folder.file(QStringLiteral("Sounds/alert.wav")));
-}
-
-void TestShellServices::settingsRoundTripAndDefault() {
-    TempProgramFolder folder;
-    const QString app = QStringLiteral("BoardGame");
-    const QString section = QStringLiteral("Settings");
-    QCOMPARE(AppSettings::GetSetting(app, section, QStringLiteral("DataPath"),
-                                     QStringLiteral("SpellingGrammar.mdb")),
-             QStringLiteral("SpellingGrammar.mdb"));
-    AppSettings::SaveSetting(app, section, QStringLiteral("DataPath"), QStringLiteral("Other.mdb"));
-    QCOMPARE(AppSettings::GetSetting(app, section, QStringLiteral("DataPath")),
-             QStringLiteral("Other.mdb"));
-    // Another application keeps its own keys.
-    QCOMPARE(AppSettings::GetSetting(QStringLiteral("Other"), section, QStringLiteral("DataPath"),
-                                     QStringLiteral("none")),
-             QStringLiteral("none"));
 }
 
 void TestShellServices::randomBelowStaysInRange() {
