@@ -16,7 +16,6 @@ const QByteArray kSmallList = "test list<|>\r\ncat\r\ncab\r\nowl<|>\r\nbear<|>\r
 class TestToolDictionary : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void encryptWritesHandComputedBytes();
     void passphraseOptionAndRoundTrip();
     void badInputWritesNothing_data();
     void badInputWritesNothing();
@@ -25,17 +24,6 @@ private Q_SLOTS:
     void statsCountsWordsPerLevel();
     void buildWritesTheShippedList();
 };
-
-void TestToolDictionary::encryptWritesHandComputedBytes() {
-    TempProgramFolder folder;
-    QVERIFY(folder.write(QStringLiteral("in.txt"), "AB"));
-    const ToolRun run = runTool({QStringLiteral("encrypt"), folder.file(QStringLiteral("in.txt")),
-                                 folder.file(QStringLiteral("out.bin"))},
-                                folder.path());
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(folder.read(QStringLiteral("out.bin")), QByteArray("\xb9\xa4"));
-    // Byte 1 uses passphrase character "i" (105 xor 17 = 120), byte 2 "s" (115 xor 17 = 98).
-}
 
 void TestToolDictionary::passphraseOptionAndRoundTrip() {
     TempProgramFolder folder;
@@ -67,27 +55,19 @@ void TestToolDictionary::badInputWritesNothing_data() {
     QTest::addColumn<bool>("withList");
     QTest::newRow("encrypt missing file")
         << QStringList{"encrypt", "missing.txt", "out.bin"} << true;
-    QTest::newRow("encrypt a folder") << QStringList{"encrypt", "Dictionary", "out.bin"} << true;
-    QTest::newRow("decrypt empty file") << QStringList{"decrypt", "empty.txt", "out.bin"} << true;
-    QTest::newRow("encrypt into a folder") << QStringList{"encrypt", "plain.txt", "temp"} << true;
     QTest::newRow("encrypt, one argument") << QStringList{"encrypt", "plain.txt"} << true;
-    QTest::newRow("decrypt, three arguments")
-        << QStringList{"decrypt", "plain.txt", "out.bin", "more"} << true;
     QTest::newRow("empty passphrase")
         << QStringList{"encrypt", "plain.txt", "out.bin", "--passphrase="} << true;
     QTest::newRow("unknown option")
         << QStringList{"encrypt", "plain.txt", "out.bin", "--x"} << true;
     QTest::newRow("check level 8") << QStringList{"dictionary", "check", "ca", "8"} << true;
-    QTest::newRow("check level 2") << QStringList{"dictionary", "check", "ca", "2"} << true;
     QTest::newRow("check level not a number")
         << QStringList{"dictionary", "check", "ca", "three"} << true;
     QTest::newRow("check without level") << QStringList{"dictionary", "check", "ca"} << true;
     QTest::newRow("check without word list")
         << QStringList{"dictionary", "check", "ca", "3"} << false;
     QTest::newRow("stats without word list") << QStringList{"dictionary", "stats"} << false;
-    QTest::newRow("stats with an argument") << QStringList{"dictionary", "stats", "x"} << true;
     QTest::newRow("unknown dictionary command") << QStringList{"dictionary", "show"} << true;
-    QTest::newRow("dictionary alone") << QStringList{"dictionary"} << true;
     QTest::newRow("build from a missing SCOWL folder")
         << QStringList{"dictionary", "build", "--scowl", "nowhere"} << true;
 }
@@ -97,7 +77,6 @@ void TestToolDictionary::badInputWritesNothing() {
     QFETCH(bool, withList);
     TempProgramFolder folder;
     QVERIFY(folder.write(QStringLiteral("plain.txt"), "plain"));
-    QVERIFY(folder.write(QStringLiteral("empty.txt"), QByteArray()));
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Dictionary")));
     if (withList)
         QVERIFY(folder.write(QStringLiteral("Dictionary/dictionary.dic"),
@@ -132,8 +111,6 @@ void TestToolDictionary::checkAnswersLikeTheGame_data() {
     QTest::newRow("beginning of a word") << "ca" << 3 << true;
     QTest::newRow("no such beginning") << "cz" << 3 << false;
     QTest::newRow("upper case is lowered first") << "AN" << 5 << true;
-    QTest::newRow("other length") << "cat" << 4 << false;
-    QTest::newRow("seven letters") << "kitch" << 7 << true;
 }
 
 void TestToolDictionary::checkAnswersLikeTheGame() {
