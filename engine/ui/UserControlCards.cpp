@@ -31,8 +31,10 @@ void UserControlCards::SetPicture(const QPixmap& iPicture) {
     m_percent = 100;
     // The picture's size in twips plus 10, as the container measures it; in
     // pixels the extra 10 twips are less than one pixel and round away.
-    m_widthTwips = iPicture.width() * kTwipsPerPixel + 10;
-    m_heightTwips = iPicture.height() * kTwipsPerPixel + 10;
+    // Logical pixels: a 2x picture (device pixel ratio 2) makes the same card.
+    const QSize picture = iPicture.deviceIndependentSize().toSize();
+    m_widthTwips = picture.width() * kTwipsPerPixel + 10;
+    m_heightTwips = picture.height() * kTwipsPerPixel + 10;
     const QSize size(m_widthTwips / kTwipsPerPixel, m_heightTwips / kTwipsPerPixel);
     resize(size);
     // A hidden control gets its resize event only when shown: shape it now.
@@ -48,7 +50,7 @@ void UserControlCards::ResizePic(qint16 iPecent) {
     if (percent < 1)
         percent = 1; // a card never vanishes to nothing
     m_percent = percent;
-    const QSize full = m_picture.size();
+    const QSize full = m_picture.deviceIndependentSize().toSize();
     const QSize size(qMax(1, full.width() * percent / 100), qMax(1, full.height() * percent / 100));
     m_widthTwips = size.width() * kTwipsPerPixel + 10;
     m_heightTwips = size.height() * kTwipsPerPixel + 10;
@@ -99,15 +101,18 @@ void UserControlCards::Redraw() {
         update();
         return;
     }
+    const qreal ratio = m_picture.devicePixelRatio();
     QImage image = m_picture.toImage().convertToFormat(QImage::Format_ARGB32);
     if (m_masked)
         image = Tinted(image, m_maskColor);
     if (m_percent != 100) {
+        // In device pixels: a shrunk 2x card is drawn from the 2x picture.
         const QSize size(qMax(1, image.width() * m_percent / 100),
                          qMax(1, image.height() * m_percent / 100));
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     m_shown = image.convertToFormat(QImage::Format_ARGB32);
+    m_shown.setDevicePixelRatio(ratio); // drawn at the card's logical size
     update();
 }
 

@@ -28,7 +28,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Mordaventa"));
     const QPixmap picture = LoadResPictureFile(ResId::AboutBox);
-    setFixedSize(picture.isNull() ? QSize(420, 300) : picture.size());
+    setFixedSize(picture.isNull() ? QSize(420, 300) : picture.deviceIndependentSize().toSize());
 
     Image1 = WindowChrome::MakeLabel(this, "Image1");
     Image1->setPixmap(picture);
@@ -80,8 +80,11 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 
     setWindowFlag(Qt::FramelessWindowHint, true);
     WindowChrome::SetPointer(this, ResId::PointerNormal);
-    if (!picture.isNull())
-        setMask(OutlineOf(picture));
+    // The outline in logical pixels, from the 1x drawing whatever the screen's
+    // ratio: the 2x drawing has the same silhouette.
+    const QPixmap outline = EmbeddedPicture(QString::number(ResId::AboutBox), 1);
+    if (!outline.isNull())
+        setMask(OutlineOf(outline));
 }
 
 void frmAbout::ShowAbout(QWidget* owner) {
