@@ -23,7 +23,23 @@ void UserControlCards::LoadImage(qint16 resID, const QString& sType) {
     if (picture.isNull())
         return; // as before: a failed load leaves the card as it was
     m_picture = picture;
+    SayPicture(resID);
     Redraw();
+}
+
+void UserControlCards::SayPicture(int resID) {
+    QString name;
+    if (resID >= ResId::FirstLetter && resID < ResId::StarCard)
+        name = QStringLiteral("Card ") + QChar(u'A' + (resID - ResId::FirstLetter));
+    else if (resID == ResId::StarCard)
+        name = QStringLiteral("Star card");
+    else if (resID >= ResId::FirstDeck && resID <= ResId::LastDeck)
+        name = QStringLiteral("Deck");
+    else
+        name = QStringLiteral("Face-down card");
+    if (DataField >= 1 && DataField <= 5)
+        name += QStringLiteral(" on pile ") + QString::number(DataField);
+    setAccessibleName(name);
 }
 
 void UserControlCards::SetPicture(const QPixmap& iPicture) {
@@ -39,6 +55,7 @@ void UserControlCards::SetPicture(const QPixmap& iPicture) {
     resize(size);
     // A hidden control gets its resize event only when shown: shape it now.
     WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
+    SayPicture(ResId::BackCard); // pictures set whole are the backs
     Redraw();
 }
 

@@ -80,6 +80,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 
     setWindowFlag(Qt::FramelessWindowHint, true);
     WindowChrome::SetPointer(this, ResId::PointerNormal);
+    WindowChrome::MakeAccessible(this);
     // The outline in logical pixels, from the 1x drawing whatever the screen's
     // ratio: the 2x drawing has the same silhouette.
     const QPixmap outline = EmbeddedPicture(QString::number(ResId::AboutBox), 1);
