@@ -71,6 +71,18 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     connect(WindowChrome::AttachLabelButton(lblContact), &WindowChrome::LabelButton::clicked, this,
             &frmAbout::lblContact_Click);
 
+    // The solitaire's keys, for players without a mouse.
+    lblKeys = WindowChrome::MakeLabel(
+        this, "lblKeys",
+        QStringLiteral("Vantorell keys: 1-5 or arrows choose a pile, Enter lays the top "
+                       "discard, Space turns up cards (or hurries flying cards), H hints, "
+                       "L letters left."));
+    lblKeys->setWordWrap(true);
+    QFont small = lblKeys->font();
+    small.setPointSize(7);
+    lblKeys->setFont(small);
+    lblKeys->setGeometry(22, 250, 290, 40);
+
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(width() - 100, height() - 44, 80, 28);

@@ -15,6 +15,7 @@
 #include "table/ui/ModResFiles.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/TableDialogs.h"
+#include "table/ui/TableKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -120,6 +121,12 @@ void frmSolitaire::ConnectControls() {
     });
     connect(picGame, &CardLayer::Dropped, this, &frmSolitaire::CardDropped);
     connect(picGame, &CardLayer::WordArrived, this, &frmSolitaire::WordArrived);
+    new TableKeys(picGame, lstWizard,
+                  {[this] { cmdDeck_Click(); },
+                   [this] {
+                       if (cmdLettersLeft->isEnabled())
+                           cmdLettersLeft_Click();
+                   }});
 }
 
 void frmSolitaire::FormLoad() {
@@ -147,6 +154,7 @@ void frmSolitaire::showEvent(QShowEvent* event) {
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    picGame->setFocus(); // the keys play the game from the start
     // A frameless window gets no place from a window manager: centre it.
     if (QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -568,6 +576,7 @@ void frmSolitaire::SetBusy(bool busy) {
     // Only input is refused (the controls keep their look); the start-game
     // dialog disables the whole window for the deal, which ends here.
     m_inputBlocked = busy;
+    picGame->SetDealing(busy);
     if (!busy && !isEnabled())
         setEnabled(true);
     if (busy != m_busyPointer) {
@@ -607,9 +616,14 @@ bool frmSolitaire::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this)
-            return true; // the table takes no input while an animation runs
-        break;
+        if (!widget || widget->window() != this)
+            break;
+        // The table takes no input while an animation runs, but a click on the
+        // felt or Space lands the cards at once (and does nothing more).
+        if (TableKeys::AsksToSkip(picGame, watched, event))
+            picGame->SkipFlights();
+        event->accept(); // taken here: it goes on to no other control
+        return true;
     }
     default:
         break;
