@@ -206,8 +206,9 @@ QRect CardLayer::ChosenPileFrame() const {
         if (card->DataField == m_chosenPile && m_chosenPile != 0 && card->isVisibleTo(this))
             cards |= card->geometry();
     }
-    return cards.isEmpty() ? QRect() : cards.adjusted(-KeyFrameMargin, -KeyFrameMargin,
-                                                      KeyFrameMargin, KeyFrameMargin);
+    return cards.isEmpty()
+               ? QRect()
+               : cards.adjusted(-KeyFrameMargin, -KeyFrameMargin, KeyFrameMargin, KeyFrameMargin);
 }
 
 bool CardLayer::ChoosePile(int pile) {

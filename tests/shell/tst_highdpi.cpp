@@ -48,8 +48,8 @@ void TestHighDpi::everyPictureHasItsDrawingAt2x() {
                           qAbs(qBlue(a) - qBlue(b)) + qAbs(qAlpha(a) - qAlpha(b));
         }
     }
-    QVERIFY2(difference / (4.0 * one.width() * one.height()) < 12.0,
-             qPrintable(QStringLiteral("mean difference %1").arg(difference / (4.0 * one.width() * one.height()))));
+    const double mean = difference / (4.0 * one.width() * one.height());
+    QVERIFY2(mean < 12.0, qPrintable(QString::number(mean)));
 }
 
 void TestHighDpi::cardsAndAboutBoxAtRatio2() {
@@ -63,8 +63,8 @@ void TestHighDpi::cardsAndAboutBoxAtRatio2() {
     QCOMPARE(card.size(), QSize(59, 100));
     // Drawn pixel for pixel from the 2x picture (its rounded corners aside).
     const QImage drawn = card.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage picture = EmbeddedPicture(QStringLiteral("102"), 2).toImage().convertToFormat(
-        QImage::Format_ARGB32);
+    const QImage picture =
+        EmbeddedPicture(QStringLiteral("102"), 2).toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(drawn.size(), QSize(118, 200));
     const QRect inner(10, 10, 98, 180);
     QCOMPARE(drawn.copy(inner), picture.copy(inner));

@@ -21,9 +21,13 @@ namespace {
 // size, stacking, picture and tint.
 QStringList Snapshot(frmSolitaire& t) {
     ClSolitary& g = *t.mySolitaryGame;
-    QStringList s{g.CurrentRecord(QStringLiteral("d"), 0).Format(), QString::number(g.GameInPlay),
-                  QString::number(t.DeckPicture()), t.picGame->Timer2Tag, t.lblWizard->text(),
-                  itemTexts(t.lstWizard).join(','), itemTexts(t.lstWords).join(',')};
+    QStringList s{g.CurrentRecord(QStringLiteral("d"), 0).Format(),
+                  QString::number(g.GameInPlay),
+                  QString::number(t.DeckPicture()),
+                  t.picGame->Timer2Tag,
+                  t.lblWizard->text(),
+                  itemTexts(t.lstWizard).join(','),
+                  itemTexts(t.lstWords).join(',')};
     const QObjectList stack = t.picGame->children();
     QList<UserControlCards*> cards = t.picGame->piccards;
     cards.append({t.picGame->picDiscard.begin(), t.picGame->picDiscard.end()});
@@ -172,7 +176,8 @@ void TestSkipAndKeys::keysPlayAsDragsDo() {
             DragCard(cards.TopDiscard(), TableRules::LaidCardPlace(pile, faceDown, faceUp));
         }
         Finish(cards);
-        results << Snapshot(table) << QStringList{QString::number(table.mySolitaryGame->PlayerPoints)};
+        results << Snapshot(table)
+                << QStringList{QString::number(table.mySolitaryGame->PlayerPoints)};
     }
     QCOMPARE(results[2], results[0]);
     QCOMPARE(results[3], results[1]);

@@ -22,7 +22,9 @@ QImage Unpremultiplied(const QImage& image) {
                 line[x] = 0;
                 continue;
             }
-            const auto straight = [a](int c) { return int(qMin(255u, (uint(c) * 255 + a / 2) / a)); };
+            const auto straight = [a](int c) {
+                return int(qMin(255u, (uint(c) * 255 + a / 2) / a));
+            };
             line[x] = qRgba(straight(qRed(in[x])), straight(qGreen(in[x])), straight(qBlue(in[x])),
                             int(a));
         }

@@ -554,7 +554,8 @@ bool DrawPictures(const QDir& dir, int scale, const QImage& about1x, QImage* abo
         ok &= Save(LetterCard(i, scale), dir, 102 + i);
     ok &= Save(StarCard(scale), dir, 128);
     const QImage back = UprightBack(scale);
-    const QImage deckBack = UprightBack(scale, false); // the character stands where the sun would be
+    const QImage deckBack =
+        UprightBack(scale, false); // the character stands where the sun would be
     ok &= Save(back, dir, 129);
     ok &= Save(Turned(back, 90), dir, 130);
     ok &= Save(Turned(back, 180), dir, 131);
