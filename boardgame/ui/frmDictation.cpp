@@ -393,8 +393,12 @@ void frmDictation::SaveBoardPlayers() {
 
 void frmDictation::SetRollButtonColour(quint32 colour) {
     m_rollColour = colour;
-    cmdDice->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; }")
-                               .arg(BoardColour(colour).name()));
+    cmdDice->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: black; }"
+                       "QPushButton:focus { border: %2px solid %3; border-radius: 3px; }")
+            .arg(BoardColour(colour).name())
+            .arg(RollButtonFocusWidth)
+            .arg(BoardColour(RollButtonFocusFrame).name()));
 }
 
 void frmDictation::TimerButton_Timer() {

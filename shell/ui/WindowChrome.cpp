@@ -8,12 +8,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QWindow>
 
 #include "shell/ui/ResPictures.h"
@@ -168,6 +168,26 @@ void NameControls(QWidget* window) {
     }
 }
 
+bool IsLabelButton(const QWidget* widget) {
+    return qobject_cast<const QLabel*>(widget) &&
+           widget->findChild<LabelButton*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The command labels take the focus by Tab only: a window whose focus is not
+// yet placed starts on its first other control, as it did before the labels
+// took the focus at all (a dialog's default button then takes it as ever).
+void FocusFirstControl(QWidget* window) {
+    if (window->focusWidget())
+        return;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window) &&
+            w->window() == window && !w->focusProxy() && !IsLabelButton(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 // Names the window's controls each time it is shown, and lets Enter press
 // the focused button where nothing else takes the key.
 class KeyboardAndNames : public QObject {
@@ -178,8 +198,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != m_window)
             return false;
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             NameControls(m_window);
+            FocusFirstControl(m_window);
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -372,6 +394,8 @@ void AttachPressPointer(QWidget* control) {
 
 LabelButton::LabelButton(QLabel* label) : QObject(label), m_label(label) {
     SetLabelColor(label, ReleasedLabelColor());
+    // Reached by Tab and pressed by Enter or Space like any button.
+    label->setFocusPolicy(Qt::TabFocus);
     label->installEventFilter(this);
 }
 
@@ -412,6 +436,23 @@ bool LabelButton::eventFilter(QObject* watched, QEvent* event) {
             return alive.isNull();
         }
         break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // The focused command is underlined: the keyboard's place shows.
+        QFont font = m_label->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        m_label->setFont(font);
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            break;
+        if (!m_label->isEnabled())
+            return true;
+        emit clicked();
+        return true; // as after a click, the label may be gone: touch nothing
     }
     default:
         break;
