@@ -27,6 +27,11 @@ bool TableKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (watched == m_hints) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_actions.lookUpHint &&
+            m_hints->currentItem()) {
+            m_actions.lookUpHint();
+            return true;
+        }
         if (key->key() != Qt::Key_Escape)
             return false;
         m_felt->setFocus(Qt::ShortcutFocusReason);

@@ -5,7 +5,8 @@
 //   Left, Right     choose the pile beside it
 //   Enter           put the top discard on the chosen pile, as a drag would
 //   Space           turn up cards from the deck (or start a game)
-//   H               go to the hint list (Escape comes back to the felt)
+//   H               go to the hint list (Enter looks the chosen word up,
+//                   Escape comes back to the felt)
 //   L               show the letters left
 // While cards fly, a click on the felt or Space lands them at once; that key
 // press does nothing else.
@@ -23,6 +24,7 @@ public:
     struct Actions {
         std::function<void()> drawFromDeck;
         std::function<void()> lettersLeft;
+        std::function<void()> lookUpHint; // the hint chosen in the list
     };
     TableKeys(CardLayer* felt, QListWidget* hints, Actions actions);
 

@@ -109,7 +109,7 @@ void frmSolitaire::ConnectControls() {
     connect(picGame, &CardLayer::InputBlocked, this, [this](bool blocked) {
         m_inputBlocked = blocked;
         if (!blocked && !isEnabled())
-            setEnabled(true);
+            EnableAgain();
     });
     connect(picGame, &CardLayer::DeckPicture, this, &frmSolitaire::SetDeckPicture);
     connect(picGame, &CardLayer::Sound, this, &frmSolitaire::PlaySound);
@@ -126,7 +126,10 @@ void frmSolitaire::ConnectControls() {
                    [this] {
                        if (cmdLettersLeft->isEnabled())
                            cmdLettersLeft_Click();
-                   }});
+                   },
+                   [this] { lblMenu_Click(4); }});
+    // A hint chosen by the arrow keys offers the dictionary as a click does.
+    connect(lstWizard, &QListWidget::itemSelectionChanged, this, &frmSolitaire::lstWizard_Click);
 }
 
 void frmSolitaire::FormLoad() {
@@ -578,7 +581,7 @@ void frmSolitaire::SetBusy(bool busy) {
     m_inputBlocked = busy;
     picGame->SetDealing(busy);
     if (!busy && !isEnabled())
-        setEnabled(true);
+        EnableAgain();
     if (busy != m_busyPointer) {
         m_busyPointer = busy;
         if (busy)
@@ -586,6 +589,13 @@ void frmSolitaire::SetBusy(bool busy) {
         else
             QApplication::restoreOverrideCursor();
     }
+}
+
+void frmSolitaire::EnableAgain() {
+    setEnabled(true);
+    // Disabling the window took the focus away: the keys go on playing.
+    if (!focusWidget())
+        picGame->setFocus(Qt::OtherFocusReason);
 }
 
 void frmSolitaire::StopMusic() {

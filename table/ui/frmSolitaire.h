@@ -98,6 +98,8 @@ private:
     };
 
     void ConnectControls();
+    // Enables the window after a deal, the focus back on the felt.
+    void EnableAgain();
     void FormLoad();
     // Saves the player file and stops sound and music, once; askToSave: offer
     // to save the game in play first.
