@@ -1,7 +1,5 @@
-// At a device pixel ratio of 2 (QT_SCALE_FACTOR=2): every picture has a 2x
-// drawing of the same picture at the same logical size, cards are drawn
-// from it and keep their size, and the about box keeps the outline of its
-// 1x picture.
+// At QT_SCALE_FACTOR=2 every picture has a matching 2x drawing, cards keep
+// their size drawn from it and the about box keeps its 1x outline.
 #include "TestSupport.h"
 
 #include "boardgame/ui/BoardPictures.h"
