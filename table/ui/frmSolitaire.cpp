@@ -527,12 +527,19 @@ void frmSolitaire::ClearHints() {
     lstWizard->clear();
 }
 
-void frmSolitaire::AddHints(const QStringList& words) {
+void frmSolitaire::AddHints(const QStringList& words, bool makeable) {
+    const int first = lstWizard->count();
     lstWizard->addItems(words);
+    if (makeable)
+        return;
+    // Greyed, yet still selectable: a word out of reach can be looked up.
+    const QBrush grey(WindowChrome::ColorFromBgr(SolitaireTimings::HintOutOfReach));
+    for (int i = first; i < lstWizard->count(); ++i)
+        lstWizard->item(i)->setForeground(grey);
 }
 
-void frmSolitaire::ShowHintCount(int count) {
-    lblWizard->setText(QString::number(count) + QStringLiteral(" Wizard "));
+void frmSolitaire::ShowHintCount(int makeable, int all) {
+    lblWizard->setText(QStringLiteral("%1 of %2 Wizard ").arg(makeable).arg(all));
 }
 
 void frmSolitaire::EnableLookup(bool enabled) {

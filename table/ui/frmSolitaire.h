@@ -59,8 +59,8 @@ public:
     void EnableLettersLeft(bool enabled) override;
     void ResetHints(bool wizardOn) override;
     void ClearHints() override;
-    void AddHints(const QStringList& words) override;
-    void ShowHintCount(int count) override;
+    void AddHints(const QStringList& words, bool makeable) override;
+    void ShowHintCount(int makeable, int all) override;
     void EnableLookup(bool enabled) override;
     void FocusPile(qint16 pile) override;
     void ShowWords(const QStringList& words) override;
