@@ -198,6 +198,7 @@ void frmDictation::BuildControls() {
                          kAdsHeight);
     // The pane's edges lie outside its frame, as on the table.
     WebBrowser1 = new WebPane(picAdds);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(-1, -1, picAdds->width() + 40, picAdds->height() + 40);
     m_banner = new BannerRotation(WebBrowser1, BannerRotation::Kind::Board);
 

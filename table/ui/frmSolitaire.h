@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class BannerRotation;
 class ClDictionary;
 class ClSolitary;
 class QTimer;
@@ -109,6 +110,8 @@ private:
     bool AskToSaveGame();
     void ApplySavedGameCommands();
     void SetDeckPicture(int resId);
+    // The start-up advertisement, modal over the table once it is shown.
+    void ShowStartUpAds();
     void OpenNetDictionary(const QString& word);
     // What the table does with the card layer's events.
     void PileCardPressed(int pile);
@@ -124,6 +127,7 @@ private:
 
     ClassPlayerInfo m_player;
     TableMusic* m_music = nullptr; // a child, so its timer is found with the table's
+    BannerRotation* m_banner = nullptr;
     QString m_deckTag;
     int m_deckPicture = 0;
     int m_busyDepth = 0;
