@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,40 +44,58 @@ bool CopyInto(const QString& source, QTemporaryFile& target) {
 
 } // namespace
 
-QList<BoardFileRow> ListBoardFiles(const QString& folder) {
+QList<BoardFileRow> ListBoardFiles(const QStringList& folders) {
     QList<BoardFileRow> rows;
-    const QFileInfoList files =
-        QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : files) {
-        if (!HasBoardFileEnding(file.fileName()))
-            continue;
-        BoardFileInspection inspection;
-        if (!IsUsableBoardFile(file.absoluteFilePath(), inspection))
-            continue;
-        dao::Database& db = *inspection.database;
-        BoardFileRow row;
-        row.fileName = file.fileName();
-        row.sizeText = BoardFileSizeText(file.size());
-        row.boardErrors = BoardLayoutErrorCount(db);
-        row.spellEasy = SpellingEasyErrorCount(db);
-        row.spellMedium = SpellingMediumErrorCount(db);
-        row.spellHard = SpellingHardErrorCount(db);
-        row.questions = QuestionsErrorCount(db);
-        row.description = inspection.Description();
-        inspection.Close();
-        rows.append(row);
+    QSet<QString> earlier; // lower-case names of the folders already listed
+    for (const QString& folder : folders) {
+        QSet<QString> here;
+        const QFileInfoList files =
+            QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& file : files) {
+            if (!HasBoardFileEnding(file.fileName()))
+                continue;
+            here.insert(file.fileName().toLower());
+            if (earlier.contains(file.fileName().toLower()))
+                continue;
+            BoardFileInspection inspection;
+            if (!IsUsableBoardFile(file.absoluteFilePath(), inspection))
+                continue;
+            dao::Database& db = *inspection.database;
+            BoardFileRow row;
+            row.fileName = file.fileName();
+            row.sizeText = BoardFileSizeText(file.size());
+            row.boardErrors = BoardLayoutErrorCount(db);
+            row.spellEasy = SpellingEasyErrorCount(db);
+            row.spellMedium = SpellingMediumErrorCount(db);
+            row.spellHard = SpellingHardErrorCount(db);
+            row.questions = QuestionsErrorCount(db);
+            row.description = inspection.Description();
+            inspection.Close();
+            rows.append(row);
+        }
+        earlier.unite(here);
     }
+    std::stable_sort(rows.begin(), rows.end(), [](const BoardFileRow& a, const BoardFileRow& b) {
+        return a.fileName.compare(b.fileName, Qt::CaseInsensitive) < 0;
+    });
     return rows;
 }
 
-AddBoardFileResult AddBoardFile(const QString& source, const QString& folder) {
+AddBoardFileResult AddBoardFile(const QString& source, const QString& folder,
+                                const QStringList& alsoListed) {
     const QString name = QFileInfo(source).fileName();
     QDir dir(folder);
     // Names that differ only in letter case would be two files on this system
-    // but one to the player reading the list.
-    for (const QString& existing : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
-        if (existing.compare(name, Qt::CaseInsensitive) == 0)
-            return AddBoardFileResult::NameClash;
+    // but one to the player reading the list; a shipped file of that name
+    // would be hidden by the copy.
+    QStringList listedFolders = alsoListed;
+    listedFolders << folder;
+    for (const QString& listed : std::as_const(listedFolders)) {
+        for (const QString& existing :
+             QDir(listed).entryList(QDir::AllEntries | QDir::Hidden | QDir::System)) {
+            if (existing.compare(name, Qt::CaseInsensitive) == 0)
+                return AddBoardFileResult::NameClash;
+        }
     }
     {
         BoardFileInspection inspection;
@@ -108,8 +129,14 @@ AddBoardFileResult AddBoardFile(const QString& source, const QString& folder) {
     return AddBoardFileResult::Added;
 }
 
+QStringList BoardDataFolders() {
+    return ProgramFolder::searchFolders(QStringLiteral("data"));
+}
+
 QString BoardDataFolder() {
-    return ProgramFolder::resolve(QStringLiteral("\\data"));
+    // An installed program's shipped folder is read-only: added files are the
+    // user's own, like the copies of shipped files that play writes to.
+    return ProgramFolder::resolveUnder(ProgramFolder::userRoot(), QStringLiteral("data"));
 }
 
 bool QuestionFilter() {

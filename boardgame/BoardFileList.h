@@ -5,6 +5,7 @@
 #include "boardgame/BoardDatabase.h"
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct BoardFileRow {
     QString fileName; // without folder
@@ -20,10 +21,12 @@ struct BoardFileRow {
     bool CanBeChosen() const { return !boardErrors.startsWith(QLatin1String("Err")); }
 };
 
-// The usable board-game files of `folder` (names ending in "mdb" in any
+// The usable board-game files of `folders` (names ending in "mdb" in any
 // letter case; files that do not open or are marked hidden are left out),
-// each with its checks, sorted by name without regard to case.
-QList<BoardFileRow> ListBoardFiles(const QString& folder);
+// each with its checks, sorted by name without regard to case. A file of an
+// earlier folder hides a file of the same name, in any letter case, in a later
+// one, as the program opens the earlier one.
+QList<BoardFileRow> ListBoardFiles(const QStringList& folders);
 
 enum class AddBoardFileResult {
     Added,
@@ -33,10 +36,15 @@ enum class AddBoardFileResult {
 };
 // Copies the file at `source` into `folder` under its own name. Never
 // replaces a file, and leaves the folder as it was unless the whole copy
-// arrived and is itself a usable board-game file.
-AddBoardFileResult AddBoardFile(const QString& source, const QString& folder);
+// arrived and is itself a usable board-game file. A name already in `folder`
+// or in one of `alsoListed` clashes.
+AddBoardFileResult AddBoardFile(const QString& source, const QString& folder,
+                                const QStringList& alsoListed = {});
 
-// The program's data folder ("\data\" below the program folder).
+// The folders the board-game files are listed from, the user's own first
+// (beside the executable and with MORDAVENTA_HOME only "\data\").
+QStringList BoardDataFolders();
+// The folder added board-game files go to: the user's own "\data\".
 QString BoardDataFolder();
 
 // Settings of application "BoardGame", section "Settings" ("DataPath" is read

@@ -107,6 +107,8 @@ inline constexpr quint32 LaidCard = 0xFFFFC0;
 inline constexpr quint32 WordCard = 0xE4F5FE;
 inline constexpr quint32 GridSelection = 0xFFFFC0;
 inline constexpr quint32 GridSelectionSorting = 0xFFFFFF;
+// Hint words the unplayed cards can no longer complete.
+inline constexpr quint32 HintOutOfReach = 0x909090;
 
 // ---- The frame around the pile chosen by keys: gold on a dark edge, this
 // far outside the pile's cards.

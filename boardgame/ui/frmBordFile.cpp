@@ -136,7 +136,7 @@ void frmBordFile::BuildControls() {
 
 void frmBordFile::FormatFlexData() {
     QApplication::setOverrideCursor(Qt::WaitCursor); // each file's key takes a moment
-    m_rows = ListBoardFiles(BoardDataFolder());
+    m_rows = ListBoardFiles(BoardDataFolders());
     QApplication::restoreOverrideCursor();
 
     QSignalBlocker quiet(FlexData);
@@ -218,7 +218,7 @@ void frmBordFile::cmdAddBoardFile_Click() {
                              : QString();
     if (path.isEmpty())
         return; // cancelled
-    switch (AddBoardFile(path, BoardDataFolder())) {
+    switch (AddBoardFile(path, BoardDataFolder(), BoardDataFolders())) {
     case AddBoardFileResult::NameClash:
         MsgBox(QStringLiteral("Please rename the file. Found a file with the same name."),
                MsgButtons::OK, kTitle, MsgIcon::Exclamation, this);

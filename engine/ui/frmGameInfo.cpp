@@ -3,6 +3,7 @@
 #include "engine/ClRating.h"
 #include "engine/SavedGameRecord.h"
 #include "shell/ui/WindowChrome.h"
+#include "shell/ui/frmDictionary.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -22,8 +23,7 @@ QLabel* MakeDetailLabel(QWidget* parent, const char* name, int top) {
 
 } // namespace
 
-frmGameInfo::frmGameInfo(QWidget* parent, std::function<void(const QString&)> lookUp)
-    : QDialog(parent), m_lookUp(std::move(lookUp)) {
+frmGameInfo::frmGameInfo(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmGameInfo"));
     setWindowTitle(QStringLiteral("Game info..."));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -95,6 +95,8 @@ void frmGameInfo::LoadGameInfo(const QString& gameInfo, const QString& rating) {
 }
 
 void frmGameInfo::lstWords_DblClick(QListWidgetItem* item) {
-    if (item != nullptr && m_lookUp)
-        m_lookUp(item->text());
+    // The window is its own dictionary's owner, so the dictionary stays
+    // usable while this window is open, even when it is shown modally.
+    if (item != nullptr)
+        frmDictionary::LookUp(this, item->text());
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The details of one saved or finished game: its date, points, mistakes,
 // level, wizard setting, made words and the player's best result at that
-// level. A double click on a word looks it up in the web dictionary.
+// level. A double click on a word looks it up in the dictionary window.
 #include <QDialog>
-
-#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -13,9 +11,7 @@ class QListWidgetItem;
 class frmGameInfo : public QDialog {
     Q_OBJECT
 public:
-    // `lookUp` opens the web dictionary on a word; may be empty.
-    explicit frmGameInfo(QWidget* parent = nullptr,
-                         std::function<void(const QString&)> lookUp = {});
+    explicit frmGameInfo(QWidget* parent = nullptr);
 
     // Fills the window from a saved-game record and the player's rating.
     void LoadGameInfo(const QString& gameInfo, const QString& rating);
@@ -34,6 +30,4 @@ public:
 
 private:
     void lstWords_DblClick(QListWidgetItem* item);
-
-    std::function<void(const QString&)> m_lookUp;
 };

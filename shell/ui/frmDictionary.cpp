@@ -69,8 +69,13 @@ frmDictionary::frmDictionary(QWidget* owner, WebAccess* access) : QWidget(owner,
 frmDictionary* frmDictionary::LookUp(QWidget* owner, const QString& word, WebAccess* access) {
     frmDictionary* window =
         owner ? owner->findChild<frmDictionary*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!window)
+    if (!window) {
         window = new frmDictionary(owner, access);
+        // A frameless window gets no place from the window manager: it
+        // opens over the middle of the window the word came from.
+        if (owner)
+            window->move(owner->window()->frameGeometry().center() - window->rect().center());
+    }
     window->LookUpWord(word);
     window->show();
     window->raise();

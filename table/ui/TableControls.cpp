@@ -1,6 +1,7 @@
 #include "table/ui/TableControls.h"
 
 #include "players/ui/PlayerWindowLook.h"
+#include "shell/ui/WebPane.h"
 #include "shell/ui/WindowChrome.h"
 #include "table/ui/CardLayer.h"
 #include "table/ui/SavedGamesGrid.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
-#include <QTextBrowser>
 
 const QString TableControls::kWizardCaption = QStringLiteral(" Wizard");
 
@@ -69,16 +69,6 @@ QPixmap TableControls::FeltTile() {
     return QPixmap::fromImage(tile);
 }
 
-QString TableControls::OfflinePage() {
-    return QStringLiteral("<html><body style='background:%1; font-family: DejaVu Sans;'>"
-                          "<table width='100%'><tr><td align='center'>"
-                          "<b style='font-size:14pt; color:#7a3b00;'>Vantorell</b><br/>"
-                          "<span style='color:#333;'>Turn up cards from the deck and build words "
-                          "on the five stacks. Every card in the stacks must become part of a "
-                          "word!</span></td></tr></table></body></html>")
-        .arg(PlayerWindowLook::Paper().name());
-}
-
 void TableControls::SetUpControls(QWidget* window) {
     WindowChrome::SetBackground(window, PlayerWindowLook::Paper());
     const WindowChrome::CaptionBar bar = WindowChrome::AddCaptionBar(window, window->windowTitle());
@@ -114,9 +104,8 @@ void TableControls::SetUpControls(QWidget* window) {
 
     picAdds = new QWidget(window);
     picAdds->setObjectName(QStringLiteral("picAdds"));
-    WebBrowser1 = new QTextBrowser(picAdds);
+    WebBrowser1 = new WebPane(picAdds);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->setOpenLinks(false);
 
     QFont small = window->font();
     // The grid's columns are as narrow as their twips say: a small font

@@ -13,9 +13,9 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSlider;
-class QTextBrowser;
 class QWidget;
 class SavedGamesGrid;
+class WebPane;
 
 class TableControls {
 public:
@@ -31,7 +31,7 @@ public:
     QList<QLabel*> lblMenu; // 0 "New Game" to 7 "|||"
     CardLayer* picGame = nullptr;
     QWidget* picAdds = nullptr;
-    QTextBrowser* WebBrowser1 = nullptr;
+    WebPane* WebBrowser1 = nullptr; // the advertisement banner
     QPushButton* cmdDeck = nullptr;
     QListWidget* lstWords = nullptr;
     QListWidget* lstWizard = nullptr;
@@ -45,10 +45,8 @@ public:
     QSlider* sldSound = nullptr;
     SavedGamesGrid* FlexGrid = nullptr;
 
-    // The felt of the playing area and the page the advertisement pane shows
-    // while there is no vendor address.
+    // The felt of the playing area.
     static QPixmap FeltTile();
-    static QString OfflinePage();
 
 protected:
     // Builds every control on `window`, in the window's cream paper.

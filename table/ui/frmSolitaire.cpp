@@ -7,8 +7,14 @@
 #include "media/TableMusic.h"
 #include "players/ui/frmLogin.h"
 #include "shell/MsgBox.h"
+#include "shell/WebAddresses.h"
+#include "shell/ui/BannerRotation.h"
 #include "shell/ui/ResPictures.h"
+#include "shell/ui/WebPane.h"
 #include "shell/ui/WindowChrome.h"
+#include "shell/ui/frmAbout.h"
+#include "shell/ui/frmDictionary.h"
+#include "shell/ui/frmSplash.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
 #include "table/ui/CardLayer.h"
@@ -25,7 +31,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
-#include <QTextBrowser>
 #include <QTimer>
 
 using namespace SolitaireTimings;
@@ -77,6 +82,9 @@ void frmSolitaire::ConnectControls() {
     TimerDeckAnimation->setObjectName(QStringLiteral("TimerDeckAnimation"));
     TimerDeckAnimation->setInterval(DeckAnimationInterval);
     connect(TimerDeckAnimation, &QTimer::timeout, this, &frmSolitaire::TimerDeckAnimation_Timer);
+
+    // A banner page that cannot be had gives way to "About:Off-Line".
+    m_banner = new BannerRotation(WebBrowser1, BannerRotation::Kind::Table);
 
     m_music = new TableMusic(this);
     TableMusic::Controls controls;
@@ -145,7 +153,7 @@ void frmSolitaire::FormLoad() {
     if (volumes.sound >= 0)
         sldSound->setValue(volumes.sound);
     LoadFlexGrid();
-    WebBrowser1->setHtml(OfflinePage());
+    WebBrowser1->Navigate(WebAddresses::kOffLinePage);
     WindowChrome::MakeFrameless(this);
     LayOutControls(width());
     DisableButtons();
@@ -173,6 +181,17 @@ void frmSolitaire::showEvent(QShowEvent* event) {
         connect(screen, &QScreen::availableGeometryChanged, sysInfo,
                 [this](const QRect& area) { SysInfo1_DisplayChanged(area.width()); });
     }
+    // The advertisement follows once the table is on the screen, from the
+    // event loop rather than inside the show.
+    QTimer::singleShot(0, this, &frmSolitaire::ShowStartUpAds);
+}
+
+void frmSolitaire::ShowStartUpAds() {
+    if (m_closing || !isVisible())
+        return;
+    const Busy busy(*this);
+    frmSplash splash(this);
+    splash.AdsOn1(this);
 }
 
 void frmSolitaire::resizeEvent(QResizeEvent* event) {
@@ -181,8 +200,7 @@ void frmSolitaire::resizeEvent(QResizeEvent* event) {
 }
 
 void frmSolitaire::RunAds() {
-    // Without a vendor address the pane keeps the program's own page.
-    WebBrowser1->setHtml(OfflinePage());
+    m_banner->RunAds();
 }
 
 void frmSolitaire::SysInfo1_DisplayChanged(int workAreaWidth) {
@@ -272,7 +290,7 @@ void frmSolitaire::lblMenu_Click(int index) {
         ModResFiles::HandOverToBoardGame(this);
         return;
     case 2: // About
-        TableDialogs::ShowAbout(this);
+        frmAbout::ShowAbout(this);
         return;
     case 3: // Log On As
         AskToSaveGame();
@@ -307,8 +325,7 @@ void frmSolitaire::lblMenu_Click(int index) {
         return;
     case 7: // |||
         if (const ClassSavedGameInfo* entry = m_player.SavedGames.Find(FlexGrid->CurrentText(0)))
-            TableDialogs::ShowGameInfo(this, *entry, m_player.Rating,
-                                       [this](const QString& word) { OpenNetDictionary(word); });
+            TableDialogs::ShowGameInfo(this, *entry, m_player.Rating);
         return;
     default:
         return;
@@ -354,8 +371,8 @@ void frmSolitaire::lstWizard_Click() {
 }
 
 void frmSolitaire::OpenNetDictionary(const QString& word) {
-    const Busy busy(*this);
-    TableDialogs::ShowNetDictionary(this, word);
+    // Not modal: the player goes on playing beside it.
+    frmDictionary::LookUp(this, word);
 }
 
 // ---------------------------------------------------------------------------
@@ -538,12 +555,19 @@ void frmSolitaire::ClearHints() {
     lstWizard->clear();
 }
 
-void frmSolitaire::AddHints(const QStringList& words) {
+void frmSolitaire::AddHints(const QStringList& words, bool makeable) {
+    const int first = lstWizard->count();
     lstWizard->addItems(words);
+    if (makeable)
+        return;
+    // Greyed, yet still selectable: a word out of reach can be looked up.
+    const QBrush grey(WindowChrome::ColorFromBgr(SolitaireTimings::HintOutOfReach));
+    for (int i = first; i < lstWizard->count(); ++i)
+        lstWizard->item(i)->setForeground(grey);
 }
 
-void frmSolitaire::ShowHintCount(int count) {
-    lblWizard->setText(QString::number(count) + QStringLiteral(" Wizard "));
+void frmSolitaire::ShowHintCount(int makeable, int all) {
+    lblWizard->setText(QStringLiteral("%1 of %2 Wizard ").arg(makeable).arg(all));
 }
 
 void frmSolitaire::EnableLookup(bool enabled) {

@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class BannerRotation;
 class ClDictionary;
 class ClSolitary;
 class QTimer;
@@ -59,8 +60,8 @@ public:
     void EnableLettersLeft(bool enabled) override;
     void ResetHints(bool wizardOn) override;
     void ClearHints() override;
-    void AddHints(const QStringList& words) override;
-    void ShowHintCount(int count) override;
+    void AddHints(const QStringList& words, bool makeable) override;
+    void ShowHintCount(int makeable, int all) override;
     void EnableLookup(bool enabled) override;
     void FocusPile(qint16 pile) override;
     void ShowWords(const QStringList& words) override;
@@ -111,6 +112,8 @@ private:
     bool AskToSaveGame();
     void ApplySavedGameCommands();
     void SetDeckPicture(int resId);
+    // The start-up advertisement, modal over the table once it is shown.
+    void ShowStartUpAds();
     void OpenNetDictionary(const QString& word);
     // What the table does with the card layer's events.
     void PileCardPressed(int pile);
@@ -126,6 +129,7 @@ private:
 
     ClassPlayerInfo m_player;
     TableMusic* m_music = nullptr; // a child, so its timer is found with the table's
+    BannerRotation* m_banner = nullptr;
     QString m_deckTag;
     int m_deckPicture = 0;
     int m_busyDepth = 0;

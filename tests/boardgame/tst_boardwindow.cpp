@@ -2,7 +2,8 @@
 // the Professor on a board of plain and jump squares, from the logins to the
 // winner window and the reset; closing the window in the middle of a roll or
 // a walk; a board file that cannot be used; the hand-over to the solitaire
-// table and back.
+// table and back; a person answering the real question and spelling windows
+// on the default board; the class report written from its menu.
 #include "../table/TableTestKit.h"
 #include "BoardTestFiles.h"
 
@@ -13,7 +14,11 @@
 #include "boardgame/ui/SeatRow.h"
 #include "boardgame/ui/frmDictation.h"
 #include "boardgame/ui/frmGrammerWinner.h"
+#include "media/MciInterpreter.h"
+#include "media/SpeechVoice.h"
 #include "players/ui/frmLogin.h"
+#include "shell/ui/WebLinks.h"
+#include "squares/ui/QuestionAndSpellingWindows.h"
 #include "table/ui/ModResFiles.h"
 #include "table/ui/frmSolitaire.h"
 
@@ -23,6 +28,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
 
 using TableTestKit::ModalWatcher;
 
@@ -137,6 +144,8 @@ private Q_SLOTS:
     void closingInTheMiddleOfATurn();
     void unusableBoardFiles();
     void handsOverBothWays();
+    void answersQuestionAndSpellingSquares();
+    void classReportWritesAPage();
 };
 
 void TestBoardWindow::playsASeededGameToAWin() {
@@ -360,6 +369,135 @@ void TestBoardWindow::handsOverBothWays() {
     const QList<QWidget*> tables = visible("frmSolitaire");
     QCOMPARE(tables.size(), 1);
     delete tables[0];
+}
+
+void TestBoardWindow::classReportWritesAPage() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), PlayerFile("anna", "apple")));
+    QVERIFY(folder.write(QStringLiteral("temp/ben.dat"), "not a player file"));
+    MsgBoxRecorder boxes;
+    QList<QUrl> opened;
+    const WebLinks::UrlOpener previous = WebLinks::SetUrlOpener([&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    frmDictation window(std::make_unique<NoSquares>(), std::make_unique<RecordingPause>());
+    window.show();
+    QString target = folder.file(QStringLiteral("class"));
+    window.ReportSaveDialog = [&target](QWidget*, const QString&) { return target; };
+    QTest::mouseClick(control<QLabel>(window, QStringLiteral("lblMenu_4")), Qt::LeftButton);
+    const QByteArray page = folder.read(QStringLiteral("class.html"));
+    QVERIFY(page.contains("<td>anna</td>"));
+    QVERIFY(page.contains("<li>ben.dat: Damaged player file</li>"));
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder.file(QStringLiteral("class.html")))});
+    QVERIFY(boxes.texts().isEmpty());
+
+    // A place that cannot take the file: said so, nothing opened.
+    target = folder.file(QStringLiteral("missing/class.html"));
+    QTest::mouseClick(window.lblMenu[4], Qt::LeftButton);
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.shown()[0].icon, MsgIcon::Critical);
+    QCOMPARE(opened.size(), 1);
+    WebLinks::SetUrlOpener(previous);
+}
+
+// The rows of a statement's record set, each as its named fields.
+QList<QStringList> Rows(const frmDictation& window, const QString& statement,
+                        const QStringList& fields) {
+    QList<QStringList> rows;
+    auto rs = window.Database().database->OpenRecordset(statement);
+    for (; !rs->Eof(); rs->MoveNext()) {
+        QStringList row;
+        for (const QString& field : fields)
+            row << rs->Fields(field).Value().toString();
+        rows << row;
+    }
+    return rows;
+}
+
+void TestBoardWindow::answersQuestionAndSpellingSquares() {
+    TempProgramFolder folder;
+    QVERIFY(folder.copyFromBuild(QStringLiteral("data/SpellingGrammar.mdb")));
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), PlayerFile("anna", "apple")));
+    MsgBoxRecorder boxes;
+    MciInterpreter::instance().setSilent(true);
+    SpVoice::setSilent(1);
+    // The Professor to square 3 (rest); anna to square 1 (easy spelling); the
+    // Professor on; anna to square 2 (grammar). A word and a question are
+    // each drawn with the first row of their pool.
+    QList<double> draws = Rolls({{3, 6}, {1, 6}});
+    draws << 0.0;
+    draws << Rolls({{2, 6}, {1, 6}});
+    draws << 0.0;
+    draws << Rolls({{1, 6}});
+    RandomScope seeded(std::make_unique<ScriptedRandom>(draws));
+    frmDictation window(std::make_unique<QuestionAndSpellingWindows>(),
+                        std::make_unique<RecordingPause>());
+    window.show();
+    window.LoadForm();
+    QCOMPARE(window.Database().FileName(), QStringLiteral("SpellingGrammar.mdb"));
+
+    // The word is found by the definition shown, the right choice by the
+    // question shown; anna spells right and answers wrong.
+    Answers logins{{"anna:apple"}, {}, {}};
+    QStringList squares;
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (!modal->inherits("frmSpelling") && !modal->inherits("frmQuestion"))
+            return logins(modal);
+        squares << QString::fromLatin1(modal->metaObject()->className());
+        if (auto* definition = modal->findChild<QTextEdit*>(QStringLiteral("txtDefinition"))) {
+            QString word;
+            for (const QStringList& row :
+                 Rows(window, QStringLiteral("Spelling"),
+                      {QStringLiteral("Word"), QStringLiteral("definition")}))
+                if (row[1] == definition->toPlainText())
+                    word = row[0];
+            QVERIFY(!word.isEmpty());
+            QTest::keyClicks(control<QTextEdit>(*modal, QStringLiteral("txtTypeWord")), word);
+            QTest::mouseClick(control<QPushButton>(*modal, QStringLiteral("cmdSpellingClose")),
+                              Qt::LeftButton);
+            return;
+        }
+        const QString shown =
+            control<QTextEdit>(*modal, QStringLiteral("txtQuestion"))->toPlainText();
+        QString questionId, rightId;
+        for (const QStringList& row : Rows(window, QStringLiteral("Questions"),
+                                           {QStringLiteral("QuestionID"), QStringLiteral("Answer"),
+                                            QStringLiteral("Question")}))
+            if (row[2] == shown)
+                questionId = row[0], rightId = row[1];
+        const QList<QStringList> choices = Rows(
+            window, BoardStatements::AnswerStatement(questionId), {QStringLiteral("AnswerID")});
+        QVERIFY(choices.size() >= 2);
+        const int wrong = choices.indexOf(QStringList{rightId}) == 0 ? 1 : 0;
+        QTest::mouseClick(control<QRadioButton>(*modal, QStringLiteral("optAnswer_%1").arg(wrong)),
+                          Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*modal, QStringLiteral("cmdQuestionClose")),
+                          Qt::LeftButton);
+    });
+    for (int seat : {0, 1})
+        QTest::mouseClick(window.seats[seat]->chkPlayer, Qt::LeftButton);
+    QCOMPARE(window.SeatPlayer(1).NickName, QStringLiteral("anna"));
+
+    for (int click = 0; click < 3; ++click)
+        QTest::mouseClick(window.cmdDice, Qt::LeftButton);
+    QCOMPARE(squares, (QStringList{"frmSpelling", "frmQuestion"}));
+    QVERIFY(boxes.shown().isEmpty());
+    // The wrong answer took anna back by her roll; both answers are counted
+    // on her record for this file, every other kind untouched.
+    QCOMPARE(window.Game().Position(1), 1);
+    QCOMPARE(window.Game().Position(0), 7);
+    QString status;
+    for (const ClassSavedGameInfo& entry : window.SeatPlayer(1).SavedGames)
+        if (entry.GameType == QLatin1String("SpellingGrammar.mdb"))
+            status = entry.GameInfo;
+    QStringList counted = status.split(QLatin1Char('|'));
+    QVERIFY2(counted.removeOne(QStringLiteral("-1=1=0")), qPrintable(status));
+    QVERIFY2(counted.removeOne(QStringLiteral("1=0=1")), qPrintable(status));
+    QVERIFY(!counted.isEmpty());
+    for (const QString& kind : counted)
+        QVERIFY2(kind.endsWith(QLatin1String("=0=0")), qPrintable(status));
+    MciInterpreter::instance().sendString(QStringLiteral("close all"));
 }
 
 QTEST_MAIN(TestBoardWindow)

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void listsUsableBoardFiles();
+    void userFilesHideShippedOnes();
     void addingLeavesTheFolderAsItWas_data();
     void addingLeavesTheFolderAsItWas();
     void addAndMakeCurrent();
@@ -91,7 +92,7 @@ void TestFrmBordFile::cleanup() {
 }
 
 void TestFrmBordFile::listsUsableBoardFiles() {
-    const QList<BoardFileRow> rows = ListBoardFiles(BoardDataFolder());
+    const QList<BoardFileRow> rows = ListBoardFiles(BoardDataFolders());
     QStringList got;
     for (const BoardFileRow& r : rows)
         got.append(QStringList{r.fileName, r.boardErrors, r.spellEasy, r.spellMedium, r.spellHard,
@@ -104,6 +105,25 @@ void TestFrmBordFile::listsUsableBoardFiles() {
                   }));
     QVERIFY(!rows.at(0).CanBeChosen());
     QVERIFY(rows.at(1).CanBeChosen());
+}
+
+void TestFrmBordFile::userFilesHideShippedOnes() {
+    // As installed: the user's folder first, then the shipped one.
+    const QString shipped = m_home->file(QStringLiteral("share/data"));
+    writeBoard(shipped + QStringLiteral("/Good.MDB"),
+               {QStringLiteral("UPDATE tlbOwner SET Description = 'shipped'")});
+    writeBoard(shipped + QStringLiteral("/Seaside.mdb"),
+               {QStringLiteral("UPDATE tlbOwner SET Description = 'shipped'")});
+    const QStringList folders{BoardDataFolder(), shipped};
+    QStringList listed;
+    for (const BoardFileRow& r : ListBoardFiles(folders))
+        listed << r.fileName + QLatin1Char(':') + r.description;
+    QCOMPARE(listed, (QStringList{"errors.mdb:Test board for the layer",
+                                  "good.mdb:Test board for the layer", "Seaside.mdb:shipped",
+                                  "UPPER.MDB:Shouting"}));
+    writeBoard(outside(QStringLiteral("seaside.mdb")));
+    QCOMPARE(int(AddBoardFile(outside(QStringLiteral("seaside.mdb")), BoardDataFolder(), folders)),
+             int(AddBoardFileResult::NameClash));
 }
 
 void TestFrmBordFile::addingLeavesTheFolderAsItWas_data() {

@@ -6,6 +6,7 @@
 #include "engine/ui/frmDialogInfo.h"
 #include "engine/ui/frmGameDone.h"
 #include "engine/ui/frmGameInfo.h"
+#include "shell/ui/frmDictionary.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -109,9 +110,7 @@ private slots:
         QFETCH(QString, record);
         QFETCH(QStringList, labels);
         QFETCH(QStringList, words);
-        QStringList lookedUp;
-        QPointer<frmGameInfo> window =
-            new frmGameInfo(nullptr, [&lookedUp](const QString& word) { lookedUp << word; });
+        QPointer<frmGameInfo> window = new frmGameInfo;
         window->LoadGameInfo(record, QStringLiteral("3On=50,10.00^3Off=None,0^4On=None,0^4Off="
                                                     "None,0"));
         window->show();
@@ -128,7 +127,10 @@ private slots:
             const QRect r = list->visualItemRect(list->item(1));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
-            QCOMPARE(lookedUp, QStringList{words.at(1)});
+            // The dictionary belongs to this window, so it is usable beside it.
+            auto* dictionary = window->findChild<frmDictionary*>();
+            QVERIFY(dictionary && dictionary->isVisible());
+            QCOMPARE(dictionary->Word(), words.at(1));
         }
         QTest::mouseClick(control<QLabel>(*window, "lblClose"), Qt::LeftButton);
         QTRY_VERIFY(window.isNull());

@@ -46,6 +46,10 @@ public:
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || modal == m_busy)
             return;
+        // The start-up windows are closed by the tests' own closer.
+        if (modal->objectName() == QLatin1String("frmSplash") ||
+            modal->objectName() == QLatin1String("frmBordFile"))
+            return;
         m_busy = modal;
         m_seen << QString::fromLatin1(modal->metaObject()->className());
         if (m_answer)

@@ -4,6 +4,7 @@
 #include "TableTestKit.h"
 
 #include "engine/ClSolitary.h"
+#include "shell/ui/WebPane.h"
 #include "table/ui/CardLayer.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/frmSolitaire.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTimer>
 
 using namespace TableTestKit;
@@ -79,6 +79,7 @@ private Q_SLOTS:
     void cleanup();
     void layoutFollowsTheWindowSize_data();
     void layoutFollowsTheWindowSize();
+    void startUpAdvertisementBannerAndAbout();
     void gridShowsTheSolitaireGamesOfThePlayer();
     void savedGameCommandsFollowTheRow_data();
     void savedGameCommandsFollowTheRow();
@@ -146,6 +147,20 @@ void TestFrmSolitaire::layoutFollowsTheWindowSize() {
     QVERIFY(!table.mask().isEmpty());
     QVERIFY(!table.mask().contains(QPoint(0, 0)));
     QVERIFY(table.mask().contains(QPoint(size.width() / 2, size.height() / 2)));
+}
+
+void TestFrmSolitaire::startUpAdvertisementBannerAndAbout() {
+    const int splashes = startupWindowsShown(QStringLiteral("frmSplash"));
+    frmSolitaire table;
+    table.show();
+    // Once the table is shown; with no web site the banner falls back to the
+    // table's own page.
+    QTRY_COMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
+    QCOMPARE(table.WebBrowser1->LocationURL(), QStringLiteral("About:Off-Line"));
+    ModalWatcher watcher;
+    table.lblMenu_Click(2);
+    QCOMPARE(watcher.Seen(), QStringList{"frmAbout"});
+    QCOMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
 }
 
 void TestFrmSolitaire::gridShowsTheSolitaireGamesOfThePlayer() {
@@ -218,8 +233,11 @@ void TestFrmSolitaire::savedGameCommandsFollowTheRow() {
 
 void TestFrmSolitaire::gridToolTipsByTwips() {
     // The grid converts pixels at 15 twips each: pixel 70 is 1050 twips.
+    const int splashes = startupWindowsShown(QStringLiteral("frmSplash"));
     frmSolitaire table;
     table.show();
+    // The start-up advertisement blocks the table until it has gone.
+    QTRY_COMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
     QTest::mouseMove(table.FlexGrid->viewport(), QPoint(70, 20));
     QCOMPARE(table.FlexGrid->toolTip(), QStringLiteral("Points of saved game..."));
     QCOMPARE(SavedGamesRules::ToolTipAt(105), QStringLiteral("Player scorecard entries..."));
