@@ -36,6 +36,10 @@ inline constexpr quint32 SeatNameOff = SystemWindowColour;
 inline constexpr quint32 RollButtonIdle = 0xFFC0C0;
 inline constexpr quint32 RollButtonBlinkDark = 0xC000;
 inline constexpr quint32 RollButtonBlinkLight = 0xC0FFC0;
+// The roll button's own colours hide the style's focus frame: this one shows
+// that Enter or Space rolls.
+inline constexpr quint32 RollButtonFocusFrame = 0x202020;
+inline constexpr int RollButtonFocusWidth = 2;
 
 // ---- The die ----------------------------------------------------------------
 // Pips by shpDiceNum index: 0 top left, 1 middle left, 2 bottom left,

@@ -26,7 +26,12 @@ install(DIRECTORY ${MORDAVENTA_HOME_DIR}/
     PATTERN "*-journal" EXCLUDE
     PATTERN "*-wal" EXCLUDE
     PATTERN "*-shm" EXCLUDE
-    PATTERN "*partial*" EXCLUDE)
+    PATTERN "*partial*" EXCLUDE
+    PATTERN "SpellingGrammar.mdb" EXCLUDE)
+# The default board as built, not the program folder's copy that playing from
+# the build tree has written to (see tools/boarddata).
+install(FILES ${CMAKE_BINARY_DIR}/boarddata/SpellingGrammar.mdb
+    DESTINATION ${MORDAVENTA_INSTALL_DATA_DIR}/data)
 
 file(GLOB desktop_entries CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/*.desktop)
 install(FILES ${desktop_entries} DESTINATION share/applications)

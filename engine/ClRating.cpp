@@ -92,4 +92,12 @@ QString BestPoints(const QString& rating, qint16 level, bool wizardOn) {
     return entries.at(at).section(QLatin1Char('='), 1).section(QLatin1Char(','), 0, 0);
 }
 
+QString BestMinutes(const QString& rating, qint16 level, bool wizardOn) {
+    const QStringList entries = rating.split(QLatin1Char('^'));
+    const int at = FindEntry(entries, Key(level, wizardOn));
+    if (at < 0)
+        return QString();
+    return entries.at(at).section(QLatin1Char('='), 1).section(QLatin1Char(','), 1);
+}
+
 } // namespace ClRating

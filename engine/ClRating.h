@@ -27,5 +27,8 @@ RatingOutcome Update(const QString& rating, qint16 level, bool wizardOn, qint16 
 // The stored best points of a level and wizard setting ("None" when there is
 // no result yet); empty when the rating has no such entry.
 QString BestPoints(const QString& rating, qint16 level, bool wizardOn);
+// The stored minutes of that best result, as written; empty when the rating
+// has no such entry.
+QString BestMinutes(const QString& rating, qint16 level, bool wizardOn);
 
 } // namespace ClRating

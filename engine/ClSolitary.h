@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class CardSupply;
 class ClDictionary;
 class ClassPlayerInfo;
 class SolitaireTable;
@@ -133,7 +134,11 @@ public:
     // Lists what `pile` can still become (counting the top discard when
     // asked); pile 0 or an unknown pile means the first pile with cards.
     // `pile` receives the pile searched, which is lit and becomes HintPile().
+    // Words whose missing letters the stock and the discards (less a top
+    // discard counted in) cannot give are listed after the others.
     void GetWizardList(qint16& pile, bool includeDiscard);
+    // Lists the words of the level beginning like `word`, judged against
+    // every unplayed card.
     void FindWords(const QString& word, const QString& defaultLetter, qint16 level);
     // The pile being worked on after a card has moved: with the wizard its
     // hints, without it no pile lit. Returns the pile now followed.
@@ -162,6 +167,7 @@ public:
 
 private:
     QString DealCaption() const;
+    void SearchHints(const QString& word, qint16 level, const CardSupply& unplayed);
     void LayLetterOnPile(qint16 pile, const QString& letter);
     void AddToWordList(const QString& word);
     int RemoveWordFromPile(qint16 pile);

@@ -1,7 +1,9 @@
 // The wizard hint list: every word of the game's length that the pile in
 // focus can still become. The search lets window events run after every
 // word, and a newer search (for any pile, the same one included) ends every
-// older one.
+// older one. Words that the unplayed cards can no longer complete are
+// listed after the others.
+#include "engine/CardSupply.h"
 #include "engine/ClDictionary.h"
 #include "engine/ClSolitary.h"
 #include "engine/SolitaireTable.h"
@@ -37,13 +39,17 @@ void ClSolitary::GetWizardList(qint16& pile, bool includeDiscard) {
         // and an older search must not go on filling the list.
         ++m_searchTag;
         m_table.ClearHints();
-        m_table.ShowHintCount(0);
+        m_table.ShowHintCount(0, 0);
         return;
     }
     QString word = GetTheWord(pile).toLower();
+    // The top discard counted into the word is no longer among the cards
+    // that can give the missing letters.
+    const QStringView discards =
+        includeDiscard ? QStringView(CardsInDiscards).mid(1) : QStringView(CardsInDiscards);
     if (includeDiscard)
         word += CardsInDiscards.left(1).toLower();
-    FindWords(word, QString(), wordlevel);
+    SearchHints(word, wordlevel, CardSupply(CardsInDeck + discards.toString()));
 }
 
 qint16 ClSolitary::FollowPile(qint16 pile) {
@@ -56,6 +62,10 @@ qint16 ClSolitary::FollowPile(qint16 pile) {
 }
 
 void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/, qint16 level) {
+    SearchHints(word, level, CardSupply(CardsInDeck + CardsInDiscards));
+}
+
+void ClSolitary::SearchHints(const QString& word, qint16 level, const CardSupply& unplayed) {
     if (m_halted)
         return;
     // Every search gets its own generation, so an older search for the same
@@ -70,25 +80,35 @@ void ClSolitary::FindWords(const QString& word, const QString& /*defaultLetter*/
                                    : kNoWords;
     const std::weak_ptr<int> life = m_life;
     QStringList pending;
+    // Words out of reach wait for the end of the search, so that the list
+    // only ever grows at its bottom.
+    QStringList outOfReach;
     qsizetype batch = kWizardFirstBatch;
-    int count = 0;
+    int makeable = 0;
     for (qsizetype i = 1; i < words.size(); ++i) {
         QCoreApplication::processEvents();
         if (life.expired())
             return; // the engine went away with its window
         if (generation != m_searchTag)
             return; // a newer search owns the list now
-        if (ClDictionary::EntryBeginsLike(words.at(i), word)) {
-            pending.append(words.at(i));
-            ++count;
-            if (pending.size() >= batch) {
-                m_table.AddHints(pending);
-                pending.clear();
-                batch *= 2;
-            }
+        const QString& entry = words.at(i);
+        if (!ClDictionary::EntryBeginsLike(entry, word))
+            continue;
+        if (!unplayed.CanSupply(QStringView(entry).mid(word.size()))) {
+            outOfReach.append(entry);
+            continue;
+        }
+        pending.append(entry);
+        ++makeable;
+        if (pending.size() >= batch) {
+            m_table.AddHints(pending, true);
+            pending.clear();
+            batch *= 2;
         }
     }
     if (!pending.isEmpty())
-        m_table.AddHints(pending);
-    m_table.ShowHintCount(count);
+        m_table.AddHints(pending, true);
+    if (!outOfReach.isEmpty())
+        m_table.AddHints(outOfReach, false);
+    m_table.ShowHintCount(makeable, makeable + int(outOfReach.size()));
 }

@@ -19,11 +19,14 @@ public:
 
     // The hint list: emptied and greyed with "Off" for a game without the
     // wizard, or emptied and live for one with it; then filled while a
-    // search runs and its count shown when the search ends.
+    // search runs and its count shown when the search ends. Words that can
+    // still be made come first; those whose missing letters the unplayed
+    // cards cannot give (makeable false) follow them, shown greyed.
     virtual void ResetHints(bool wizardOn) = 0;
     virtual void ClearHints() = 0;
-    virtual void AddHints(const QStringList& words) = 0;
-    virtual void ShowHintCount(int count) = 0;
+    virtual void AddHints(const QStringList& words, bool makeable) = 0;
+    // makeable of all listed words can still be made.
+    virtual void ShowHintCount(int makeable, int all) = 0;
     // The web-dictionary command, which needs a chosen hint.
     virtual void EnableLookup(bool enabled) = 0;
     // Lights the cards of a pile (0: none).

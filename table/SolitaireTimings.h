@@ -74,6 +74,8 @@ inline constexpr int DealTurnOverStep = 10;
 inline constexpr int DealLastStep = 11;
 // Step "1" brings the card to the front and clicks.
 inline constexpr int DealLaunchStep = 1;
+// The deck once a card has left it (step "2"), also after a skipped flight.
+inline constexpr int DeckAfterDeal = 133;
 
 // ---- Pile geometry.
 inline constexpr std::array<int, 5> PileColumn{217, 310, 403, 496, 589};
@@ -105,5 +107,15 @@ inline constexpr quint32 LaidCard = 0xFFFFC0;
 inline constexpr quint32 WordCard = 0xE4F5FE;
 inline constexpr quint32 GridSelection = 0xFFFFC0;
 inline constexpr quint32 GridSelectionSorting = 0xFFFFFF;
+// Hint words the unplayed cards can no longer complete.
+inline constexpr quint32 HintOutOfReach = 0x909090;
+
+// ---- The frame around the pile chosen by keys: gold on a dark edge, this
+// far outside the pile's cards.
+inline constexpr quint32 KeyFrameColour = 0x00D7FF;
+inline constexpr quint32 KeyFrameShadow = 0x202020;
+inline constexpr int KeyFrameWidth = 3;
+inline constexpr int KeyFrameMargin = 4;
+inline constexpr int KeyFrameRadius = 7;
 
 } // namespace SolitaireTimings

@@ -1,24 +1,15 @@
 #include "boardgame/ui/BoardPictures.h"
 
 #include "boardgame/BoardTimings.h"
-#include "shell/Logging.h"
+#include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QPalette>
 
 QPixmap BoardPicture(const QString& key) {
-    static QHash<QString, QPixmap> cache;
-    const auto it = cache.constFind(key);
-    if (it != cache.constEnd())
-        return it.value();
-    const QPixmap picture(QStringLiteral(":/pictures/%1.png").arg(key));
-    if (picture.isNull())
-        qCWarning(lcMordaventa) << "no board picture" << key;
-    else
-        cache.insert(key, picture);
-    return picture;
+    // Embedded with the other pictures, at 1x and 2x.
+    return EmbeddedPicture(key);
 }
 
 QPixmap SeatPicture(int seat) {

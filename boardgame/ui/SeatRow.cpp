@@ -62,6 +62,14 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         connect(cmdStats, &QPushButton::clicked, this, [this] { Q_EMIT StatsWanted(m_seat); });
     }
     grid->setColumnStretch(4, 1);
+    // Said by a screen reader: which seat each box belongs to.
+    const QString seatName = QLatin1String(SeatName[size_t(seat)]);
+    imgPlayer->setAccessibleName(seatName);
+    chkPlayer->setAccessibleName(seatName + QStringLiteral(" plays"));
+    cboPlayer->setAccessibleName(seatName + QStringLiteral(", turn lost faces on the die"));
+    cboPlayerChance->setAccessibleName(seatName + QStringLiteral(", chances to spell"));
+    if (cmdStats)
+        cmdStats->setAccessibleName(seatName + QStringLiteral(", results on this board"));
 
     connect(chkPlayer, &QCheckBox::clicked, this, [this] { Q_EMIT Switched(m_seat); });
     connect(cboPlayer, &QComboBox::activated, this,

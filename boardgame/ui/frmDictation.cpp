@@ -50,7 +50,9 @@ const QColor kPaper(0xf4, 0xea, 0xcb);
 const QColor kFelt(0x16, 0x70, 0x34);
 const QColor kPanelText(0xff, 0xf8, 0xdc);
 
-const char* const kMenuCaptions[] = {"New Game", "About", "Set Game File", "Vantorell"};
+const char* const kMenuCaptions[] = {"New Game", "About", "Set Game File", "Vantorell",
+                                     "Class Report"};
+constexpr int kMenuLabels = 5;
 
 // The sound effects of the board.
 const char kDiceSound[] = "\\Sounds\\dice.wav";
@@ -59,7 +61,7 @@ const char kMarkSound[] = "\\Sounds\\mark.wav";
 const char kAlertSound[] = "\\Sounds\\alert.wav";
 const char kMistakeSound[] = "\\Sounds\\mistake.wav";
 
-enum Menu { NewGame = 0, About = 1, SetGameFile = 2, Vantorell = 3 };
+enum Menu { NewGame = 0, About = 1, SetGameFile = 2, Vantorell = 3, ClassReport = 4 };
 
 } // namespace
 
@@ -130,7 +132,7 @@ void frmDictation::BuildControls() {
     lblFormCaption->setIndent(10); // clear of the rounded corner
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QWidget::close);
 
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kMenuLabels; ++i) {
         QLabel* label = WindowChrome::MakeLabel(this, "", QLatin1String(kMenuCaptions[i]));
         label->setObjectName(QStringLiteral("lblMenu_%1").arg(i));
         label->setFont(bold);
@@ -394,8 +396,12 @@ void frmDictation::SaveBoardPlayers() {
 
 void frmDictation::SetRollButtonColour(quint32 colour) {
     m_rollColour = colour;
-    cmdDice->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; }")
-                               .arg(BoardColour(colour).name()));
+    cmdDice->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; color: black; }"
+                       "QPushButton:focus { border: %2px solid %3; border-radius: 3px; }")
+            .arg(BoardColour(colour).name())
+            .arg(RollButtonFocusWidth)
+            .arg(BoardColour(RollButtonFocusFrame).name()));
 }
 
 void frmDictation::TimerButton_Timer() {
@@ -650,6 +656,11 @@ void frmDictation::lblMenu_Click(int index) {
         Q_EMIT SolitaireRequested();
         QApplication::restoreOverrideCursor();
         close();
+        return;
+    case ClassReport:
+        // The seats' latest answers are saved first, so the report has them.
+        SaveBoardPlayers();
+        ClassReportExport::WriteAndShow(this, ReportSaveDialog);
         return;
     default:
         return;

@@ -7,6 +7,7 @@
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardGame.h"
 #include "boardgame/ui/BoardPause.h"
+#include "boardgame/ui/ClassReportExport.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "players/ClassPlayerInfo.h"
 
@@ -43,7 +44,8 @@ public:
     // ---- controls -------------------------------------------------------------
     QLabel* lblFormCaption = nullptr;
     QLabel* lblClose = nullptr;
-    QList<QLabel*> lblMenu; // "New Game", "About", "Set Game File", "Vantorell"
+    // "New Game", "About", "Set Game File", "Vantorell", "Class Report"
+    QList<QLabel*> lblMenu;
     BoardWidget* board = nullptr;
     QList<SeatRow*> seats; // 0 the Professor, 1-5 the people
     QPushButton* cmdDice = nullptr;
@@ -53,6 +55,9 @@ public:
     BoardDie* die = nullptr;
     QWidget* picAdds = nullptr;
     WebPane* WebBrowser1 = nullptr; // the advertisement banner
+
+    // Where "Class Report" asks for the file to write; tests answer it.
+    ClassReportExport::SaveDialog ReportSaveDialog = &ClassReportExport::DefaultSaveDialog;
 
     // ---- handlers ---------------------------------------------------------------
     void chkPlayer_Click(int seat);

@@ -23,7 +23,23 @@ void UserControlCards::LoadImage(qint16 resID, const QString& sType) {
     if (picture.isNull())
         return; // as before: a failed load leaves the card as it was
     m_picture = picture;
+    SayPicture(resID);
     Redraw();
+}
+
+void UserControlCards::SayPicture(int resID) {
+    QString name;
+    if (resID >= ResId::FirstLetter && resID < ResId::StarCard)
+        name = QStringLiteral("Card ") + QChar(u'A' + (resID - ResId::FirstLetter));
+    else if (resID == ResId::StarCard)
+        name = QStringLiteral("Star card");
+    else if (resID >= ResId::FirstDeck && resID <= ResId::LastDeck)
+        name = QStringLiteral("Deck");
+    else
+        name = QStringLiteral("Face-down card");
+    if (DataField >= 1 && DataField <= 5)
+        name += QStringLiteral(" on pile ") + QString::number(DataField);
+    setAccessibleName(name);
 }
 
 void UserControlCards::SetPicture(const QPixmap& iPicture) {
@@ -31,12 +47,15 @@ void UserControlCards::SetPicture(const QPixmap& iPicture) {
     m_percent = 100;
     // The picture's size in twips plus 10, as the container measures it; in
     // pixels the extra 10 twips are less than one pixel and round away.
-    m_widthTwips = iPicture.width() * kTwipsPerPixel + 10;
-    m_heightTwips = iPicture.height() * kTwipsPerPixel + 10;
+    // Logical pixels: a 2x picture (device pixel ratio 2) makes the same card.
+    const QSize picture = iPicture.deviceIndependentSize().toSize();
+    m_widthTwips = picture.width() * kTwipsPerPixel + 10;
+    m_heightTwips = picture.height() * kTwipsPerPixel + 10;
     const QSize size(m_widthTwips / kTwipsPerPixel, m_heightTwips / kTwipsPerPixel);
     resize(size);
     // A hidden control gets its resize event only when shown: shape it now.
     WindowChrome::ApplyRoundedRegion(this, kCornerEllipse);
+    SayPicture(ResId::BackCard); // pictures set whole are the backs
     Redraw();
 }
 
@@ -48,7 +67,7 @@ void UserControlCards::ResizePic(qint16 iPecent) {
     if (percent < 1)
         percent = 1; // a card never vanishes to nothing
     m_percent = percent;
-    const QSize full = m_picture.size();
+    const QSize full = m_picture.deviceIndependentSize().toSize();
     const QSize size(qMax(1, full.width() * percent / 100), qMax(1, full.height() * percent / 100));
     m_widthTwips = size.width() * kTwipsPerPixel + 10;
     m_heightTwips = size.height() * kTwipsPerPixel + 10;
@@ -99,15 +118,18 @@ void UserControlCards::Redraw() {
         update();
         return;
     }
+    const qreal ratio = m_picture.devicePixelRatio();
     QImage image = m_picture.toImage().convertToFormat(QImage::Format_ARGB32);
     if (m_masked)
         image = Tinted(image, m_maskColor);
     if (m_percent != 100) {
+        // In device pixels: a shrunk 2x card is drawn from the 2x picture.
         const QSize size(qMax(1, image.width() * m_percent / 100),
                          qMax(1, image.height() * m_percent / 100));
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     m_shown = image.convertToFormat(QImage::Format_ARGB32);
+    m_shown.setDevicePixelRatio(ratio); // drawn at the card's logical size
     update();
 }
 

@@ -83,6 +83,9 @@ protected:
 
 private:
     void Redraw();
+    // What a screen reader says of the card: its letter when the face shows,
+    // "Face-down card" otherwise, and its pile.
+    void SayPicture(int resID);
 
     QPixmap m_picture; // current picture at full size
     QImage m_shown;    // what paintEvent draws (kept unpremultiplied: tints stay exact)

@@ -1,5 +1,6 @@
 #include "shell/ui/ResPictures.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 
@@ -13,17 +14,40 @@
 
 namespace {
 
-QString ResourcePath(int id) {
-    return QStringLiteral(":/pictures/%1.png").arg(id);
-}
-
-// Every window and card asks for the same few dozen pictures over and over.
-QHash<int, QPixmap>& Cache() {
-    static QHash<int, QPixmap> cache;
+// Every window and card asks for the same few dozen pictures over and over;
+// kept by name and scale.
+QHash<QString, QPixmap>& Cache() {
+    static QHash<QString, QPixmap> cache;
     return cache;
 }
 
 } // namespace
+
+int AppPictureScale() {
+    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    return app && app->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+QPixmap EmbeddedPicture(const QString& name, int scale) {
+    scale = scale > 1 ? 2 : 1;
+    const QString key = name + QLatin1Char('@') + QString::number(scale);
+    auto& cache = Cache();
+    const auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return it.value();
+    QImage image(scale > 1 ? QStringLiteral(":/pictures/%1@2x.png").arg(name)
+                           : QStringLiteral(":/pictures/%1.png").arg(name));
+    if (image.isNull() && scale > 1)
+        return EmbeddedPicture(name, 1); // a picture drawn at 1x only still shows
+    if (image.isNull()) {
+        qCWarning(lcMordaventa) << "no embedded picture" << name;
+        return {};
+    }
+    image.setDevicePixelRatio(scale);
+    const QPixmap pixmap = QPixmap::fromImage(image);
+    cache.insert(key, pixmap);
+    return pixmap;
+}
 
 QPixmap LoadResPictureFile(int id, const QString& type, const QString& tempFile) {
     Q_UNUSED(tempFile)
@@ -31,18 +55,7 @@ QPixmap LoadResPictureFile(int id, const QString& type, const QString& tempFile)
         qCWarning(lcMordaventa) << "picture" << id << "asked for with unknown type" << type;
         return {};
     }
-    auto& cache = Cache();
-    const auto it = cache.constFind(id);
-    if (it != cache.constEnd())
-        return it.value();
-    QImage image(ResourcePath(id));
-    if (image.isNull()) {
-        qCWarning(lcMordaventa) << "no embedded picture" << id;
-        return {};
-    }
-    const QPixmap pixmap = QPixmap::fromImage(image);
-    cache.insert(id, pixmap);
-    return pixmap;
+    return EmbeddedPicture(QString::number(id));
 }
 
 void ClearResPictureCache() {

@@ -1,16 +1,24 @@
 #include "shell/ui/WindowChrome.h"
 
+#include <QAbstractButton>
 #include <QBitmap>
+#include <QDialog>
 #include <QEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QWindow>
 
 #include "shell/ui/ResPictures.h"
+
+#include <algorithm>
 
 namespace WindowChrome {
 
@@ -122,6 +130,102 @@ private:
     QWidget* m_control;
 };
 
+// Object names that say little to a listener, by their name without an
+// array index.
+const std::pair<const char*, const char*> kSpokenNames[] = {
+    {"picGame", "Card table"},
+    {"cmdDeck", "Deck"},
+    {"lstWizard", "Wizard hints"},
+    {"lstWords", "Words built"},
+    {"FlexGrid", "Saved games"},
+    {"WebBrowser1", "Advertisement"},
+    {"sldMusic", "Music volume"},
+    {"sldSound", "Sound volume"},
+    {"cmdSpeekQuestion", "Speak the question"},
+    {"cmdSpeekTip", "Speak the tip"},
+    {"cmdSelect", "Speak the answer"},
+    {"Image1", "Mordaventa"},
+};
+
+// The text a control shows of itself, which a screen reader says already.
+bool ShowsOwnText(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return !label->text().isEmpty();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return !button->text().isEmpty();
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        return !group->title().isEmpty();
+    return false;
+}
+
+void NameControls(QWidget* window) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->accessibleName().isEmpty() || ShowsOwnText(widget))
+            continue;
+        const QString name = SpokenName(widget->objectName());
+        if (!name.isEmpty())
+            widget->setAccessibleName(name);
+    }
+}
+
+bool IsLabelButton(const QWidget* widget) {
+    return qobject_cast<const QLabel*>(widget) &&
+           widget->findChild<LabelButton*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The command labels take the focus by Tab only: a window whose focus is not
+// yet placed starts on its first other control, as it did before the labels
+// took the focus at all (a dialog's default button then takes it as ever).
+void FocusFirstControl(QWidget* window) {
+    if (window->focusWidget())
+        return;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window) &&
+            w->window() == window && !w->focusProxy() && !IsLabelButton(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+// Names the window's controls each time it is shown, and lets Enter press
+// the focused button where nothing else takes the key.
+class KeyboardAndNames : public QObject {
+public:
+    explicit KeyboardAndNames(QWidget* window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_window)
+            return false;
+        if (event->type() == QEvent::Show) {
+            NameControls(m_window);
+            FocusFirstControl(m_window);
+        }
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        auto* button = qobject_cast<QAbstractButton*>(m_window->focusWidget());
+        if (!button || !button->isEnabled() || !button->isVisible() || HasDefaultButton())
+            return false;
+        button->click();
+        return true;
+    }
+
+private:
+    bool HasDefaultButton() const {
+        if (!qobject_cast<QDialog*>(m_window))
+            return false;
+        const auto buttons = m_window->findChildren<QPushButton*>();
+        return std::any_of(buttons.cbegin(), buttons.cend(),
+                           [](const QPushButton* b) { return b->isDefault() && b->isVisible(); });
+    }
+
+    QWidget* m_window;
+};
+
 void SetLabelColor(QLabel* label, const QColor& color) {
     // Only the active and inactive groups: a disabled command keeps its grey.
     QPalette palette = label->palette();
@@ -182,6 +286,47 @@ void MakeFrameless(QWidget* window, int cornerEllipse) {
     SetPointer(window, ResId::PointerNormal);
     ApplyRoundedRegion(window, cornerEllipse);
     window->installEventFilter(new RoundedOutline(window, cornerEllipse));
+    MakeAccessible(window);
+}
+
+void MakeAccessible(QWidget* window) {
+    if (!window)
+        return;
+    NameControls(window);
+    window->installEventFilter(new KeyboardAndNames(window));
+}
+
+QString SpokenName(const QString& objectName) {
+    static const QRegularExpression indexed(QStringLiteral("^(.*)_(\\d+)$"));
+    QString base = objectName;
+    QString number;
+    if (const QRegularExpressionMatch m = indexed.match(objectName); m.hasMatch()) {
+        base = m.captured(1);
+        number = QString::number(m.captured(2).toInt() + 1);
+    }
+    if (base.isEmpty() || base.startsWith(QLatin1String("qt_")))
+        return {};
+    QString words;
+    for (const auto& [name, spoken] : kSpokenNames) {
+        if (base == QLatin1String(name))
+            words = QLatin1String(spoken);
+    }
+    if (words.isEmpty()) {
+        // The type prefix (lbl, cmd, chk, opt, txt, lst, cbo, pic, img, sld,
+        // shp, fra, ...) is the lower-case start before the first capital.
+        qsizetype start = 0;
+        while (start < base.size() && base.at(start).isLower())
+            ++start;
+        if (start == base.size())
+            start = 0;
+        for (qsizetype i = start; i < base.size(); ++i) {
+            const QChar c = base.at(i);
+            if (c.isUpper() && i > start && !base.at(i - 1).isUpper())
+                words += QLatin1Char(' ');
+            words += words.isEmpty() ? c.toUpper() : c.toLower();
+        }
+    }
+    return number.isEmpty() ? words : words + QLatin1Char(' ') + number;
 }
 
 void AttachCaption(QLabel* lblFormCaption) {
@@ -249,6 +394,8 @@ void AttachPressPointer(QWidget* control) {
 
 LabelButton::LabelButton(QLabel* label) : QObject(label), m_label(label) {
     SetLabelColor(label, ReleasedLabelColor());
+    // Reached by Tab and pressed by Enter or Space like any button.
+    label->setFocusPolicy(Qt::TabFocus);
     label->installEventFilter(this);
 }
 
@@ -289,6 +436,23 @@ bool LabelButton::eventFilter(QObject* watched, QEvent* event) {
             return alive.isNull();
         }
         break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // The focused command is underlined: the keyboard's place shows.
+        QFont font = m_label->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        m_label->setFont(font);
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            break;
+        if (!m_label->isEnabled())
+            return true;
+        emit clicked();
+        return true; // as after a click, the label may be gone: touch nothing
     }
     default:
         break;

@@ -13,8 +13,21 @@ class QLabel;
 namespace WindowChrome {
 
 // Makes the window frameless, sets pointer 145 and gives it the rounded
-// outline (corner ellipse 20 by 20), renewed on every resize.
+// outline (corner ellipse 20 by 20), renewed on every resize; and makes it
+// usable from the keyboard and by a screen reader (MakeAccessible).
 void MakeFrameless(QWidget* window, int cornerEllipse = 20);
+
+// Every control of `window` that has no accessible name and shows no text of
+// its own gets one a screen reader can say, made from its object name
+// (SpokenName); controls added later are named when the window is shown. And
+// Enter presses the focused button, check box or option button, unless the
+// window is a dialog whose default button Enter is meant for.
+void MakeAccessible(QWidget* window);
+// The spoken name of a control by its object name: the type prefix goes and
+// the words are spread out ("lstWizard" "Wizard", "cboPlayerChance_2"
+// "Player chance 3": arrays count from 1 for the listener), with plain names
+// for the controls whose object names say little ("picGame", "FlexGrid").
+QString SpokenName(const QString& objectName);
 // Applies a rounded-rectangle mask to a widget (used by windows and cards).
 void ApplyRoundedRegion(QWidget* widget, int cornerEllipse);
 

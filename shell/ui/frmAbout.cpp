@@ -28,7 +28,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Mordaventa"));
     const QPixmap picture = LoadResPictureFile(ResId::AboutBox);
-    setFixedSize(picture.isNull() ? QSize(420, 300) : picture.size());
+    setFixedSize(picture.isNull() ? QSize(420, 300) : picture.deviceIndependentSize().toSize());
 
     Image1 = WindowChrome::MakeLabel(this, "Image1");
     Image1->setPixmap(picture);
@@ -71,6 +71,18 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     connect(WindowChrome::AttachLabelButton(lblContact), &WindowChrome::LabelButton::clicked, this,
             &frmAbout::lblContact_Click);
 
+    // The solitaire's keys, for players without a mouse.
+    lblKeys = WindowChrome::MakeLabel(
+        this, "lblKeys",
+        QStringLiteral("Vantorell keys: 1-5 or arrows choose a pile, Enter lays the top "
+                       "discard, Space turns up cards (or hurries flying cards), H hints, "
+                       "L letters left."));
+    lblKeys->setWordWrap(true);
+    QFont small = lblKeys->font();
+    small.setPointSize(7);
+    lblKeys->setFont(small);
+    lblKeys->setGeometry(22, 250, 290, 40);
+
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(width() - 100, height() - 44, 80, 28);
@@ -80,8 +92,12 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 
     setWindowFlag(Qt::FramelessWindowHint, true);
     WindowChrome::SetPointer(this, ResId::PointerNormal);
-    if (!picture.isNull())
-        setMask(OutlineOf(picture));
+    WindowChrome::MakeAccessible(this);
+    // The outline in logical pixels, from the 1x drawing whatever the screen's
+    // ratio: the 2x drawing has the same silhouette.
+    const QPixmap outline = EmbeddedPicture(QString::number(ResId::AboutBox), 1);
+    if (!outline.isNull())
+        setMask(OutlineOf(outline));
 }
 
 void frmAbout::ShowAbout(QWidget* owner) {

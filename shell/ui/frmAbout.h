@@ -28,6 +28,7 @@ public:
     QLabel* lblDescription = nullptr;
     QLabel* lblPrivacy = nullptr;
     QLabel* lblContact = nullptr;
+    QLabel* lblKeys = nullptr;
     QPushButton* cmdOK = nullptr;
 
     void lblTitle_Click();

@@ -2,6 +2,7 @@
 
 #include "engine/ui/UserControlCards.h"
 #include "shell/ui/ResPictures.h"
+#include "shell/ui/WindowChrome.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
 
@@ -41,6 +42,10 @@ bool IsPile(int pile) {
 CardLayer::CardLayer(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picGame"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The felt takes the keys that play the game; a click on a card gives it
+    // the focus too.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Card table"));
 
     auto makeTimer = [this](const char* name, int interval, void (CardLayer::*tick)()) {
         auto* timer = new QTimer(this);
@@ -81,6 +86,29 @@ void CardLayer::paintEvent(QPaintEvent*) {
     // Tiles from the top-left corner across the whole surface, so the area
     // stays covered whatever size the layout gives it.
     painter.drawTiledPixmap(rect(), m_tile);
+    // The pile chosen by keys: a bold frame around its cards, light on dark
+    // so it shows on the felt and against the cards.
+    const QRect frame = ChosenPileFrame();
+    if (!frame.isEmpty()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(WindowChrome::ColorFromBgr(KeyFrameShadow), KeyFrameWidth + 2));
+        painter.drawRoundedRect(QRectF(frame), KeyFrameRadius, KeyFrameRadius);
+        painter.setPen(QPen(WindowChrome::ColorFromBgr(KeyFrameColour), KeyFrameWidth));
+        painter.drawRoundedRect(QRectF(frame), KeyFrameRadius, KeyFrameRadius);
+    }
+}
+
+void CardLayer::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (CountPileCards(m_chosenPile) == 0)
+        ChooseNextPile(+1);
+    update();
+}
+
+void CardLayer::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 UserControlCards* CardLayer::MakeCard(const QString& name) {
@@ -104,6 +132,8 @@ UserControlCards* CardLayer::LoadPileCard(const QString& letter, qint16 pile, bo
             [this, card](Qt::MouseButtons, Qt::KeyboardModifiers, int, int) {
                 FocusPile(card->DataField);
                 PileOver = card->DataField;
+                m_chosenPile = card->DataField; // the keys go on from the pile clicked
+                update();
                 Q_EMIT PileCardPressed(card->DataField);
             });
     piccards.append(card);
@@ -121,6 +151,7 @@ void CardLayer::ClearCards() {
     }
     m_wordCards.clear();
     PileOver = 0;
+    update();
 }
 
 void CardLayer::RenumberPileCards() {
@@ -162,6 +193,66 @@ void CardLayer::FocusPile(qint16 pile) {
         else
             card->MaskSet(PileHighlight);
     }
+}
+
+// ---------------------------------------------------------------------------
+// The keyboard: a chosen pile and a drop without dragging
+
+QRect CardLayer::ChosenPileFrame() const {
+    if (!hasFocus())
+        return {};
+    QRect cards;
+    for (const UserControlCards* card : piccards) {
+        if (card->DataField == m_chosenPile && m_chosenPile != 0 && card->isVisibleTo(this))
+            cards |= card->geometry();
+    }
+    return cards.isEmpty()
+               ? QRect()
+               : cards.adjusted(-KeyFrameMargin, -KeyFrameMargin, KeyFrameMargin, KeyFrameMargin);
+}
+
+bool CardLayer::ChoosePile(int pile) {
+    if (!IsPile(pile) || CountPileCards(pile) == 0)
+        return false;
+    m_chosenPile = qint16(pile);
+    update();
+    // What a press on one of the pile's cards does.
+    FocusPile(m_chosenPile);
+    PileOver = m_chosenPile;
+    Q_EMIT PileCardPressed(pile);
+    return true;
+}
+
+void CardLayer::ChooseNextPile(int direction) {
+    const int step = direction < 0 ? -1 : 1;
+    int pile = IsPile(m_chosenPile) ? m_chosenPile : (step > 0 ? 0 : 6);
+    for (int tried = 0; tried < 5; ++tried) {
+        pile += step;
+        if (pile > 5)
+            pile = 1;
+        else if (pile < 1)
+            pile = 5;
+        if (CountPileCards(pile) > 0) {
+            ChoosePile(pile);
+            return;
+        }
+    }
+}
+
+bool CardLayer::DropOnChosenPile() {
+    UserControlCards* card = TopDiscard();
+    if (!card || !card->isVisible() || !IsPile(m_chosenPile) || CountPileCards(m_chosenPile) == 0)
+        return false;
+    // The card goes where a drag would have left it: on the pile's next place.
+    const int pile = m_chosenPile;
+    const int faceDown = CountFaceDown(pile);
+    card->raise();
+    card->MaskSet(PickedUpDiscard);
+    card->move(TableRules::LaidCardPlace(pile, faceDown, CountPileCards(pile) - faceDown));
+    FocusPile(qint16(pile));
+    PileOver = qint16(pile);
+    Q_EMIT Dropped(pile);
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -287,6 +378,7 @@ void CardLayer::LayCard(qint16 pile, const QString& letter) {
     card->show();
     dragged->SetVisible(false);
     FocusPile(0);
+    update(); // the chosen pile's frame grows with it
 }
 
 // ---------------------------------------------------------------------------
@@ -315,11 +407,17 @@ void CardLayer::TimerMoveCardBack_Timer() {
         TableRules::StepTowards(card->x(), DiscardHomeLeft[m_topSlot - 1], FlightStep);
     card->move(left.position, top.position);
     card->SetMouseIcon(ResId::PointerNormal);
-    if (top.arrived && left.arrived) {
+    if (top.arrived && left.arrived)
+        ReturnedCardHome();
+}
+
+void CardLayer::ReturnedCardHome() {
+    if (UserControlCards* card = TopDiscard()) {
+        card->move(DiscardHomeLeft[m_topSlot - 1], DiscardHomeTop);
         card->MaskSet(DiscardAtRest);
-        Q_EMIT InputBlocked(false);
-        TimerMoveCardBack->stop();
     }
+    TimerMoveCardBack->stop();
+    Q_EMIT InputBlocked(false);
 }
 
 // ---------------------------------------------------------------------------
@@ -373,6 +471,7 @@ void CardLayer::WordHasArrived() {
     }
     if (CountPileCards(pile) == 0)
         PileOver = 0;
+    update(); // the chosen pile's frame shrinks with it
     Q_EMIT InputBlocked(false);
     TimerWordDone->stop();
     Q_EMIT WordArrived(pile);
@@ -388,6 +487,10 @@ void CardLayer::DealCard(const QString& letter, qint16 pile, bool faceUp, qint16
     // put down without flying.
     if (m_flightsEnded)
         return;
+    if (m_skipDeal) {
+        LandDealtCard();
+        return;
+    }
     Timer2->start();
     if (m_stepFlightsDirectly) {
         // The ticks run here; the real timer must not step the card as well.
@@ -438,25 +541,78 @@ void CardLayer::Timer2_Timer() {
         if (IsPile(pile))
             card->move(DealApproach[pile - 1]);
     } else if (step == DealTurnOverStep) {
-        card->SetPicture(CardBacks.value(QStringLiteral("BackCard")));
-        card->ResizePic(qint16(DealTurnOverResize));
-        if (card->FrontOrBack)
-            card->LoadImage(CardPictureId(card->myLetter));
+        TurnDealtCard(card);
         if (IsPile(pile))
             card->move(DealTurnOver[pile - 1]);
     } else if (step == DealLastStep) {
-        QPoint place = TableRules::DealFinalPlace(pile, CountPileCards(pile));
-        if (card->FrontOrBack && m_wordPlace > 1) {
-            place = QPoint(FirstFaceUpLeft(pile),
-                           TableRules::SavedCardTop(CountFaceDown(pile), m_wordPlace));
-        }
-        card->move(place);
-        card->show();
+        PutDealtCardDown(card);
         Timer2Tag = QStringLiteral("0");
         StopTimer2();
     }
-    QCoreApplication::processEvents();
     Timer2Tag = QString::number(Timer2Tag.toInt() + 1);
+    // A click that skips the flight is taken here, after the step is done.
+    QCoreApplication::processEvents();
+}
+
+void CardLayer::TurnDealtCard(UserControlCards* card) {
+    card->SetPicture(CardBacks.value(QStringLiteral("BackCard")));
+    card->ResizePic(qint16(DealTurnOverResize));
+    if (card->FrontOrBack)
+        card->LoadImage(CardPictureId(card->myLetter));
+}
+
+void CardLayer::PutDealtCardDown(UserControlCards* card) {
+    const int pile = card->DataField;
+    QPoint place = TableRules::DealFinalPlace(pile, CountPileCards(pile));
+    if (card->FrontOrBack && m_wordPlace > 1) {
+        place = QPoint(FirstFaceUpLeft(pile),
+                       TableRules::SavedCardTop(CountFaceDown(pile), m_wordPlace));
+    }
+    card->move(place);
+    card->show();
+    update(); // the chosen pile's frame grows with it
+}
+
+void CardLayer::LandDealtCard() {
+    if (piccards.size() < 2)
+        return;
+    UserControlCards* card = piccards.last();
+    card->raise();
+    TurnDealtCard(card);
+    PutDealtCardDown(card);
+    // What a whole flight leaves behind: the deck at rest and the next card
+    // starting at step "1".
+    Q_EMIT DeckPicture(DeckAfterDeal);
+    Timer2Tag = QString::number(DealLaunchStep);
+    StopTimer2();
+}
+
+// ---------------------------------------------------------------------------
+// Skipping
+
+void CardLayer::SetDealing(bool dealing) {
+    m_dealing = dealing;
+    if (!dealing)
+        m_skipDeal = false;
+}
+
+bool CardLayer::SkipFlights() {
+    const bool skipDeal = m_dealing && !m_skipDeal && !m_flightsEnded;
+    if (!skipDeal && !Timer2->isActive() && !TimerMoveCardBack->isActive() &&
+        !TimerWordDone->isActive())
+        return false;
+    // Once for everything that lands now, before a finished word goes on to
+    // what follows it (a won game's window).
+    Q_EMIT Sound(QStringLiteral("\\Sounds\\cardClick.wav"));
+    if (skipDeal)
+        m_skipDeal = true;
+    if (Timer2->isActive())
+        LandDealtCard();
+    if (TimerMoveCardBack->isActive())
+        ReturnedCardHome();
+    if (TimerWordDone->isActive())
+        WordHasArrived();
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -465,14 +621,8 @@ void CardLayer::Timer2_Timer() {
 void CardLayer::FinishFlights() {
     m_flightsEnded = true;
     StopTimer2();
-    if (TimerMoveCardBack->isActive()) {
-        if (UserControlCards* card = TopDiscard()) {
-            card->move(DiscardHomeLeft[m_topSlot - 1], DiscardHomeTop);
-            card->MaskSet(DiscardAtRest);
-        }
-        TimerMoveCardBack->stop();
-        Q_EMIT InputBlocked(false);
-    }
+    if (TimerMoveCardBack->isActive())
+        ReturnedCardHome();
     if (TimerWordDone->isActive())
         WordHasArrived();
 }

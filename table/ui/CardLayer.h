@@ -6,7 +6,10 @@
 // flying to the list (TimerWordDone). It is the playing area `picGame`
 // itself, so the table's lists and buttons lie on the same felt. It knows
 // cards and places only; what a drop means is decided by the engine, and the
-// table is told through the signals below.
+// table is told through the signals below. The felt takes the keyboard focus:
+// a pile chosen by keys is framed, and the top discard can be dropped on it
+// as a drag would (see TableKeys). A player who does not want to wait skips
+// the flights.
 #include <QHash>
 #include <QList>
 #include <QPixmap>
@@ -61,6 +64,33 @@ public:
     UserControlCards* TopDiscard() const;
     int CountPileCards(int pile) const;
 
+    // ---- keyboard ------------------------------------------------------------
+    // The pile chosen by keys (1 to 5, 0 for none), framed while the felt has
+    // the focus.
+    qint16 ChosenPile() const { return m_chosenPile; }
+    // Chooses a pile with cards as a press on one of its cards does (the pile
+    // is lit and PileCardPressed follows); false for a pile with none.
+    bool ChoosePile(int pile);
+    // Chooses the next pile with cards to the right (+1) or left (-1), round
+    // the end of the row.
+    void ChooseNextPile(int direction);
+    // Puts the top discard on the chosen pile and drops it there, as a drag
+    // released over the pile: the same verdicts and flights follow. False when
+    // there is no top discard or no chosen pile with cards.
+    bool DropOnChosenPile();
+    // The frame around the chosen pile, in the felt's coordinates (empty when
+    // none is drawn).
+    QRect ChosenPileFrame() const;
+
+    // ---- skipping flights ----------------------------------------------------
+    // A deal or a restore lays its cards out from now until `false`.
+    void SetDealing(bool dealing);
+    // The player does not want to wait: the card in flight and every card
+    // still to come in this deal land where their flights would have put
+    // them, a returning card is home and a made word has arrived; the click
+    // sounds once. False (and no sound) when nothing was flying.
+    bool SkipFlights();
+
     // ---- timers and their ticks (public so tests step them) -----------------
     QTimer* Timer2 = nullptr;
     QTimer* TimerMoveCardBack = nullptr;
@@ -93,6 +123,8 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     UserControlCards* MakeCard(const QString& name);
@@ -101,6 +133,12 @@ private:
     void Discard_MouseMove(int slot, Qt::MouseButtons buttons, int x, int y);
     void Discard_MouseUp(int slot);
     void StopTimer2();
+    // The dealt card as step "10" turns it and as step "11" puts it down.
+    void TurnDealtCard(UserControlCards* card);
+    void PutDealtCardDown(UserControlCards* card);
+    // The card in flight is put down at once, as its last step would.
+    void LandDealtCard();
+    void ReturnedCardHome();
     void WordHasArrived();
     void RenumberPileCards();
     int CountFaceDown(int pile) const;
@@ -116,4 +154,7 @@ private:
     bool m_dragging = false;
     bool m_stepFlightsDirectly = false;
     bool m_flightsEnded = false;
+    bool m_dealing = false;
+    bool m_skipDeal = false; // the rest of this deal lands without flying
+    qint16 m_chosenPile = 1;
 };

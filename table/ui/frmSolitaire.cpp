@@ -21,6 +21,7 @@
 #include "table/ui/ModResFiles.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/TableDialogs.h"
+#include "table/ui/TableKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -116,7 +117,7 @@ void frmSolitaire::ConnectControls() {
     connect(picGame, &CardLayer::InputBlocked, this, [this](bool blocked) {
         m_inputBlocked = blocked;
         if (!blocked && !isEnabled())
-            setEnabled(true);
+            EnableAgain();
     });
     connect(picGame, &CardLayer::DeckPicture, this, &frmSolitaire::SetDeckPicture);
     connect(picGame, &CardLayer::Sound, this, &frmSolitaire::PlaySound);
@@ -128,6 +129,15 @@ void frmSolitaire::ConnectControls() {
     });
     connect(picGame, &CardLayer::Dropped, this, &frmSolitaire::CardDropped);
     connect(picGame, &CardLayer::WordArrived, this, &frmSolitaire::WordArrived);
+    new TableKeys(picGame, lstWizard,
+                  {[this] { cmdDeck_Click(); },
+                   [this] {
+                       if (cmdLettersLeft->isEnabled())
+                           cmdLettersLeft_Click();
+                   },
+                   [this] { lblMenu_Click(4); }});
+    // A hint chosen by the arrow keys offers the dictionary as a click does.
+    connect(lstWizard, &QListWidget::itemSelectionChanged, this, &frmSolitaire::lstWizard_Click);
 }
 
 void frmSolitaire::FormLoad() {
@@ -155,6 +165,7 @@ void frmSolitaire::showEvent(QShowEvent* event) {
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    picGame->setFocus(); // the keys play the game from the start
     // A frameless window gets no place from a window manager: centre it.
     if (QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -544,12 +555,19 @@ void frmSolitaire::ClearHints() {
     lstWizard->clear();
 }
 
-void frmSolitaire::AddHints(const QStringList& words) {
+void frmSolitaire::AddHints(const QStringList& words, bool makeable) {
+    const int first = lstWizard->count();
     lstWizard->addItems(words);
+    if (makeable)
+        return;
+    // Greyed, yet still selectable: a word out of reach can be looked up.
+    const QBrush grey(WindowChrome::ColorFromBgr(SolitaireTimings::HintOutOfReach));
+    for (int i = first; i < lstWizard->count(); ++i)
+        lstWizard->item(i)->setForeground(grey);
 }
 
-void frmSolitaire::ShowHintCount(int count) {
-    lblWizard->setText(QString::number(count) + QStringLiteral(" Wizard "));
+void frmSolitaire::ShowHintCount(int makeable, int all) {
+    lblWizard->setText(QStringLiteral("%1 of %2 Wizard ").arg(makeable).arg(all));
 }
 
 void frmSolitaire::EnableLookup(bool enabled) {
@@ -585,8 +603,9 @@ void frmSolitaire::SetBusy(bool busy) {
     // Only input is refused (the controls keep their look); the start-game
     // dialog disables the whole window for the deal, which ends here.
     m_inputBlocked = busy;
+    picGame->SetDealing(busy);
     if (!busy && !isEnabled())
-        setEnabled(true);
+        EnableAgain();
     if (busy != m_busyPointer) {
         m_busyPointer = busy;
         if (busy)
@@ -594,6 +613,13 @@ void frmSolitaire::SetBusy(bool busy) {
         else
             QApplication::restoreOverrideCursor();
     }
+}
+
+void frmSolitaire::EnableAgain() {
+    setEnabled(true);
+    // Disabling the window took the focus away: the keys go on playing.
+    if (!focusWidget())
+        picGame->setFocus(Qt::OtherFocusReason);
 }
 
 void frmSolitaire::StopMusic() {
@@ -624,9 +650,14 @@ bool frmSolitaire::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this)
-            return true; // the table takes no input while an animation runs
-        break;
+        if (!widget || widget->window() != this)
+            break;
+        // The table takes no input while an animation runs, but a click on the
+        // felt or Space lands the cards at once (and does nothing more).
+        if (TableKeys::AsksToSkip(picGame, watched, event))
+            picGame->SkipFlights();
+        event->accept(); // taken here: it goes on to no other control
+        return true;
     }
     default:
         break;

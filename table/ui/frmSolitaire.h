@@ -60,8 +60,8 @@ public:
     void EnableLettersLeft(bool enabled) override;
     void ResetHints(bool wizardOn) override;
     void ClearHints() override;
-    void AddHints(const QStringList& words) override;
-    void ShowHintCount(int count) override;
+    void AddHints(const QStringList& words, bool makeable) override;
+    void ShowHintCount(int makeable, int all) override;
     void EnableLookup(bool enabled) override;
     void FocusPile(qint16 pile) override;
     void ShowWords(const QStringList& words) override;
@@ -99,6 +99,8 @@ private:
     };
 
     void ConnectControls();
+    // Enables the window after a deal, the focus back on the felt.
+    void EnableAgain();
     void FormLoad();
     // Saves the player file and stops sound and music, once; askToSave: offer
     // to save the game in play first.

@@ -3,7 +3,7 @@
 // winner window and the reset; closing the window in the middle of a roll or
 // a walk; a board file that cannot be used; the hand-over to the solitaire
 // table and back; a person answering the real question and spelling windows
-// on the default board.
+// on the default board; the class report written from its menu.
 #include "../table/TableTestKit.h"
 #include "BoardTestFiles.h"
 
@@ -17,6 +17,7 @@
 #include "media/MciInterpreter.h"
 #include "media/SpeechVoice.h"
 #include "players/ui/frmLogin.h"
+#include "shell/ui/WebLinks.h"
 #include "squares/ui/QuestionAndSpellingWindows.h"
 #include "table/ui/ModResFiles.h"
 #include "table/ui/frmSolitaire.h"
@@ -144,6 +145,7 @@ private Q_SLOTS:
     void unusableBoardFiles();
     void handsOverBothWays();
     void answersQuestionAndSpellingSquares();
+    void classReportWritesAPage();
 };
 
 void TestBoardWindow::playsASeededGameToAWin() {
@@ -367,6 +369,36 @@ void TestBoardWindow::handsOverBothWays() {
     const QList<QWidget*> tables = visible("frmSolitaire");
     QCOMPARE(tables.size(), 1);
     delete tables[0];
+}
+
+void TestBoardWindow::classReportWritesAPage() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), PlayerFile("anna", "apple")));
+    QVERIFY(folder.write(QStringLiteral("temp/ben.dat"), "not a player file"));
+    MsgBoxRecorder boxes;
+    QList<QUrl> opened;
+    const WebLinks::UrlOpener previous = WebLinks::SetUrlOpener([&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    frmDictation window(std::make_unique<NoSquares>(), std::make_unique<RecordingPause>());
+    window.show();
+    QString target = folder.file(QStringLiteral("class"));
+    window.ReportSaveDialog = [&target](QWidget*, const QString&) { return target; };
+    QTest::mouseClick(control<QLabel>(window, QStringLiteral("lblMenu_4")), Qt::LeftButton);
+    const QByteArray page = folder.read(QStringLiteral("class.html"));
+    QVERIFY(page.contains("<td>anna</td>"));
+    QVERIFY(page.contains("<li>ben.dat: Damaged player file</li>"));
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder.file(QStringLiteral("class.html")))});
+    QVERIFY(boxes.texts().isEmpty());
+
+    // A place that cannot take the file: said so, nothing opened.
+    target = folder.file(QStringLiteral("missing/class.html"));
+    QTest::mouseClick(window.lblMenu[4], Qt::LeftButton);
+    QCOMPARE(boxes.shown().size(), 1);
+    QCOMPARE(boxes.shown()[0].icon, MsgIcon::Critical);
+    QCOMPARE(opened.size(), 1);
+    WebLinks::SetUrlOpener(previous);
 }
 
 // The rows of a statement's record set, each as its named fields.

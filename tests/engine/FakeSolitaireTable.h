@@ -24,8 +24,9 @@ public:
     QString help;
     QString points = QStringLiteral("0");
     bool lettersLeft = true;
-    QStringList hints;
-    QString hintCount;
+    QStringList hints;  // as listed, top to bottom
+    QStringList greyed; // the listed words out of reach
+    QString hintCount;  // "makeable of all"
     bool hintsLive = true;
     bool lookup = true;
     QStringList words;
@@ -44,11 +45,21 @@ public:
     void ResetHints(bool wizardOn) override {
         hints = wizardOn ? QStringList() : QStringList{QStringLiteral("Off")};
         hintsLive = wizardOn;
+        greyed.clear();
         hintCount.clear();
     }
-    void ClearHints() override { hints.clear(); }
-    void AddHints(const QStringList& more) override { hints << more; }
-    void ShowHintCount(int count) override { hintCount = QString::number(count); }
+    void ClearHints() override {
+        hints.clear();
+        greyed.clear();
+    }
+    void AddHints(const QStringList& more, bool makeable) override {
+        hints << more;
+        if (!makeable)
+            greyed << more;
+    }
+    void ShowHintCount(int makeable, int all) override {
+        hintCount = QStringLiteral("%1 of %2").arg(makeable).arg(all);
+    }
     void EnableLookup(bool enabled) override { lookup = enabled; }
     void FocusPile(qint16 pile) override { log << QStringLiteral("focus %1").arg(pile); }
     void ShowWords(const QStringList& list) override { words = list; }

@@ -1,5 +1,6 @@
 // The wizard hint list: which pile is searched, which words are listed, and
-// that a newer search ends every older one, also for the same pile.
+// that a newer search ends every older one, also for the same pile; which
+// words the unplayed cards can still complete.
 #include "EngineTestWords.h"
 #include "FakeSolitaireTable.h"
 #include "TestSupport.h"
@@ -91,8 +92,57 @@ private slots:
         QCOMPARE(int(e.HintPile()), pileOut);
         QCOMPARE(fake.table.log, QStringList{QStringLiteral("focus %1").arg(pileOut)});
         QCOMPARE(fake.table.hints, listed);
-        QCOMPARE(fake.table.hintCount, QString::number(listed.size()));
+        QCOMPARE(fake.table.hintCount.section(QStringLiteral(" of "), 1),
+                 QString::number(listed.size()));
         QVERIFY(!fake.table.lookup);
+    }
+
+    // Words whose missing letters the stock and the discards cannot give are
+    // greyed and listed after the others, each group in word-list order.
+    void wordsOutOfReach_data() {
+        QTest::addColumn<QStringList>("piles");
+        QTest::addColumn<QString>("deck");
+        QTest::addColumn<QString>("discards");
+        QTest::addColumn<bool>("includeDiscard");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("greyed");
+        const QStringList c{"x:c", ":", ":", ":", ":"};
+        addDataRow("letters in the discards count", c, "", "rta", false,
+                   QStringList{"cat", "car", "cab", "cot"}, QStringList{"cab", "cot"});
+        addDataRow("the top discard counted in is used up", c, "", "ab", true,
+                   QStringList{"cab", "cat", "car"}, QStringList{"cat", "car"});
+        addDataRow("a joker stands for one letter", c, "*t", "", false,
+                   QStringList{"cat", "cot", "car", "cab"}, QStringList{"car", "cab"});
+        addDataRow("letters on other piles and face down do not count",
+                   QStringList{"a:c", "r:bA", ":", ":", ":"}, "ot", "", false,
+                   QStringList{"cot", "cat", "car", "cab"}, QStringList{"cat", "car", "cab"});
+        addDataRow("a joker on the pile", QStringList{"x:*", ":", ":", ":", ":"}, "ba", "q", false,
+                   QStringList{"cab", "tab", "cat", "car", "cot"},
+                   QStringList{"cat", "car", "cot"});
+        addDataRow("a made word needs nothing", QStringList{"x:cA", ":", ":", ":", ":"}, "", "t",
+                   true, QStringList{"cat"}, QStringList{});
+    }
+    void wordsOutOfReach() {
+        QFETCH(QStringList, piles);
+        QFETCH(QString, deck);
+        QFETCH(QString, discards);
+        QFETCH(bool, includeDiscard);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, greyed);
+        const auto words = MakeWordList({"cat", "car", "cab", "cot", "tab"});
+        FakeGame fake(words.get());
+        ClSolitary& e = fake.game;
+        e.wordlevel = 3;
+        for (int p = 1; p <= 5; ++p)
+            e.CardPile(p) = piles.at(p - 1);
+        e.CardsInDeck = deck;
+        e.CardsInDiscards = discards;
+        qint16 pile = 1;
+        e.GetWizardList(pile, includeDiscard);
+        QCOMPARE(fake.table.hints, listed);
+        QCOMPARE(fake.table.greyed, greyed);
+        QCOMPARE(fake.table.hintCount,
+                 QStringLiteral("%1 of %2").arg(listed.size() - greyed.size()).arg(listed.size()));
     }
 
     // When the game is won there is no pile to search: the list empties and
@@ -108,7 +158,7 @@ private slots:
         e.GetWizardList(pile, true);
         QCOMPARE(int(pile), 0);
         QVERIFY(fake.table.hints.isEmpty());
-        QCOMPARE(fake.table.hintCount, QStringLiteral("0"));
+        QCOMPARE(fake.table.hintCount, QStringLiteral("0 of 0"));
     }
 
     // After a card has moved the pile is followed: its hints with the
@@ -168,7 +218,8 @@ private slots:
         e.GetWizardList(pile, false); // the older search: every word with "c"
         QVERIFY(ran);
         QCOMPARE(fake.table.hints, expected);
-        QCOMPARE(fake.table.hintCount, QString::number(expected.size()));
+        QCOMPARE(fake.table.hintCount.section(QStringLiteral(" of "), 1),
+                 QString::number(expected.size()));
         QCOMPARE(int(e.HintPile()), newerPile);
     }
 

@@ -1,5 +1,7 @@
 #include "AppIcon.h"
 
+#include "PictureFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -131,7 +133,8 @@ bool WritePng(const Drawing& draw, int size, const QString& path) {
         p.scale(qreal(size) / kDesign, qreal(size) / kDesign);
         draw(p, size >= kDetailFromSize);
     }
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "PNG");
+    return QDir().mkpath(QFileInfo(path).absolutePath()) &&
+           Unpremultiplied(image).save(path, "PNG");
 }
 
 bool WriteSvg(const Drawing& draw, const QString& name, const QString& path) {

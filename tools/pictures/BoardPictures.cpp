@@ -1,5 +1,7 @@
 #include "BoardPictures.h"
 
+#include "PictureFiles.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,25 +20,10 @@ QFont Bold(const QString& family, int pixelSize) {
     return font;
 }
 
-QImage Canvas(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-bool Save(const QImage& image, const QDir& dir, const QString& key) {
-    const QString path = dir.filePath(key + QStringLiteral(".png"));
-    if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
-        QTextStream(stderr) << "mordaventa-pictures: cannot write " << path << "\n";
-        return false;
-    }
-    return true;
-}
-
 // The start: a green panel with a flag on a pole and "START"; the lower right
 // corner stays plain for the arrow that points to square 1.
-QImage Start(const QString& family) {
-    QImage image = Canvas(60, 65);
+QImage Start(const QString& family, int scale) {
+    QImage image = Canvas(60, 65, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(20, 90, 40), 1.5));
@@ -56,8 +43,8 @@ QImage Start(const QString& family) {
 }
 
 // The finish: a chequered flag over a golden panel and "FINISH".
-QImage Finish(const QString& family) {
-    QImage image = Canvas(60, 65);
+QImage Finish(const QString& family, int scale) {
+    QImage image = Canvas(60, 65, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(150, 100, 0), 1.5));
@@ -82,8 +69,8 @@ QImage Finish(const QString& family) {
 }
 
 // An arrow pointing right, turned for the other directions.
-QImage Arrow(int degrees) {
-    QImage image = Canvas(22, 18);
+QImage Arrow(int degrees, int scale) {
+    QImage image = Canvas(22, 18, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(11, 9);
@@ -123,8 +110,8 @@ void Eyes(QPainter& p, const QPointF& c, qreal r, bool glasses) {
     }
 }
 
-QImage Token(const Figure& f) {
-    QImage image = Canvas(43, 50);
+QImage Token(const Figure& f, int scale) {
+    QImage image = Canvas(43, 50, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF head(21.5, f.style == 5 ? 22 : 19);
@@ -228,12 +215,12 @@ QImage Token(const Figure& f) {
 
 } // namespace
 
-bool DrawBoardPictures(const QDir& dir, const QString& fontFamily) {
-    bool ok = Save(Start(fontFamily), dir, QStringLiteral("Start"));
-    ok &= Save(Finish(fontFamily), dir, QStringLiteral("Finnish"));
-    ok &= Save(Arrow(0), dir, QStringLiteral("ArrowRight"));
-    ok &= Save(Arrow(90), dir, QStringLiteral("ArrowDown"));
-    ok &= Save(Arrow(180), dir, QStringLiteral("ArrowLeft"));
+bool DrawBoardPictures(const QDir& dir, const QString& fontFamily, int scale) {
+    bool ok = SavePicture(Start(fontFamily, scale), dir, QStringLiteral("Start"));
+    ok &= SavePicture(Finish(fontFamily, scale), dir, QStringLiteral("Finnish"));
+    ok &= SavePicture(Arrow(0, scale), dir, QStringLiteral("ArrowRight"));
+    ok &= SavePicture(Arrow(90, scale), dir, QStringLiteral("ArrowDown"));
+    ok &= SavePicture(Arrow(180, scale), dir, QStringLiteral("ArrowLeft"));
     const std::array<std::pair<const char*, Figure>, 6> seats{{
         {"Professor", {QColor(110, 70, 150), QColor(255, 224, 189), QColor(200, 200, 200), 0}},
         {"Boy", {QColor(40, 160, 70), QColor(241, 194, 125), QColor(110, 70, 40), 1}},
@@ -243,6 +230,6 @@ bool DrawBoardPictures(const QDir& dir, const QString& fontFamily) {
         {"Baby", {QColor(120, 200, 230), QColor(255, 236, 210), QColor(230, 180, 60), 5}},
     }};
     for (const auto& [key, figure] : seats)
-        ok &= Save(Token(figure), dir, QLatin1String(key));
+        ok &= SavePicture(Token(figure, scale), dir, QLatin1String(key));
     return ok;
 }

@@ -4,7 +4,8 @@
 //   130/132 quarter-turned backs (100x59), 133-143 deck poses (69x114),
 //   144-147 pointers (32x32), 200 the about box (420x300; the window takes
 //   the outline of everything that differs from its top-left pixel); and the
-//   board game's pictures by name (BoardPictures.h).
+//   board game's pictures by name (BoardPictures.h). Every picture is drawn
+//   at 1x and at 2x ("<id>@2x.png", for screens of device pixel ratio 2).
 // Usage: mordaventa-pictures OUTPUT_FOLDER [ICON_FOLDER]   (the build target
 // regenerate-pictures runs it on resources/pictures and resources/icons; the
 // desktop icons are drawn in AppIcon.cpp). PNG rather than GIF because Qt
@@ -24,6 +25,7 @@
 
 #include "AppIcon.h"
 #include "BoardPictures.h"
+#include "PictureFiles.h"
 #include "shell/PointerHotSpots.h"
 
 namespace {
@@ -46,12 +48,6 @@ QFont BoldFont(int pixelSize) {
     font.setPixelSize(pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
-}
-
-QImage NewImage(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
 }
 
 // Colour of a card by its points, so a child sees the dear letters at a glance.
@@ -213,11 +209,11 @@ QPolygonF StarPolygon(const QPointF& c, qreal outer, qreal inner) {
 
 // The top 31 pixels of a card stay visible when cards overlap on a pile and
 // the left 35 when discards overlap: letter and value live there, large.
-QImage LetterCard(int index) {
+QImage LetterCard(int index, int scale) {
     const QChar letter(QLatin1Char(char('A' + index)));
     const int value = kValues[size_t(index)];
     const QColor accent = ValueColor(value);
-    QImage image = NewImage(kCardW, kCardH);
+    QImage image = Canvas(kCardW, kCardH, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -244,9 +240,9 @@ QImage LetterCard(int index) {
     return image;
 }
 
-QImage StarCard() {
+QImage StarCard(int scale) {
     const QColor accent(230, 170, 0);
-    QImage image = NewImage(kCardW, kCardH);
+    QImage image = Canvas(kCardW, kCardH, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     DrawCardBody(p, accent, QColor(255, 250, 225));
@@ -274,8 +270,8 @@ QImage StarCard() {
 
 // The upright back: a lattice in two blues with a smiling sun near the top,
 // so a turned back looks turned.
-QImage UprightBack(bool withSun = true) {
-    QImage image = NewImage(kCardW, kCardH);
+QImage UprightBack(int scale, bool withSun = true) {
+    QImage image = Canvas(kCardW, kCardH, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer(0.5, 0.5, kCardW - 1, kCardH - 1);
@@ -319,14 +315,16 @@ QImage UprightBack(bool withSun = true) {
 }
 
 QImage Turned(const QImage& image, int degrees) {
-    return image.transformed(QTransform().rotate(degrees), Qt::SmoothTransformation);
+    QImage turned = image.transformed(QTransform().rotate(degrees), Qt::SmoothTransformation);
+    turned.setDevicePixelRatio(image.devicePixelRatio());
+    return turned;
 }
 
 // The deck: a stack of backs with the cartoon character leaning on it.
 // Poses 0-10 for pictures 133-143: 2 (135) cheers after a made word,
 // 10 (143) is sad after a refused card, 9 (142) holds a card up for the deal.
 QImage DeckPose(int pose, const QImage& back) {
-    QImage image = NewImage(kDeckW, kDeckH);
+    QImage image = Canvas(kDeckW, kDeckH, qRound(back.devicePixelRatio()));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -427,8 +425,8 @@ void PointerOutline(QPainter& p) {
     p.setPen(QPen(Qt::black, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-QImage Pointer(int id) {
-    QImage image = NewImage(32, 32);
+QImage Pointer(int id, int scale) {
+    QImage image = Canvas(32, 32, scale);
     QPainter p(&image);
     PointerOutline(p);
     const QPoint hot = PointerHotSpots::HotSpot(id);
@@ -491,44 +489,85 @@ QImage Pointer(int id) {
 // The about box: a cream sheet with three cards fanned out above its top-left
 // corner, on magenta that the window leaves out. The silhouette is drawn
 // without anti-aliasing so that no pink fringe stays inside the outline.
-QImage AboutBox(const QImage& cardA, const QImage& cardStar, const QImage& back) {
+// The window takes its outline from the 1x picture; the 2x one gets exactly
+// that silhouette (`outline1x`), or a finer edge would show magenta inside it.
+QImage AboutBox(const QImage& cardA, const QImage& cardStar, const QImage& back,
+                const QImage& outline1x = QImage()) {
     constexpr int w = 420, h = 300, top = 40;
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(255, 0, 255));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(122, 59, 0));
-    p.drawRoundedRect(QRect(0, top, w, h - top), 18, 18);
-    p.setBrush(QColor(244, 234, 203));
-    p.drawRoundedRect(QRect(4, top + 4, w - 8, h - top - 8), 15, 15);
-    // The green felt behind the privacy and contact lines.
-    p.setBrush(QColor(22, 112, 52));
-    p.drawRoundedRect(QRect(14, 150, w - 28, 96), 10, 10);
-    // The fan of cards: each card's own transparent corners are filled with
-    // the card's paper so the silhouette stays closed.
-    const QImage cards[3] = {back, cardA, cardStar};
-    const qreal angles[3] = {-18, -4, 10};
-    const QPointF pivots[3] = {{50, 112}, {82, 104}, {116, 110}};
-    for (int i = 0; i < 3; ++i) {
-        p.save();
-        p.translate(pivots[i]);
-        p.rotate(angles[i]);
-        p.setBrush(QColor(255, 253, 240));
-        p.drawRoundedRect(QRectF(-29.5, -96, 59, 100), 5, 5);
-        p.drawImage(QPointF(-29.5, -96), cards[i]);
-        p.restore();
+    const int scale = qRound(cardA.devicePixelRatio());
+    const QColor magenta(255, 0, 255);
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(magenta);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(122, 59, 0));
+        p.drawRoundedRect(QRect(0, top, w, h - top), 18, 18);
+        p.setBrush(QColor(244, 234, 203));
+        p.drawRoundedRect(QRect(4, top + 4, w - 8, h - top - 8), 15, 15);
+        // The green felt behind the privacy and contact lines.
+        p.setBrush(QColor(22, 112, 52));
+        p.drawRoundedRect(QRect(14, 150, w - 28, 96), 10, 10);
+        // The fan of cards: each card's own transparent corners are filled with
+        // the card's paper so the silhouette stays closed.
+        const QImage cards[3] = {back, cardA, cardStar};
+        const qreal angles[3] = {-18, -4, 10};
+        const QPointF pivots[3] = {{50, 112}, {82, 104}, {116, 110}};
+        for (int i = 0; i < 3; ++i) {
+            p.save();
+            p.translate(pivots[i]);
+            p.rotate(angles[i]);
+            p.setBrush(QColor(255, 253, 240));
+            p.drawRoundedRect(QRectF(-29.5, -96, 59, 100), 5, 5);
+            p.drawImage(QPointF(-29.5, -96), cards[i]);
+            p.restore();
+        }
+    }
+    if (scale > 1 && outline1x.size() == QSize(w, h)) {
+        const QRgb outside = outline1x.pixel(0, 0);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb coarse = outline1x.pixel(x / scale, y / scale);
+                const bool in1x = coarse != outside;
+                const bool in2x = image.pixel(x, y) != magenta.rgb();
+                if (!in1x)
+                    image.setPixel(x, y, magenta.rgb());
+                else if (!in2x)
+                    image.setPixel(x, y, coarse);
+            }
+        }
     }
     return image;
 }
 
 bool Save(const QImage& image, const QDir& dir, int id) {
-    const QString path = dir.filePath(QStringLiteral("%1.png").arg(id));
-    if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
-        QTextStream(stderr) << "mordaventa-pictures: cannot write " << path << "\n";
-        return false;
-    }
-    return true;
+    return SavePicture(image, dir, QString::number(id));
+}
+
+// Every picture of the game at one scale; `about1x` is the 1x about box
+// whose outline the 2x one keeps.
+bool DrawPictures(const QDir& dir, int scale, const QImage& about1x, QImage* about) {
+    bool ok = true;
+    for (int i = 0; i < 26; ++i)
+        ok &= Save(LetterCard(i, scale), dir, 102 + i);
+    ok &= Save(StarCard(scale), dir, 128);
+    const QImage back = UprightBack(scale);
+    const QImage deckBack =
+        UprightBack(scale, false); // the character stands where the sun would be
+    ok &= Save(back, dir, 129);
+    ok &= Save(Turned(back, 90), dir, 130);
+    ok &= Save(Turned(back, 180), dir, 131);
+    ok &= Save(Turned(back, 270), dir, 132);
+    for (int pose = 0; pose < 11; ++pose)
+        ok &= Save(DeckPose(pose, deckBack), dir, 133 + pose);
+    for (int id = 144; id <= 147; ++id)
+        ok &= Save(Pointer(id, scale), dir, id);
+    *about = AboutBox(LetterCard(0, scale), StarCard(scale), back, about1x);
+    ok &= Save(*about, dir, 200);
+    ok &= DrawBoardPictures(dir, g_family, scale);
+    return ok;
 }
 
 } // namespace
@@ -553,20 +592,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = args.size() < 3 || WriteAppIcons(args.at(2), g_family);
-    for (int i = 0; i < 26; ++i)
-        ok &= Save(LetterCard(i), dir, 102 + i);
-    ok &= Save(StarCard(), dir, 128);
-    const QImage back = UprightBack();
-    const QImage deckBack = UprightBack(false); // the character stands where the sun would be
-    ok &= Save(back, dir, 129);
-    ok &= Save(Turned(back, 90), dir, 130);
-    ok &= Save(Turned(back, 180), dir, 131);
-    ok &= Save(Turned(back, 270), dir, 132);
-    for (int pose = 0; pose < 11; ++pose)
-        ok &= Save(DeckPose(pose, deckBack), dir, 133 + pose);
-    for (int id = 144; id <= 147; ++id)
-        ok &= Save(Pointer(id), dir, id);
-    ok &= Save(AboutBox(LetterCard(0), StarCard(), back), dir, 200);
-    ok &= DrawBoardPictures(dir, g_family);
+    QImage about1x;
+    for (int scale : kPictureScales) {
+        QImage about;
+        ok &= DrawPictures(dir, scale, about1x, &about);
+        if (scale == 1)
+            about1x = Unpremultiplied(about);
+    }
     return ok ? 0 : 1;
 }
