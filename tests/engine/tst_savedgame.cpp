@@ -265,6 +265,7 @@ private slots:
         addDataRow("level not a number", "WordLevel=3", "WordLevel=three");
         addDataRow("wizard not a boolean", "WizardIsOn=True", "WizardIsOn=Maybe");
         addDataRow("time not a number", "SaveTime=4.25", "SaveTime=soon");
+        addDataRow("time beyond a float", "SaveTime=4.25", "SaveTime=1e39");
         addDataRow("missing pile", "|CardPile5=f:gH", "");
         addDataRow("pile given twice", "|CardPile5=f:gH", "|CardPile5=f:gH|CardPile5=f:gH");
     }
