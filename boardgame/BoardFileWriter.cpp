@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace BoardFileWriter {
 
 namespace {
@@ -188,6 +191,21 @@ void WriteContent(dao::Database& db, const BoardContent& content) {
     }
 }
 
+namespace {
+
+// Forces a finished file onto the disk, so that the rename that follows can
+// never put an incomplete file in place of the old one after a power cut.
+bool syncFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+} // namespace
+
 void WriteBoardFile(const BoardContent& content, const QString& path) {
     const QFileInfo target(path);
     if (!target.absoluteDir().exists())
@@ -199,10 +217,18 @@ void WriteBoardFile(const BoardContent& content, const QString& path) {
     try {
         {
             auto db = dao::DBEngine::CreateDatabase(partial, QLatin1String(kBoardConnect));
+            // The partial file is thrown away on any failure, so the schema's
+            // many statements need not each wait for the disk (a second or
+            // more per file); the whole file is synced once when complete.
+            db->ExecuteNative(QStringLiteral("PRAGMA synchronous = OFF"));
             CreateSchema(*db);
             WriteContent(*db, content);
             db->Close();
         }
+        if (!syncFile(partial))
+            throw dao::DaoError(
+                dao::ErrEngine,
+                QStringLiteral("Cannot write '%1': the disk did not take it.").arg(path));
         std::error_code error;
         std::filesystem::rename(partial.toStdString(), target.absoluteFilePath().toStdString(),
                                 error);

@@ -75,7 +75,9 @@ bool ParseMinutes(const QString& text, float& out) {
         swapped.replace(QLatin1Char(','), QLatin1Char('.'));
         value = QLocale::c().toDouble(swapped, &ok);
     }
-    if (!ok || !std::isfinite(value))
+    // Beyond the float range the stored value would be infinite and written
+    // back as "inf", which no later load accepts.
+    if (!ok || !std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max())
         return false;
     out = static_cast<float>(value);
     return true;

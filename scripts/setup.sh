@@ -17,6 +17,7 @@ packages=(
     xvfb xauth
     qt6-svg-dev
     desktop-file-utils appstream dpkg-dev file
+    clang libclang-rt-14-dev llvm ccache
 )
 
 missing=()

@@ -1,7 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (offscreen, no audio).
+# Installs what is missing, builds, and runs every test (offscreen, no audio);
+# then the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in ./build-asan, and every fuzz target for 20 seconds (scripts/fuzz.sh).
+# Any failed test, sanitizer finding or fuzzing finding fails the script.
+#   SKIP_SANITIZERS=1  only the first pass (quick local runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" "$@"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" "$@")
+[ "${SKIP_SANITIZERS:-0}" = 1 ] && exit 0
+
+# The sanitizer pass is kept lean: -O1 with line tables only, no benchmarks,
+# and no install test (it installs the same program the first pass did).
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if [ ! -f build-asan/build.ninja ]; then
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DMORDAVENTA_SANITIZE=ON -DMORDAVENTA_BENCH=OFF \
+        "${launcher[@]}"
+fi
+cmake --build build-asan -j "$(nproc)"
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+(cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" \
+    -E '^tst_install$' "$@")
+
+bash scripts/fuzz.sh 20

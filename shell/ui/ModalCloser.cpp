@@ -7,7 +7,8 @@
 
 ModalCloser::ModalCloser(const QStringList& objectNames, QObject* parent)
     : QObject(parent), m_names(objectNames) {
-    qApp->installEventFilter(this);
+    // QCoreApplication: the closer also lives in programs without widgets.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 bool ModalCloser::eventFilter(QObject* watched, QEvent* event) {

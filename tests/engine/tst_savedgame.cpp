@@ -225,6 +225,7 @@ private slots:
         addDataRow("stock with a non-card", "CardsInDeck=xyz", "CardsInDeck=x?z");
         addDataRow("level 9", "WordLevel=3", "WordLevel=9");
         addDataRow("wizard not a boolean", "WizardIsOn=True", "WizardIsOn=Maybe");
+        addDataRow("time beyond a float", "SaveTime=4.25", "SaveTime=1e39");
         addDataRow("missing pile", "|CardPile5=f:gH", "");
         addDataRow("pile given twice", "|CardPile5=f:gH", "|CardPile5=f:gH|CardPile5=f:gH");
     }

@@ -207,7 +207,7 @@ private slots:
         e.CardsInDiscards = QStringLiteral("q");
         bool ran = false;
         QMetaObject::invokeMethod(
-            qApp,
+            QCoreApplication::instance(),
             [&] {
                 ran = true;
                 qint16 pile = qint16(newerPile);
@@ -236,7 +236,8 @@ private slots:
         e.wordlevel = 3;
         e.CardPile1 = QStringLiteral("a:c");
         QMetaObject::invokeMethod(
-            qApp, [&] { halt ? e.Halt() : e.UnloadCards(); }, Qt::QueuedConnection);
+            QCoreApplication::instance(), [&] { halt ? e.Halt() : e.UnloadCards(); },
+            Qt::QueuedConnection);
         qint16 pile = 1;
         e.GetWizardList(pile, false);
         QVERIFY(fake.table.hints.isEmpty());

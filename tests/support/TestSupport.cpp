@@ -159,8 +159,10 @@ ModalCloser* g_startupCloser = nullptr;
 // manager when it has no usable file, modally while they load; in every test
 // these are closed as soon as they allow.
 void InstallStartupWindowCloser() {
-    g_startupCloser =
-        new ModalCloser({QStringLiteral("frmSplash"), QStringLiteral("frmBordFile")}, qApp);
+    // Not qApp: that casts to QApplication, which the tests without widgets
+    // do not have.
+    g_startupCloser = new ModalCloser({QStringLiteral("frmSplash"), QStringLiteral("frmBordFile")},
+                                      QCoreApplication::instance());
 }
 
 } // namespace
