@@ -189,8 +189,8 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
             const bool faceUp = (k == perPile - 1);
             QString& pile = CardPile(p);
             pile += faceUp ? QStringLiteral(":") + card : card;
-            if (m_halted)
-                continue;
+            // Once halted (the table closes) the table puts the rest down
+            // without flying, so the save question shows the whole deal.
             m_table.DealCard(card, p, faceUp, 0);
             // The table may have been cleared while the card flew.
             if (life.expired())

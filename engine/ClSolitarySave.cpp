@@ -141,8 +141,6 @@ bool ClSolitary::PlaySaveGame(const QString& key) {
                 }
                 if (faceUp)
                     ++wordPlace;
-                if (m_halted)
-                    continue;
                 m_table.DealCard(QString(c), pile, faceUp, wordPlace);
                 if (life.expired())
                     return false;

@@ -484,10 +484,8 @@ void CardLayer::DealCard(const QString& letter, qint16 pile, bool faceUp, qint16
     LoadPileCard(letter, pile, faceUp);
     m_wordPlace = wordPlace;
     // After the flights were ended for good (the table closes) the card is
-    // put down without flying.
-    if (m_flightsEnded)
-        return;
-    if (m_skipDeal) {
+    // put down without flying, as when the deal is skipped.
+    if (m_flightsEnded || m_skipDeal) {
         LandDealtCard();
         return;
     }
@@ -620,7 +618,8 @@ bool CardLayer::SkipFlights() {
 
 void CardLayer::FinishFlights() {
     m_flightsEnded = true;
-    StopTimer2();
+    if (Timer2->isActive())
+        LandDealtCard();
     if (TimerMoveCardBack->isActive())
         ReturnedCardHome();
     if (TimerWordDone->isActive())

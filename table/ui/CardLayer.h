@@ -58,7 +58,7 @@ public:
     // The face-up cards of a pile fly to the list of made words.
     void FlyWord(qint16 pile);
     // The table closes: flights end at once (a returning card is home, a
-    // made word arrives, a dealt card stops where it is).
+    // made word arrives, a dealt card lands).
     void FinishFlights();
 
     UserControlCards* TopDiscard() const;

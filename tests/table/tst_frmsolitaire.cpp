@@ -504,6 +504,16 @@ void TestFrmSolitaire::closingWhileCardsAreDealt() {
     });
     MsgBoxRecorder boxes;
     boxes.queueAnswer(MsgAnswer::Yes);
+    // The question comes with every card of the game on the felt.
+    int cardsShown = -1;
+    MsgBoxHandler recorder;
+    recorder = setMsgBoxHandler([&](const MsgBoxRequest& request) {
+        const auto cards = table->picGame->findChildren<UserControlCards*>();
+        cardsShown = int(std::count_if(cards.cbegin(), cards.cend(), [](auto* card) {
+            return card->DataField >= 1 && card->isVisible();
+        }));
+        return recorder(request);
+    });
     QPointer<frmSolitaire> guard(table);
     if (restore)
         table->lblMenu_Click(5);
@@ -511,7 +521,9 @@ void TestFrmSolitaire::closingWhileCardsAreDealt() {
         QTest::mouseClick(table->cmdDeck, Qt::LeftButton);
     QTRY_VERIFY(guard.isNull());
     QCOMPARE(arrived, 3);
+    setMsgBoxHandler(std::move(recorder));
     QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+    QCOMPARE(cardsShown, restore ? 10 : 25);
     // The saved game is whole and can be played again.
     const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "max");
     QCOMPARE(saved.size(), restore ? 1 : 2);
