@@ -1,5 +1,6 @@
 #include "boardgame/BoardFileWriter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -204,6 +205,22 @@ bool syncFile(const QString& path) {
     return synced;
 }
 
+// A build killed before its rename leaves its partial file behind. One that
+// has not changed for ten minutes is nobody's work in progress (a build takes
+// well under a second), so the next build of the same file clears it away.
+void removeStalePartials(const QDir& dir, const QString& fileName) {
+    const QString prefix = QStringLiteral(".%1.").arg(fileName);
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-600);
+    const QFileInfoList partials =
+        dir.entryInfoList({QStringLiteral("*.partial")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& partial : partials) {
+        if (partial.fileName().startsWith(prefix) &&
+            partial.fileName().size() == prefix.size() + 8 + 8 &&
+            partial.lastModified().toUTC() < staleBefore)
+            QFile::remove(partial.absoluteFilePath());
+    }
+}
+
 } // namespace
 
 void WriteBoardFile(const BoardContent& content, const QString& path) {
@@ -211,6 +228,7 @@ void WriteBoardFile(const BoardContent& content, const QString& path) {
     if (!target.absoluteDir().exists())
         throw dao::DaoError(dao::ErrEngine,
                             QStringLiteral("The folder of '%1' does not exist.").arg(path));
+    removeStalePartials(target.absoluteDir(), target.fileName());
     const QString partial = target.absoluteDir().filePath(
         QStringLiteral(".%1.%2.partial")
             .arg(target.fileName(), QUuid::createUuid().toString(QUuid::Id128).left(8)));
