@@ -34,6 +34,11 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:halt_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
+# The word-list target writes a scratch file for every input; on a RAM disk
+# it runs about five times faster than on a journaled disk.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    export TMPDIR=/dev/shm
+fi
 mkdir -p build-fuzz/findings build-fuzz/logs
 failed=()
 for name in "${targets[@]}"; do
