@@ -2,7 +2,7 @@
 // opening it and walking qBoardLayout (target < 150 ms), and drawing a random
 // question with its answers (target < 20 ms).
 #include "boardgame/BoardDatabase.h"
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardSchema.h"
 #include "shell/RandomSource.h"
 
 #include <QFile>

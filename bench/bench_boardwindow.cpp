@@ -7,7 +7,7 @@
 #include "BenchMain.h"
 
 #include "boardgame/BoardDatabase.h"
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardSchema.h"
 #include "boardgame/ui/frmDictation.h"
 #include "shell/AppSettings.h"
 #include "shell/ui/ModalCloser.h"

@@ -1,6 +1,6 @@
 // Throughput of the file cipher on a 10 MB file, with an application object
 // so that EncryptFile's event processing is part of the measurement.
-#include "players/clsBinaryEncryptor.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 // of each call is timed separately; the median and the 99th percentile are
 // reported as counters (microseconds).
 #include "engine/ClDictionary.h"
-#include "players/clsBinaryEncryptor.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -4,7 +4,7 @@
 // the dictionary window (target < 50 ms after the double click).
 #include "BenchMain.h"
 
-#include "boardgame/BoardFileChecks.h"
+#include "boardgame/file/BoardFileChecks.h"
 #include "boardgame/ui/frmBordFile.h"
 #include "shell/AppSettings.h"
 #include "shell/WordDefinitions.h"

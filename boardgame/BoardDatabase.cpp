@@ -1,9 +1,9 @@
 #include "boardgame/BoardDatabase.h"
 
-#include "boardgame/BoardFileWriter.h"
 #include "boardgame/StatusCounters.h"
+#include "boardgame/file/BoardSchema.h"
+#include "boardgame/file/BoardSettings.h"
 #include "players/ClassPlayerInfo.h"
-#include "shell/AppSettings.h"
 #include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
 
@@ -21,35 +21,11 @@ void BoardDatabase::Close() {
     database.reset();
 }
 
-QString CurrentDataPath() {
-    return AppSettings::GetSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
-                                   QStringLiteral("DataPath"),
-                                   QStringLiteral("SpellingGrammar.mdb"));
-}
-
-void SaveDataPath(const QString& name) {
-    AppSettings::SaveSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
-                             QStringLiteral("DataPath"), name);
-}
-
-bool IsUsableDataPath(const QString& name) {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1String(".."));
-}
-
-QString CurrentBoardFilePath() {
-    const QString name = CurrentDataPath();
-    if (!IsUsableDataPath(name))
-        return {};
-    // Play marks questions as asked in the file, so an installed program plays
-    // on the user's own copy of a shipped file.
-    return ProgramFolder::writableFile(QStringLiteral("\\data\\") + name);
-}
-
 bool OpenBoardDatabase(BoardDatabase& board) {
-    const QString path = CurrentBoardFilePath();
+    const QString path = BoardSettings::CurrentBoardFilePath();
     if (path.isEmpty()) {
-        qCDebug(lcMordaventa) << "DataPath names no file inside data/:" << CurrentDataPath();
+        qCDebug(lcMordaventa) << "DataPath names no file inside data/:"
+                              << BoardSettings::CurrentDataPath();
         return false;
     }
     return OpenBoardDatabaseAt(path, board);

@@ -1,7 +1,7 @@
 #pragma once
 // The shared board database of the board window and each player's board
 // status record for the current board-game file.
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
 
 #include <QString>
 
@@ -23,18 +23,6 @@ struct BoardDatabase {
     QString FileName() const;
     void Close();
 };
-
-// The setting "DataPath" (application "BoardGame", section "Settings",
-// default "SpellingGrammar.mdb"): the current file's name inside data/.
-QString CurrentDataPath();
-void SaveDataPath(const QString& name);
-// Whether a "DataPath" value can name a file inside data/: not empty, no
-// folder separator, no "..". A hand-edited value that leads elsewhere names
-// no usable file.
-bool IsUsableDataPath(const QString& name);
-// The full path of the current file: <program>\data\ + "DataPath"; "" when
-// the setting names no usable file.
-QString CurrentBoardFilePath();
 
 // Opens the current file and its qBoardLayout. False (nothing reported, board
 // left as it was) when the file cannot be opened, lacks qBoardLayout, or its

@@ -1,6 +1,6 @@
 #include "boardgame/BoardGame.h"
 
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardSchema.h"
 #include "shell/RandomSource.h"
 
 #include <algorithm>
@@ -33,7 +33,7 @@ bool BoardGame::SwitchSeat(int seat, bool on) {
     s.turnLostFaces = 0;
     m_seatCount = 0;
     m_current = -1;
-    for (int i = 0; i < BoardTimings::SeatCount; ++i) {
+    for (int i = 0; i < BoardSeats::SeatCount; ++i) {
         if (!m_seats[size_t(i)].on)
             continue;
         ++m_seatCount;
@@ -53,7 +53,7 @@ int BoardGame::Position(int seat) const {
 
 void BoardGame::SetTurnLostFaces(int seat, int faces) {
     if (ValidSeat(seat))
-        m_seats[size_t(seat)].turnLostFaces = std::clamp(faces, 0, BoardTimings::MaxTurnLostFaces);
+        m_seats[size_t(seat)].turnLostFaces = std::clamp(faces, 0, BoardSeats::MaxTurnLostFaces);
 }
 
 int BoardGame::Faces(int seat) const {
@@ -62,7 +62,7 @@ int BoardGame::Faces(int seat) const {
 
 QList<int> BoardGame::SeatsAt(int position) const {
     QList<int> seats;
-    for (int i = 0; i < BoardTimings::SeatCount; ++i) {
+    for (int i = 0; i < BoardSeats::SeatCount; ++i) {
         if (m_seats[size_t(i)].on && m_seats[size_t(i)].position == position)
             seats << i;
     }
@@ -157,11 +157,11 @@ SquareAction BoardGame::LandOnSquare() {
 
 int BoardGame::NextPlayer() {
     int next = -1;
-    for (int i = m_current + 1; i < BoardTimings::SeatCount && next < 0; ++i) {
+    for (int i = m_current + 1; i < BoardSeats::SeatCount && next < 0; ++i) {
         if (m_seats[size_t(i)].on)
             next = i;
     }
-    for (int i = 0; i < BoardTimings::SeatCount && next < 0; ++i) {
+    for (int i = 0; i < BoardSeats::SeatCount && next < 0; ++i) {
         if (m_seats[size_t(i)].on)
             next = i;
     }

@@ -3,7 +3,7 @@
 // tokens, whose turn it is, the die, the token moves and what the square under
 // a token asks for. The board window carries out what these operations return
 // (walks, question and spelling windows, sounds) and shows the state.
-#include "boardgame/BoardTimings.h"
+#include "boardgame/BoardSeats.h"
 
 #include <QList>
 #include <QString>
@@ -77,7 +77,7 @@ public:
     int Faces(int seat) const;
     // The seats that are on with their token at a position, lowest first.
     QList<int> SeatsAt(int position) const;
-    static bool IsProfessor(int seat) { return seat == BoardTimings::ProfessorSeat; }
+    static bool IsProfessor(int seat) { return seat == BoardSeats::ProfessorSeat; }
 
     // A turn of the current seat begins: the seats are fixed from now on.
     void BeginTurn();
@@ -107,10 +107,10 @@ private:
         int position = BoardPosition::None;
         int turnLostFaces = 0;
     };
-    bool ValidSeat(int seat) const { return seat >= 0 && seat < BoardTimings::SeatCount; }
+    bool ValidSeat(int seat) const { return seat >= 0 && seat < BoardSeats::SeatCount; }
     TokenWalk Walk(int seat, int to);
 
-    std::array<Seat, BoardTimings::SeatCount> m_seats{};
+    std::array<Seat, BoardSeats::SeatCount> m_seats{};
     std::array<QString, BoardPosition::Finish + 1> m_tags;
     int m_current = -1;
     int m_seatCount = 0;

@@ -2,7 +2,7 @@
 // What the board window keeps of the people in its seats: their counters on
 // the current board-game file, as the statistics window shows and resets
 // them, and the saving of the seats' player files.
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
 
 #include <QList>
 #include <QString>

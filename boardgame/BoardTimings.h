@@ -2,6 +2,8 @@
 // Every interval, step, size and colour of the board window in one place, so
 // the whole motion and look of the board game reads on one screen. Colours
 // are platform colour values (0x00BBGGRR); positions are pixels of the board.
+#include "boardgame/BoardSeats.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -17,15 +19,15 @@ inline constexpr int ProfessorPause = 300;  // before the Professor rolls
 inline constexpr int JumpAlertPause = 200;  // between the alert and a jump
 
 // ---- Seats ----------------------------------------------------------------
-inline constexpr int SeatCount = 6; // seat 0 the Professor, 1-5 people
-inline constexpr int ProfessorSeat = 0;
-inline constexpr int PeopleSeats = 5;
+using BoardSeats::PeopleSeats;
+using BoardSeats::ProfessorSeat;
+using BoardSeats::SeatCount;
 // Pictures of the seats by key: the seat panel and the token show the same.
 inline constexpr std::array<const char*, SeatCount> SeatPictureKeys = {"Professor", "Boy",  "Girl",
                                                                        "Man",       "Lady", "Baby"};
 inline constexpr std::array<const char*, SeatCount> SeatName = {
     "Professor", "Player 1", "Player 2", "Player 3", "Player 4", "Player 5"};
-inline constexpr int MaxTurnLostFaces = 3; // "0" to "3" in cboPlayer
+using BoardSeats::MaxTurnLostFaces;
 
 // ---- Colours ----------------------------------------------------------------
 inline constexpr quint32 SystemWindowColour = 0x80000005; // the desktop's window colour

@@ -1,9 +1,9 @@
 #include "engine/ClDictionary.h"
 
-#include "players/clsBinaryEncryptor.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // sets apply to it.
 #include "FuzzInput.h"
 
-#include "boardgame/AccessSql.h"
+#include "boardgame/dao/AccessSql.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = inputText(data, size);

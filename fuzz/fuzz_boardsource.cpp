@@ -3,7 +3,7 @@
 // names resolve in an empty folder.
 #include "FuzzInput.h"
 
-#include "boardgame/BoardSource.h"
+#include "boardgame/file/BoardSource.h"
 
 #include <QTemporaryDir>
 

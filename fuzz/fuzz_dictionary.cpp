@@ -4,7 +4,7 @@
 #include "FuzzInput.h"
 
 #include "engine/ClDictionary.h"
-#include "players/clsBinaryEncryptor.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QFile>
 #include <QTemporaryDir>

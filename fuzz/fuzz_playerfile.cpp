@@ -5,7 +5,7 @@
 #include "FuzzInput.h"
 
 #include "players/ClassPlayerInfo.h"
-#include "players/Windows1252.h"
+#include "shell/Windows1252.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "players/ClassPlayerInfo.h"
 
-#include "players/Windows1252.h"
-#include "players/clsBinaryEncryptor.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
+#include "shell/Windows1252.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QDir>
 #include <QFile>

@@ -16,6 +16,8 @@ shift || true
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths relative to the checkout, so that a clone in another folder reuses the cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 if [ ! -f build-fuzz/build.ninja ]; then
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DMORDAVENTA_FUZZ=ON -DMORDAVENTA_SANITIZE=ON -DBUILD_TESTING=OFF \

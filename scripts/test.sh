@@ -16,6 +16,8 @@ bash scripts/build.sh
 # and under them it takes minutes).
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths relative to the checkout, so that a clone in another folder reuses the cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 if [ ! -f build-asan/build.ninja ]; then
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DMORDAVENTA_SANITIZE=ON -DMORDAVENTA_BENCH=OFF \

@@ -1,5 +1,6 @@
 #include "boardgame/ui/frmBordFile.h"
 
+#include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BordFileLook.h"
 #include "shell/MsgBox.h"
 #include "shell/WebAddresses.h"
@@ -38,10 +39,10 @@ frmBordFile::frmBordFile(QWidget* owner) : QDialog(owner), CommonDialog1(Default
     BuildControls();
     // Loading: caption, the grid, the pointer and the question-pool rule.
     lblFormCaption->setText(QStringLiteral("Set Board-Game File...Current file is '") +
-                            CurrentDataPath() + QStringLiteral("'"));
+                            BoardSettings::CurrentDataPath() + QStringLiteral("'"));
     FormatFlexData();
     WindowChrome::MakeFrameless(this);
-    const bool everyTime = QuestionFilter();
+    const bool everyTime = BoardSettings::QuestionFilter();
     optQuestionPool[0]->setChecked(everyTime);
     optQuestionPool[1]->setChecked(!everyTime);
 }
@@ -207,7 +208,7 @@ void frmBordFile::cmdSetBoardGame_Click() {
                MsgButtons::OK, kTitle, MsgIcon::Exclamation, this);
         return;
     }
-    SaveDataPath(m_rows.at(row).fileName);
+    BoardSettings::SaveDataPath(m_rows.at(row).fileName);
     m_chosen = true;
     accept();
 }
@@ -245,7 +246,7 @@ void frmBordFile::cmdAddBoardFile_Click() {
 }
 
 void frmBordFile::optQuestionPool_Click() {
-    SetQuestionFilter(optQuestionPool[0]->isChecked());
+    BoardSettings::SetQuestionFilter(optQuestionPool[0]->isChecked());
 }
 
 void frmBordFile::cmdHomePage_Click() {

@@ -3,7 +3,7 @@
 // their checks, adds a file to the folder, makes one the current file and
 // chooses how question squares use up their questions. Modal; the board window
 // builds its board again from the setting "DataPath" once it has closed.
-#include "boardgame/BoardFileList.h"
+#include "boardgame/file/BoardFileList.h"
 
 #include <QDialog>
 #include <QList>

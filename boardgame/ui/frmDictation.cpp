@@ -2,6 +2,7 @@
 
 #include "boardgame/BoardPlayers.h"
 #include "boardgame/BoardTimings.h"
+#include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BoardDie.h"
 #include "boardgame/ui/BoardPause.h"
 #include "boardgame/ui/BoardPictures.h"
@@ -267,10 +268,10 @@ bool frmDictation::LoadBoard() {
     if (!opened) {
         if (m_board.IsOpen()) {
             // The board in play stays, and so does the setting naming its file.
-            SaveDataPath(m_board.FileName());
+            BoardSettings::SaveDataPath(m_board.FileName());
             return false;
         }
-        SaveDataPath(QString());
+        BoardSettings::SaveDataPath(QString());
         ClearBoard();
         DisableBoard();
         return false;
@@ -660,7 +661,7 @@ void frmDictation::lblMenu_Click(int index) {
     case ClassReport:
         // The seats' latest answers are saved first, so the report has them.
         SaveBoardPlayers();
-        ClassReportExport::WriteAndShow(this, ReportSaveDialog);
+        Q_EMIT ClassReportRequested();
         return;
     default:
         return;

@@ -6,8 +6,8 @@
 // carries it out: walks tokens, opens the square windows, shows the winner.
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardGame.h"
+#include "boardgame/BoardTimings.h"
 #include "boardgame/ui/BoardPause.h"
-#include "boardgame/ui/ClassReportExport.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "players/ClassPlayerInfo.h"
 
@@ -56,9 +56,6 @@ public:
     QWidget* picAdds = nullptr;
     WebPane* WebBrowser1 = nullptr; // the advertisement banner
 
-    // Where "Class Report" asks for the file to write; tests answer it.
-    ClassReportExport::SaveDialog ReportSaveDialog = &ClassReportExport::DefaultSaveDialog;
-
     // ---- handlers ---------------------------------------------------------------
     void chkPlayer_Click(int seat);
     void cmdDice_Click();
@@ -93,6 +90,9 @@ Q_SIGNALS:
     // "Vantorell": the seats are saved and the window goes; start-up shows a
     // new solitaire table.
     void SolitaireRequested();
+    // "Class Report": the seats are saved, so the report has their latest
+    // answers; whoever opened the window writes and shows the report.
+    void ClassReportRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,7 @@
 #include "squares/ui/SquareControls.h"
 
-#include "boardgame/SquareQuestions.h"
 #include "media/SpeechVoice.h"
+#include "squares/SquareQuestions.h"
 #include "squares/ui/SquareWindowsLook.h"
 
 #include <QApplication>

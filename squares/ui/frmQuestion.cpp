@@ -1,5 +1,6 @@
 #include "squares/ui/frmQuestion.h"
 
+#include "boardgame/file/BoardSettings.h"
 #include "media/ModuleMultimedia.h"
 #include "media/clSpeach.h"
 #include "players/ClassPlayerInfo.h"
@@ -213,7 +214,7 @@ void frmQuestion::Answer(int index) {
     if (TimerAnswered.isActive() || !m_square)
         return; // one answer only
     const QuestionSquare::Verdict verdict =
-        m_square->Answer(index, SquareQuestions::FilterSetting());
+        m_square->Answer(index, BoardSettings::QuestionFilter());
     if (verdict == QuestionSquare::Verdict::Ignored)
         return;
     const int right = m_square->RightIndex();

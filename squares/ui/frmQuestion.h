@@ -3,7 +3,7 @@
 // answered once by clicking a choice, with every text readable aloud. The
 // question is drawn, judged and counted by QuestionSquare; the window shows
 // it, plays the sounds and blinks the result.
-#include "boardgame/SquareQuestions.h"
+#include "squares/SquareQuestions.h"
 
 #include <QDialog>
 #include <QList>

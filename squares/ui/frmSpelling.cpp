@@ -1,5 +1,6 @@
 #include "squares/ui/frmSpelling.h"
 
+#include "boardgame/file/BoardSettings.h"
 #include "media/ModuleMultimedia.h"
 #include "media/clSpeach.h"
 #include "players/ClassPlayerInfo.h"
@@ -222,7 +223,7 @@ void frmSpelling::TypeCharacters(const QString& characters) {
 
 void frmSpelling::txtTypeWord_Change() {
     const SpellingSquare::Outcome outcome =
-        m_square->Check(txtTypeWord->Typed(), SquareQuestions::FilterSetting());
+        m_square->Check(txtTypeWord->Typed(), BoardSettings::QuestionFilter());
     switch (outcome.typing) {
     case SpellingSquare::Typing::Ignored:
         break;

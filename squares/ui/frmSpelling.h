@@ -3,7 +3,7 @@
 // and the player types it letter by letter, with one to three chances and the
 // foreign-character picker for letters the keyboard lacks. SpellingSquare
 // draws and judges; the window routes the keys and shows what happened.
-#include "boardgame/SquareQuestions.h"
+#include "squares/SquareQuestions.h"
 
 #include <QDialog>
 #include <QPixmap>

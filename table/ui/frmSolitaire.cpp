@@ -18,7 +18,6 @@
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
 #include "table/ui/CardLayer.h"
-#include "table/ui/ModResFiles.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/TableDialogs.h"
 #include "table/ui/TableKeys.h"
@@ -287,7 +286,7 @@ void frmSolitaire::lblMenu_Click(int index) {
         // and start-up hands over.
         AskToSaveGame();
         FormUnload(false);
-        ModResFiles::HandOverToBoardGame(this);
+        Q_EMIT BoardGameRequested();
         return;
     case 2: // About
         frmAbout::ShowAbout(this);

@@ -76,6 +76,11 @@ public:
     // ---- LoginHost ---------------------------------------------------------------
     void PlayerChanged() override;
 
+Q_SIGNALS:
+    // "Board Game": the game is offered for saving and the player let go;
+    // start-up hands over to the board window.
+    void BoardGameRequested();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

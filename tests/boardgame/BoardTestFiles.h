@@ -1,6 +1,6 @@
 #pragma once
 // A small board-game file with known content, made for each test.
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileWriter.h"
 
 #include <QByteArray>
 #include <QString>

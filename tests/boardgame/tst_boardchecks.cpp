@@ -3,8 +3,8 @@
 #include "BoardTestFiles.h"
 #include "TestSupport.h"
 
-#include "boardgame/BoardFileChecks.h"
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileChecks.h"
+#include "boardgame/file/BoardFileWriter.h"
 
 #include <QFile>
 #include <QLocale>

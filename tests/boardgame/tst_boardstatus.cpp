@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 
 #include "boardgame/BoardDatabase.h"
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileWriter.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/AppSettings.h"
 

@@ -7,7 +7,9 @@
 #include "../table/TableTestKit.h"
 #include "BoardTestFiles.h"
 
+#include "app/ui/ModResFiles.h"
 #include "boardgame/BoardDatabase.h"
+#include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BoardDie.h"
 #include "boardgame/ui/BoardPictures.h"
 #include "boardgame/ui/BoardWidget.h"
@@ -17,9 +19,9 @@
 #include "media/MciInterpreter.h"
 #include "media/SpeechVoice.h"
 #include "players/ui/frmLogin.h"
+#include "report/ui/ClassReportExport.h"
 #include "shell/ui/WebLinks.h"
 #include "squares/ui/QuestionAndSpellingWindows.h"
-#include "table/ui/ModResFiles.h"
 #include "table/ui/frmSolitaire.h"
 
 #include <QCheckBox>
@@ -58,7 +60,7 @@ void WriteTestBoard(const TempProgramFolder& folder) {
         {QStringLiteral("cat"), -1, QStringLiteral("A pet."), BoardTestFiles::wave(50, 'c'), {}}};
     QDir(folder.path()).mkpath(QStringLiteral("data"));
     BoardFileWriter::WriteBoardFile(c, folder.file(QStringLiteral("data/Test.mdb")));
-    SaveDataPath(QStringLiteral("Test.mdb"));
+    BoardSettings::SaveDataPath(QStringLiteral("Test.mdb"));
 }
 
 // Records every pause; `onWait` may act in the middle of one.
@@ -304,13 +306,13 @@ void TestBoardWindow::closingInTheMiddleOfATurn() {
 void TestBoardWindow::unusableBoardFiles() {
     TempProgramFolder folder;
     MsgBoxRecorder boxes;
-    SaveDataPath(QStringLiteral("Missing.mdb"));
+    BoardSettings::SaveDataPath(QStringLiteral("Missing.mdb"));
     frmDictation window(std::make_unique<NoSquares>(), std::make_unique<RecordingPause>());
     window.show();
     window.LoadForm();
     QCOMPARE(boxes.texts(), QStringList{"No board game file found...Please set..."});
     QCOMPARE(boxes.shown()[0].icon, MsgIcon::Critical);
-    QCOMPARE(CurrentDataPath(), QString());
+    QCOMPARE(BoardSettings::CurrentDataPath(), QString());
     QCOMPARE(VisibleCaptions(window), 0);
     QVERIFY(!window.seats[1]->chkPlayer->isEnabled());
     QVERIFY(!window.lblMenu[0]->isEnabled());
@@ -330,13 +332,13 @@ void TestBoardWindow::unusableBoardFiles() {
     // A setting leading out of data/, then a damaged file: refused, and the
     // board in play stays with its file.
     boxes.clear();
-    SaveDataPath(QStringLiteral("../data/Test.mdb"));
+    BoardSettings::SaveDataPath(QStringLiteral("../data/Test.mdb"));
     QTest::mouseClick(window.lblMenu[2], Qt::LeftButton);
     QVERIFY(folder.write(QStringLiteral("data/Broken.mdb"), QByteArray(4096, 'x')));
-    SaveDataPath(QStringLiteral("Broken.mdb"));
+    BoardSettings::SaveDataPath(QStringLiteral("Broken.mdb"));
     QTest::mouseClick(window.lblMenu[2], Qt::LeftButton);
     QCOMPARE(boxes.shown().size(), 2);
-    QCOMPARE(CurrentDataPath(), QStringLiteral("Test.mdb"));
+    QCOMPARE(BoardSettings::CurrentDataPath(), QStringLiteral("Test.mdb"));
     QCOMPARE(window.Database().FileName(), QStringLiteral("Test.mdb"));
     QCOMPARE(VisibleCaptions(window), 56);
 }
@@ -384,7 +386,10 @@ void TestBoardWindow::classReportWritesAPage() {
     frmDictation window(std::make_unique<NoSquares>(), std::make_unique<RecordingPause>());
     window.show();
     QString target = folder.file(QStringLiteral("class"));
-    window.ReportSaveDialog = [&target](QWidget*, const QString&) { return target; };
+    QObject::connect(&window, &frmDictation::ClassReportRequested, &window, [&] {
+        ClassReportExport::WriteAndShow(&window,
+                                        [&target](QWidget*, const QString&) { return target; });
+    });
     QTest::mouseClick(control<QLabel>(window, QStringLiteral("lblMenu_4")), Qt::LeftButton);
     const QByteArray page = folder.read(QStringLiteral("class.html"));
     QVERIFY(page.contains("<td>anna</td>"));

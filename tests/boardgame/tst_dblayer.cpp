@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 
 #include "boardgame/BoardDatabase.h"
-#include "boardgame/BoardFileWriter.h"
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
+#include "boardgame/file/BoardFileWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

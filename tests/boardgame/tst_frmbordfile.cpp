@@ -4,9 +4,10 @@
 #include "BoardTestFiles.h"
 #include "TestSupport.h"
 
-#include "boardgame/BoardFileChecks.h"
-#include "boardgame/BoardFileList.h"
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileChecks.h"
+#include "boardgame/file/BoardFileList.h"
+#include "boardgame/file/BoardFileWriter.h"
+#include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/frmBordFile.h"
 
 #include <QDir>
@@ -201,10 +202,10 @@ void TestFrmBordFile::addAndMakeCurrent() {
 
     QVERIFY(manager.optQuestionPool[0]->isChecked());
     manager.optQuestionPool[1]->click();
-    QVERIFY(!QuestionFilter());
+    QVERIFY(!BoardSettings::QuestionFilter());
 
     control<QPushButton>(manager, QStringLiteral("cmdSetBoardGame"))->click();
-    QCOMPARE(CurrentDataPath(), QStringLiteral("Seaside.mdb"));
+    QCOMPARE(BoardSettings::CurrentDataPath(), QStringLiteral("Seaside.mdb"));
     QCOMPARE(manager.result(), int(QDialog::Accepted));
     // The board opens the chosen file from the data folder.
     BoardFileInspection opened;
@@ -220,7 +221,7 @@ void TestFrmBordFile::boardErrorsRefuseTheChoice() {
     QCOMPARE(m_boxes->texts(),
              QStringList{"Board errors in this file. Contact the person who made the file for "
                          "support."});
-    QCOMPARE(CurrentDataPath(), QStringLiteral("SpellingGrammar.mdb"));
+    QCOMPARE(BoardSettings::CurrentDataPath(), QStringLiteral("SpellingGrammar.mdb"));
     QVERIFY(manager.result() != QDialog::Accepted);
 
     // With no file listed nothing can be chosen.
@@ -229,7 +230,7 @@ void TestFrmBordFile::boardErrorsRefuseTheChoice() {
     manager.FormatFlexData();
     QCOMPARE(grid->rowCount(), 0);
     control<QPushButton>(manager, QStringLiteral("cmdSetBoardGame"))->click();
-    QCOMPARE(CurrentDataPath(), QStringLiteral("SpellingGrammar.mdb"));
+    QCOMPARE(BoardSettings::CurrentDataPath(), QStringLiteral("SpellingGrammar.mdb"));
 }
 
 QTEST_MAIN(TestFrmBordFile)

@@ -4,8 +4,8 @@
 // scratch files and refusals are driven through the windows.
 #include "../squares/SquareTestKit.h"
 
-#include "boardgame/SquareQuestions.h"
 #include "boardgame/StatusCounters.h"
+#include "squares/SquareQuestions.h"
 
 #include <QtTest>
 

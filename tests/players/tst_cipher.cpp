@@ -2,7 +2,7 @@
 // progress events and the failure cases.
 #include "TestSupport.h"
 
-#include "players/clsBinaryEncryptor.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QDir>
 #include <QSignalSpy>

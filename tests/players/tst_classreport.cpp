@@ -4,7 +4,7 @@
 #include "../boardgame/BoardTestFiles.h"
 #include "TestSupport.h"
 
-#include "players/ClassReport.h"
+#include "report/ClassReport.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "players/ClassPlayerInfo.h"
-#include "players/Windows1252.h"
+#include "shell/Windows1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // on: far larger than real ones, so that a kill often lands in the middle of
 // writing one, yet quick enough to save a few hundred times; and made in two
 // variants that differ throughout, so any mixture of old and new is seen.
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileWriter.h"
 #include "players/ClassPlayerInfo.h"
 
 #include <QString>

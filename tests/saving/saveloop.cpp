@@ -9,7 +9,7 @@
 // The program folder is the one MORDAVENTA_HOME names.
 #include "SaveLoopFiles.h"
 
-#include "boardgame/SquareQuestions.h"
+#include "squares/SquareQuestions.h"
 
 #include <QCoreApplication>
 

@@ -6,7 +6,7 @@
 #include "SaveLoopFiles.h"
 #include "TestSupport.h"
 
-#include "boardgame/BoardFileChecks.h"
+#include "boardgame/file/BoardFileChecks.h"
 
 #include <QDir>
 #include <QElapsedTimer>

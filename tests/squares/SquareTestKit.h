@@ -6,7 +6,7 @@
 #include "../boardgame/BoardTestFiles.h"
 #include "TestSupport.h"
 
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileWriter.h"
 #include "media/MciInterpreter.h"
 #include "media/SpeechVoice.h"
 #include "players/ClassPlayerInfo.h"

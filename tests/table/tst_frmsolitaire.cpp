@@ -3,6 +3,7 @@
 // also while cards are dealt, restored or flying and while hints are sought.
 #include "TableTestKit.h"
 
+#include "app/ui/ModResFiles.h"
 #include "engine/ClSolitary.h"
 #include "shell/ui/WebPane.h"
 #include "table/ui/CardLayer.h"
@@ -443,6 +444,8 @@ void TestFrmSolitaire::boardGameAsksOnceAndHandsOver() {
     LogIn(table, "kim");
     table.show();
     StartSomeGame(*table.mySolitaryGame);
+    QObject::connect(&table, &frmSolitaire::BoardGameRequested, &table,
+                     [&table] { ModResFiles::HandOverToBoardGame(&table); });
     MsgBoxRecorder boxes;
     boxes.queueAnswer(MsgAnswer::No);
     table.lblMenu_Click(1);

@@ -2,7 +2,7 @@
 // table, and each shows its window.
 #include "TestSupport.h"
 
-#include "table/ui/ModResFiles.h"
+#include "app/ui/ModResFiles.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -2,9 +2,9 @@
 #include "../boardgame/BoardTestFiles.h"
 #include "TestSupport.h"
 
-#include "boardgame/BoardFileWriter.h"
-#include "boardgame/BoardSource.h"
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
+#include "boardgame/file/BoardSchema.h"
+#include "boardgame/file/BoardSource.h"
 #include "media/MediaFiles.h"
 
 #include <QDir>

@@ -4,8 +4,8 @@
 // manager.
 #include "ToolCommand.h"
 
-#include "boardgame/BoardFileChecks.h"
-#include "boardgame/BoardSource.h"
+#include "boardgame/file/BoardFileChecks.h"
+#include "boardgame/file/BoardSource.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,7 +2,7 @@
 // the program's passphrase unless another one is given.
 #include "ToolCommand.h"
 
-#include "players/clsBinaryEncryptor.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // as CSV (the default) or as one HTML page.
 #include "ToolCommand.h"
 
-#include "players/ClassReport.h"
+#include "report/ClassReport.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "WordListBuilder.h"
 
-#include "players/clsBinaryEncryptor.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QDir>
 #include <QFile>

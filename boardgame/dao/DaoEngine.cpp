@@ -1,6 +1,6 @@
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
 
-#include "boardgame/AccessSql.h"
+#include "boardgame/dao/AccessSql.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -1,7 +1,6 @@
-#include "boardgame/BoardFileList.h"
+#include "boardgame/file/BoardFileList.h"
 
-#include "boardgame/BoardFileChecks.h"
-#include "shell/AppSettings.h"
+#include "boardgame/file/BoardFileChecks.h"
 #include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
 
@@ -14,9 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString kApplication = QStringLiteral("BoardGame");
-const QString kSection = QStringLiteral("Settings");
 
 bool HasBoardFileEnding(const QString& name) {
     return name.toLower().endsWith(QLatin1String("mdb"));
@@ -137,18 +133,4 @@ QString BoardDataFolder() {
     // An installed program's shipped folder is read-only: added files are the
     // user's own, like the copies of shipped files that play writes to.
     return ProgramFolder::resolveUnder(ProgramFolder::userRoot(), QStringLiteral("data"));
-}
-
-bool QuestionFilter() {
-    // Read as a Boolean: "False" or 0 is false, anything else true.
-    const QString value = AppSettings::GetSetting(kApplication, kSection, QStringLiteral("Filter"),
-                                                  QStringLiteral("True"))
-                              .trimmed();
-    return value.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0 &&
-           value != QLatin1String("0");
-}
-
-void SetQuestionFilter(bool removeEveryTime) {
-    AppSettings::SaveSetting(kApplication, kSection, QStringLiteral("Filter"),
-                             removeEveryTime ? QStringLiteral("True") : QStringLiteral("False"));
 }

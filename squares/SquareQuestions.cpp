@@ -1,9 +1,8 @@
-#include "boardgame/SquareQuestions.h"
+#include "squares/SquareQuestions.h"
 
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/StatusCounters.h"
 #include "players/ClassPlayerInfo.h"
-#include "shell/AppSettings.h"
 #include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RandomSource.h"
@@ -25,15 +24,6 @@ constexpr char16_t kAdmitted[] =
     u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ€ØÙÚÛÜÝÞßŒŸŠŽ";
 
 } // namespace
-
-bool FilterSetting() {
-    const QString value =
-        AppSettings::GetSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
-                                QStringLiteral("Filter"), QStringLiteral("True"));
-    // The setting holds "True" or "False"; anything unreadable keeps the default.
-    return value.compare(QLatin1String("False"), Qt::CaseInsensitive) != 0 &&
-           value.trimmed() != QLatin1String("0");
-}
 
 bool CountAnswer(ClassPlayerInfo& player, const QString& squareCode, bool right) {
     if (player.SavedGamesIndex.isEmpty())

@@ -3,7 +3,7 @@
 // board errors "Ok:0" / "Err:n", spelling "OK:n" / "Error:Rec=n" /
 // "Error:No Rec", questions "OK:n" / "Error:n" / "Error:No Rec", and the size
 // text "n KB".
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "boardgame/AccessSql.h"
+#include "boardgame/dao/AccessSql.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,8 +1,7 @@
 #pragma once
 // What the board-file manager lists and does: the board-game files of the
-// program's data folder with their checks, adding a file to the folder, and
-// the two settings the manager changes ("DataPath" and "Filter").
-#include "boardgame/BoardDatabase.h"
+// program's data folder with their checks and adding a file to the folder.
+// The two settings the manager changes are in BoardSettings.h.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -46,10 +45,3 @@ AddBoardFileResult AddBoardFile(const QString& source, const QString& folder,
 QStringList BoardDataFolders();
 // The folder added board-game files go to: the user's own "\data\".
 QString BoardDataFolder();
-
-// Settings of application "BoardGame", section "Settings" ("DataPath" is read
-// and saved by BoardDatabase.h).
-// "Filter": true (the default) when a question leaves the pool after every
-// answer, false when only after a right one.
-bool QuestionFilter();
-void SetQuestionFilter(bool removeEveryTime);

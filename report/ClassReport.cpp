@@ -1,9 +1,10 @@
-#include "players/ClassReport.h"
+#include "report/ClassReport.h"
 
 #include "boardgame/BoardDatabase.h"
-#include "boardgame/BoardFileWriter.h"
 #include "boardgame/BoardPlayers.h"
 #include "boardgame/StatusCounters.h"
+#include "boardgame/file/BoardSchema.h"
+#include "boardgame/file/BoardSettings.h"
 #include "engine/ClRating.h"
 #include "engine/SavedGameRecord.h"
 #include "players/ClassPlayerInfo.h"
@@ -284,7 +285,7 @@ QString ClassReport::PlayerFolder() {
 
 QHash<QString, QString> ClassReport::DataFolderCaptions(const QString& boardFile) {
     QHash<QString, QString> captions;
-    if (!IsUsableDataPath(boardFile))
+    if (!BoardSettings::IsUsableDataPath(boardFile))
         return captions; // a record's file name that leads out of data/ names no file
     const QString path = ProgramFolder::resolve(QStringLiteral("\\data\\") + boardFile);
     if (!QFileInfo(path).isFile())

@@ -1,4 +1,4 @@
-#include "boardgame/BoardSource.h"
+#include "boardgame/file/BoardSource.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,29 +1,14 @@
 #pragma once
 // Writing board-game files: the schema, the stored queries the game opens by
 // name, the owner record and the content (squares, questions, spelling words).
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
+#include "boardgame/file/BoardSchema.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QVariant>
-
-// The connect string every board-game file is opened with.
-inline constexpr char kBoardConnect[] = "MS Access;pwd=4##pelmor##8;";
-// Squares on a board (positions 1 to 56).
-inline constexpr int kBoardSquares = 56;
-
-// The square codes of the board.
-namespace SquareCode {
-inline constexpr int SpellEasy = -1;
-inline constexpr int SpellMedium = -2;
-inline constexpr int SpellHard = -3;
-inline constexpr int Plain = -4;
-inline constexpr int Back1 = -5;    // to Back4 = -8
-inline constexpr int Forward1 = -9; // to Forward4 = -12
-inline constexpr int Lowest = -12;
-} // namespace SquareCode
 
 struct BoardSquareStyle {
     QString caption;

@@ -1,6 +1,7 @@
-#include "table/ui/ModResFiles.h"
+#include "app/ui/ModResFiles.h"
 
 #include "boardgame/ui/frmDictation.h"
+#include "report/ui/ClassReportExport.h"
 #include "shell/Logging.h"
 #include "shell/ui/ModalCloser.h"
 #include "shell/ui/MsgBoxDialog.h"
@@ -19,6 +20,9 @@ frmDictation* NewBoardWindow() {
     auto* window = new frmDictation(std::make_unique<QuestionAndSpellingWindows>());
     window->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(window, &frmDictation::SolitaireRequested, [] { OpenSolitaire(); });
+    QObject::connect(window, &frmDictation::ClassReportRequested, window, [window] {
+        ClassReportExport::WriteAndShow(window, &ClassReportExport::DefaultSaveDialog);
+    });
     return window;
 }
 
@@ -35,6 +39,8 @@ StartMode ChooseMode(const QString& commandLine) {
 QWidget* OpenSolitaire() {
     auto* table = new frmSolitaire;
     table->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(table, &frmSolitaire::BoardGameRequested, table,
+                     [table] { HandOverToBoardGame(table); });
     table->show();
     return table;
 }

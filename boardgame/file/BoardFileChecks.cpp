@@ -1,6 +1,6 @@
-#include "boardgame/BoardFileChecks.h"
+#include "boardgame/file/BoardFileChecks.h"
 
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardSchema.h"
 #include "shell/Logging.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "boardgame/ui/ClassReportExport.h"
+#include "report/ui/ClassReportExport.h"
 
-#include "players/ClassReport.h"
+#include "report/ClassReport.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/ui/WebLinks.h"

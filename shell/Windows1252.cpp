@@ -1,4 +1,4 @@
-#include "players/Windows1252.h"
+#include "shell/Windows1252.h"
 
 #include <QList>
 

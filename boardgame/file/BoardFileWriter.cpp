@@ -1,4 +1,4 @@
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileWriter.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "players/clsBinaryEncryptor.h"
+#include "shell/clsBinaryEncryptor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

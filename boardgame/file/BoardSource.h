@@ -2,7 +2,7 @@
 // The readable source of a board-game file (see docs/board-authoring.md):
 // sections [board], [layout], [square CODE], [kind N], [category],
 // [question] and [spelling easy|medium|hard] with "key = value" lines.
-#include "boardgame/BoardFileWriter.h"
+#include "boardgame/file/BoardFileWriter.h"
 
 #include <QList>
 #include <QString>

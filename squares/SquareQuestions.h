@@ -4,7 +4,7 @@
 // judging answers and typed letters, marking what was asked under the
 // "Filter" setting and counting the result into the seat's board status
 // record. The square windows show what these return.
-#include "boardgame/DaoEngine.h"
+#include "boardgame/dao/DaoEngine.h"
 
 #include <QByteArray>
 #include <QList>
@@ -15,10 +15,6 @@
 class ClassPlayerInfo;
 
 namespace SquareQuestions {
-
-// Setting "Filter" (application "BoardGame", section "Settings", default
-// true): whether a question or word leaves the pool also after a wrong answer.
-bool FilterSetting();
 
 // Counts one answer on square kind `squareCode` into the player's board status
 // entry in use (the entry whose key is SavedGamesIndex). False, and nothing
