@@ -1,6 +1,7 @@
 #include "boardgame/BoardDatabase.h"
 
 #include "boardgame/StatusCounters.h"
+#include "boardgame/file/BoardLimits.h"
 #include "boardgame/file/BoardSchema.h"
 #include "boardgame/file/BoardSettings.h"
 #include "players/ClassPlayerInfo.h"
@@ -21,17 +22,17 @@ void BoardDatabase::Close() {
     database.reset();
 }
 
-bool OpenBoardDatabase(BoardDatabase& board) {
+bool OpenBoardDatabase(BoardDatabase& board, QString* damage) {
     const QString path = BoardSettings::CurrentBoardFilePath();
     if (path.isEmpty()) {
         qCDebug(lcMordaventa) << "DataPath names no file inside data/:"
                               << BoardSettings::CurrentDataPath();
         return false;
     }
-    return OpenBoardDatabaseAt(path, board);
+    return OpenBoardDatabaseAt(path, board, damage);
 }
 
-bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board) {
+bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board, QString* damage) {
     try {
         auto db = dao::DBEngine::OpenDatabase(path, false, false, QLatin1String(kBoardConnect));
         auto layout = db->OpenRecordset(QStringLiteral("qBoardLayout"));
@@ -47,6 +48,8 @@ bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board) {
         return true;
     } catch (const dao::DaoError& e) {
         qCDebug(lcMordaventa) << "cannot open board file" << path << e.Description();
+        if (damage && e.Number() == dao::ErrBudget)
+            *damage = e.Description();
         return false;
     }
 }
@@ -72,6 +75,8 @@ QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout) {
         row.tag =
             code.isNull() ? QString::number(SquareCode::Plain) : QString::number(code.toLongLong());
         row.caption = layout.Fields(QStringLiteral("Caption")).Value().toString();
+        if (!BoardLimits::FitsCaption(row.caption))
+            row.caption.clear(); // laying it out would freeze the board
         row.backColor = ColourValue(layout.Fields(QStringLiteral("BackColor")).Value());
         row.fontColor = ColourValue(layout.Fields(QStringLiteral("FontColor")).Value());
         row.fontBackColor = ColourValue(layout.Fields(QStringLiteral("FontBackColor")).Value());
@@ -85,14 +90,22 @@ QString NewBoardStatusText(dao::Database& db) {
     auto counts = db.OpenRecordset(QStringLiteral("qSquareCounts"));
     QList<StatusCounter> counters;
     while (!counts->Eof()) {
-        counters.append({counts->Fields(QStringLiteral("SquareID")).Value().toString(),
-                         QStringLiteral("0"), QStringLiteral("0")});
+        const QString code = counts->Fields(QStringLiteral("SquareID")).Value().toString();
+        // A code that is not a number would break the record, or the file.
+        if (!ClassPlayerInfo::CanHoldStatusCode(code))
+            throw dao::DaoError(dao::ErrEngine,
+                                QStringLiteral("qSquareCounts gives a code that is not a number"));
+        counters.append({code, QStringLiteral("0"), QStringLiteral("0")});
         counts->MoveNext();
     }
     return StatusCounters::Write(counters);
 }
 
 bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player) {
+    // A name the player file cannot read back would break it or split the
+    // record on every session.
+    if (!ClassPlayerInfo::CanHoldBoardName(fileName))
+        return false;
     try {
         const QString text = NewBoardStatusText(db);
         // The key continues the count of the player's entries; should that key

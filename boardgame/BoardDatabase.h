@@ -26,9 +26,10 @@ struct BoardDatabase {
 
 // Opens the current file and its qBoardLayout. False (nothing reported, board
 // left as it was) when the file cannot be opened, lacks qBoardLayout, or its
-// layout has fewer than 56 rows.
-bool OpenBoardDatabase(BoardDatabase& board);
-bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board);
+// layout has fewer than 56 rows. damage (when given) receives why the file
+// counts as damaged when a statement ran past its budget.
+bool OpenBoardDatabase(BoardDatabase& board, QString* damage = nullptr);
+bool OpenBoardDatabaseAt(const QString& path, BoardDatabase& board, QString* damage = nullptr);
 
 // One row of qBoardLayout as the board shows it: the square's tag ("-4" for a
 // NULL code) and its caption and colours (unset where NULL).

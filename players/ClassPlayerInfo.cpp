@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUuid>
 
 namespace {
@@ -132,7 +133,21 @@ bool splitSections(const QString& text, QStringList* sections) {
     if (!text.endsWith(kCrLf))
         return false;
     *sections = text.split(kSectionMark, Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    // A section mark inside a saved entry (written by older versions from a
+    // board file's name or code) cut the saved games short: the entries before
+    // it are whole, the broken one ends the list, the buddies are last.
+    if (sections->size() > 3)
+        *sections = QStringList{sections->at(0), sections->at(1), sections->last()};
     return sections->size() == 3;
+}
+
+// Texts that would cut the file in the wrong places: the file's own marks.
+bool holds(const QString& text, const QStringList& marks) {
+    for (const QString& mark : marks) {
+        if (text.contains(mark))
+            return false;
+    }
+    return true;
 }
 
 // The sections of a whole plain text and its player line read into `into`.
@@ -231,6 +246,12 @@ bool ClassPlayerInfo::SavePlayer() {
         return true;
     if (!IsUsableName(Filename))
         return false;
+    if (const QString field = UnwritableField(); !field.isEmpty()) {
+        // Written, it would lock the player out of the whole file.
+        qCWarning(lcMordaventa) << "player file" << Filename << "not written:" << field
+                                << "holds a mark of the file";
+        return false;
+    }
     const QString path = PlayerFilePath(Filename);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
@@ -242,6 +263,40 @@ bool ClassPlayerInfo::SavePlayer() {
         return false;
     }
     return true;
+}
+
+QString ClassPlayerInfo::UnwritableField() const {
+    const QStringList lineMarks{QStringLiteral("|"), QStringLiteral(":"), kCrLf};
+    for (const auto& [key, text] : PlayerFields()) {
+        if (!holds(text, lineMarks))
+            return key;
+    }
+    for (const ClassSavedGameInfo& entry : SavedGames) {
+        if (!CanHoldBoardName(entry.GameType) || !holds(entry.GameInfo, {kSectionMark, kEntryMark}))
+            return entry.GameUserID;
+    }
+    for (const ClassBuddy& buddy : BuddyList) {
+        if (buddy.FileText().count(QLatin1Char(':')) != 3 ||
+            !holds(buddy.FileText(), {kSectionMark, kEntryMark}))
+            return QStringLiteral("BuddyList");
+    }
+    return QString();
+}
+
+bool ClassPlayerInfo::CanHoldBoardName(const QString& name) {
+    // ":" ends the type of a saved entry and "<", "|", ">" make its marks;
+    // none of them can be in a file name on the systems the files come from.
+    for (QChar c : name) {
+        if (c == QLatin1Char(':') || c == QLatin1Char('|') || c == QLatin1Char('<') ||
+            c == QLatin1Char('>') || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return Windows1252::canEncode(name);
+}
+
+bool ClassPlayerInfo::CanHoldStatusCode(const QString& code) {
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]{1,10}$"));
+    return number.match(code).hasMatch();
 }
 
 QString ClassPlayerInfo::GetBuddyList() const {

@@ -93,6 +93,16 @@ public:
     // Whether a name can be a player file's name: not empty, no folder
     // separators, not "." or "..", so that a file name never leads out of temp/.
     static bool IsUsableName(const QString& name);
+    // The first field that the file cannot hold exactly (its key, an entry's
+    // key, or "BuddyList"); "" when every field can be written. SavePlayer
+    // refuses to write a record that has one.
+    QString UnwritableField() const;
+    // Whether a board-game file's name can be the type of a saved entry, read
+    // back exactly: in Windows-1252, without ":", "|", "<", ">" or controls.
+    static bool CanHoldBoardName(const QString& name);
+    // Whether a square code can be an item of a board status record: a whole
+    // number.
+    static bool CanHoldStatusCode(const QString& code);
     // A new identifier: 32 upper-case hex digits, or "00000000" when none
     // could be made.
     static QString NewGuidText();

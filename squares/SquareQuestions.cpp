@@ -2,6 +2,7 @@
 
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/StatusCounters.h"
+#include "boardgame/file/BoardLimits.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
@@ -141,6 +142,8 @@ bool QuestionSquare::Draw() {
             choice.answerId = answers->Fields(QStringLiteral("AnswerID")).Value().toString();
             choice.text = answers->Fields(QStringLiteral("SelectAnswer")).Value().toString();
             choice.picture = wholeField(*answers, QStringLiteral("iPicture"));
+            if (!BoardLimits::FitsText(choice.text) || !BoardLimits::FitsMedia(choice.picture))
+                return false; // a row no honest board has: skipped like a faulty one
             if (rightIndex < 0 && !rightId.isEmpty() && sameId(choice.answerId, rightId))
                 rightIndex = int(choices.size());
             choices.append(choice);
@@ -152,6 +155,9 @@ bool QuestionSquare::Draw() {
         m_tip = question->Fields(QStringLiteral("QuestionTip")).Value().toString();
         m_question = question->Fields(QStringLiteral("Question")).Value().toString();
         m_picture = wholeField(*question, QStringLiteral("iPicture"));
+        if (m_question.trimmed().isEmpty() || !BoardLimits::FitsText(m_question) ||
+            !BoardLimits::FitsText(m_tip) || !BoardLimits::FitsMedia(m_picture))
+            return false;
         m_choices = choices;
         m_rightIndex = rightIndex;
         m_questionRow = std::move(question);
@@ -236,6 +242,12 @@ bool SpellingSquare::Draw() {
         m_definition = word->Fields(QStringLiteral("definition")).Value().toString();
         m_sound = wholeField(*word, QStringLiteral("Sound"));
         m_picture = wholeField(*word, QStringLiteral("iPicture"));
+        // A word no keyboard can type (bytes that are not text) or sizes no
+        // honest board has: the square is skipped.
+        if (!BoardLimits::FitsCaption(m_word) || m_word.contains(QChar::ReplacementCharacter) ||
+            !BoardLimits::FitsText(m_definition) || !BoardLimits::FitsMedia(m_sound) ||
+            !BoardLimits::FitsMedia(m_picture))
+            return false;
         // One "?" per letter, a letter outside the 16-bit range included.
         m_label = QString(qsizetype(m_word.toUcs4().size()), QLatin1Char('?'));
         m_wordRow = std::move(word);

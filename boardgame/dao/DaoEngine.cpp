@@ -2,6 +2,8 @@
 
 #include "boardgame/dao/AccessSql.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -14,6 +16,13 @@ namespace dao {
 class Connection {
 public:
     sqlite3* db = nullptr;
+    // The running operation's budget (see budgeted() below).
+    StatementBudget budget;
+    QElapsedTimer clock;
+    sqlite3_int64 memoryBase = 0;
+    bool armed = false; // only budgeted operations are stopped
+    enum class Stop { None, Time, Memory } stop = Stop::None;
+    QString damage; // sticky: set by the first operation stopped
     ~Connection() { close(); }
     void close() {
         if (db) {
@@ -173,7 +182,90 @@ const QString kActionTable = QStringLiteral("StoredActionQueries");
 // Row identity of a record-set row that has no row in a source table.
 constexpr qint64 kNoRow = std::numeric_limits<qint64>::min();
 
+// Virtual-machine steps between two looks at the budget: often enough to stop
+// within milliseconds, rarely enough to cost nothing measurable.
+constexpr int kProgressSteps = 64;
+
+// The engine calls this while a statement runs; a non-zero answer interrupts
+// it. The memory looked at is the engine's whole heap, which is process-wide:
+// SQLite 3.15 as Debian's SQLCipher ships it has no per-connection heap limit
+// (sqlite3_hard_heap_limit64 came later, and it too is process-wide). What one
+// connection can hold is bounded per connection instead (openWith: the page
+// cache, temporary tables spilled to files, the longest value); this growth
+// since the operation began is the backstop for the rest, and it belongs to
+// this operation because board files are read one statement at a time.
+int onProgress(void* context) {
+    auto* c = static_cast<Connection*>(context);
+    if (!c->armed)
+        return 0;
+    if (c->clock.hasExpired(c->budget.milliseconds)) {
+        c->stop = Connection::Stop::Time;
+        return 1;
+    }
+    if (sqlite3_memory_used() - c->memoryBase > c->budget.bytes) {
+        c->stop = Connection::Stop::Memory;
+        return 1;
+    }
+    return 0;
+}
+
+// Runs one operation (what: the query or statement, for the message) under
+// the connection's budget. A stop marks the file damaged and fails this and
+// every later operation with ErrBudget.
+template <typename Operation>
+auto budgeted(Connection& c, const QString& what, Operation&& operation) -> decltype(operation()) {
+    if (!c.damage.isEmpty())
+        throw DaoError(ErrBudget, c.damage);
+    c.stop = Connection::Stop::None;
+    c.memoryBase = sqlite3_memory_used();
+    c.clock.start();
+    struct Arm {
+        Connection& c;
+        explicit Arm(Connection& connection) : c(connection) { c.armed = true; }
+        ~Arm() { c.armed = false; }
+    };
+    try {
+        Arm arm(c);
+        return operation();
+    } catch (const DaoError&) {
+        if (c.stop == Connection::Stop::None)
+            throw;
+        QString name = what.simplified();
+        if (name.size() > 60)
+            name = name.left(57) + QStringLiteral("...");
+        c.damage = c.stop == Connection::Stop::Time
+                       ? QStringLiteral("'%1' ran for more than %2 seconds and was stopped.")
+                             .arg(name)
+                             .arg(c.budget.milliseconds / 1000.0)
+                       : QStringLiteral("'%1' took more than %2 MB of memory and was stopped.")
+                             .arg(name)
+                             .arg(c.budget.bytes / (1024 * 1024));
+        throw DaoError(ErrBudget, c.damage);
+    }
+}
+
+// What a value read into a record set costs in memory, roughly.
+qint64 valueBytes(const QVariant& value) {
+    qint64 bytes = sizeof(QVariant);
+    if (value.typeId() == QMetaType::QByteArray)
+        bytes += value.toByteArray().size();
+    else if (value.typeId() == QMetaType::QString)
+        bytes += value.toString().size() * qint64(sizeof(QChar));
+    return bytes;
+}
+
 } // namespace
+
+StatementBudget StatementBudget::Current() {
+    StatementBudget budget;
+    budget.milliseconds = kStatementMilliseconds;
+    budget.bytes = kStatementBytes;
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("MORDAVENTA_STATEMENT_MS", &ok);
+    if (ok && ms > 0)
+        budget.milliseconds = ms;
+    return budget;
+}
 
 // ---------------------------------------------------------------- Field
 
@@ -343,6 +435,15 @@ void Recordset::Update() {
         throw DaoError(ErrUpdateWithoutEdit,
                        QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     requireCurrent();
+    // A file's own triggers run with the update, so it has a budget too.
+    budgeted(*m_connection, QStringLiteral("Update"), [this] { update(); });
+}
+
+void Recordset::update() {
+    if (!m_editing)
+        throw DaoError(ErrUpdateWithoutEdit,
+                       QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    requireCurrent();
     sqlite3* db = m_connection->require();
     // One UPDATE per source table that has changed fields.
     QList<QPair<int, QList<int>>> perSource;
@@ -443,6 +544,10 @@ void Database::Close() {
 std::unique_ptr<Recordset> Database::OpenRecordset(const QString& source) {
     if (!m_connection)
         throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
+    return budgeted(*m_connection, source, [&] { return openRecordset(source); });
+}
+
+std::unique_ptr<Recordset> Database::openRecordset(const QString& source) {
     sqlite3* db = m_connection->require();
     QString select;
     if (AccessSql::looksLikeStatement(source)) {
@@ -488,6 +593,7 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& source) {
             col.origin = QString::fromUtf8(o);
         rs->m_columns.append(col);
     }
+    qint64 bytes = 0; // the rows are the memory an endless view would eat
     while (s.step()) {
         QList<qint64> ids;
         for (int c = 0; c < hidden; ++c)
@@ -496,8 +602,15 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& source) {
                            : sqlite3_column_int64(s.get(), c));
         QList<QVariant> row;
         row.reserve(columns - hidden);
-        for (int c = hidden; c < columns; ++c)
+        for (int c = hidden; c < columns; ++c) {
             row.append(s.column(c));
+            bytes += valueBytes(row.last());
+        }
+        bytes += qint64(sizeof(row)) + qint64(sizeof(ids)) + hidden * qint64(sizeof(qint64));
+        if (bytes > m_connection->budget.bytes) {
+            m_connection->stop = Connection::Stop::Memory;
+            throw DaoError(ErrBudget, QString());
+        }
         rs->m_rowIds.append(ids);
         rs->m_rows.append(row);
     }
@@ -508,6 +621,14 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& source) {
 void Database::Execute(const QString& source) {
     if (!m_connection)
         throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
+    budgeted(*m_connection, source, [&] { execute(source); });
+}
+
+QString Database::Damage() const {
+    return m_connection ? m_connection->damage : QString();
+}
+
+void Database::execute(const QString& source) {
     sqlite3* db = m_connection->require();
     QString access = source;
     if (!AccessSql::looksLikeStatement(source)) {
@@ -618,6 +739,11 @@ std::unique_ptr<Database> DBEngine::openWith(const QString& path, int flags,
         throw DaoError(ErrEngine, QStringLiteral("Cannot open '%1': %2").arg(path, message));
     }
     sqlite3_busy_timeout(connection->db, 2000);
+    // Bounds on what one connection can hold, whatever its queries do.
+    sqlite3_limit(connection->db, SQLITE_LIMIT_LENGTH, kLongestValue);
+    sqlite3_limit(connection->db, SQLITE_LIMIT_COLUMN, 64);
+    connection->budget = StatementBudget::Current();
+    sqlite3_progress_handler(connection->db, kProgressSteps, &onProgress, connection.get());
     const QString password = DBEngine::PasswordOf(connect);
     try {
         if (!password.isEmpty()) {
@@ -626,6 +752,10 @@ std::unique_ptr<Database> DBEngine::openWith(const QString& path, int flags,
             run(connection->db, QStringLiteral("PRAGMA key = '") + quoted + QStringLiteral("'"));
         }
         run(connection->db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        // Sorting, DISTINCT and recursive queries keep their work in
+        // temporary tables: on disk past a small page cache, not in memory.
+        run(connection->db, QStringLiteral("PRAGMA temp_store = FILE"));
+        run(connection->db, QStringLiteral("PRAGMA cache_size = -2048"));
     } catch (const DaoError&) {
         throw DaoError(ErrNotADatabase,
                        QStringLiteral("'%1' is not a board-game file, or the password is wrong.")
@@ -641,6 +771,10 @@ std::unique_ptr<Database> DBEngine::OpenDatabase(const QString& path, bool /*opt
                                                  bool readOnly, const QString& connect) {
     if (!QFileInfo(path).isFile())
         throw DaoError(ErrFileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
+    // A file the account may not read is not one with a wrong password.
+    if (QFile probe(path); !probe.open(QIODevice::ReadOnly))
+        throw DaoError(ErrUnreadable,
+                       QStringLiteral("'%1' cannot be read: %2").arg(path, probe.errorString()));
     return openWith(path, readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, connect);
 }
 

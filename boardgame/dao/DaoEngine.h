@@ -48,7 +48,27 @@ enum ErrorNumber {
     ErrUnsupportedSql = 3129, // statement outside the supported subset
     ErrDatabaseClosed = 3420, // object invalid or no longer set
     ErrEngine = 3000,         // any other engine failure
+    ErrBudget = 3234,         // a statement ran past its time or memory budget
+    ErrUnreadable = 3051,     // the file exists but cannot be read
 };
+
+// What one operation on a board-game file may take. The files travel between
+// people and carry their own stored queries, which the program runs; one that
+// never ends or allocates without end must not hang the game. Honest boards
+// need milliseconds and a few megabytes, far below this.
+struct StatementBudget {
+    int milliseconds = 0; // wall time of one operation, rows read included
+    qint64 bytes = 0;     // memory the engine and the rows read may grow by
+    // The budget every connection is opened with: the values below, the time
+    // overridden by the environment variable MORDAVENTA_STATEMENT_MS (tests
+    // make it small).
+    static StatementBudget Current();
+};
+inline constexpr int kStatementMilliseconds = 4000;
+inline constexpr qint64 kStatementBytes = 64 * 1024 * 1024;
+// The longest text or binary value the engine handles: twice the largest
+// picture or sound a board may hold. A longer one fails its statement.
+inline constexpr int kLongestValue = 16 * 1024 * 1024;
 
 class Connection; // shared by a Database and its record sets
 class Recordset;
@@ -114,6 +134,7 @@ private:
     };
     Recordset() = default;
     int columnIndex(const QString& name) const;
+    void update();
     void requireCurrent() const;
     const QVariant& cell(int column) const;
 
@@ -145,6 +166,10 @@ public:
     QString Name() const { return m_name; }
     void Close();
     bool IsOpen() const;
+    // Why the file counts as damaged: the first operation that ran past its
+    // budget ("" when none did). Every later operation fails at once, so a
+    // hostile file costs one budget, not one per query.
+    QString Damage() const;
 
     // ---- Used by the board-file builder and tests ----
     // Runs SQLite text as it is (schema creation).
@@ -160,6 +185,8 @@ public:
 private:
     friend class DBEngine;
     Database() = default;
+    std::unique_ptr<Recordset> openRecordset(const QString& source);
+    void execute(const QString& source);
     std::shared_ptr<Connection> m_connection;
     QString m_name;
     int m_recordsAffected = 0;

@@ -1,6 +1,7 @@
 #include "boardgame/file/BoardFileList.h"
 
 #include "boardgame/file/BoardFileChecks.h"
+#include "players/ClassPlayerInfo.h"
 #include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
 
@@ -8,7 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QTemporaryFile>
+#include <QUuid>
 
 #include <algorithm>
 
@@ -18,12 +19,26 @@ bool HasBoardFileEnding(const QString& name) {
     return name.toLower().endsWith(QLatin1String("mdb"));
 }
 
-// Copies source into an unnamed file in folder; the caller names it.
-bool CopyInto(const QString& source, QTemporaryFile& target) {
+// A file whose statement ran past its budget: listed, so the player sees it,
+// with its errors, so it cannot be chosen.
+BoardFileRow DamagedRow(const QFileInfo& file, const QString& damage) {
+    BoardFileRow row;
+    row.fileName = file.fileName();
+    row.sizeText = BoardFileSizeText(file.size());
+    row.boardErrors = QLatin1String(kDamagedBoard);
+    row.spellEasy = row.spellMedium = row.spellHard = row.questions = QLatin1String(kDamagedCheck);
+    row.description = QStringLiteral("This file is damaged: ") + damage;
+    return row;
+}
+
+// Copies source into a new file of folder; the caller names it. The file is
+// created as any file of the folder is (not owner-only, as temporary files
+// are), so other accounts sharing the folder can read the board.
+bool CopyInto(const QString& source, QFile& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    if (!target.open())
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     char buffer[64 * 1024];
     for (;;) {
@@ -54,8 +69,11 @@ QList<BoardFileRow> ListBoardFiles(const QStringList& folders) {
             if (earlier.contains(file.fileName().toLower()))
                 continue;
             BoardFileInspection inspection;
-            if (!IsUsableBoardFile(file.absoluteFilePath(), inspection))
+            if (!IsUsableBoardFile(file.absoluteFilePath(), inspection)) {
+                if (!inspection.damage.isEmpty())
+                    rows.append(DamagedRow(file, inspection.damage));
                 continue;
+            }
             dao::Database& db = *inspection.database;
             BoardFileRow row;
             row.fileName = file.fileName();
@@ -66,6 +84,8 @@ QList<BoardFileRow> ListBoardFiles(const QStringList& folders) {
             row.spellHard = SpellingHardErrorCount(db);
             row.questions = QuestionsErrorCount(db);
             row.description = inspection.Description();
+            if (!db.Damage().isEmpty())
+                row = DamagedRow(file, db.Damage());
             inspection.Close();
             rows.append(row);
         }
@@ -93,9 +113,15 @@ AddBoardFileResult AddBoardFile(const QString& source, const QString& folder,
                 return AddBoardFileResult::NameClash;
         }
     }
+    // Players' status records name the file; a name they cannot hold
+    // exactly would break or split them.
+    if (!ClassPlayerInfo::CanHoldBoardName(name))
+        return AddBoardFileResult::BadName;
     {
         BoardFileInspection inspection;
-        if (name.isEmpty() || !QFileInfo(source).isFile() || !IsUsableBoardFile(source, inspection))
+        if (name.isEmpty() || !QFileInfo(source).isFile() ||
+            !IsUsableBoardFile(source, inspection) || !inspection.database->Damage().isEmpty() ||
+            !SquareCountsFault(*inspection.database).isEmpty())
             return AddBoardFileResult::NotUsable;
         inspection.Close();
     }
@@ -104,7 +130,16 @@ AddBoardFileResult AddBoardFile(const QString& source, const QString& folder,
     // The copy arrives under a hidden name and takes its own only when whole
     // and still a usable board-game file (the source may have changed or
     // gone since it was checked).
-    QTemporaryFile copy(dir.filePath(QStringLiteral(".adding-XXXXXX.part")));
+    QFile copy(dir.filePath(
+        QStringLiteral(".adding-%1.part").arg(QUuid::createUuid().toString(QUuid::WithoutBraces))));
+    struct RemoveUnlessNamed {
+        QFile& file;
+        bool named = false;
+        ~RemoveUnlessNamed() {
+            if (!named)
+                file.remove();
+        }
+    } cleanup{copy};
     if (!CopyInto(source, copy)) {
         qCWarning(lcMordaventa) << "cannot copy board file" << source << copy.errorString();
         return QFileInfo::exists(source) ? AddBoardFileResult::CopyFailed
@@ -121,7 +156,7 @@ AddBoardFileResult AddBoardFile(const QString& source, const QString& folder,
     if (!copy.rename(dir.filePath(name)))
         return QFileInfo::exists(dir.filePath(name)) ? AddBoardFileResult::NameClash
                                                      : AddBoardFileResult::CopyFailed;
-    copy.setAutoRemove(false);
+    cleanup.named = true;
     return AddBoardFileResult::Added;
 }
 

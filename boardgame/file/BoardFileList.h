@@ -22,7 +22,9 @@ struct BoardFileRow {
 
 // The usable board-game files of `folders` (names ending in "mdb" in any
 // letter case; files that do not open or are marked hidden are left out),
-// each with its checks, sorted by name without regard to case. A file of an
+// each with its checks, sorted by name; a file that ran past a statement's
+// budget is listed with kDamagedBoard and kDamagedCheck and why in its
+// description, without regard to case. A file of an
 // earlier folder hides a file of the same name, in any letter case, in a later
 // one, as the program opens the earlier one.
 QList<BoardFileRow> ListBoardFiles(const QStringList& folders);
@@ -30,7 +32,10 @@ QList<BoardFileRow> ListBoardFiles(const QStringList& folders);
 enum class AddBoardFileResult {
     Added,
     NameClash, // a file of that name (in any letter case) is already there
-    NotUsable, // not a board-game file, hidden, unreadable, a folder or gone
+    NotUsable, // not a board-game file, hidden, unreadable, a folder, gone or
+               // damaged (a statement past its budget, no usable qSquareCounts)
+    BadName,   // a name players' status records cannot hold (see
+               // ClassPlayerInfo::CanHoldBoardName)
     CopyFailed // the copy could not be written; nothing was left behind
 };
 // Copies the file at `source` into `folder` under its own name. Never

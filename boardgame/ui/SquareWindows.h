@@ -25,8 +25,9 @@ public:
                               dao::Database& database, ClassPlayerInfo& seatPlayer) = 0;
 
     // A spelling square ("-1", "-2" or "-3"). chance: the text of the seat's
-    // chance list ("Chance 1" to "Chance 3"). True for a right spelling; false
-    // when the chances ran out, the window was closed or no word could be drawn.
+    // chance list ("Chance 1" to "Chance 3"). True for a right spelling, and
+    // also when no word could be drawn (a free move, nothing recorded); false
+    // when the chances ran out or the window was closed.
     virtual bool LoadSpelling(QWidget* owner, const QString& squareCode, const QPixmap& token,
                               const QString& chance, dao::Database& database,
                               ClassPlayerInfo& seatPlayer) = 0;

@@ -228,6 +228,11 @@ void frmBordFile::cmdAddBoardFile_Click() {
         MsgBox(QStringLiteral("Invalid file or is marked as hidden to the user..."), MsgButtons::OK,
                kTitle, MsgIcon::Exclamation, this);
         return;
+    case AddBoardFileResult::BadName:
+        MsgBox(QStringLiteral("Please rename the file. A board-game file name may not hold : | < "
+                              "> or letters outside the Western European alphabets."),
+               MsgButtons::OK, kTitle, MsgIcon::Exclamation, this);
+        return;
     case AddBoardFileResult::CopyFailed:
         MsgBox(QStringLiteral("The file could not be copied into the data folder. Nothing was "
                               "changed."),

@@ -222,8 +222,8 @@ void frmDictation::LoadForm() {
     const bool built = LoadBoard();
     QApplication::restoreOverrideCursor();
     if (!built) {
-        MsgBox(QStringLiteral("No board game file found...Please set..."), MsgButtons::OK,
-               QStringLiteral("Board Game"), MsgIcon::Critical, this);
+        MsgBox(NoBoardMessage(), MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Critical,
+               this);
         frmBordFile::ShowBordFile(this);
         LoadBoard();
     } else if (!m_closing) {
@@ -253,10 +253,18 @@ bool frmDictation::FormUnload() {
 // ---------------------------------------------------------------------------
 // The board
 
+QString frmDictation::NoBoardMessage() const {
+    if (m_boardDamage.isEmpty())
+        return QStringLiteral("No board game file found...Please set...");
+    return QStringLiteral("The board game file is damaged and cannot be played:\r\n") +
+           m_boardDamage + QStringLiteral("\r\nPlease set another file...");
+}
+
 bool frmDictation::LoadBoard() {
     BoardDatabase fresh;
     QList<BoardSquareRow> rows;
-    bool opened = OpenBoardDatabase(fresh);
+    m_boardDamage.clear();
+    bool opened = OpenBoardDatabase(fresh, &m_boardDamage);
     if (opened) {
         try {
             rows = ReadBoardLayout(*fresh.boardLayout);
@@ -646,8 +654,8 @@ void frmDictation::lblMenu_Click(int index) {
         // The board is built again from whatever file the manager left current.
         frmBordFile::ShowBordFile(this);
         if (!LoadBoard())
-            MsgBox(QStringLiteral("No board game file found...Please set..."), MsgButtons::OK,
-                   QStringLiteral("Board Game"), MsgIcon::Critical, this);
+            MsgBox(NoBoardMessage(), MsgButtons::OK, QStringLiteral("Board Game"),
+                   MsgIcon::Critical, this);
         return;
     case Vantorell:
         QApplication::setOverrideCursor(Qt::WaitCursor);

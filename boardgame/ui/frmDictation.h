@@ -67,6 +67,8 @@ public:
     // Builds the board from the current file; false (and the previous board
     // kept, or an empty board when there was none) when no usable file opens.
     bool LoadBoard();
+    // What to tell the player when no board could be built.
+    QString NoBoardMessage() const;
     void ClearBoard();
     void DisableBoard();
     // The single place where the board's advertisement moves on.
@@ -134,5 +136,6 @@ private:
     bool m_turnRunning = false;
     bool m_gameOver = false;
     bool m_closing = false;
+    QString m_boardDamage; // why the current file counts as damaged, if it does
     bool m_unloaded = false;
 };

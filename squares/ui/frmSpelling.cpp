@@ -123,7 +123,7 @@ bool frmSpelling::LoadSpelling(const QString& squareCode, const QPixmap& token,
                                const QString& chance, dao::Database& database,
                                ClassPlayerInfo& seatPlayer) {
     if (!PrepareSpelling(squareCode, token, chance, database, seatPlayer))
-        return false;
+        return true; // a free move, as on a question square
     exec();
     QCoreApplication::processEvents();
     return m_result;
@@ -145,7 +145,11 @@ bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& toke
     if (!m_square->Draw() || !SquareControls::LoadFieldPicture(QStringLiteral("temp.jpg"),
                                                                m_square->Picture(), picture)) {
         m_square.reset();
-        return false; // the board counts it as a wrong spelling
+        wait.restore();
+        MsgBox(QStringLiteral("Error in opening board game word... Free Space is granted..."),
+               MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Exclamation,
+               parentWidget() ? parentWidget() : this); // this window is never shown
+        return false;
     }
     m_soundFile = SquareQuestions::WriteScratchFile(QStringLiteral("temp.wav"), m_square->Sound());
     SquareControls::ShowPicture(picSpelling, picture);

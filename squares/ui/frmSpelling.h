@@ -33,7 +33,7 @@ public:
     // Draws a word of the square's level ("-1", "-2", "-3") from the board's
     // open file, plays it, shows the window modally over the owner and
     // returns whether it was spelled right. chance: "Chance 1" to "Chance 3".
-    // False at once, without a message, when no word can be drawn.
+    // When no word can be drawn: a message, and true at once (a free move).
     bool LoadSpelling(const QString& squareCode, const QPixmap& token, const QString& chance,
                       dao::Database& database, ClassPlayerInfo& seatPlayer);
     // Everything LoadSpelling does before the window is shown.

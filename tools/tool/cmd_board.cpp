@@ -6,6 +6,7 @@
 
 #include "boardgame/file/BoardFileChecks.h"
 #include "boardgame/file/BoardSource.h"
+#include "players/ClassPlayerInfo.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -240,15 +241,18 @@ int check(const QStringList& arguments) {
     if (!QFileInfo(path).isFile())
         return toolError(QStringLiteral("no such file: %1").arg(path));
     BoardFileInspection inspection;
-    if (!IsUsableBoardFile(path, inspection))
-        return toolError(QStringLiteral("%1 is not a usable board-game file (it cannot be opened "
-                                        "with the board-game password, has no owner record, or "
-                                        "is marked hidden)")
-                             .arg(path));
+    if (!IsUsableBoardFile(path, inspection)) {
+        if (!inspection.damage.isEmpty())
+            return toolError(QStringLiteral("%1 is damaged: %2").arg(path, inspection.damage));
+        return toolError(
+            QStringLiteral("%1 is not a usable board-game file: %2").arg(path, inspection.failure));
+    }
     dao::Database& db = *inspection.database;
     const QStringList results = {BoardLayoutErrorCount(db), SpellingEasyErrorCount(db),
                                  SpellingMediumErrorCount(db), SpellingHardErrorCount(db),
                                  QuestionsErrorCount(db)};
+    if (!db.Damage().isEmpty())
+        return toolError(QStringLiteral("%1 is damaged: %2").arg(path, db.Damage()));
     const QStringList headers = {QStringLiteral("Board Errors"), QStringLiteral("Spell Easy"),
                                  QStringLiteral("Spell Medium"), QStringLiteral("Spell Hard"),
                                  QStringLiteral("Questions")};
@@ -260,7 +264,18 @@ int check(const QStringList& arguments) {
         clean = clean && results[i].startsWith(QLatin1String("OK:"), Qt::CaseInsensitive);
     }
     toolPrint(QStringLiteral("Description: %1").arg(inspection.Description()));
+    if (const QString fault = SquareCountsFault(db); !fault.isEmpty()) {
+        std::fprintf(stderr, "mordaventa-tool: %s\n", fault.toUtf8().constData());
+        clean = false;
+    }
     inspection.Close();
+    // Players' status records name the file; they must read the name back.
+    if (!ClassPlayerInfo::CanHoldBoardName(QFileInfo(path).fileName())) {
+        std::fputs("mordaventa-tool: the file name cannot be kept in a player file (it holds : | "
+                   "< > or letters outside Windows-1252)\n",
+                   stderr);
+        clean = false;
+    }
     if (!clean) {
         std::fputs("mordaventa-tool: the file has errors\n", stderr);
         return 2;
