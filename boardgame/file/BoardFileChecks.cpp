@@ -117,10 +117,45 @@ int unaskableWords(dao::Database& db, int kind) {
     }
 }
 
+// Whether the refill the game runs on a used-up pool works: run, then taken
+// back. A file that cannot be written here (a shipped, read-only one) is given
+// the benefit of the doubt; in play it cannot run either.
+bool refills(dao::Database& db, const QString& action) {
+    bool works = true;
+    try {
+        db.ExecuteNative(QStringLiteral("SAVEPOINT board_check"));
+    } catch (const dao::DaoError&) {
+        return true;
+    }
+    try {
+        db.Execute(action);
+    } catch (const dao::DaoError& e) {
+        works = e.Description().contains(QLatin1String("readonly"));
+        qCDebug(lcMordaventa) << "refill failed:" << action << e.Description();
+    }
+    try {
+        db.ExecuteNative(QStringLiteral("ROLLBACK TO board_check; RELEASE board_check"));
+    } catch (const dao::DaoError&) {
+    }
+    return works;
+}
+
 QString spellingErrorCount(dao::Database& db, const QString& query, int kind) {
     const QString result = spellingErrorCountOf(db, query);
     if (!result.startsWith(QLatin1String("OK:")))
         return result;
+    // The pool and its refill are what the game runs on a spelling square.
+    static const char* const kPools[] = {"SpellingEasy", "SpellingMedium", "SpellingHard"};
+    static const char* const kRefills[] = {"qUpdateSpellingEasy", "qUpdateSpellingMedium",
+                                           "qUpdateSpellingHard"};
+    try {
+        db.OpenRecordset(QLatin1String(kPools[SquareCode::SpellEasy - kind]));
+    } catch (const dao::DaoError& e) {
+        qCDebug(lcMordaventa) << "spelling pool cannot be read:" << e.Description();
+        return QStringLiteral("Error:No Rec");
+    }
+    if (!refills(db, QLatin1String(kRefills[SquareCode::SpellEasy - kind])))
+        return QStringLiteral("Error:No Rec");
     const int bad = unaskableWords(db, kind);
     if (bad < 0)
         return QStringLiteral("Error:No Rec");

@@ -3,8 +3,12 @@
 #include "BoardTestFiles.h"
 #include "TestSupport.h"
 
+#include "boardgame/BoardDatabase.h"
 #include "boardgame/file/BoardFileChecks.h"
+#include "boardgame/file/BoardFileList.h"
 #include "boardgame/file/BoardFileWriter.h"
+#include "players/ClassPlayerInfo.h"
+#include "squares/SquareQuestions.h"
 
 #include <QFile>
 #include <QLocale>
@@ -25,6 +29,8 @@ private Q_SLOTS:
     void unusableFiles();
     void sizeText_data();
     void sizeText();
+    void hostileQueriesAreStopped_data();
+    void hostileQueriesAreStopped();
 
 private:
     void mutate(const QStringList& statements) {
@@ -38,6 +44,7 @@ private:
 
 void TestBoardChecks::initTestCase() {
     QLocale::setDefault(QLocale::c());
+    qputenv("MORDAVENTA_STATEMENT_MS", "1000"); // the tool started here inherits it
 }
 
 void TestBoardChecks::init() {
@@ -95,6 +102,32 @@ void TestBoardChecks::faultsGiveTheirTexts_data() {
                QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:5"});
     addDataRow("no questions", QStringList{"DELETE FROM Questions"},
                QStringList{"Ok:0", "OK:3", "OK:2", "OK:1", "Error:No Rec"});
+    const QString ok = QStringLiteral("Ok:0");
+    addDataRow(
+        "caption of 300 characters",
+        QStringList{"UPDATE SquareStyle SET Caption = printf('%.300c', 'x') WHERE SquareID = 5"},
+        QStringList{"Err:4", "OK:3", "OK:2", "OK:1", "OK:5"});
+    addDataRow("no qSquareCounts", QStringList{"DROP VIEW qSquareCounts"},
+               QStringList{"Err:1", "OK:3", "OK:2", "OK:1", "OK:5"});
+    addDataRow("code the status record cannot hold",
+               QStringList{"DROP VIEW qSquareCounts; CREATE VIEW qSquareCounts AS SELECT 'x' AS "
+                           "Caption, '5<|>' AS SquareID, 1 AS CountOfWord"},
+               QStringList{"Err:1", "OK:3", "OK:2", "OK:1", "OK:5"});
+    addDataRow("no Spelling table", QStringList{"DROP TABLE Spelling"},
+               QStringList{"Err:1", "", "", "", "OK:5"});
+    addDataRow("10 MB answer",
+               QStringList{"UPDATE QuestionAnswer SET SelectAnswer = printf('%.10000000c', 'x') "
+                           "WHERE AnswerID = 1"},
+               QStringList{ok, "OK:3", "OK:2", "OK:1", "Error:1"});
+    addDataRow("question without text",
+               QStringList{"UPDATE Questions SET Question = ' ' WHERE QuestionID = 2"},
+               QStringList{ok, "OK:3", "OK:2", "OK:1", "Error:1"});
+    addDataRow("word not UTF-8",
+               QStringList{"UPDATE Spelling SET Word = CAST(x'63ff74' AS TEXT) WHERE Word = 'cat'"},
+               QStringList{ok, "Error:1", "OK:2", "OK:1", "OK:5"});
+    addDataRow("9 MB sound",
+               QStringList{"UPDATE Spelling SET Sound = zeroblob(9000000) WHERE Word = 'garden'"},
+               QStringList{ok, "OK:3", "Error:1", "OK:1", "OK:5"});
 }
 
 void TestBoardChecks::faultsGiveTheirTexts() {
@@ -158,6 +191,72 @@ void TestBoardChecks::unusableFiles() {
     QVERIFY(!IsUsableBoardFile(m_path, inspection));
     QVERIFY(!inspection.database);
     QVERIFY(!inspection.owner);
+}
+
+void TestBoardChecks::hostileQueriesAreStopped_data() {
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<QString>("query");    // named in the tool's message
+    QTest::addColumn<bool>("gameStopped"); // the game meets the query too
+    const QString rows[] = {
+        "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x+1 FROM c) SELECT x FROM c",
+        "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x+1 FROM c WHERE x < 2000000000) "
+        "SELECT count(*) AS x FROM c",
+        "WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x+1 FROM c) "
+        "SELECT randomblob(100000) || x AS x FROM c"};
+    const char* kinds[] = {"endless", "slow", "allocating"};
+    for (int i = 0; i < 3; ++i) {
+        auto row = [&](const char* query, const QString& fault, bool game) {
+            QTest::addRow("%s %s", kinds[i], query) << QStringList{fault} << query << game;
+        };
+        row("qBoardLayout",
+            "DROP VIEW qBoardLayout; CREATE VIEW qBoardLayout AS SELECT x AS ID, 1 AS "
+            "[BoardLayOut.SquareID], 'a' AS Caption, 1 AS BackColor, 1 AS FontColor, 1 AS "
+            "FontBackColor FROM (" +
+                rows[i] + ")",
+            true);
+        row("tlbOwner",
+            "DROP TABLE tlbOwner; CREATE VIEW tlbOwner AS SELECT 0 AS Visible, x AS "
+            "Description FROM (" +
+                rows[i] + ")",
+            false);
+        row("SpellingEasy",
+            "DROP VIEW SpellingEasy; CREATE VIEW SpellingEasy AS SELECT x AS Word, "
+            "'' AS definition, NULL AS Sound, NULL AS iPicture, 0 AS QuestionAsk FROM (" +
+                rows[i] + ")",
+            true);
+        // The refill runs when the pool is used up; the file's trigger runs with it.
+        row("qUpdateSpellingEasy",
+            "UPDATE Spelling SET QuestionAsk = -1; CREATE TRIGGER t AFTER "
+            "UPDATE ON Spelling BEGIN SELECT x FROM (" +
+                rows[i] + "); END",
+            true);
+    }
+}
+
+void TestBoardChecks::hostileQueriesAreStopped() {
+    QFETCH(QStringList, fault);
+    QFETCH(QString, query);
+    QFETCH(bool, gameStopped);
+    mutate(fault);
+    const ToolRun check = runTool({QStringLiteral("board"), QStringLiteral("check"), m_path});
+    QCOMPARE(check.exitCode, 1);
+    QVERIFY2(check.err.contains(QStringLiteral("damaged: '")) && check.err.contains(query),
+             qPrintable(check.err));
+    bool listed = false;
+    for (const BoardFileRow& row : ListBoardFiles({m_dir.path()}))
+        listed = listed || (row.fileName == QLatin1String("checks.mdb") &&
+                            row.boardErrors == QLatin1String(kDamagedBoard) && !row.CanBeChosen());
+    QVERIFY(listed);
+    // The game: the board does not open, or the spelling square gives up.
+    BoardDatabase board;
+    QString damage;
+    if (OpenBoardDatabaseAt(m_path, board, &damage)) {
+        ClassPlayerInfo player;
+        SpellingSquare square(*board.database, player, QStringLiteral("-1"), 1);
+        QCOMPARE(!square.Draw(), gameStopped);
+        damage = board.database->Damage();
+    }
+    QCOMPARE(damage.contains(query), gameStopped);
 }
 
 void TestBoardChecks::sizeText_data() {

@@ -145,6 +145,13 @@ void TestFrmBordFile::addingLeavesTheFolderAsItWas_data() {
     addDataRow("a folder", QStringLiteral("dir.mdb"), int(AddBoardFileResult::NotUsable), invalid);
     addDataRow("gone since the dialog", QStringLiteral("gone.mdb"),
                int(AddBoardFileResult::NotUsable), invalid);
+    const QString rename = QStringLiteral("Please rename the file. A board-game file name may not "
+                                          "hold : | < > or letters outside the Western European "
+                                          "alphabets.");
+    addDataRow("section mark in the name", QStringLiteral("a<|>b.mdb"),
+               int(AddBoardFileResult::BadName), rename);
+    addDataRow("name outside the code page", QString::fromUtf8("\u010ce\u0161tina.mdb"),
+               int(AddBoardFileResult::BadName), rename);
 }
 
 void TestFrmBordFile::addingLeavesTheFolderAsItWas() {
@@ -157,6 +164,8 @@ void TestFrmBordFile::addingLeavesTheFolderAsItWas() {
     writeBoard(outside(QStringLiteral("secret.mdb")),
                {QStringLiteral("UPDATE tlbOwner SET Visible = 1")});
     m_home->write(QStringLiteral("in/text.mdb"), QByteArray(5000, 't'));
+    writeBoard(outside(QStringLiteral("a<|>b.mdb")));
+    writeBoard(outside(QString::fromUtf8("\u010ce\u0161tina.mdb")));
     QDir().mkpath(outside(QStringLiteral("dir.mdb")));
     const QStringList before = FolderState(BoardDataFolder());
 
@@ -198,6 +207,8 @@ void TestFrmBordFile::addAndMakeCurrent() {
     QCOMPARE(marks, 1);
     QCOMPARE(control<QLabel>(manager, QStringLiteral("lblFileName"))->text(),
              QStringLiteral("Seaside.mdb"));
+    // Readable by others sharing the folder, as any file made there is.
+    QVERIFY(QFile::permissions(data(QStringLiteral("Seaside.mdb"))) & QFileDevice::ReadOther);
     QCOMPARE(manager.txtDescription->toPlainText(), QStringLiteral("Words of the sea"));
 
     QVERIFY(manager.optQuestionPool[0]->isChecked());

@@ -58,6 +58,8 @@ private slots:
     void failedSaveKeepsOldFile();
     void saveWithoutFilenameWritesNothing();
     void collectionKeys();
+    void marksAreNeverWritten_data();
+    void marksAreNeverWritten();
 
 private:
     std::unique_ptr<TempProgramFolder> m_folder;
@@ -328,3 +330,43 @@ void TestPlayerFile::collectionKeys() {
 
 QTEST_GUILESS_MAIN(TestPlayerFile)
 #include "tst_playerfile.moc"
+
+void TestPlayerFile::marksAreNeverWritten_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("info");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("plain") << "Grammar.mdb"
+                           << "-1=0=0|5=1=0" << true;
+    QTest::newRow("section mark in name") << "a<|>b.mdb"
+                                          << "-1=0=0" << false;
+    QTest::newRow("type mark in name") << "a::b.mdb"
+                                       << "-1=0=0" << false;
+    QTest::newRow("outside the code page")
+        << QString::fromUtf8("\u010ce\u0161tina.mdb") << "-1=0=0" << false;
+    QTest::newRow("section mark in a code") << "Grammar.mdb"
+                                            << "-1=0=0|<|>=0=0" << false;
+    QTest::newRow("entry mark in a code") << "Grammar.mdb"
+                                          << "<||>=0=0" << false;
+}
+
+void TestPlayerFile::marksAreNeverWritten() {
+    QFETCH(QString, type);
+    QFETCH(QString, info);
+    QFETCH(bool, written);
+    const QByteArray before = playerLine() + "<|>" + kTwoGames + "<|>\r\n";
+    m_folder->write(QStringLiteral("temp/Anna.dat"), referenceScramble(before));
+    ClassPlayerInfo player;
+    QVERIFY(player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
+    QVERIFY(player.SavedGames.Add(ClassSavedGameInfo(info, QStringLiteral("B3"), type)));
+    QCOMPARE(player.SavePlayer(), written);
+    if (!written)
+        QCOMPARE(referenceUnscramble(m_folder->read(QStringLiteral("temp/Anna.dat"))), before);
+    // A file that older versions broke this way keeps the entries before the break.
+    m_folder->write(QStringLiteral("temp/Anna.dat"),
+                    referenceScramble(playerLine() + "<|>" + kTwoGames + "x.mdb::-1=0=0|" +
+                                      "<|>=0=0<||><|>Bo:bo7:Halifax:False<||>\r\n"));
+    ClassPlayerInfo damaged;
+    QVERIFY(damaged.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("Secret")));
+    QCOMPARE(damaged.SavedGames.Count(), 2);
+    QCOMPARE(damaged.BuddyList.Count(), 1);
+}
