@@ -44,7 +44,7 @@ private:
 
 void TestBoardChecks::initTestCase() {
     QLocale::setDefault(QLocale::c());
-    qputenv("MORDAVENTA_STATEMENT_MS", "1000"); // the tool started here inherits it
+    qputenv("MORDAVENTA_STATEMENT_MS", "2500"); // the tool started here inherits it
 }
 
 void TestBoardChecks::init() {

@@ -248,6 +248,9 @@ void TestFrmSpelling::noWord_data() {
     addDataRow("an empty pool after the refill", "-1", "DELETE FROM Spelling WHERE TypeID = -1");
     addDataRow("a damaged picture", "-1", "UPDATE Spelling SET iPicture = x'FFD8FF00'");
     addDataRow("damaged file", "-1", "DROP TABLE Spelling");
+    addDataRow("a word that is not text", "-1",
+               "UPDATE Spelling SET Word = CAST(x'63ff74' AS TEXT)");
+    addDataRow("a 9 MB sound", "-1", "UPDATE Spelling SET Sound = zeroblob(9000000)");
 }
 
 void TestFrmSpelling::noWord() {
@@ -257,9 +260,11 @@ void TestFrmSpelling::noWord() {
     if (!fault.isEmpty())
         f.db->ExecuteNative(fault);
     QuestionAndSpellingWindows squares;
-    QVERIFY(!squares.LoadSpelling(nullptr, code, QPixmap(), QStringLiteral("Chance 1"), *f.db,
-                                  f.player));
-    QVERIFY(f.boxes.shown().isEmpty());
+    // As on a question square: a message, a free move, nothing recorded.
+    QVERIFY(squares.LoadSpelling(nullptr, code, QPixmap(), QStringLiteral("Chance 1"), *f.db,
+                                 f.player));
+    QCOMPARE(f.boxes.shown().size(), 1);
+    QVERIFY(f.boxes.shown().first().text.contains(QLatin1String("Free Space is granted")));
     QCOMPARE(f.Status(), kStatus);
     QVERIFY(!QApplication::overrideCursor());
 }
