@@ -309,6 +309,16 @@ QString ClassPlayerInfo::PlayerFilePath(const QString& name) {
     return ProgramFolder::resolve(QStringLiteral("\\temp\\") + name + QStringLiteral(".dat"));
 }
 
+bool ClassPlayerInfo::MayDelete(const QString& name, const QString& password) {
+    QFile file(PlayerFilePath(name));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return true;
+    ClassPlayerInfo stored;
+    if (ReadFileBytes(file.readAll(), stored) != PlayerFileStatus::Loaded)
+        return true;
+    return password.toLower() == stored.Password.toLower();
+}
+
 bool ClassPlayerInfo::IsUsableName(const QString& name) {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));

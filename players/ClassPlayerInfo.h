@@ -90,6 +90,10 @@ public:
     // The player file of a name: temp/<name>.dat below the program folder,
     // matched without regard to letter case when such a file exists.
     static QString PlayerFilePath(const QString& name);
+    // Whether the player file of a name may be deleted with this password:
+    // the file's password matches (letter case ignored), or the file cannot
+    // be read as a player file at all, so it protects nothing.
+    static bool MayDelete(const QString& name, const QString& password);
     // Whether a name can be a player file's name: not empty, no folder
     // separators, not "." or "..", so that a file name never leads out of temp/.
     static bool IsUsableName(const QString& name);
