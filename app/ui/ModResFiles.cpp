@@ -9,6 +9,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/ui/ModalCloser.h"
 #include "shell/ui/MsgBoxDialog.h"
+#include "shell/ui/OwnerPlacement.h"
 #include "squares/ui/QuestionAndSpellingWindows.h"
 #include "table/ui/frmSolitaire.h"
 
@@ -79,6 +80,7 @@ int Main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Mordaventa"));
     QApplication::setApplicationVersion(QStringLiteral(MORDAVENTA_VERSION));
     InstallDialogMsgBox();
+    OwnerPlacement::Install(app);
 
     SingleCopy single(ProgramFolder::userRoot());
     if (!single.IsFirst()) {
