@@ -39,11 +39,18 @@ SingleCopy::SingleCopy(const QString& userFolder, QObject* parent)
     QLocalServer::removeServer(m_name);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            // The request may arrive before, with or after the connection.
+            const auto answer = [this, socket] {
                 if (socket->readAll().contains(kFrontRequest.trimmed()))
                     ComeToFront();
+            };
+            connect(socket, &QLocalSocket::readyRead, this, answer);
+            connect(socket, &QLocalSocket::disconnected, this, [socket, answer] {
+                answer();
+                socket->deleteLater();
             });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            if (socket->bytesAvailable() > 0)
+                answer();
         }
     });
     if (!m_server.listen(m_name))
