@@ -148,6 +148,11 @@ bool ClDictionary::LoadText(const QByteArray& plain, bool wordsOnly, QString* er
         // A list cut short or made of other bytes still splits into sections;
         // its entries give it away. Element 0 may stay empty.
         if (wordsOnly) {
+            // An empty line (a section that ends with a line break) is no entry.
+            QStringList& list = lists[level];
+            list.erase(std::remove_if(list.begin() + 1, list.end(),
+                                      [](const QString& entry) { return entry.isEmpty(); }),
+                       list.end());
             const qsizetype bad = firstNonWord(lists[level], kFirstLevel + level);
             if (bad >= 0)
                 return fail(QStringLiteral("The word list is damaged: entry %1 of the %2-letter "

@@ -1,5 +1,5 @@
 // The wizard hint list: every word of the game's length that the pile in
-// focus can still become. The search lets window events run after every
+// focus, followed by the top discard where it fits, can still become. The search lets window events run after every
 // word, and a newer search (for any pile, the same one included) ends every
 // older one. Words that the unplayed cards can no longer complete are
 // listed after the others.
@@ -43,13 +43,20 @@ void ClSolitary::GetWizardList(qint16& pile, bool includeDiscard) {
         return;
     }
     QString word = GetTheWord(pile).toLower();
+    // The top discard is counted in when it continues a word of the pile.
+    // When it continues none (a refused card, a draw that does not fit),
+    // the pile's own words are listed: the list never stands empty while the
+    // pile can still become words.
+    const QString withDiscard = word + CardsInDiscards.left(1).toLower();
+    const bool countDiscard = includeDiscard && !CardsInDiscards.isEmpty() &&
+                              m_dictionary != nullptr && m_dictionary->DicLoaded &&
+                              m_dictionary->CheckWord(withDiscard, wordlevel);
     // The top discard counted into the word is no longer among the cards
     // that can give the missing letters.
     const QStringView discards =
-        includeDiscard ? QStringView(CardsInDiscards).mid(1) : QStringView(CardsInDiscards);
-    if (includeDiscard)
-        word += CardsInDiscards.left(1).toLower();
-    SearchHints(word, wordlevel, CardSupply(CardsInDeck + discards.toString()));
+        countDiscard ? QStringView(CardsInDiscards).mid(1) : QStringView(CardsInDiscards);
+    SearchHints(countDiscard ? withDiscard : word, wordlevel,
+                CardSupply(CardsInDeck + discards.toString()));
 }
 
 qint16 ClSolitary::FollowPile(qint16 pile) {

@@ -1,5 +1,6 @@
 #include "players/ClassPlayerInfo.h"
 
+#include "players/PlayerFileMerge.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QLockFile>
 #include <QUuid>
 
 namespace {
@@ -206,8 +208,9 @@ bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
         showLoadError();
         return false;
     }
+    const QByteArray bytes = file.readAll();
     const QString text =
-        Windows1252::decode(clsBinaryEncryptor::DecryptBytes(file.readAll(), kProgramPassphrase));
+        Windows1252::decode(clsBinaryEncryptor::DecryptBytes(bytes, kProgramPassphrase));
     file.close();
 
     // Everything is read into a scratch record first, so a refused file
@@ -215,6 +218,7 @@ bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
     // the real file.
     ClassPlayerInfo loaded;
     loaded.Filename = name;
+    loaded.FileBytesOnDisk = bytes;
     QStringList sections;
     QString version;
     const PlayerFileStatus line = readHead(text, loaded, &version, &sections);
@@ -255,6 +259,13 @@ bool ClassPlayerInfo::SavePlayer() {
     const QString path = PlayerFilePath(Filename);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
+    // Copies on other machines save the same file: between reading it for
+    // the merge and replacing it, no other copy may write it.
+    QLockFile guard(path + QStringLiteral(".lock"));
+    guard.setStaleLockTime(30000);
+    if (!guard.tryLock(10000))
+        qCWarning(lcMordaventa) << "player file saved without its lock:" << path;
+    MergeWithFileOnDisk(path);
     const QByteArray bytes = FileBytes();
     // The old file is replaced only when the new one is complete on disk.
     clsBinaryEncryptor writer;
@@ -262,6 +273,7 @@ bool ClassPlayerInfo::SavePlayer() {
         qCWarning(lcMordaventa) << "player file not written:" << path;
         return false;
     }
+    FileBytesOnDisk = bytes;
     return true;
 }
 
@@ -297,6 +309,28 @@ bool ClassPlayerInfo::CanHoldBoardName(const QString& name) {
 bool ClassPlayerInfo::CanHoldStatusCode(const QString& code) {
     static const QRegularExpression number(QStringLiteral("^-?[0-9]{1,10}$"));
     return number.match(code).hasMatch();
+}
+
+void ClassPlayerInfo::MergeWithFileOnDisk(const QString& path) {
+    if (FileBytesOnDisk.isEmpty())
+        return; // a new file, or a record that was never read from one
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return;
+    const QByteArray now = file.readAll();
+    if (now == FileBytesOnDisk)
+        return;
+    ClassPlayerInfo base;
+    ClassPlayerInfo theirs;
+    // A file that cannot be read as a player file any more holds nothing to keep.
+    if (ReadFileBytes(FileBytesOnDisk, base) != PlayerFileStatus::Loaded ||
+        ReadFileBytes(now, theirs) != PlayerFileStatus::Loaded)
+        return;
+    qCInfo(lcMordaventa) << "player file changed by another copy; merging:" << path;
+    ClassPlayerInfo merged = PlayerFileMerge::Merge(base, theirs, *this);
+    merged.Filename = Filename;
+    merged.SavedGamesIndex = SavedGamesIndex;
+    *this = merged;
 }
 
 QString ClassPlayerInfo::GetBuddyList() const {
@@ -362,6 +396,16 @@ PlayerFileStatus ClassPlayerInfo::ReadFileBytes(const QByteArray& bytes, ClassPl
 
 QString ClassPlayerInfo::PlayerFilePath(const QString& name) {
     return ProgramFolder::resolve(QStringLiteral("\\temp\\") + name + QStringLiteral(".dat"));
+}
+
+bool ClassPlayerInfo::MayDelete(const QString& name, const QString& password) {
+    QFile file(PlayerFilePath(name));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return true;
+    ClassPlayerInfo stored;
+    if (ReadFileBytes(file.readAll(), stored) != PlayerFileStatus::Loaded)
+        return true;
+    return password.toLower() == stored.Password.toLower();
 }
 
 bool ClassPlayerInfo::IsUsableName(const QString& name) {

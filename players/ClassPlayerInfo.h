@@ -49,6 +49,9 @@ public:
     QString SavedGamesIndex; // key of the entry in use; not stored in the file
     SavedGameCollection SavedGames;
     BuddyCollection BuddyList;
+    // The file's bytes as this record last read or wrote them; not stored.
+    // A save that finds other bytes on disk merges with them.
+    QByteArray FileBytesOnDisk;
 
     // The player line, with its CR LF.
     QString GetPlayerInfo() const;
@@ -61,6 +64,8 @@ public:
     // Writes the object to temp/<Filename>.dat; true without writing when
     // Filename is empty. The old file is replaced only once the new one is
     // complete; on failure (no message) it stays whole and false is returned.
+    // When another copy of the game changed the file since this record read
+    // it, the record is first merged with that file (PlayerFileMerge).
     bool SavePlayer();
     QString GetBuddyList() const;
     QString GetSaveGames() const;
@@ -68,6 +73,10 @@ public:
     // and writes its file. The other fields keep what the caller put in them
     // (registration fills the personal details first).
     bool CreatePlayerFile(const QString& name, const QString& password);
+
+    // Merges this record with the file at path when the file is no longer
+    // what this record last read or wrote.
+    void MergeWithFileOnDisk(const QString& path);
 
     // ---- The file format, for the command-line tool and tests ----
 
@@ -90,6 +99,10 @@ public:
     // The player file of a name: temp/<name>.dat below the program folder,
     // matched without regard to letter case when such a file exists.
     static QString PlayerFilePath(const QString& name);
+    // Whether the player file of a name may be deleted with this password:
+    // the file's password matches (letter case ignored), or the file cannot
+    // be read as a player file at all, so it protects nothing.
+    static bool MayDelete(const QString& name, const QString& password);
     // Whether a name can be a player file's name: not empty, no folder
     // separators, not "." or "..", so that a file name never leads out of temp/.
     static bool IsUsableName(const QString& name);

@@ -17,6 +17,8 @@ const QString kUserFolderName = QStringLiteral("mordaventa");
 // The first path components that belong to the user folder.
 const QString kPlayerFolder = QStringLiteral("temp");
 const QString kBoardFolder = QStringLiteral("data");
+// What marks the folder above the executable's as a build tree.
+const QString kBuildTreeMark = QStringLiteral("CMakeCache.txt");
 
 QString executableFolder() {
     if (QCoreApplication::instance())
@@ -73,8 +75,13 @@ Layout chooseLayout(const QString& homeVariable, const QString& executableFolder
     // prefix happens to be writable (root, a prefix of one's own).
     if (QFileInfo(installed).isDir())
         return {installed, stripTrailingSeparators(QDir::cleanPath(userDataFolder))};
-    // The build tree and unpacked copies keep everything beside the
-    // executable, unless that folder is read-only to this user.
+    // The build tree (CMake's cache lies one folder up) reads the board-game
+    // files it built like an installed program and plays the user's copies,
+    // so that playing never changes what the build made.
+    if (QFileInfo::exists(beside + QLatin1String("/../") + kBuildTreeMark))
+        return {beside, stripTrailingSeparators(QDir::cleanPath(userDataFolder))};
+    // Unpacked copies keep everything beside the executable, unless that
+    // folder is read-only to this user.
     if (QFileInfo(beside).isWritable())
         return {beside, beside};
     return {beside, stripTrailingSeparators(QDir::cleanPath(userDataFolder))};

@@ -7,8 +7,10 @@
 //    Sounds/ and the shipped board-game files in data/;
 //  - the user folder holds what a player writes: the player and scratch
 //    files in temp/ and the board-game files added in data/.
-// Beside the executable (the build tree, a folder unpacked anywhere) both are
-// the executable's folder, as long as it is writable. An installed program
+// Beside the executable (a folder unpacked anywhere) both are the
+// executable's folder, as long as it is writable. The build tree reads its
+// data beside the executable and keeps the user's files in the user's data
+// folder, as an installed program does. An installed program
 // (bin/mordaventa beside share/mordaventa) reads from share/mordaventa and
 // keeps each user's files in that user's data folder
 // (~/.local/share/mordaventa). MORDAVENTA_HOME names one folder that serves

@@ -1,10 +1,15 @@
 #include "app/ui/ModResFiles.h"
 
+#include "app/ui/SingleCopy.h"
+
 #include "boardgame/ui/frmDictation.h"
 #include "report/ui/ClassReportExport.h"
 #include "shell/Logging.h"
+#include "shell/MsgBox.h"
+#include "shell/ProgramFolder.h"
 #include "shell/ui/ModalCloser.h"
 #include "shell/ui/MsgBoxDialog.h"
+#include "shell/ui/OwnerPlacement.h"
 #include "squares/ui/QuestionAndSpellingWindows.h"
 #include "table/ui/frmSolitaire.h"
 
@@ -75,6 +80,15 @@ int Main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Mordaventa"));
     QApplication::setApplicationVersion(QStringLiteral(MORDAVENTA_VERSION));
     InstallDialogMsgBox();
+    OwnerPlacement::Install(app);
+
+    SingleCopy single(ProgramFolder::userRoot());
+    if (!single.IsFirst()) {
+        if (!single.BringRunningCopyToFront())
+            MsgBox(QStringLiteral("The game is already open on this computer."), MsgButtons::OK,
+                   QStringLiteral("Mordaventa"), MsgIcon::Information);
+        return 0;
+    }
 
     const bool measure = qEnvironmentVariableIsSet("MORDAVENTA_EXIT_AFTER_SHOW");
     bool measured = false;

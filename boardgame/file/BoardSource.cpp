@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 
 QString BoardSourceError::text() const {
     return m_line > 0 ? QStringLiteral("line %1: %2").arg(m_line).arg(m_message) : m_message;
@@ -516,12 +517,54 @@ private:
                 s.caption = m_content.spellingCaptions.value(code);
             else if (code <= SquareCode::Back1)
                 s.caption = QLatin1String(jumps[SquareCode::Back1 - code]);
+            // An author who gave any colour chose the square's look.
+            if (s.backColor.isNull() && s.fontColor.isNull() && s.fontBackColor.isNull())
+                giveKindColours(code, s);
         }
         for (auto it = m_content.spellingCaptions.begin(); it != m_content.spellingCaptions.end();
              ++it) {
             if (it->isEmpty())
                 *it = QStringLiteral("Spelling");
         }
+    }
+
+    // The colours a square kind gets when no [square] section gives them,
+    // those of the shipped board: question kinds take the question colours
+    // in turn, the spelling levels darker greens, jumps back oranges and
+    // jumps ahead purples.
+    void giveKindColours(int code, BoardSquareStyle& s) const {
+        struct Look {
+            const char* back;
+            const char* font;
+        };
+        static const Look questions[] = {{"#FFC0C0", "#800000"},
+                                         {"#FFFFC0", "#606000"},
+                                         {"#C0E0FF", "#003080"},
+                                         {"#E0C0FF", "#400080"},
+                                         {"#C0FFFF", "#006060"}};
+        static const Look others[] = {
+            {"#C0FFC0", "#006000"}, {"#80E080", "#004000"}, {"#40A040", "#FFFFFF"}, // spelling
+            {"#FFFFFF", "#404040"},                                                 // plain
+            {"#FFD8B0", "#804000"}, {"#FFC890", "#804000"}, {"#FFB870", "#803000"},
+            {"#FFA050", "#802000"}, // back 1 to 4
+            {"#E8D0FF", "#400080"}, {"#D8B8FF", "#400080"}, {"#C8A0FF", "#400080"},
+            {"#B888FF", "#FFFFFF"}}; // ahead 1 to 4
+        Look look{};
+        if (code > 0) {
+            const qsizetype kind = m_content.questionKinds.keys().indexOf(code);
+            look = questions[std::max<qsizetype>(kind, 0) % std::size(questions)];
+        } else if (code < 0 && code >= SquareCode::Lowest) {
+            look = others[SquareCode::SpellEasy - code];
+        } else {
+            return;
+        }
+        qint64 back = 0;
+        qint64 font = 0;
+        ParseColour(QLatin1String(look.back), back);
+        ParseColour(QLatin1String(look.font), font);
+        s.backColor = back;
+        s.fontColor = font;
+        s.fontBackColor = back;
     }
 
     // Players must not be able to copy a spelling word from a question, a tip

@@ -40,6 +40,14 @@ void SetTextColours(QLabel* label, const QColor& text, const QColor& back) {
     label->setAutoFillBackground(true);
 }
 
+// A caption in its background's colour cannot be read (a board file without
+// colours): black or white instead, whichever stands out.
+QColor ReadableOn(const QColor& text, const QColor& back) {
+    if (text.rgb() != back.rgb())
+        return text;
+    return back.lightness() > 127 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 } // namespace
 
 BoardSquare::BoardSquare(QWidget* parent) : QWidget(parent) {
@@ -172,8 +180,12 @@ void BoardWidget::LoadBoard(const QList<BoardSquareRow>& rows) {
         QFont font = caption->font();
         font.setPixelSize(CaptionPixelSize(font, row.caption, caption->width() - 2));
         caption->setFont(font);
-        SetTextColours(caption, row.fontColor ? BoardColour(*row.fontColor) : windowColour,
-                       row.fontBackColor ? BoardColour(*row.fontBackColor) : windowColour);
+        const QColor captionBack =
+            row.fontBackColor ? BoardColour(*row.fontBackColor) : windowColour;
+        SetTextColours(
+            caption,
+            ReadableOn(row.fontColor ? BoardColour(*row.fontColor) : windowColour, captionBack),
+            captionBack);
         caption->show();
         caption->raise();
         QLabel* number = lblBoardNumber[i];

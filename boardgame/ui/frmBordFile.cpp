@@ -120,6 +120,9 @@ void frmBordFile::BuildControls() {
     lblEditor->setPalette(link);
     connect(WindowChrome::AttachLabelButton(lblEditor), &WindowChrome::LabelButton::clicked, this,
             &frmBordFile::cmdHomePage_Click);
+    // Both lead to the vendor's site: without one they would lead nowhere.
+    cmdHomePage->setVisible(WebLinks::HasWebSite());
+    lblEditor->setVisible(WebLinks::HasWebSite());
 
     const QString captions[2] = {
         QStringLiteral("Remove question from list every time."),

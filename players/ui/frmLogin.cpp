@@ -194,6 +194,14 @@ void frmLogin::DeletePlayer() {
     if (!item)
         return;
     const QString name = item->text();
+    // A player's results and saved games are that player's to delete.
+    if (!ClassPlayerInfo::MayDelete(name, txtPassword->text())) {
+        MsgBox(QStringLiteral("Please insert proper password then try again..."), MsgButtons::OK,
+               QStringLiteral("Password incorrect..."), MsgIcon::Exclamation, this);
+        txtPassword->clear();
+        txtPassword->setFocus();
+        return;
+    }
     if (MsgBox(QStringLiteral("Are you sure you want to delete ") + name + QStringLiteral("?   "),
                MsgButtons::YesNo, QStringLiteral("Deleting Player Scorecard..."),
                MsgIcon::Exclamation, this) != MsgAnswer::Yes)

@@ -3,6 +3,7 @@
 #include "players/ClassPlayerInfo.h"
 #include "players/ui/PlayerWindowLook.h"
 #include "shell/MsgBox.h"
+#include "shell/Windows1252.h"
 #include "shell/ui/WindowChrome.h"
 
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kDigits = QStringLiteral("1234567890");
@@ -27,11 +30,56 @@ constexpr int kSchoolLength = 50;
 constexpr int kAgeLength = 3;
 constexpr int kCityLength = 50;
 
-QString keepAdmitted(const QString& text, const QString& admitted) {
+// What each box admits, and the reason a refused character is given.
+enum class BoxRule { NickName, Password, Place, Digits };
+
+// A letter of any language that the player file's code page holds ("É").
+bool codePageLetterOrDigit(QChar c) {
+    return (c.isLetter() || c.isDigit()) && Windows1252::canEncode(QString(c));
+}
+
+bool admitted(QChar c, BoxRule rule) {
+    switch (rule) {
+    case BoxRule::NickName:
+        // The nick name is the player file's name: no blanks or punctuation.
+        return codePageLetterOrDigit(c);
+    case BoxRule::Password:
+        return frmNewPlayer::AdmittedCharacters().contains(c);
+    case BoxRule::Place:
+        // School and city as people write them ("Saint-Jean", "O'Hara"),
+        // never the player file's own separators.
+        return codePageLetterOrDigit(c) || c == QLatin1Char(' ') || c == QLatin1Char('-') ||
+               c == QLatin1Char('\'') || c == QChar(0x2019);
+    case BoxRule::Digits:
+        return kDigits.contains(c);
+    }
+    return false;
+}
+
+QString refusalText(QChar c, BoxRule rule) {
+    const QString shown = QStringLiteral("\u201C%1\u201D cannot be used ").arg(c);
+    switch (rule) {
+    case BoxRule::NickName:
+        return shown + QStringLiteral("in a nick name, which names the player's file: "
+                                      "use letters and digits.");
+    case BoxRule::Password:
+        return shown + QStringLiteral("in a password: use the letters A to Z and digits.");
+    case BoxRule::Place:
+        return shown + QStringLiteral("here: use letters, digits, spaces, hyphens and "
+                                      "apostrophes.");
+    case BoxRule::Digits:
+        return shown + QStringLiteral("in the age: use digits.");
+    }
+    return QString();
+}
+
+QString keepAdmitted(const QString& text, BoxRule rule, QChar* refused = nullptr) {
     QString kept;
     for (QChar c : text) {
-        if (admitted.contains(c))
+        if (admitted(c, rule))
             kept.append(c);
+        else if (refused)
+            *refused = c;
     }
     return kept;
 }
@@ -94,6 +142,9 @@ void frmNewPlayer::BuildControls() {
     layout->addLayout(PlayerWindowLook::CaptionRow(bar));
 
     QWidget* felt = PlayerWindowLook::AddFelt(this);
+    // The password shows "*" per character, as in the login window.
+    felt->setStyleSheet(felt->styleSheet() +
+                        QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     auto* form = new QFormLayout(felt);
     form->setContentsMargins(12, 12, 12, 12);
     form->setHorizontalSpacing(10);
@@ -123,6 +174,7 @@ void frmNewPlayer::BuildControls() {
     txtPlayerName = makeBox("txtPlayerName", kNameLength);
     addRow("lblPlayerName", QStringLiteral("Nick Name"), txtPlayerName);
     txtPassword = makeBox("txtPassword", kPasswordLength);
+    txtPassword->setEchoMode(QLineEdit::Password);
     addRow("lblPasswordCaption", QStringLiteral("Password"), txtPassword);
     cboPlayerType = makeCombo(
         "cboPlayerType", {kAdult, QStringLiteral("High School"), QStringLiteral("Primary School")});
@@ -155,6 +207,12 @@ void frmNewPlayer::BuildControls() {
     txtCity = makeBox("txtCity", kCityLength);
     addRow("lblCity", QStringLiteral("City"), txtCity);
     layout->addWidget(felt, 1);
+    lblRefused = new QLabel(this);
+    lblRefused->setObjectName(QStringLiteral("lblRefused"));
+    lblRefused->setWordWrap(true);
+    lblRefused->setContentsMargins(12, 0, 12, 0);
+    lblRefused->hide();
+    layout->addWidget(lblRefused);
 
     auto* create = new QLabel(QStringLiteral("Create Player"), this);
     create->setObjectName(QStringLiteral("lblMenu_0"));
@@ -174,31 +232,42 @@ void frmNewPlayer::BuildControls() {
     connect(cboCountry, &QComboBox::currentTextChanged, this, [this] { CountryChosen(); });
     // Every change is filtered too, so pasted text obeys the same rules as
     // typing (a "|" or ":" in a name would break the player file).
-    const std::pair<QLineEdit*, QString> filtered[] = {{txtPlayerName, AdmittedCharacters()},
-                                                       {txtPassword, AdmittedCharacters()},
-                                                       {txtSchoolName, AdmittedCharacters()},
-                                                       {txtCity, AdmittedCharacters()},
-                                                       {txtAge, kDigits}};
-    for (const auto& [box, admitted] : filtered) {
-        connect(box, &QLineEdit::textChanged, this,
-                [this, box = box, admitted = admitted] { FilterText(box, admitted); });
-    }
+    for (QLineEdit* box : {txtPlayerName, txtPassword, txtSchoolName, txtCity, txtAge})
+        connect(box, &QLineEdit::textChanged, this, [this, box] { FilterText(box); });
 }
 
-void frmNewPlayer::FilterText(QLineEdit* box, const QString& admitted) {
+int frmNewPlayer::RuleOf(const QObject* box) const {
+    if (box == txtAge)
+        return int(BoxRule::Digits);
+    if (box == txtSchoolName || box == txtCity)
+        return int(BoxRule::Place);
+    if (box == txtPassword)
+        return int(BoxRule::Password);
+    return int(BoxRule::NickName);
+}
+
+void frmNewPlayer::ShowRefused(QChar c, int rule) {
+    lblRefused->setText(refusalText(c, BoxRule(rule)));
+    lblRefused->show();
+}
+
+void frmNewPlayer::FilterText(QLineEdit* box) {
     if (m_filtering)
         return;
+    const BoxRule rule = BoxRule(RuleOf(box));
     const QString text = box->text();
-    const QString kept = keepAdmitted(text, admitted);
+    QChar refused;
+    const QString kept = keepAdmitted(text, rule, &refused);
     if (kept == text)
         return;
     m_filtering = true;
     const int cursor = box->cursorPosition();
     const int removedBeforeCursor =
-        int(text.left(cursor).size() - keepAdmitted(text.left(cursor), admitted).size());
+        int(text.left(cursor).size() - keepAdmitted(text.left(cursor), rule).size());
     box->setText(kept);
     box->setCursorPosition(cursor - removedBeforeCursor);
     m_filtering = false;
+    ShowRefused(refused, int(rule));
 }
 
 bool frmNewPlayer::eventFilter(QObject* watched, QEvent* event) {
@@ -211,22 +280,24 @@ bool frmNewPlayer::eventFilter(QObject* watched, QEvent* event) {
     // filtered once it has arrived.
     const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     const bool navigation = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-    if (key->key() == Qt::Key_Backspace || typed.isEmpty() || shortcut || navigation)
+    // Escape, Enter and the like carry control characters, not text to check.
+    const bool control =
+        std::any_of(typed.begin(), typed.end(), [](QChar c) { return !c.isPrint(); });
+    if (key->key() == Qt::Key_Backspace || typed.isEmpty() || shortcut || navigation || control)
         return QDialog::eventFilter(watched, event);
     if (watched == cboPlayerType || watched == cboCountry || watched == cboProvState)
         return true;
-    QString admitted;
-    if (watched == txtAge)
-        admitted = kDigits;
-    else if (watched == txtPlayerName || watched == txtPassword || watched == txtSchoolName ||
-             watched == txtCity)
-        admitted = AdmittedCharacters();
-    else
+    if (watched != txtAge && watched != txtPlayerName && watched != txtPassword &&
+        watched != txtSchoolName && watched != txtCity)
         return QDialog::eventFilter(watched, event);
+    const BoxRule rule = BoxRule(RuleOf(watched));
     for (QChar c : typed) {
-        if (!admitted.contains(c))
+        if (!admitted(c, rule)) {
+            ShowRefused(c, int(rule));
             return true; // swallowed
+        }
     }
+    lblRefused->hide();
     return QDialog::eventFilter(watched, event);
 }
 

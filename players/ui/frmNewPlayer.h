@@ -1,6 +1,8 @@
 #pragma once
-// The registration window: a nick name and password of letters and digits,
-// and the player's details, which the new player's record keeps.
+// The registration window: a nick name of letters and digits (it is the
+// player file's name), a password of the letters A to Z and digits, and the player's details, which
+// the new player's record keeps. A refused character is named under the
+// boxes with the reason.
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -26,7 +28,7 @@ public:
     // closes the window; false when something was refused.
     bool CreatePlayer();
 
-    // The admitted characters of names, passwords, school and city.
+    // The admitted characters of passwords.
     static const QString& AdmittedCharacters();
     // The province or state list of a country ("Canada", "United States",
     // "Other"); empty for anything else.
@@ -39,7 +41,10 @@ private:
     void BuildControls();
     void PlayerTypeChanged();
     void CountryChosen();
-    void FilterText(QLineEdit* box, const QString& admitted);
+    void FilterText(QLineEdit* box);
+    // The admission rule of a box (see frmNewPlayer.cpp).
+    int RuleOf(const QObject* box) const;
+    void ShowRefused(QChar c, int rule);
 
     std::function<void(const ClassPlayerInfo&)> m_created;
     bool m_filtering = false;
@@ -56,5 +61,6 @@ private:
     QComboBox* cboCountry = nullptr;
     QComboBox* cboProvState = nullptr;
     QLineEdit* txtCity = nullptr;
+    QLabel* lblRefused = nullptr;
     QList<QLabel*> lblMenu;
 };

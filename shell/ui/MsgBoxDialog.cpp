@@ -61,10 +61,20 @@ MsgAnswer toAnswer(int button) {
     }
 }
 
+// The window a box belongs to: the asking window when it is shown, else the
+// nearest shown window that owns it, else the window in front.
+QWidget* ownerOf(QObject* asking) {
+    for (QWidget* w = qobject_cast<QWidget*>(asking); w; w = w->window()->parentWidget()) {
+        if (w->window()->isVisible())
+            return w->window();
+    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
 MsgAnswer showDialog(const MsgBoxRequest& request) {
-    QWidget* parent = qobject_cast<QWidget*>(request.parent);
-    if (!parent)
-        parent = QApplication::activeWindow();
+    QWidget* parent = ownerOf(request.parent);
     QMessageBox box(standardIcon(request.icon), request.title, request.text,
                     standardButtons(request.buttons), parent);
     return toAnswer(box.exec());

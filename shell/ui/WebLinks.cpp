@@ -37,6 +37,14 @@ bool OpenExternal(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
+bool HasWebSite() {
+    return !AppSettings::VendorBaseAddress().isEmpty();
+}
+
+bool HasContact() {
+    return !AppSettings::VendorContactAddress().isEmpty();
+}
+
 bool OpenVendorPage(const QString& path, QWidget* parent) {
     const QString base = AppSettings::VendorBaseAddress();
     if (base.isEmpty()) {

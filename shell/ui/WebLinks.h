@@ -17,6 +17,11 @@ inline const QString kNoContact =
     QStringLiteral("No contact address is configured for Mordaventa, so no e-mail can be started.");
 inline const QString kContactSubject = QStringLiteral("Mordaventa");
 
+// Whether a web site (or a contact address) is configured: links that would
+// lead to it are shown only then.
+bool HasWebSite();
+bool HasContact();
+
 // Opens base address + path (the home page for an empty path). False, after
 // saying so, when no web site is configured or no browser could be started.
 bool OpenVendorPage(const QString& path, QWidget* parent);

@@ -6,8 +6,11 @@
 #include "shell/WebAddresses.h"
 #include "shell/ui/WebLinks.h"
 
+#include <QDate>
 #include <QStringDecoder>
 #include <QTimer>
+
+#include <iterator>
 
 namespace {
 
@@ -30,6 +33,37 @@ QString OffLinePage() {
     return OwnPage(QStringLiteral("Mordaventa"), QStringLiteral("Mordaventa"),
                    QStringLiteral("Vantorell, the letter-card solitaire, and the spelling and "
                                   "grammar board game. Have fun with words!"));
+}
+
+// A few tips for the start-up window; the day of the year picks one, so a
+// family sees a new one each day.
+QString TipOfTheDay(const QDate& day) {
+    static const char* const tips[] = {
+        "Lay the top discard on a pile by dragging it there, or press the pile's number "
+        "and Enter.",
+        "With the wizard on, the hint list shows the words your pile can still become.",
+        "A star card stands for any letter you need.",
+        "Longer words score more: try a game with words of six or seven letters.",
+        "In the board game, Shift+F11 reads the question aloud and Shift+F12 its tip.",
+        "Press L during a solitaire to see which letters are still to come.",
+        "Each player keeps their own results: log in with your own nick name.",
+        "Stuck on a spelling? Listen to the word again with the sound button."};
+    return QString::fromLatin1(tips[day.dayOfYear() % int(std::size(tips))]);
+}
+
+// The start-up window's pane has room for the game's picture and the tip of
+// the day; the banners keep the one-line page.
+constexpr int kRoomForTipHeight = 150;
+
+QString OffLinePageWithTip(const QDate& day) {
+    return QStringLiteral(
+               "<html><head><title>Mordaventa</title></head><body style=\"%1\">"
+               "<table width='100%' cellpadding='8'><tr>"
+               "<td width='80' valign='middle'><img src=':/pictures/133.png'/></td>"
+               "<td valign='middle'><b style='font-size:14pt; color:#7a3b00;'>Mordaventa</b>"
+               "<p>Vantorell, the letter-card solitaire, and the spelling and grammar board "
+               "game.</p><p><b>Tip of the day:</b> %2</p></td></tr></table></body></html>")
+        .arg(QLatin1String(kPageStyle), TipOfTheDay(day).toHtmlEscaped());
 }
 
 QString CannotFindServerPage() {
@@ -137,7 +171,9 @@ void WebPane::Failed(const QString& address, const QString& reason) {
 
 void WebPane::ShowLocalPage(const QString& address) {
     if (address.compare(WebAddresses::kOffLinePage, Qt::CaseInsensitive) == 0)
-        ShowPage(address, QStringLiteral("Mordaventa"), OffLinePage());
+        ShowPage(address, QStringLiteral("Mordaventa"),
+                 height() >= kRoomForTipHeight ? OffLinePageWithTip(QDate::currentDate())
+                                               : OffLinePage());
     else
         ShowPage(address, QString(), OwnPage(QString(), QString(), QString()));
 }

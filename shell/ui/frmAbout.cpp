@@ -34,19 +34,26 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     Image1->setPixmap(picture);
     Image1->setGeometry(rect());
 
-    lblTitle = MakeLink(this, "lblTitle", QStringLiteral("Mordaventa"));
+    // Without a web site the title is no link, and the contact line shows only
+    // with an address to write to.
+    const bool webSite = WebLinks::HasWebSite();
+    lblTitle = webSite ? MakeLink(this, "lblTitle", QStringLiteral("Mordaventa"))
+                       : WindowChrome::MakeLabel(this, "lblTitle", QStringLiteral("Mordaventa"));
     QFont titleFont = lblTitle->font();
     titleFont.setBold(true);
     titleFont.setPointSize(20);
     lblTitle->setFont(titleFont);
     lblTitle->setGeometry(160, 50, 240, 36);
-    lblTitle->setToolTip(QStringLiteral("The Mordaventa home page"));
-    // Dragging the title does not move the box; a click follows the link.
-    connect(WindowChrome::AttachLabelButton(lblTitle), &WindowChrome::LabelButton::clicked, this,
-            &frmAbout::lblTitle_Click);
+    if (webSite) {
+        lblTitle->setToolTip(QStringLiteral("The Mordaventa home page"));
+        // Dragging the title does not move the box; a click follows the link.
+        connect(WindowChrome::AttachLabelButton(lblTitle), &WindowChrome::LabelButton::clicked,
+                this, &frmAbout::lblTitle_Click);
+    }
 
+    // Advertisements are shown only from a configured web site.
     lblVersion = WindowChrome::MakeLabel(this, "lblVersion",
-                                         VersionText(QStringLiteral(MORDAVENTA_VERSION)));
+                                         VersionText(QStringLiteral(MORDAVENTA_VERSION), webSite));
     lblVersion->setGeometry(162, 88, 240, 20);
     lblDescription = WindowChrome::MakeLabel(
         this, "lblDescription",
@@ -70,6 +77,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     lblContact->setGeometry(28, 200, 364, 22);
     connect(WindowChrome::AttachLabelButton(lblContact), &WindowChrome::LabelButton::clicked, this,
             &frmAbout::lblContact_Click);
+    lblContact->setVisible(WebLinks::HasContact());
 
     // The solitaire's keys, for players without a mouse.
     lblKeys = WindowChrome::MakeLabel(
@@ -105,12 +113,12 @@ void frmAbout::ShowAbout(QWidget* owner) {
     box.exec();
 }
 
-QString frmAbout::VersionText(const QString& version) {
+QString frmAbout::VersionText(const QString& version, bool adsShown) {
     QStringList parts = version.split(QLatin1Char('.'));
     while (parts.size() < 3)
         parts.append(QStringLiteral("0"));
     return QStringLiteral("Version ") + parts.mid(0, 3).join(QLatin1Char('.')) +
-           QStringLiteral(" Ad Enabled");
+           (adsShown ? QStringLiteral(" Ad Enabled") : QString());
 }
 
 QRegion frmAbout::OutlineOf(const QPixmap& picture) {

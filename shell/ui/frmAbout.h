@@ -17,8 +17,9 @@ public:
     // Shows the box modally over owner (the table's and the board's "About").
     static void ShowAbout(QWidget* owner);
 
-    // "Version 1.0.0 Ad Enabled" for the program's version.
-    static QString VersionText(const QString& version);
+    // "Version 1.0.0" for the program's version, followed by " Ad Enabled"
+    // when advertisements are shown.
+    static QString VersionText(const QString& version, bool adsShown);
     // The outline of a picture: everything that differs from its top-left pixel.
     static QRegion OutlineOf(const QPixmap& picture);
 

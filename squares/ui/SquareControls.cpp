@@ -4,7 +4,10 @@
 #include "squares/SquareQuestions.h"
 #include "squares/ui/SquareWindowsLook.h"
 
+#include "shell/Logging.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
@@ -129,12 +132,19 @@ clSpeach* SpeakBox(QWidget* window, QPointer<clSpeach>& latest, QTextEdit* box) 
     return latest;
 }
 
-bool LoadFieldPicture(const QString& name, const QByteArray& bytes, QPixmap& picture) {
+void LoadFieldPicture(const QString& name, const QByteArray& bytes, QPixmap& picture) {
     picture = QPixmap();
     const QString path = SquareQuestions::WriteScratchFile(name, bytes);
     if (path.isEmpty())
-        return true;
-    return picture.load(path);
+        return;
+    // A picture that cannot be decoded is left out, as a missing one is: the
+    // question can still be asked.
+    if (!picture.load(path)) {
+        qCWarning(lcMordaventa) << "picture of" << bytes.size() << "bytes cannot be decoded";
+        picture = QPixmap();
+    }
+    // The scratch file has served once the picture is in memory.
+    QFile::remove(path);
 }
 
 void NoDefaultButton(QWidget* window) {

@@ -64,10 +64,10 @@ void ShowPicture(QLabel* box, const QPixmap& picture);
 // on to its end but no longer reports to the window, and then goes.
 clSpeach* SpeakBox(QWidget* window, QPointer<clSpeach>& latest, QTextEdit* box);
 // Loads a picture of a long binary field through the scratch file `name` of
-// temp/. False only when there are bytes, they reached the file and they are
-// not a picture; without bytes, or when temp/ takes no file, the picture is
-// left empty and the window goes on without it.
-bool LoadFieldPicture(const QString& name, const QByteArray& bytes, QPixmap& picture);
+// temp/, which is removed again. Without bytes, when temp/ takes no file or
+// when the bytes are not a picture, the picture is left empty and the window
+// goes on without it.
+void LoadFieldPicture(const QString& name, const QByteArray& bytes, QPixmap& picture);
 // Enter presses no button of the window, so a child pressing Enter in a text
 // neither gives up the square nor reads something aloud by surprise.
 void NoDefaultButton(QWidget* window);

@@ -139,11 +139,7 @@ bool frmQuestion::PrepareQuestion(const QString& squareCode, const QPixmap& toke
     lblFormCaption->setText(seatPlayer.NickName + QStringLiteral(" answer question..."));
     QCoreApplication::processEvents();
 
-    QPixmap picture;
-    if (!m_square->Draw() ||
-        !SquareControls::LoadFieldPicture(QStringLiteral("tempq.jpg"), m_square->Picture(),
-                                          picture) ||
-        !LoadAnswers()) {
+    if (!m_square->Draw()) {
         m_square.reset();
         wait.restore();
         MsgBox(QStringLiteral("Error in opening board game question... Free Space is granted..."),
@@ -152,17 +148,22 @@ bool frmQuestion::PrepareQuestion(const QString& squareCode, const QPixmap& toke
 
         return false;
     }
+    QPixmap picture;
+    SquareControls::LoadFieldPicture(QStringLiteral("tempq.jpg"), m_square->Picture(), picture);
+    LoadAnswers();
     m_result = false;
     SquareControls::ShowPicture(imgPlayer, token);
     txtTip->setPlainText(m_square->Tip());
     txtQuestion->setPlainText(m_square->Question());
     SquareControls::ShowPicture(picQuestion, picture);
+    // An empty picture box would lie over the read-aloud buttons.
+    picQuestion->setVisible(!picture.isNull());
     PlaceQuestionTexts(!picture.isNull());
     WindowChrome::SetPointer(this, ResId::PointerNormal);
     return true;
 }
 
-bool frmQuestion::LoadAnswers() {
+void frmQuestion::LoadAnswers() {
     for (int i = 0; i < kAnswers; ++i) {
         optAnswer[i]->hide();
         txtSelect[i]->hide();
@@ -172,9 +173,7 @@ bool frmQuestion::LoadAnswers() {
     const QList<QuestionChoice>& choices = m_square->Choices();
     for (int i = 0; i < choices.size(); ++i) {
         QPixmap picture;
-        if (!SquareControls::LoadFieldPicture(QStringLiteral("tempq.jpg"), choices[i].picture,
-                                              picture))
-            return false;
+        SquareControls::LoadFieldPicture(QStringLiteral("tempq.jpg"), choices[i].picture, picture);
         optAnswer[i]->setProperty("Tag", choices[i].answerId);
         optAnswer[i]->show();
         txtSelect[i]->setPlainText(choices[i].text);
@@ -190,7 +189,6 @@ bool frmQuestion::LoadAnswers() {
         picSelect[i]->show();
     }
     SizeForAnswers(int(choices.size()));
-    return true;
 }
 
 void frmQuestion::PlaceQuestionTexts(bool besidePicture) {
@@ -200,6 +198,8 @@ void frmQuestion::PlaceQuestionTexts(bool besidePicture) {
     const int buttons = TextLeft + width + 4;
     cmdSpeekQuestion->setGeometry(buttons, QuestionTop, SpeakButtonSize, SpeakButtonSize);
     cmdSpeekTip->setGeometry(buttons, TipTop, SpeakButtonSize, SpeakButtonSize);
+    cmdSpeekQuestion->raise();
+    cmdSpeekTip->raise();
 }
 
 void frmQuestion::SizeForAnswers(int count) {

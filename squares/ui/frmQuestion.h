@@ -60,7 +60,7 @@ protected:
 
 private:
     void BuildControls();
-    bool LoadAnswers();
+    void LoadAnswers();
     void SizeForAnswers(int count);
     void PlaceQuestionTexts(bool besidePicture);
     void PlaySound(const QString& file);

@@ -13,6 +13,7 @@
 #include "squares/ui/frmCharacters.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,7 +37,13 @@ frmSpelling::frmSpelling(QWidget* owner) : QDialog(owner) {
     SquareControls::NoDefaultButton(this);
 }
 
-frmSpelling::~frmSpelling() = default;
+frmSpelling::~frmSpelling() {
+    // The word's recording is a scratch file: done with the window.
+    if (!m_soundFile.isEmpty()) {
+        ModuleMultimedia::mmClose(kSoundAlias);
+        QFile::remove(m_soundFile);
+    }
+}
 
 void frmSpelling::BuildControls() {
     setWindowTitle(QStringLiteral("Type out word with no mistakes..."));
@@ -141,9 +148,7 @@ bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& toke
                             QStringLiteral(" type out word with no mistakes..."));
 
     ModuleMultimedia::mmClose(kSoundAlias);
-    QPixmap picture;
-    if (!m_square->Draw() || !SquareControls::LoadFieldPicture(QStringLiteral("temp.jpg"),
-                                                               m_square->Picture(), picture)) {
+    if (!m_square->Draw()) {
         m_square.reset();
         wait.restore();
         MsgBox(QStringLiteral("Error in opening board game word... Free Space is granted..."),
@@ -151,6 +156,8 @@ bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& toke
                parentWidget() ? parentWidget() : this); // this window is never shown
         return false;
     }
+    QPixmap picture;
+    SquareControls::LoadFieldPicture(QStringLiteral("temp.jpg"), m_square->Picture(), picture);
     m_soundFile = SquareQuestions::WriteScratchFile(QStringLiteral("temp.wav"), m_square->Sound());
     SquareControls::ShowPicture(picSpelling, picture);
     ShowChances();

@@ -124,7 +124,7 @@ void frmSolitaire::ConnectControls() {
     connect(picGame, &CardLayer::PileEntered, this, &frmSolitaire::CardOverPile);
     connect(picGame, &CardLayer::PilesLeft, this, [this] {
         if (mySolitaryGame->WizardIsOn)
-            lstWizard->clear();
+            ClearHints();
     });
     connect(picGame, &CardLayer::Dropped, this, &frmSolitaire::CardDropped);
     connect(picGame, &CardLayer::WordArrived, this, &frmSolitaire::WordArrived);
@@ -411,11 +411,11 @@ void frmSolitaire::PileCardPressed(int pile) {
     const Busy busy(*this);
     if (!mySolitaryGame->WizardIsOn)
         return;
-    // A click on a pile asks what that pile can still become, whatever lies
-    // on the discards.
+    // A click on a pile asks what that pile can still become, by the same
+    // rule as every other search: with the top discard where it fits.
     lblMenu[4]->setEnabled(false);
     qint16 searched = qint16(pile);
-    mySolitaryGame->GetWizardList(searched, false);
+    mySolitaryGame->GetWizardList(searched, true);
 }
 
 void frmSolitaire::CardOverPile(int pile) {
@@ -552,6 +552,8 @@ void frmSolitaire::ResetHints(bool wizardOn) {
 
 void frmSolitaire::ClearHints() {
     lstWizard->clear();
+    // No count stands over a list it does not describe.
+    lblWizard->setText(kWizardCaption);
 }
 
 void frmSolitaire::AddHints(const QStringList& words, bool makeable) {

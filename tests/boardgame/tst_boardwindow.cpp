@@ -129,10 +129,17 @@ QString PlainPlayerFile(const TempProgramFolder& folder, const QString& name) {
         referenceUnscramble(folder.read(QStringLiteral("temp/%1.dat").arg(name))));
 }
 
+// The captions shown; one written in its own background's colour is not
+// counted, as nobody can read it.
 int VisibleCaptions(const frmDictation& window) {
     int shown = 0;
-    for (QLabel* caption : window.board->lblBoardCaption)
-        shown += caption->isVisibleTo(window.board) ? 1 : 0;
+    for (QLabel* caption : window.board->lblBoardCaption) {
+        const QPalette colours = caption->palette();
+        shown += caption->isVisibleTo(window.board) &&
+                         colours.color(QPalette::WindowText) != colours.color(QPalette::Window)
+                     ? 1
+                     : 0;
+    }
     return shown;
 }
 

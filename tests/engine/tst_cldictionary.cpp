@@ -37,6 +37,7 @@ private Q_SLOTS:
     void badFilesShowTheLoadingMessage();
     void failedReloadLeavesNoPartialList();
     void noPlainCopyIsLeftOnDisk();
+    void emptyLinesAreNoEntries();
     void composedTextHasTheFileLayout();
 
 private:
@@ -85,6 +86,7 @@ void TestClDictionary::badFilesShowTheLoadingMessage_data() {
     QTest::newRow("cut inside the last section") << "cut";
     QTest::newRow("random bytes with five section marks") << "random";
     QTest::newRow("upper-case entry") << "upper";
+    QTest::newRow("entry of the wrong length after an empty line") << "short";
     QTest::newRow("far larger than any word list") << "huge";
 }
 
@@ -103,6 +105,8 @@ void TestClDictionary::badFilesShowTheLoadingMessage() {
         plain = kShortList.chopped(2);
     else if (kind == QLatin1String("upper"))
         plain = QByteArray(kShortList).replace("cat", "Cat");
+    else if (kind == QLatin1String("short"))
+        plain = QByteArray(kShortList).replace("cat", "cat\r\n\r\nca");
     else if (kind == QLatin1String("huge")) // good words only: refused for its size
         plain = kShortList + QByteArray("\r\nkitchen").repeated(ClDictionary::kMaxFileBytes / 9);
     else if (kind == QLatin1String("random")) {
@@ -162,6 +166,18 @@ void TestClDictionary::noPlainCopyIsLeftOnDisk() {
     QCOMPARE(QDir(folder.file(QStringLiteral("Dictionary"))).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("dictionary.dic")});
     QCOMPARE(folder.read(kDicPath), referenceScramble(kFileSample));
+}
+
+void TestClDictionary::emptyLinesAreNoEntries() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(kDicPath, referenceScramble("v<|>\r\ncat\r\n\r\ndog\r\n<|>\r\nbear\r\n<|>"
+                                                     "\r\napple\r\n<|>\r\nbanana\r\n<|>\r\n")));
+    MsgBoxRecorder boxes;
+    ClDictionary dictionary;
+    QVERIFY(dictionary.LoadDictionary());
+    QVERIFY(boxes.shown().isEmpty());
+    QCOMPARE(dictionary.WordsOfLevel(3), (QStringList{"", "cat", "dog"}));
+    QVERIFY(!dictionary.CheckWord(QStringLiteral("*******"), 7));
 }
 
 void TestClDictionary::composedTextHasTheFileLayout() {

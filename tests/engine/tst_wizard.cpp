@@ -64,7 +64,10 @@ private slots:
                    QStringList{"cat", "car", "dog", "cab", "dot", "ant"}, 3);
         addDataRow("joker on the pile", QStringList{"x:*", "a:d", "b:a", "c:c", "d:d"}, "o", 1,
                    true, 1, QStringList{"dog", "dot"}, 3);
-        addDataRow("no word", fresh, "x", 5, true, 5, QStringList{}, 3);
+        addDataRow("a discard that continues no word", fresh, "x", 5, true, 5,
+                   QStringList{"dog", "dot"}, 3);
+        addDataRow("no word", QStringList{"q:z", ":", ":", ":", ":"}, "x", 1, true, 1,
+                   QStringList{}, 3);
         addDataRow("a tag that is no pile counts as none",
                    QStringList{":", "a:d", "b:a", "c:c", "d:d"}, "o", 9, true, 2,
                    QStringList{"dog", "dot"}, 3);

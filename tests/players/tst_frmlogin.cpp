@@ -214,15 +214,27 @@ void TestFrmLogin::boardGameLoginClosed() {
     QCOMPARE(seat.NickName, QStringLiteral("Seat"));
 }
 
-// Deleting asks first; the record's own player, once deleted, is forgotten so
-// that closing the table later writes nothing back.
+// Deleting needs the player's password and asks first; the record's own
+// player, once deleted, is forgotten so that closing the table later writes
+// nothing back.
 void TestFrmLogin::deletePlayer() {
     m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     FakeHost host;
     QVERIFY(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
     frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     login.show();
+    auto* password = control<QLineEdit>(login, "txtPassword");
 
+    for (const QString& typed : {QString(), QStringLiteral("wrong")}) {
+        QTest::keyClicks(password, typed);
+        clickMenu(login, 1);
+        QCOMPARE(m_boxes->texts(),
+                 QStringList{QStringLiteral("Please insert proper password then try again...")});
+        QVERIFY(QFile::exists(m_folder->file(QStringLiteral("temp/Anna.dat"))));
+        m_boxes->clear();
+    }
+
+    QTest::keyClicks(password, QStringLiteral("Secret"));
     m_boxes->queueAnswer(MsgAnswer::No);
     clickMenu(login, 1);
     QCOMPARE(m_boxes->shown().size(), 1);

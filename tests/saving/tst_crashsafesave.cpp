@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include "boardgame/file/BoardFileChecks.h"
+#include "squares/SquareQuestions.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -57,6 +58,7 @@ private slots:
     }
     void killedSaveLeavesWholeFile_data();
     void killedSaveLeavesWholeFile();
+    void twoCopiesSavingOneFileLoseNothing();
 
 private:
     // The content found after a kill: "A" or "B" for a variant, the status
@@ -69,6 +71,43 @@ private:
     QStringList m_variantA;
     QStringList m_variantB;
 };
+
+void TestCrashSafeSave::twoCopiesSavingOneFileLoseNothing() {
+    ClassPlayerInfo start = SaveLoop::PlayerWithStatus();
+    QVERIFY(start.SavePlayer());
+    ClassPlayerInfo first;
+    QVERIFY(
+        first.LoadPlayer(QLatin1String(SaveLoop::kPlayerName), QLatin1String(SaveLoop::kPassword)));
+    first.SavedGamesIndex = std::prev(first.SavedGames.end())->GameUserID;
+
+    // The second copy saves while the first still plays.
+    QProcess second;
+    second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    second.start(QStringLiteral(SAVELOOP_PATH), {QStringLiteral("share")});
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.exitCode(), 0);
+
+    QVERIFY(SquareQuestions::CountAnswer(first, QStringLiteral("1"), false));
+    first.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("CardPile1=first copy"),
+                                            QStringLiteral("X1"), QStringLiteral("Solitaire")));
+    first.Rating.replace(QStringLiteral("3On=None,0"), QStringLiteral("3On=12,1.50"));
+    QVERIFY(first.SavePlayer());
+    // A second save of the first copy counts nothing twice.
+    QVERIFY(first.SavePlayer());
+
+    ClassPlayerInfo saved;
+    QVERIFY(
+        saved.LoadPlayer(QLatin1String(SaveLoop::kPlayerName), QLatin1String(SaveLoop::kPassword)));
+    QStringList infos;
+    for (const ClassSavedGameInfo& entry : saved.SavedGames)
+        infos << entry.GameInfo;
+    QCOMPARE(infos.size(), SaveLoop::kFillerGames + 3);
+    QVERIFY(infos.contains(QStringLiteral("-1=0=0|-2=0=0|1=1=1")));
+    QVERIFY(infos.contains(QStringLiteral("CardPile1=first copy")));
+    QVERIFY(infos.contains(QStringLiteral("CardPile1=second copy")));
+    QVERIFY(saved.Rating.contains(QStringLiteral("3On=12,1.50")));
+    QVERIFY(saved.Rating.contains(QStringLiteral("4On=30,2.00")));
+}
 
 QString TestCrashSafeSave::foundContent(const QString& kind) {
     if (kind == QLatin1String("board")) {

@@ -40,7 +40,8 @@ void TestProgramFolder::chooseLayout_data() {
     QTest::addColumn<QString>("home"); // MORDAVENTA_HOME
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("user"); // "user" is the user's data folder
-    addDataRow("build tree", "", "", "bin", "bin");
+    addDataRow("unpacked copy", "", "", "bin", "bin");
+    addDataRow("build tree", "cmake", "", "bin", "user");
     addDataRow("installed", "share", "", "share/mordaventa", "user");
     addDataRow("home set, installed", "share", "home/", "home", "home");
     addDataRow("read-only folder beside the executable", "readonly", "", "bin", "user");
@@ -58,6 +59,9 @@ void TestProgramFolder::chooseLayout() {
     QDir().mkpath(bin);
     if (tree == QLatin1String("share"))
         QDir().mkpath(dir.file(QStringLiteral("share/mordaventa")));
+    if (tree == QLatin1String("cmake"))
+        QVERIFY(
+            dir.write(QStringLiteral("CMakeCache.txt"), "CMAKE_PROJECT_NAME:STATIC=Mordaventa"));
     if (tree == QLatin1String("readonly"))
         QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const Layout layout = ProgramFolder::chooseLayout(home.isEmpty() ? QString() : dir.file(home),

@@ -19,8 +19,6 @@ private Q_SLOTS:
     void unknownPicturesAreNull_data();
     void unknownPicturesAreNull();
     void picturesAreAllDifferent();
-    void vowelsAreUnderlined_data();
-    void vowelsAreUnderlined();
     void pointersHaveTheirHotSpots();
 };
 
@@ -74,29 +72,6 @@ void TestResPictures::picturesAreAllDifferent() {
         QVERIFY2(!seen.contains(hash), qPrintable(QStringLiteral("picture %1 repeats").arg(id)));
         seen.insert(hash);
     }
-}
-
-void TestResPictures::vowelsAreUnderlined_data() {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<bool>("vowel");
-    for (int i = 0; i < 26; ++i) {
-        const char letter = char('A' + i);
-        QTest::addRow("%c", letter) << 102 + i << (QByteArray("AEIOU").indexOf(letter) >= 0);
-    }
-    QTest::newRow("star") << 128 << false;
-}
-
-void TestResPictures::vowelsAreUnderlined() {
-    // The underline runs under the big letter in the card's top strip, the
-    // part that stays visible when cards overlap on a pile.
-    QFETCH(int, id);
-    QFETCH(bool, vowel);
-    const QImage image = LoadResPictureFile(id).toImage();
-    int dark = 0;
-    for (int x = 12; x <= 28; ++x)
-        if (qGray(image.pixel(x, 29)) < 160 && qAlpha(image.pixel(x, 29)) == 255)
-            ++dark;
-    QCOMPARE(dark >= 12, vowel);
 }
 
 // Something is drawn at each pointer's hot spot, so it acts where it shows.

@@ -12,7 +12,6 @@
 class TestShellServices : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void programFolderFollowsEnvironment();
     void resolveMatchesCaseInsensitively_data();
     void resolveMatchesCaseInsensitively();
     void exactNameWinsOverCaseFolding();
@@ -20,20 +19,11 @@ private Q_SLOTS:
     void seededSourcesReplay();
 };
 
-void TestShellServices::programFolderFollowsEnvironment() {
-    TempProgramFolder folder;
-    QCOMPARE(ProgramFolder::root(), QDir::cleanPath(folder.path()));
-    qputenv("MORDAVENTA_HOME", (folder.path() + QStringLiteral("///")).toLocal8Bit());
-    QCOMPARE(ProgramFolder::root(), QDir::cleanPath(folder.path()));
-}
-
 void TestShellServices::resolveMatchesCaseInsensitively_data() {
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("expected");
     QTest::newRow("backslashes, other case") << "\\sounds\\Alert.wav"
                                              << "Sounds/alert.wav";
-    QTest::newRow("exact") << "Sounds/alert.wav"
-                           << "Sounds/alert.wav";
     QTest::newRow("folder in other case") << "\\SOUNDS\\music\\"
                                           << "Sounds/music";
     QTest::newRow("missing file keeps its name") << "Sounds/missing.WAV"

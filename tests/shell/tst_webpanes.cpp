@@ -14,6 +14,7 @@
 #include "shell/ui/frmDictionary.h"
 #include "shell/ui/frmSplash.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
@@ -218,6 +219,9 @@ void TestWebPanes::nothingIsSentWithoutAWebSite() {
         QVERIFY(splash.cmdClose->isEnabled());
         QCOMPARE(splash.WebBrowser1->LocationURL(), QStringLiteral("About:Off-Line"));
     }
+    // The start-up window's own page is worth a glance: a picture and a tip.
+    QVERIFY(splash.WebBrowser1->toPlainText().contains(QLatin1String("Tip of the day")));
+    QVERIFY(splash.WebBrowser1->toHtml().contains(QLatin1String("<img")));
     for (int kind = 0; kind < 3; ++kind) {
         WebPane pane;
         BannerRotation banner(&pane, BannerRotation::Kind(kind));
@@ -232,13 +236,20 @@ void TestWebPanes::nothingIsSentWithoutAWebSite() {
     QVERIFY(!dictionary->WebBrowser2->isVisibleTo(dictionary));
     QCOMPARE(dictionary->WebBrowser1->LocationURL(), QStringLiteral("About:Blank"));
 
-    frmAbout about;
-    about.lblTitle_Click();
-    about.lblContact_Click();
-    frmBordFile manager;
-    manager.cmdHomePage_Click();
-    QCOMPARE(m_boxes->texts(),
-             (QStringList{WebLinks::kNoWebSite, WebLinks::kNoContact, WebLinks::kNoWebSite}));
+    // No link leads nowhere, and no advertisement is announced.
+    for (const bool configured : {false, true}) {
+        AppSettings::SetVendorBaseAddress(configured ? kBase : QString());
+        AppSettings::SetVendorContactAddress(configured ? QStringLiteral("a@b.example")
+                                                        : QString());
+        frmAbout about;
+        QCOMPARE(about.lblContact->isVisibleTo(&about), configured);
+        QCOMPARE(about.lblVersion->text().contains(QLatin1String("Ad")), configured);
+        frmBordFile manager;
+        QCOMPARE(manager.cmdHomePage->isVisibleTo(&manager), configured);
+        QCOMPARE(manager.lblEditor->isVisibleTo(&manager), configured);
+    }
+    AppSettings::SetVendorBaseAddress(QString());
+    QVERIFY(m_boxes->shown().isEmpty());
     QVERIFY(m_opened.isEmpty());
     QCoreApplication::processEvents();
     QVERIFY(m_net->requests.isEmpty());

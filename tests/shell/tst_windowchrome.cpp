@@ -1,13 +1,18 @@
-// The frameless window behaviour: caption dragging, and close and menu labels
-// that click only on a left press and release inside them.
+// The frameless window behaviour: caption dragging, close and menu labels
+// that click only on a left press and release inside them, and message boxes
+// placed over the window they belong to.
 #include "TestSupport.h"
 
+#include "shell/ui/MsgBoxDialog.h"
+#include "shell/ui/OwnerPlacement.h"
 #include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -34,6 +39,7 @@ private Q_SLOTS:
     void otherButtonsDoNotPressLabels();
     void commandMayDestroyTheWindow();
     void captionDragMovesWindow();
+    void boxesOpenOverTheirOwner();
 };
 
 void TestWindowChrome::labelPressedAndReleased_data() {
@@ -117,6 +123,33 @@ void TestWindowChrome::captionDragMovesWindow() {
     SendMouse(caption, QEvent::MouseMove, QPoint(60, 10), Qt::NoButton, Qt::NoButton,
               pressGlobal + QPoint(90, 60));
     QCOMPARE(window.pos(), start + QPoint(30, 20));
+}
+
+// A box asked for by a window that is not shown (a question window that
+// never opened) stands over the shown window that owns it, at a position the
+// program gave.
+void TestWindowChrome::boxesOpenOverTheirOwner() {
+    OwnerPlacement::Install(*qApp);
+    const MsgBoxHandler previous = setMsgBoxHandler({});
+    InstallDialogMsgBox();
+    QWidget owner;
+    owner.setGeometry(200, 150, 320, 240);
+    owner.show();
+    QDialog neverShown(&owner);
+    QRect placed;
+    bool byProgram = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        placed = box->frameGeometry();
+        byProgram = box->testAttribute(Qt::WA_Moved);
+        box->close();
+    });
+    MsgBox(QStringLiteral("Player name already in use..."), MsgButtons::OK, QString(),
+           MsgIcon::Exclamation, &neverShown);
+    setMsgBoxHandler(previous);
+    QVERIFY(byProgram);
+    QVERIFY(qAbs(placed.center().x() - owner.frameGeometry().center().x()) <= 1);
+    QVERIFY(qAbs(placed.center().y() - owner.frameGeometry().center().y()) <= 1);
 }
 
 QTEST_MAIN(TestWindowChrome)

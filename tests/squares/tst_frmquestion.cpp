@@ -9,6 +9,7 @@
 #include "squares/ui/SquareControls.h"
 #include "squares/ui/frmQuestion.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void fourAnswers();
     void freeMove_data();
     void freeMove();
+    void undecodablePicturesAreLeftOut();
     void closedUnanswered();
     void speaksWithTheWordSelected();
     void closedWhileSpeaking();
@@ -131,8 +133,6 @@ void TestFrmQuestion::freeMove_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("fault");
     QTest::addColumn<double>("random");
-    addDataRow("damaged question picture", "5", "question picture", 0.0);
-    addDataRow("damaged answer picture", "5", "answer picture", 0.34);
     addDataRow("no right answer", "5", "UPDATE Questions SET Answer = 0", 0.34);
     addDataRow("eight choices", "7",
                "INSERT INTO QuestionAnswer (QuestionID, SelectAnswer) SELECT QuestionID, 'x' FROM "
@@ -149,18 +149,13 @@ void TestFrmQuestion::freeMove() {
     QFETCH(QString, code);
     QFETCH(QString, fault);
     QFETCH(double, random);
-    BoardContent content = Content();
-    if (fault == QLatin1String("question picture"))
-        content.categories[0].questions[0].picture = BoardTestFiles::picture('q');
-    if (fault == QLatin1String("answer picture"))
-        content.categories[0].questions[1].answers[1].picture = BoardTestFiles::picture('a');
-    Fixture f(content);
+    Fixture f;
     std::unique_ptr<dao::Database> other;
     if (fault == QLatin1String("lock")) {
         other = dao::DBEngine::OpenDatabase(f.folder.file(QStringLiteral("test.mdb")), false, false,
                                             QLatin1String(kBoardConnect));
         other->ExecuteNative(QStringLiteral("BEGIN EXCLUSIVE"));
-    } else if (!fault.contains(QLatin1String("picture")) && !fault.isEmpty()) {
+    } else if (!fault.isEmpty()) {
         f.db->ExecuteNative(fault);
     }
     RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
@@ -170,6 +165,23 @@ void TestFrmQuestion::freeMove() {
              QStringList{"Error in opening board game question... Free Space is granted..."});
     QCOMPARE(f.Status(), kStatus);
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestFrmQuestion::undecodablePicturesAreLeftOut() {
+    BoardContent content = Content();
+    content.categories[0].questions[0].picture = BoardTestFiles::picture('q');
+    content.categories[0].questions[1].answers[1].picture = BoardTestFiles::picture('a');
+    Fixture f(content);
+    for (const double random : {0.0, 0.34}) {
+        frmQuestion window;
+        QVERIFY(prepare(window, f, random));
+        QVERIFY(f.boxes.texts().isEmpty());
+        QVERIFY(!control<QLabel>(window, "picQuestion")->isVisibleTo(&window));
+        QVERIFY(control<QLabel>(window, "picSelect_1")->pixmap().isNull());
+    }
+    QVERIFY(QDir(f.folder.file(QStringLiteral("temp")))
+                .entryList({QStringLiteral("tempq.*")}, QDir::Files)
+                .isEmpty());
 }
 
 void TestFrmQuestion::closedUnanswered() {
@@ -187,6 +199,11 @@ void TestFrmQuestion::speaksWithTheWordSelected() {
     frmQuestion window;
     QVERIFY(prepare(window, f, 0.34));
     window.show();
+    // The mouse reaches both buttons: nothing lies on top of them.
+    for (const char* name : {"cmdSpeekQuestion", "cmdSpeekTip"}) {
+        auto* button = control<QPushButton>(window, name);
+        QCOMPARE(window.childAt(button->mapTo(&window, button->rect().center())), button);
+    }
     auto* question = control<QTextEdit>(window, "txtQuestion");
     QTest::mouseClick(control<QPushButton>(window, "cmdSpeekQuestion"), Qt::LeftButton);
     QTRY_COMPARE(question->textCursor().selectedText(), QStringLiteral("Which"));

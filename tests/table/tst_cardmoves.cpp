@@ -258,9 +258,10 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     QVERIFY2(hints.contains(QStringLiteral("dog")), qPrintable(hints.join(',')));
     QVERIFY(!hints.contains(QStringLiteral("cat")));
     QVERIFY(!m_table->lblMenu[4]->isEnabled());
-    // Off every pile the list is emptied.
+    // Off every pile the list is emptied, and no count stands over it.
     QTest::mouseMove(card, grab + (QPoint(260, 60) - card->pos()));
     QCOMPARE(m_table->lstWizard->count(), 0);
+    QVERIFY(!m_table->lblWizard->text().contains(QLatin1String(" of ")));
     // Over pile 2 again: its words are listed again.
     QTest::mouseMove(card, grab + (QPoint(310, 60) - card->pos()));
     QCOMPARE(itemTexts(m_table->lstWizard), hints);
@@ -280,8 +281,8 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     QVERIFY(dictionary && dictionary->isVisible());
     QCOMPARE(dictionary->Word(), QStringLiteral("dog"));
     dictionary->close();
-    // Pressing a pile card focuses that pile and lists what it can become,
-    // whatever the top discard ("g": "cg" begins no word).
+    // Pressing a pile card focuses that pile and lists what it can become:
+    // the top discard "g" continues none of its words, so they stand alone.
     UserControlCards* pileCard = m_table->picGame->piccards[1];
     QCOMPARE(pileCard->DataField, qint16(1));
     QTest::mousePress(pileCard, Qt::LeftButton, {}, QPoint(5, 5));

@@ -4,6 +4,7 @@
 
 #include "app/ui/ModResFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void modeFromCommandLine();
     void showsAndQuitsWhenAsked_data();
     void showsAndQuitsWhenAsked();
+    void oneCopyPerFolder();
 };
 
 void TestStartup::modeFromCommandLine_data() {
@@ -54,23 +56,37 @@ void TestStartup::showsAndQuitsWhenAsked_data() {
                                              << "table shown after";
 }
 
-void TestStartup::showsAndQuitsWhenAsked() {
-    QFETCH(QString, argument);
-    QFETCH(QString, shown);
-    QVERIFY2(QFileInfo::exists(ProgramPath()), "build the mordaventa target first");
-    TempProgramFolder folder;
-    QVERIFY(folder.copyFromBuild(QStringLiteral("Dictionary/dictionary.dic")));
-    QVERIFY(folder.copyFromBuild(QStringLiteral("data/SpellingGrammar.mdb")));
-    QProcess process;
+// The program started on a program folder with the board-game files, its
+// own settings and no sound; it shows its first window and quits when
+// quitAfterShow is set, else it runs until killed.
+static void StartProgram(QProcess& process, const TempProgramFolder& folder,
+                         const QString& argument, bool quitAfterShow) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("MORDAVENTA_SILENT_AUDIO"), QStringLiteral("1"));
-    env.insert(QStringLiteral("MORDAVENTA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
+    if (quitAfterShow)
+        env.insert(QStringLiteral("MORDAVENTA_EXIT_AFTER_SHOW"), QStringLiteral("1"));
     env.insert(QStringLiteral("MORDAVENTA_HOME"), folder.path());
     // The user's own settings stay out of reach.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.file(QStringLiteral("config")));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("mordaventa.info=true"));
     process.setProcessEnvironment(env);
     process.start(ProgramPath(), {argument});
+}
+
+static bool PrepareFolder(const TempProgramFolder& folder) {
+    return QFileInfo::exists(ProgramPath()) &&
+           folder.copyFromBuild(QStringLiteral("Dictionary/dictionary.dic")) &&
+           folder.copyFromBuild(QStringLiteral("data/SpellingGrammar.mdb"));
+}
+
+void TestStartup::showsAndQuitsWhenAsked() {
+    QFETCH(QString, argument);
+    QFETCH(QString, shown);
+    TempProgramFolder folder;
+    QVERIFY2(PrepareFolder(folder), "build the mordaventa target first");
+    QProcess process;
+    StartProgram(process, folder, argument, true);
     const bool finished = process.waitForFinished(20000);
     if (!finished)
         process.kill();
@@ -78,6 +94,37 @@ void TestStartup::showsAndQuitsWhenAsked() {
     QVERIFY2(finished, err.constData());
     QCOMPARE(process.exitCode(), 0);
     QVERIFY2(err.contains(shown.toLatin1()), err.constData());
+}
+
+void TestStartup::oneCopyPerFolder() {
+    TempProgramFolder folder;
+    QVERIFY2(PrepareFolder(folder), "build the mordaventa target first");
+    QProcess first;
+    StartProgram(first, folder, QString(), false);
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QDir(folder.path())
+             .entryList({QStringLiteral(".mordaventa-*.lock")}, QDir::Files | QDir::Hidden)
+             .isEmpty(),
+        20000);
+
+    // A second copy brings the first to the front and ends without a window.
+    QProcess second;
+    StartProgram(second, folder, QStringLiteral("BoardGame"), true);
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(!second.readAllStandardError().contains("shown after"));
+    QByteArray told;
+    QTRY_VERIFY_WITH_TIMEOUT((told += first.readAllStandardError()).contains("front"), 30000);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    // A copy that crashed leaves its lock behind; the next start is not refused.
+    first.kill();
+    first.waitForFinished();
+    QProcess third;
+    StartProgram(third, folder, QStringLiteral("BoardGame"), true);
+    QVERIFY(third.waitForFinished(20000));
+    QVERIFY(third.readAllStandardError().contains("board shown after"));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -116,6 +116,13 @@ void TestToolBoard::buildsAndChecksASource() {
     QVERIFY(layout->Fields(QStringLiteral("FontColor")).IsNull());
     QCOMPARE(layout->Fields(QStringLiteral("Caption")).Value().toString(),
              QStringLiteral("Rhymes"));
+    // ... and their kind's colours, the caption readable on its background.
+    layout->MoveNext();
+    QCOMPARE(layout->Fields(QStringLiteral("Caption")).Value().toString(), QStringLiteral("Easy"));
+    const QVariant font = layout->Fields(QStringLiteral("FontColor")).Value();
+    const QVariant back = layout->Fields(QStringLiteral("FontBackColor")).Value();
+    QVERIFY(!font.isNull() && !back.isNull() && font != back);
+    QVERIFY(!layout->Fields(QStringLiteral("BackColor")).IsNull());
 }
 
 void TestToolBoard::sourceMistakesNameTheLine_data() {
