@@ -5,9 +5,9 @@
 #include "engine/ClDictionary.h"
 #include "engine/SolitaireTable.h"
 #include "players/ClassPlayerInfo.h"
-#include "shell/MsgBox.h"
 #include "shell/RandomSource.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 
 #include <array>
@@ -37,6 +37,9 @@ constexpr int kDiscardSlots = 6;
 constexpr std::array<QString ClSolitary::*, 5> kPiles{
     &ClSolitary::CardPile1, &ClSolitary::CardPile2, &ClSolitary::CardPile3, &ClSolitary::CardPile4,
     &ClSolitary::CardPile5};
+
+// Follows the level in the caption when no winnable deal was found in time.
+const QString kNoWinnableDealNote = QStringLiteral(" (no deal that can surely be won was found)");
 
 bool IsPileNumber(int pile) {
     return pile >= 1 && pile <= int(kPiles.size());
@@ -137,7 +140,80 @@ void ClSolitary::NewGame() {
     m_table.ShowCaption(TableCaption(m_player.NickName));
 }
 
-void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
+QString ClSolitary::ShuffledDeck(RandomSource& random) {
+    // Drawn without replacement from the ordered deck.
+    QString ordered = OrderedDeck();
+    QString deck;
+    deck.reserve(kDeckSize);
+    while (!ordered.isEmpty()) {
+        const int remaining = static_cast<int>(ordered.size());
+        int r = static_cast<int>(remaining * random.next()) + 1;
+        r = qBound(1, r, remaining); // a source that returns 1.0 must not read past the end
+        deck += ordered.at(r - 1);
+        ordered.remove(r - 1, 1);
+    }
+    return deck;
+}
+
+DealState ClSolitary::DealtGame(const QString& deck, qint16 level) {
+    DealState game;
+    game.level = level;
+    QString stock = deck;
+    QString under;
+    const int perPile = CardsPerPile(level);
+    for (int k = 0; k < perPile; ++k) {
+        for (int p = 0; p < 5; ++p) {
+            while (stock.startsWith(QLatin1Char('x'))) {
+                under += QLatin1Char('x');
+                stock.remove(0, 1);
+            }
+            if (stock.isEmpty())
+                break;
+            game.piles[p] += (k == perPile - 1 ? QStringLiteral(":") : QString()) + stock.at(0);
+            stock.remove(0, 1);
+        }
+    }
+    stock += under;
+    game.discards = stock.left(3);
+    game.stock = stock.mid(3);
+    return game;
+}
+
+DealState ClSolitary::CurrentDeal() const {
+    DealState game;
+    for (int p = 1; p <= 5; ++p)
+        game.piles[p - 1] = CardPile(p);
+    game.stock = CardsInDeck;
+    game.discards = CardsInDiscards;
+    game.level = wordlevel;
+    return game;
+}
+
+QString ClSolitary::ChooseDeck(qint16 level, RandomSource& random, bool onlyWinnable,
+                               bool& proven) const {
+    proven = false;
+    QString deck = ShuffledDeck(random);
+    if (!onlyWinnable || CardsPerPile(level) == 0)
+        return deck;
+    const DealSolver solver(*m_dictionary, level);
+    QElapsedTimer spent;
+    spent.start();
+    for (int tries = 1;; ++tries) {
+        SolverBudget budget;
+        budget.milliseconds = int(
+            qBound(qint64(1), qint64(kWinnableAllMs) - spent.elapsed(), qint64(kWinnableTryMs)));
+        if (solver.Solve(DealtGame(deck, level), budget).verdict == SolverVerdict::Winnable) {
+            proven = true;
+            return deck;
+        }
+        if (spent.elapsed() >= kWinnableAllMs || tries >= kWinnableTries)
+            return deck; // the last one drawn is dealt all the same
+        deck = ShuffledDeck(random);
+    }
+}
+
+DealStatus ClSolitary::DealNewCards(qint16 level, bool wizardOn, RandomSource& random,
+                                    bool onlyWinnable) {
     UnloadCards();
     m_table.SetBusy(true);
     wordlevel = level;
@@ -150,27 +226,19 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
     m_table.ResetHints(wizardOn);
     m_table.EnableLettersLeft(false);
 
-    // Shuffle by drawing without replacement from the ordered deck.
-    QString ordered = OrderedDeck();
-    RandomSource& random = RandomSource::instance();
-    random.randomize();
-    CardsInDeck.clear();
-    while (!ordered.isEmpty()) {
-        const int remaining = static_cast<int>(ordered.size());
-        int r = static_cast<int>(remaining * random.next()) + 1;
-        r = qBound(1, r, remaining); // a source that returns 1.0 must not read past the end
-        CardsInDeck += ordered.at(r - 1);
-        ordered.remove(r - 1, 1);
-    }
-
+    random.randomize(); // once per deal, however many decks are drawn
     if (m_dictionary == nullptr || !m_dictionary->DicLoaded) {
-        MsgBox(QStringLiteral("Missing dictionary file...Try updating software..."), MsgButtons::OK,
-               QString(), MsgIcon::Critical);
         UnloadCards();
         m_table.ShowHelp(QString());
         m_table.SetBusy(false);
-        return;
+        return DealStatus::NoWordList;
     }
+    bool proven = false;
+    const QString deck = ChooseDeck(level, random, onlyWinnable, proven);
+    const bool unproven = onlyWinnable && !proven && CardsPerPile(level) > 0;
+    if (unproven)
+        m_table.ShowCaption(DealCaption() + kNoWinnableDealNote);
+    CardsInDeck = deck;
 
     const int perPile = CardsPerPile(level);
     const quint32 generation = m_tableGeneration;
@@ -194,10 +262,10 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
             m_table.DealCard(card, p, faceUp, 0);
             // The table may have been cleared while the card flew.
             if (life.expired())
-                return;
+                return DealStatus::CutShort;
             if (generation != m_tableGeneration) {
                 m_table.SetBusy(false);
-                return;
+                return DealStatus::CutShort;
             }
         }
     }
@@ -211,15 +279,17 @@ void ClSolitary::DealNewCards(qint16 level, bool wizardOn) {
     m_table.PlaySong();
     DrawFromDeck();
     if (life.expired())
-        return;
+        return DealStatus::CutShort;
     m_table.ShowHelp(QString());
     MyTime = QTime::currentTime();
     SaveTime = 0.0f;
+    return unproven ? DealStatus::DealtUnproven : DealStatus::Dealt;
 }
 
 void ClSolitary::DrawFromDeck() {
     m_table.PlaySound(QStringLiteral("\\Sounds\\cardClick.wav"));
     PickFromDeck();
+    m_table.GameChanged(SolverMove{});
     if (WizardIsOn) {
         qint16 pile = m_hintPile;
         GetWizardList(pile, true);
@@ -270,6 +340,7 @@ void ClSolitary::UnloadCards() {
     m_table.ClearHints();
     m_table.ShowWords({});
     m_table.ShowPoints(0);
+    m_table.GameChanged(std::nullopt);
 }
 
 void ClSolitary::DisplayDiscards() {

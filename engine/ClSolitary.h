@@ -5,6 +5,7 @@
 // table must show it tells the table through SolitaireTable. It asks the word
 // list (ClDictionary) whether a pile's letters still lead to a word, and files
 // games in the player record the table hands it.
+#include "engine/DealSolver.h"
 #include "engine/SavedGameRecord.h"
 
 #include <QString>
@@ -17,6 +18,7 @@
 class CardSupply;
 class ClDictionary;
 class ClassPlayerInfo;
+class RandomSource;
 class SolitaireTable;
 
 // What happened to the top discard dropped on a pile.
@@ -31,6 +33,19 @@ struct Placement {
     QString word;
     // PlayerPoints afterwards (a refusal has cost its penalty).
     qint16 points = 0;
+};
+
+// How a deal ended. Dealt: a game is in play (with "only deals that can be
+// won", one the solver found winnable); DealtUnproven: no winnable deal was
+// found in time and the last one drawn was dealt; NoWordList: nothing was
+// dealt; CutShort: the table was cleared or closed while the cards flew.
+enum class DealStatus { Dealt, DealtUnproven, NoWordList, CutShort };
+
+// How restoring a saved game ended; `why` says what is damaged.
+enum class RestoreStatus { Restored, EntryMissing, EntryDamaged, NoWordList, CutShort };
+struct RestoreResult {
+    RestoreStatus status = RestoreStatus::Restored;
+    QString why;
 };
 
 // What finishing a made word did once its cards had flown to the list.
@@ -93,8 +108,24 @@ public:
     // Clears the table for a new game: no word level in the caption and no
     // letters to count until the next deal.
     void NewGame();
+    // Budget of "only deals that can be won": each deal drawn is given to
+    // the solver for at most kWinnableTryMs, all of them for kWinnableAllMs.
+    static constexpr int kWinnableTryMs = 1000;
+    static constexpr int kWinnableAllMs = 4000;
+    static constexpr int kWinnableTries = 200;
     // Shuffles and deals, letting each card fly, then draws the first three.
-    void DealNewCards(qint16 level, bool wizardOn);
+    // With onlyWinnable the deck is shuffled again from `random` until the
+    // solver finds the deal winnable or the budget is spent.
+    DealStatus DealNewCards(qint16 level, bool wizardOn, RandomSource& random,
+                            bool onlyWinnable = false);
+    // The 115 cards in the order a deal shuffles them.
+    static QString ShuffledDeck(RandomSource& random);
+    // The game a shuffled deck gives at a level, as the deal leaves it: the
+    // piles (an x never goes to a pile but under the stock) and the first
+    // three cards drawn.
+    static DealState DealtGame(const QString& deck, qint16 level);
+    // The cards as they lie now.
+    DealState CurrentDeal() const;
     // The deck button in a game: three more cards, and the hints follow.
     void DrawFromDeck();
     void PickFromDeck();
@@ -149,9 +180,9 @@ public:
     // A game can be saved: one is in play and a player will keep it.
     bool CanSave() const;
     void SaveGame();
-    // False when the entry is missing or damaged (a message has been shown
-    // and the entry is left as it was) or the word list is missing.
-    bool PlaySaveGame(const QString& key);
+    // A missing or damaged entry is left as it was and the table as well;
+    // without the word list the table is cleared.
+    RestoreResult PlaySaveGame(const QString& key);
     // Removes a saved entry of the player; the game restored from it, if it
     // is the one in play, will be filed afresh.
     void DeleteSavedGame(const QString& key);
@@ -167,6 +198,8 @@ public:
 
 private:
     QString DealCaption() const;
+    // A deck for the deal: with onlyWinnable, the first one found winnable.
+    QString ChooseDeck(qint16 level, RandomSource& random, bool onlyWinnable, bool& proven) const;
     void SearchHints(const QString& word, qint16 level, const CardSupply& unplayed);
     void LayLetterOnPile(qint16 pile, const QString& letter);
     void AddToWordList(const QString& word);

@@ -5,7 +5,6 @@
 #include "engine/SolitaireTable.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/Logging.h"
-#include "shell/MsgBox.h"
 
 namespace {
 
@@ -91,32 +90,23 @@ void ClSolitary::PlayerChanged() {
     SaveGameIndex.clear();
 }
 
-bool ClSolitary::PlaySaveGame(const QString& key) {
+RestoreResult ClSolitary::PlaySaveGame(const QString& key) {
     const ClassSavedGameInfo* entry = m_player.SavedGames.Find(key);
-    if (entry == nullptr) {
-        MsgBox(QStringLiteral("The saved game could not be found..."), MsgButtons::OK,
-               QStringLiteral("Play Save"), MsgIcon::Exclamation);
-        return false;
-    }
+    if (entry == nullptr)
+        return {RestoreStatus::EntryMissing, QString()};
     SavedGameRecord record;
     QString why;
     // A damaged record is refused before the table changes, and the entry
     // stays as it is in the player's file.
-    if (!SavedGameRecord::Parse(entry->GameInfo, record, &why)) {
-        MsgBox(QStringLiteral("This saved game is damaged and cannot be restored...") +
-                   QStringLiteral("\r\n\r\n") + why,
-               MsgButtons::OK, QStringLiteral("Play Save"), MsgIcon::Exclamation);
-        return false;
-    }
+    if (!SavedGameRecord::Parse(entry->GameInfo, record, &why))
+        return {RestoreStatus::EntryDamaged, why};
 
     if (m_dictionary == nullptr || !m_dictionary->DicLoaded) {
         // Checked before laying out any card: without the word list the game
         // cannot be played, and the table ends up empty either way.
         UnloadCards();
-        MsgBox(QStringLiteral("Missing dictionary file..."), MsgButtons::OK, QString(),
-               MsgIcon::Critical);
         m_table.SetBusy(false);
-        return false;
+        return {RestoreStatus::NoWordList, QString()};
     }
 
     UnloadCards();
@@ -143,10 +133,10 @@ bool ClSolitary::PlaySaveGame(const QString& key) {
                     ++wordPlace;
                 m_table.DealCard(QString(c), pile, faceUp, wordPlace);
                 if (life.expired())
-                    return false;
+                    return {RestoreStatus::CutShort, QString()};
                 if (generation != m_tableGeneration) {
                     m_table.SetBusy(false);
-                    return false;
+                    return {RestoreStatus::CutShort, QString()};
                 }
             }
         } else if (name == QLatin1String("CardsInDeck")) {
@@ -183,10 +173,11 @@ bool ClSolitary::PlaySaveGame(const QString& key) {
     m_table.SetBusy(false);
     m_table.EnableLettersLeft(true);
     m_table.PlaySong();
+    m_table.GameChanged(std::nullopt);
     if (WizardIsOn) {
         m_table.EnableLookup(false);
         qint16 pile = m_hintPile;
         GetWizardList(pile, true);
     }
-    return true;
+    return {};
 }

@@ -56,6 +56,7 @@ Placement ClSolitary::PlaceTopDiscard(qint16 pile) {
     }
     result.letter = CardsInDiscards.left(1).toUpper();
     LayLetterOnPile(pile, result.letter);
+    m_table.GameChanged(SolverMove{SolverMove::Kind::Lay, pile, result.letter.at(0).toLower()});
     result.word = GetTheWord(pile);
     if (result.word.size() == wordlevel) {
         result.verdict = PlacementVerdict::WordMade;

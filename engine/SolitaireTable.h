@@ -3,9 +3,13 @@
 // engine has decided something. Nothing here asks the window for its state
 // or runs its handlers; the window calls the engine and animates from what
 // the engine returns. The table implements it, tests with a recording fake.
+#include "engine/DealSolver.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <optional>
 
 class SolitaireTable {
 public:
@@ -51,4 +55,8 @@ public:
     virtual void PlaySong() = 0;
     // A sound effect such as "\Sounds\cardClick.wav", when sounds are on.
     virtual void PlaySound(const QString& relativeFile) = 0;
+    // The cards moved: by the player's draw or lay (`move`), or the game was
+    // laid out, restored or cleared (no move). A table that follows whether
+    // the game can still be won asks again.
+    virtual void GameChanged(const std::optional<SolverMove>& move) { Q_UNUSED(move) }
 };

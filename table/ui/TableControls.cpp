@@ -166,6 +166,12 @@ void TableControls::SetUpControls(QWidget* window) {
     lblPoints->setFont(big);
     lblPoints->setStyleSheet(QStringLiteral("color: #ffe066;"));
     lblPoints->setGeometry(5, 318, 190, 56);
+    lblWinnable = new QLabel(picGame);
+    lblWinnable->setObjectName(QStringLiteral("lblWinnable"));
+    lblWinnable->setStyleSheet(onFelt);
+    lblWinnable->setWordWrap(true);
+    lblWinnable->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblWinnable->setGeometry(5, 376, 205, 36);
 
     auto* shapeDiscard = new QWidget(picGame);
     shapeDiscard->setObjectName(QStringLiteral("shapeDiscard"));

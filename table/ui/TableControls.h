@@ -37,6 +37,7 @@ public:
     QListWidget* lstWizard = nullptr;
     QLabel* lblWizard = nullptr;
     QLabel* lblPoints = nullptr;
+    QLabel* lblWinnable = nullptr; // whether the game can still be won
     QLabel* lblHelpPlay = nullptr;
     QPushButton* cmdLettersLeft = nullptr;
     QCheckBox* chkMusic = nullptr;

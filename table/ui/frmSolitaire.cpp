@@ -7,6 +7,7 @@
 #include "media/TableMusic.h"
 #include "players/ui/frmLogin.h"
 #include "shell/MsgBox.h"
+#include "shell/RandomSource.h"
 #include "shell/WebAddresses.h"
 #include "shell/ui/BannerRotation.h"
 #include "shell/ui/ResPictures.h"
@@ -17,6 +18,7 @@
 #include "shell/ui/frmSplash.h"
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
+#include "table/WinnableWatch.h"
 #include "table/ui/CardLayer.h"
 #include "table/ui/SavedGamesGrid.h"
 #include "table/ui/TableDialogs.h"
@@ -56,7 +58,8 @@ frmSolitaire::Busy::~Busy() {
 // ---------------------------------------------------------------------------
 // Construction and load
 
-frmSolitaire::frmSolitaire(QWidget* parent) : QWidget(parent) {
+frmSolitaire::frmSolitaire(QWidget* parent, RandomSource* random)
+    : QWidget(parent), m_random(random) {
     setObjectName(QStringLiteral("frmSolitaire"));
     setWindowTitle(ClSolitary::TableCaption(QString()));
     resize(kDesignWidth, kDesignHeight);
@@ -74,6 +77,8 @@ frmSolitaire::~frmSolitaire() {
         QApplication::restoreOverrideCursor();
     // The engine talks to the table while it unloads cards; it goes first.
     mySolitaryGame.reset();
+    // A search still running reads the word list: it ends before the list.
+    m_winnable.reset();
 }
 
 void frmSolitaire::ConnectControls() {
@@ -144,6 +149,9 @@ void frmSolitaire::FormLoad() {
     picGame->SetTile(FeltTile());
     MyDictionary = std::make_unique<ClDictionary>();
     MyDictionary->LoadDictionary();
+    m_winnable = std::make_unique<WinnableWatch>(*MyDictionary);
+    connect(m_winnable.get(), &WinnableWatch::Answered, this,
+            [this](WinnableWatch::Mark, const QString& text) { lblWinnable->setText(text); });
     mySolitaryGame = std::make_unique<ClSolitary>(*this, m_player, MyDictionary.get());
     m_music->BuildMusicList();
     const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
@@ -308,7 +316,7 @@ void frmSolitaire::lblMenu_Click(int index) {
         const QString key = FlexGrid->CurrentText(0);
         AskToSaveGame();
         if (!key.isEmpty())
-            game.PlaySaveGame(key);
+            TableDialogs::ShowRestoreProblem(this, game.PlaySaveGame(key));
         DisableButtons();
         return;
     }
@@ -338,7 +346,9 @@ void frmSolitaire::OpenlogIn() {
 }
 
 void frmSolitaire::OpenStartGame() {
-    TableDialogs::ShowStartGame(this, *mySolitaryGame);
+    // The program's source is looked up at each deal: tests may replace it.
+    TableDialogs::ShowStartGame(this, *mySolitaryGame,
+                                m_random ? *m_random : RandomSource::instance());
 }
 
 void frmSolitaire::PlayerChanged() {
@@ -638,6 +648,17 @@ void frmSolitaire::PlaySong() {
 void frmSolitaire::PlaySound(const QString& relativeFile) {
     if (!m_closing)
         m_music->PlayEffect(relativeFile);
+}
+
+void frmSolitaire::GameChanged(const std::optional<SolverMove>& move) {
+    // A hint like the wizard: off with it, and nothing to tell without a game.
+    if (!m_winnable || !mySolitaryGame || !mySolitaryGame->GameInPlay ||
+        !mySolitaryGame->WizardIsOn) {
+        if (m_winnable)
+            m_winnable->Stop();
+        return;
+    }
+    m_winnable->Ask(mySolitaryGame->CurrentDeal(), move);
 }
 
 bool frmSolitaire::eventFilter(QObject* watched, QEvent* event) {

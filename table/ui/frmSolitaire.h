@@ -18,14 +18,17 @@ class BannerRotation;
 class ClDictionary;
 class ClSolitary;
 class QTimer;
+class RandomSource;
 class TableMusic;
+class WinnableWatch;
 class frmDialogInfo;
 struct FinishedWord;
 
 class frmSolitaire : public QWidget, public TableControls, public SolitaireTable, public LoginHost {
     Q_OBJECT
 public:
-    explicit frmSolitaire(QWidget* parent = nullptr);
+    // Deals shuffle from `random`, the program's source when none is given.
+    explicit frmSolitaire(QWidget* parent = nullptr, RandomSource* random = nullptr);
     ~frmSolitaire() override;
 
     // The player at the table; empty (no Filename) while nobody is logged in.
@@ -34,6 +37,8 @@ public:
     std::unique_ptr<ClSolitary> mySolitaryGame;
 
     QTimer* TimerDeckAnimation = nullptr;
+    // Whether the game can still be won, beside the points (wizard on only).
+    WinnableWatch* Winnable() const { return m_winnable.get(); }
 
     int DeckPicture() const { return m_deckPicture; }
     // False while an animation must not be interrupted (card flights, deal).
@@ -72,6 +77,7 @@ public:
     void StopMusic() override;
     void PlaySong() override;
     void PlaySound(const QString& relativeFile) override;
+    void GameChanged(const std::optional<SolverMove>& move) override;
 
     // ---- LoginHost ---------------------------------------------------------------
     void PlayerChanged() override;
@@ -133,6 +139,8 @@ private:
     void ShowGameWon(const FinishedWord& finished);
 
     ClassPlayerInfo m_player;
+    RandomSource* m_random = nullptr;
+    std::unique_ptr<WinnableWatch> m_winnable;
     TableMusic* m_music = nullptr; // a child, so its timer is found with the table's
     BannerRotation* m_banner = nullptr;
     QString m_deckTag;

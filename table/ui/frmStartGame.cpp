@@ -52,6 +52,11 @@ frmStartGame::frmStartGame(QWidget* table, DealFunction deal)
     chkDictionary->setGeometry(14, 100, 200, 24);
     WindowChrome::AttachPressPointer(chkDictionary);
 
+    chkWinnable = new QCheckBox(QStringLiteral("Only deals that can be won"), Frame1);
+    chkWinnable->setObjectName(QStringLiteral("chkWinnable"));
+    chkWinnable->setGeometry(14, 130, 210, 24);
+    WindowChrome::AttachPressPointer(chkWinnable);
+
     const QString captions[] = {QStringLiteral("Deal Out Cards"), QStringLiteral("Cancel")};
     for (int i = 0; i < 2; ++i) {
         auto* label = new QLabel(captions[i], this);
@@ -71,6 +76,7 @@ frmStartGame::frmStartGame(QWidget* table, DealFunction deal)
 void frmStartGame::ResetDesignValues() {
     optLevel[1]->setChecked(true);
     chkDictionary->setChecked(true);
+    chkWinnable->setChecked(true);
 }
 
 void frmStartGame::LoadGameDefaults() {
@@ -103,7 +109,8 @@ void frmStartGame::lblMenu_Click(int index) {
         return;
     hide();
     QApplication::processEvents();
-    m_pendingDeal = PendingDeal{SelectedLevel(), chkDictionary->isChecked()};
+    m_pendingDeal =
+        PendingDeal{SelectedLevel(), chkDictionary->isChecked(), chkWinnable->isChecked()};
     accept();
     if (!m_inLoad)
         StartDeal(); // shown without LoadGameDefaults: deal straight away
@@ -116,7 +123,7 @@ void frmStartGame::StartDeal() {
     if (m_table)
         m_table->setEnabled(false);
     if (m_deal)
-        m_deal(deal.level, deal.wizardOn);
+        m_deal(deal.level, deal.wizardOn, deal.onlyWinnable);
     else
         qCWarning(lcMordaventa) << "start-game dialog has no engine to deal";
     // The deal runs to its end before returning. A table still disabled now

@@ -1,7 +1,8 @@
 #pragma once
-// The start-game dialog: the player picks the word level (3 to 7 letters) and
-// whether the dictionary wizard is on, then the engine deals. Every opening
-// starts from level 3 with the wizard on; nothing is remembered between games.
+// The start-game dialog: the player picks the word level (3 to 7 letters),
+// whether the dictionary wizard is on and whether only deals that can be won
+// are dealt, then the engine deals. Every opening starts from level 3 with
+// both ticked; nothing is remembered between games.
 #include <QDialog>
 #include <QList>
 
@@ -16,9 +17,9 @@ class QRadioButton;
 class frmStartGame : public QDialog {
     Q_OBJECT
 public:
-    // Receives the chosen word level (3 to 7) and wizard flag; the table wires
-    // it to its engine's DealNewCards.
-    using DealFunction = std::function<void(qint16 level, bool wizardOn)>;
+    // Receives the chosen word level (3 to 7) and the two flags; the table
+    // wires it to its engine's DealNewCards.
+    using DealFunction = std::function<void(qint16 level, bool wizardOn, bool onlyWinnable)>;
 
     // `table` is the solitaire table: it is disabled while the engine deals.
     explicit frmStartGame(QWidget* table = nullptr, DealFunction deal = {});
@@ -42,12 +43,14 @@ public:
     QLabel* lblLevel = nullptr;
     QList<QRadioButton*> optLevel; // indexes 1 to 5; element 0 is unused (null)
     QCheckBox* chkDictionary = nullptr;
+    QCheckBox* chkWinnable = nullptr;
     QList<QLabel*> lblMenu; // 0 "Deal Out Cards", 1 "Cancel"
 
 private:
     struct PendingDeal {
         qint16 level;
         bool wizardOn;
+        bool onlyWinnable;
     };
     void StartDeal();
 

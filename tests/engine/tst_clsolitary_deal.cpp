@@ -47,7 +47,7 @@ private slots:
     // With a source that always gives 0 the shuffle keeps card-number order,
     // so the deal can be written out by hand.
     void orderedDealAtLevel3() {
-        RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+        const auto random = std::make_unique<ScriptedRandom>(QList<double>{0.0});
         auto words = MakeWordList({QStringLiteral("cat")});
         FakeGame fake(words.get());
         ClSolitary& e = fake.game;
@@ -57,7 +57,7 @@ private slots:
             QVERIFY(!table.help.isEmpty());
             QVERIFY(!e.GameInPlay); // a game cut short here is never offered for saving
         };
-        e.DealNewCards(3, true);
+        e.DealNewCards(3, true, *random);
 
         QCOMPARE(e.CardPile1, QStringLiteral("aaac:d"));
         QCOMPARE(e.CardPile2, QStringLiteral("aabc:d"));
@@ -98,11 +98,11 @@ private slots:
     // gets the next card.
     void xIsNeverDealtToAPile() {
         // 115 * v + 1 = 108 picks card 108, the x, first; then card order.
-        RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{107.5 / 115.0, 0.0}));
+        const auto random = std::make_unique<ScriptedRandom>(QList<double>{107.5 / 115.0, 0.0});
         auto words = MakeWordList({QStringLiteral("cat")});
         FakeGame fake(words.get());
         ClSolitary& e = fake.game;
-        e.DealNewCards(7, true);
+        e.DealNewCards(7, true, *random);
         for (int p = 1; p <= 5; ++p)
             QCOMPARE(e.CardPile(p), QStringLiteral("a:a"));
         QCOMPARE(e.CardsInDeck.size(), 102);
@@ -122,11 +122,11 @@ private slots:
     void seededDealsKeepEveryCard() {
         QFETCH(int, level);
         QFETCH(unsigned, seed);
-        RandomScope scope(makeSeededRandom(seed));
+        const auto random = makeSeededRandom(seed);
         auto words = MakeWordList({QStringLiteral("cat")});
         FakeGame fake(words.get());
         ClSolitary& e = fake.game;
-        e.DealNewCards(qint16(level), true);
+        e.DealNewCards(qint16(level), true, *random);
         const int c = ClSolitary::CardsPerPile(qint16(level));
         QCOMPARE(Sorted(AllCards(e)), Sorted(ClSolitary::OrderedDeck()));
         QCOMPARE(e.CardsInDeck.size(), 112 - 5 * c);
@@ -138,15 +138,62 @@ private slots:
             QCOMPARE(pile.size(), c + 1);
         }
         QCOMPARE(fake.table.cards.size(), 5 * c);
+        // The deal without a table (the solver's and the tool's) is the same.
+        const DealState alone =
+            ClSolitary::DealtGame(ClSolitary::ShuffledDeck(*makeSeededRandom(seed)), level);
+        QCOMPARE(alone.stock, e.CardsInDeck);
+        QCOMPARE(alone.discards, e.CardsInDiscards);
+        for (int p = 1; p <= 5; ++p)
+            QCOMPARE(alone.piles[p - 1], e.CardPile(p));
+    }
+
+    // "Only deals that can be won": the card-order deck (every draw 0) puts
+    // a d on the piles, and no word begins with d, so the deck is drawn
+    // again from the same source until one without a d comes; a source that
+    // only ever gives that deck ends with it dealt and the caption saying so.
+    void onlyWinnableDeals_data() {
+        QTest::addColumn<bool>("onlyCardOrder");
+        QTest::newRow("redrawn until winnable") << false;
+        QTest::newRow("none found, the last dealt") << true;
+    }
+    void onlyWinnableDeals() {
+        QFETCH(bool, onlyCardOrder);
+        QStringList words;
+        const QString letters = QStringLiteral("abcefghijklmnopqrstuvwyz");
+        for (QChar a : letters)
+            for (QChar b : letters + 'd')
+                for (QChar c : letters + 'd')
+                    words << QString(a) + b + c;
+        auto list = MakeWordList(words);
+        // The card-order deck first, then seeded decks (or card order again).
+        class CardOrderFirst final : public RandomSource {
+        public:
+            explicit CardOrderFirst(bool always) : m_always(always) {}
+            double next() override { return ++m_used <= 115 || m_always ? 0.0 : m_then->next(); }
+            int used() const { return m_used; }
+
+        private:
+            bool m_always;
+            int m_used = 0;
+            std::unique_ptr<RandomSource> m_then = makeSeededRandom(7);
+        } random(onlyCardOrder);
+        FakeGame fake(list.get());
+        const DealStatus status = fake.game.DealNewCards(3, true, random, true);
+        QCOMPARE(status, onlyCardOrder ? DealStatus::DealtUnproven : DealStatus::Dealt);
+        QVERIFY(random.used() > 115);
+        QCOMPARE(fake.table.caption.contains("won"), onlyCardOrder);
+        bool pileHasD = false;
+        for (int p = 1; p <= 5; ++p)
+            pileHasD = pileHasD || fake.game.CardPile(p).contains('d');
+        QCOMPARE(pileHasD, onlyCardOrder);
+        QCOMPARE(DealSolver(*list, 3).Solve(fake.game.CurrentDeal(), {}).verdict,
+                 onlyCardOrder ? SolverVerdict::NotWinnable : SolverVerdict::Winnable);
     }
 
     void missingWordListDealsNothing() {
-        MsgBoxRecorder boxes;
         ClDictionary empty; // never loaded
         FakeGame fake(&empty);
-        fake.game.DealNewCards(3, true);
-        QCOMPARE(boxes.texts(),
-                 QStringList{QStringLiteral("Missing dictionary file...Try updating software...")});
+        QCOMPARE(fake.game.DealNewCards(3, true, *makeSeededRandom(1)), DealStatus::NoWordList);
         QVERIFY(fake.table.cards.isEmpty());
         QVERIFY(!fake.game.GameInPlay);
         QVERIFY(fake.game.CardsInDeck.isEmpty());
@@ -164,7 +211,7 @@ private slots:
     }
     void interruptedDeal() {
         QFETCH(bool, halt);
-        RandomScope scope(makeSeededRandom(3));
+        const auto random = makeSeededRandom(3);
         auto words = MakeWordList({QStringLiteral("cat")});
         FakeGame fake(words.get());
         ClSolitary& e = fake.game;
@@ -173,7 +220,7 @@ private slots:
             if (++dealt == 3)
                 halt ? e.Halt() : e.UnloadCards();
         };
-        e.DealNewCards(3, true);
+        e.DealNewCards(3, true, *random);
         QCOMPARE(dealt, halt ? 25 : 3); // a closing table still shows the whole deal
         QVERIFY(!fake.table.busy);
         QCOMPARE(e.GameInPlay, halt);

@@ -156,7 +156,7 @@ private slots:
         ClSolitary& e = fake.game;
         FakeSolitaireTable& table = fake.table;
         table.onDeal = [&](const FakeSolitaireTable::Card&) { QVERIFY(table.busy); };
-        QVERIFY(e.PlaySaveGame(QStringLiteral("S1")));
+        QCOMPARE(e.PlaySaveGame(QStringLiteral("S1")).status, RestoreStatus::Restored);
         // Every field is back: written out again (in the file's field order),
         // the record is the same.
         QCOMPARE(e.CurrentRecord(e.DateOfGame, e.SaveTime).Format(), kRecord);
@@ -196,7 +196,7 @@ private slots:
         FakeGame fake(m_words.get());
         AddEntry(fake.player, QStringLiteral("S1"), record);
         fake.table.words << QStringLiteral("left over");
-        QVERIFY(fake.game.PlaySaveGame(QStringLiteral("S1")));
+        QCOMPARE(fake.game.PlaySaveGame(QStringLiteral("S1")).status, RestoreStatus::Restored);
         QVERIFY(fake.table.words.isEmpty());
         QCOMPARE(fake.table.hints, QStringList{QStringLiteral("Off")});
         QVERIFY(!fake.table.hintsLive);
@@ -208,7 +208,7 @@ private slots:
         FakeGame fake(m_words.get());
         AddEntry(fake.player, QStringLiteral("S1"),
                  QStringLiteral("Colour=blue|") + kRecord + "|Extra");
-        QVERIFY(fake.game.PlaySaveGame(QStringLiteral("S1")));
+        QCOMPARE(fake.game.PlaySaveGame(QStringLiteral("S1")).status, RestoreStatus::Restored);
         QCOMPARE(fake.game.CardPile1, QStringLiteral("p:qR"));
     }
 
@@ -235,7 +235,6 @@ private slots:
         QString record = kRecord;
         QVERIFY(record.contains(from));
         record.replace(from, to);
-        MsgBoxRecorder boxes;
         FakeGame fake(m_words.get());
         AddEntry(fake.player, QStringLiteral("S1"), record);
         ClSolitary& e = fake.game;
@@ -243,11 +242,9 @@ private slots:
         e.GameInPlay = true;
         e.CardPile1 = QStringLiteral("z:z");
         e.SaveGameIndex = QStringLiteral("S9");
-        QVERIFY(!e.PlaySaveGame(QStringLiteral("S1")));
-        QCOMPARE(boxes.shown().size(), 1);
-        QVERIFY2(boxes.texts().first().startsWith(
-                     QStringLiteral("This saved game is damaged and cannot be restored...")),
-                 qPrintable(boxes.texts().first()));
+        const RestoreResult result = e.PlaySaveGame(QStringLiteral("S1"));
+        QCOMPARE(result.status, RestoreStatus::EntryDamaged);
+        QVERIFY(!result.why.isEmpty());
         QCOMPARE(fake.player.SavedGames.Find("S1")->GameInfo, record);
         QVERIFY(fake.table.cards.isEmpty());
         QVERIFY(fake.table.log.isEmpty());
@@ -258,20 +255,18 @@ private slots:
 
     void missingEntryOrWordList_data() {
         QTest::addColumn<bool>("withWords");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("missing entry") << true << "The saved game could not be found...";
-        QTest::newRow("missing word list") << false << "Missing dictionary file...";
+        QTest::addColumn<RestoreStatus>("status");
+        QTest::newRow("missing entry") << true << RestoreStatus::EntryMissing;
+        QTest::newRow("missing word list") << false << RestoreStatus::NoWordList;
     }
     void missingEntryOrWordList() {
         QFETCH(bool, withWords);
-        QFETCH(QString, message);
-        MsgBoxRecorder boxes;
+        QFETCH(RestoreStatus, status);
         ClDictionary empty;
         FakeGame fake(withWords ? m_words.get() : &empty);
         if (!withWords)
             AddEntry(fake.player, QStringLiteral("S1"), kRecord);
-        QVERIFY(!fake.game.PlaySaveGame(QStringLiteral("S1")));
-        QCOMPARE(boxes.texts(), QStringList{message});
+        QCOMPARE(fake.game.PlaySaveGame(QStringLiteral("S1")).status, status);
         QVERIFY(!fake.game.GameInPlay);
         QVERIFY(fake.table.cards.isEmpty());
         QVERIFY(!fake.table.busy);

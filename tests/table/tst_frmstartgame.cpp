@@ -16,6 +16,7 @@ namespace {
 struct DealCall {
     qint16 level;
     bool wizard;
+    bool onlyWinnable;
     bool tableEnabled;
     bool dialogGone;
 };
@@ -51,29 +52,33 @@ void TestFrmStartGame::dealsTheChosenGame() {
     table.show();
     QList<DealCall> calls;
     frmStartGame* self = nullptr;
-    frmStartGame dialog(&table, [&](qint16 l, bool w) {
-        calls.append({l, w, table.isEnabled(),
+    frmStartGame dialog(&table, [&](qint16 l, bool w, bool o) {
+        calls.append({l, w, o, table.isEnabled(),
                       !self->isVisible() && QApplication::activeModalWidget() != self});
         table.setEnabled(true); // as the engine does at the end of a deal
     });
     self = &dialog;
     QTimer::singleShot(0, &dialog, [&] {
         QTest::mouseClick(dialog.optLevel.at(option), Qt::LeftButton);
-        if (!wizard)
+        if (!wizard) { // both ticks cleared together
             QTest::mouseClick(dialog.chkDictionary, Qt::LeftButton);
+            QTest::mouseClick(dialog.chkWinnable, Qt::LeftButton);
+        }
         ClickLabel(dialog.lblMenu.at(0));
     });
     dialog.LoadGameDefaults();
     QCOMPARE(calls.size(), 1);
     QCOMPARE(int(calls.at(0).level), level);
     QCOMPARE(calls.at(0).wizard, wizard);
+    QCOMPARE(calls.at(0).onlyWinnable, wizard);
     QVERIFY(!calls.at(0).tableEnabled); // the table takes no input while the cards fly
     QVERIFY(calls.at(0).dialogGone);    // the pressed label has let go of the mouse
 
     // The next opening starts from level 3 with the wizard again; cancel deals nothing.
     bool designValues = false;
     QTimer::singleShot(0, &dialog, [&] {
-        designValues = dialog.optLevel.at(1)->isChecked() && dialog.chkDictionary->isChecked();
+        designValues = dialog.optLevel.at(1)->isChecked() && dialog.chkDictionary->isChecked() &&
+                       dialog.chkWinnable->isChecked();
         ClickLabel(dialog.lblMenu.at(1));
     });
     dialog.LoadGameDefaults();
@@ -89,7 +94,8 @@ void TestFrmStartGame::tableIsGivenBackWhenNothingWasDealt() {
     QWidget table;
     table.show();
     bool disabledDuringDeal = false;
-    frmStartGame dialog(&table, [&](qint16, bool) { disabledDuringDeal = !table.isEnabled(); });
+    frmStartGame dialog(&table,
+                        [&](qint16, bool, bool) { disabledDuringDeal = !table.isEnabled(); });
     dialog.show();
     dialog.lblMenu_Click(0);
     QVERIFY(disabledDuringDeal);
