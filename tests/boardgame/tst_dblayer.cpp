@@ -255,10 +255,6 @@ private Q_SLOTS:
             }
             return false;
         };
-        QVERIFY(expectError(ErrUpdateWithoutEdit,
-                            [&] { easy->Fields(QStringLiteral("QuestionAsk")).setValue(true); }));
-        QVERIFY(expectError(ErrUpdateWithoutEdit, [&] { easy->Update(); }));
-        QVERIFY(expectError(ErrItemNotFound, [&] { easy->Fields(QStringLiteral("Nope")); }));
         auto counts = db->OpenRecordset(QStringLiteral("qSquareCounts"));
         QVERIFY(!counts->Updatable());
         QVERIFY(expectError(ErrCannotUpdate, [&] { counts->Edit(); }));
