@@ -65,24 +65,6 @@ private slots:
         QCOMPARE(outcome.newTop, newTop);
     }
 
-    void bestPoints_data() {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<bool>("wizardOn");
-        QTest::addColumn<QString>("best");
-        QTest::newRow("played") << 3 << true << "50";
-        QTest::newRow("wizard off") << 3 << false << "20";
-        QTest::newRow("not yet") << 4 << true << "None";
-        QTest::newRow("no entry") << 5 << true << "";
-    }
-    void bestPoints() {
-        QFETCH(int, level);
-        QFETCH(bool, wizardOn);
-        QFETCH(QString, best);
-        QCOMPARE(
-            ClRating::BestPoints("3On=50,10.00^3Off=20,4.50^4On=None,0", qint16(level), wizardOn),
-            best);
-    }
-
     // A level written "3On" must not be found by level 3 Off, nor "13On" by 3On.
     void keysMatchWhole() {
         const RatingOutcome outcome = ClRating::Update("13On=1,1.00^3Onx=1,1.00", 3, true, 5, 1.0f);

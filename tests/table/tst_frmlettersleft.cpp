@@ -10,62 +10,55 @@
 
 class TestFrmLettersLeft : public QObject {
     Q_OBJECT
+
 private Q_SLOTS:
-    void text_data();
-    void text();
-    void showsModallyAndClosesWithTheLabel();
-    void wholeStockFitsTheWindow();
+    void text_data() {
+        QTest::addColumn<QString>("deck");
+        QTest::addColumn<QString>("discards");
+        QTest::addColumn<QString>("expected");
+        addDataRow("both, each last to first", "abc", "xy", "c b a y x ");
+        addDataRow("stock only, joker kept", "*q", "", "q * ");
+        addDataRow("repeated letters", "aab", "a", "b a a a ");
+    }
+
+    void text() {
+        QFETCH(QString, deck);
+        QFETCH(QString, discards);
+        QFETCH(QString, expected);
+        QCOMPARE(frmLettersLeft::LettersLeftText(deck, discards), expected);
+        frmLettersLeft window;
+        window.SetLetters(deck, discards);
+        QCOMPARE(control<QLabel>(window, "lblLettersLeft")->text(), expected);
+    }
+
+    void showsModallyAndClosesWithTheLabel() {
+        QWidget table;
+        table.show();
+        frmLettersLeft window(&table);
+        QString shown;
+        bool modal = false;
+        QTimer::singleShot(0, &window, [&] {
+            modal = window.isVisible() && window.isModal();
+            shown = window.lblLettersLeft->text();
+            QTest::mouseClick(control<QLabel>(window, "lblClose"), Qt::LeftButton, {},
+                              QPoint(3, 3));
+        });
+        window.LoadLettersLeft(QStringLiteral("mno"), QStringLiteral("k"));
+        QVERIFY(modal);
+        QCOMPARE(shown, QStringLiteral("o n m k "));
+        QVERIFY(!window.isVisible());
+    }
+
+    void wholeStockFitsTheWindow() {
+        // Right after a deal nearly the whole pack is in the stock: every card
+        // must still be readable inside the window.
+        frmLettersLeft window;
+        window.SetLetters(QString(112, QLatin1Char('w')), QStringLiteral("abc")); // the whole pack
+        QLabel* label = window.lblLettersLeft;
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
+        QVERIFY(window.rect().contains(label->geometry()));
+    }
 };
-
-void TestFrmLettersLeft::text_data() {
-    QTest::addColumn<QString>("deck");
-    QTest::addColumn<QString>("discards");
-    QTest::addColumn<QString>("expected");
-    addDataRow("both, each last to first", "abc", "xy", "c b a y x ");
-    addDataRow("nothing left", "", "", "");
-    addDataRow("stock only, joker kept", "*q", "", "q * ");
-    addDataRow("discards only", "", "zte", "e t z ");
-    addDataRow("repeated letters", "aab", "a", "b a a a ");
-}
-
-void TestFrmLettersLeft::text() {
-    QFETCH(QString, deck);
-    QFETCH(QString, discards);
-    QFETCH(QString, expected);
-    QCOMPARE(frmLettersLeft::LettersLeftText(deck, discards), expected);
-    frmLettersLeft window;
-    window.SetLetters(deck, discards);
-    QCOMPARE(control<QLabel>(window, "lblLettersLeft")->text(), expected);
-}
-
-void TestFrmLettersLeft::showsModallyAndClosesWithTheLabel() {
-    QWidget table;
-    table.show();
-    frmLettersLeft window(&table);
-    QString shown;
-    bool modal = false;
-    QTimer::singleShot(0, &window, [&] {
-        modal = window.isVisible() && window.isModal();
-        shown = window.lblLettersLeft->text();
-        QTest::mouseClick(control<QLabel>(window, "lblClose"), Qt::LeftButton, {}, QPoint(3, 3));
-    });
-    window.LoadLettersLeft(QStringLiteral("mno"), QStringLiteral("k"));
-    QVERIFY(modal);
-    QCOMPARE(shown, QStringLiteral("o n m k "));
-    QVERIFY(!window.isVisible());
-    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    control<QLabel>(window, "lblFormCaption");
-}
-
-void TestFrmLettersLeft::wholeStockFitsTheWindow() {
-    // Right after a deal nearly the whole pack is in the stock: every card
-    // must still be readable inside the window.
-    frmLettersLeft window;
-    window.SetLetters(QString(112, QLatin1Char('w')), QStringLiteral("abc")); // the whole pack
-    QLabel* label = window.lblLettersLeft;
-    QVERIFY(label->heightForWidth(label->width()) <= label->height());
-    QVERIFY(window.rect().contains(label->geometry()));
-}
 
 QTEST_MAIN(TestFrmLettersLeft)
 #include "tst_frmlettersleft.moc"

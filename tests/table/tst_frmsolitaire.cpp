@@ -75,551 +75,481 @@ QList<ClassSavedGameInfo> SavedOnDisk(const TempProgramFolder& folder, const QSt
 
 class TestFrmSolitaire : public QObject {
     Q_OBJECT
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void layoutFollowsTheWindowSize_data();
-    void layoutFollowsTheWindowSize();
-    void startUpAdvertisementBannerAndAbout();
-    void gridShowsTheSolitaireGamesOfThePlayer();
-    void savedGameCommandsFollowTheRow_data();
-    void savedGameCommandsFollowTheRow();
-    void gridToolTipsByTwips();
-    void headerClickSortsDescendingThenAscending();
-    void deleteEntry_data();
-    void deleteEntry();
-    void closeAsksOnceAndAlwaysSaves_data();
-    void closeAsksOnceAndAlwaysSaves();
-    void tooSmallDisplayClosesTheTable_data();
-    void tooSmallDisplayClosesTheTable();
-    void playSaveRestoresTheSelectedGame_data();
-    void playSaveRestoresTheSelectedGame();
-    void newGameDuringAGame_data();
-    void newGameDuringAGame();
-    void boardGameAsksOnceAndHandsOver();
-    void failedPlayerFileIsReported();
-    void closingWhileCardsAreDealt_data();
-    void closingWhileCardsAreDealt();
-    void closingWhileHintsAreSought();
-    void closingWhileCardsFly_data();
-    void closingWhileCardsFly();
-
-private:
     std::unique_ptr<TempProgramFolder> m_folder;
-};
-
-void TestFrmSolitaire::init() {
-    m_folder = std::make_unique<TempProgramFolder>();
-    QVERIFY(WriteWordList(*m_folder, {"cat", "cab", "dog", "zoo"}));
-}
-
-void TestFrmSolitaire::cleanup() {
-    m_folder.reset();
-}
-
-void TestFrmSolitaire::layoutFollowsTheWindowSize_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("design size") << QSize(frmSolitaire::kDesignWidth, frmSolitaire::kDesignHeight);
-    QTest::newRow("wider and taller") << QSize(1000, 700);
-}
-
-void TestFrmSolitaire::layoutFollowsTheWindowSize() {
-    QFETCH(QSize, size);
-    frmSolitaire table;
-    table.show();
-    table.resize(size);
-    const QRect game = table.picGame->geometry();
-    QCOMPARE(game.topLeft(), QPoint(3, 33));
-    QCOMPARE(game.width(), size.width() - 7);
-    const QRect adds = table.picAdds->geometry();
-    QCOMPARE(adds.top(), game.top() + game.height());
-    QCOMPARE(adds.left(), 3);
-    QCOMPARE(adds.height(), 93);
-    QCOMPARE(adds.width(), size.width() - 7);
-    QCOMPARE(table.WebBrowser1->geometry(), QRect(-1, -1, adds.width() + 40, adds.height() + 40));
-    // The greeting of a deal stays whole and readable beside the menu.
-    const QString greeting = QStringLiteral(" Vantorell // Hello anna...Word level 3");
-    table.ShowCaption(greeting);
-    QLabel* caption = table.lblFormCaption;
-    QCOMPARE(caption->text(), greeting);
-    QVERIFY(caption->geometry().right() < table.lblMenu[0]->x());
-    QVERIFY(caption->fontMetrics().horizontalAdvance(greeting) <= caption->width());
-    // The window keeps its rounded outline at every size.
-    QVERIFY(!table.mask().isEmpty());
-    QVERIFY(!table.mask().contains(QPoint(0, 0)));
-    QVERIFY(table.mask().contains(QPoint(size.width() / 2, size.height() / 2)));
-}
-
-void TestFrmSolitaire::startUpAdvertisementBannerAndAbout() {
-    const int splashes = startupWindowsShown(QStringLiteral("frmSplash"));
-    frmSolitaire table;
-    table.show();
-    // Once the table is shown; with no web site the banner falls back to the
-    // table's own page.
-    QTRY_COMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
-    QCOMPARE(table.WebBrowser1->LocationURL(), QStringLiteral("About:Off-Line"));
-    ModalWatcher watcher;
-    table.lblMenu_Click(2);
-    QCOMPARE(watcher.Seen(), QStringList{"frmAbout"});
-    QCOMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
-}
-
-void TestFrmSolitaire::gridShowsTheSolitaireGamesOfThePlayer() {
-    frmSolitaire table;
-    LogIn(table, "anna");
-    // A record without a date keeps a row of its own.
-    AddSaved(table, "S0", QString(kOpenGame).remove("DateOfGame=05-Dec-26|"));
-    AddSaved(table, "S1", kOpenGame);
-    AddSaved(table, "B2", "1=3|2=0", "SpellingGrammar.mdb"); // a board status record
-    AddSaved(table, "S3", kWonGame);
-    table.LoadFlexGrid();
-    SavedGamesGrid* grid = table.FlexGrid;
-    QCOMPARE(grid->GridRows(), 4);
-    QCOMPARE(grid->TextMatrix(1, 0), QStringLiteral("S0"));
-    const QStringList first{"S1", "05-Dec-26", "14", "4", "Y", "N"};
-    const QStringList second{"S3", "01-Jan-27", "-7", "3", "N", "Y"};
-    for (int c = 0; c < 6; ++c) {
-        QCOMPARE(grid->TextMatrix(2, c), first[c]);
-        QCOMPARE(grid->TextMatrix(3, c), second[c]);
+private Q_SLOTS:
+    void init() {
+        m_folder = std::make_unique<TempProgramFolder>();
+        QVERIFY(WriteWordList(*m_folder, {"cat", "cab", "dog", "zoo"}));
     }
-    QCOMPARE(grid->SelectionColour(), 0xFFFFC0u);
 
-    // "|||" shows the details of the game on the current row.
-    grid->setCurrentCell(2, 1);
-    table.lblMenu_Click(7);
-    QWidget* info = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && QByteArray(w->metaObject()->className()) == "frmGameInfo")
-            info = w;
+    void cleanup() { m_folder.reset(); }
+
+    void layoutFollowsTheWindowSize() {
+        frmSolitaire table;
+        table.show();
+        table.resize(frmSolitaire::kDesignWidth, frmSolitaire::kDesignHeight);
+        const int designWidth = table.picGame->width();
+        table.resize(1000, 700);
+        // The play area and the banner below it take all the window's growth.
+        const QRect game = table.picGame->geometry(), adds = table.picAdds->geometry();
+        QCOMPARE(game.width(), designWidth + 1000 - frmSolitaire::kDesignWidth);
+        QCOMPARE(adds.width(), game.width());
+        QCOMPARE(adds.top(), game.bottom() + 1);
+        QVERIFY(table.rect().contains(game.united(adds)));
+        // The greeting of a deal stays whole and readable beside the menu.
+        const QString greeting = QStringLiteral(" Vantorell // Hello anna...Word level 3");
+        table.ShowCaption(greeting);
+        QLabel* caption = table.lblFormCaption;
+        QVERIFY(caption->geometry().right() < table.lblMenu[0]->x());
+        QVERIFY(caption->fontMetrics().horizontalAdvance(greeting) <= caption->width());
+        // The rounded outline follows the new size.
+        QVERIFY(!table.mask().contains(QPoint(0, 0)));
+        QVERIFY(table.mask().contains(QPoint(990, 690)));
     }
-    QVERIFY(info);
-    QCOMPARE(control<QLabel>(*info, "lblPoints")->text(), QStringLiteral("Points -7"));
-    info->close();
-}
 
-void TestFrmSolitaire::savedGameCommandsFollowTheRow_data() {
-    QTest::addColumn<QStringList>("records");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("playingKey");
-    QTest::addColumn<QList<bool>>("enabled"); // letters left, Play Save, Delete Entry, |||
-    const QStringList both{kOpenGame, kWonGame};
-    addDataRow("empty grid", QStringList{}, 0, QString(), QList<bool>{false, false, false, false});
-    addDataRow("unfinished game", both, 0, QString(), QList<bool>{false, true, true, true});
-    addDataRow("finished game", both, 1, QString(), QList<bool>{false, false, true, true});
-    addDataRow("the game now played", both, 0, QString("S1"), QList<bool>{true, false, true, true});
-    addDataRow("another game while playing", both, 0, QString("S3"),
-               QList<bool>{true, true, true, true});
-}
-
-void TestFrmSolitaire::savedGameCommandsFollowTheRow() {
-    QFETCH(QStringList, records);
-    QFETCH(int, row);
-    QFETCH(QString, playingKey);
-    QFETCH(QList<bool>, enabled);
-    frmSolitaire table;
-    LogIn(table, "cleo");
-    for (int i = 0; i < records.size(); ++i)
-        AddSaved(table, QStringLiteral("S%1").arg(2 * i + 1), records[i]);
-    table.LoadFlexGrid();
-    table.mySolitaryGame->GameInPlay = !playingKey.isEmpty();
-    table.mySolitaryGame->SaveGameIndex = playingKey;
-    // Choosing the row is enough: the commands follow the selection.
-    table.FlexGrid->setCurrentCell(1 - row, 1);
-    table.FlexGrid->setCurrentCell(row, 1);
-    table.DisableButtons();
-    QCOMPARE((QList<bool>{table.cmdLettersLeft->isEnabled(), table.lblMenu[5]->isEnabled(),
-                          table.lblMenu[6]->isEnabled(), table.lblMenu[7]->isEnabled()}),
-             enabled);
-}
-
-void TestFrmSolitaire::gridToolTipsByTwips() {
-    // The grid converts pixels at 15 twips each: pixel 70 is 1050 twips.
-    const int splashes = startupWindowsShown(QStringLiteral("frmSplash"));
-    frmSolitaire table;
-    table.show();
-    // The start-up advertisement blocks the table until it has gone.
-    QTRY_COMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
-    QTest::mouseMove(table.FlexGrid->viewport(), QPoint(70, 20));
-    QCOMPARE(table.FlexGrid->toolTip(), QStringLiteral("Points of saved game..."));
-    QCOMPARE(SavedGamesRules::ToolTipAt(105), QStringLiteral("Player scorecard entries..."));
-    QCOMPARE(SavedGamesRules::ToolTipAt(106), QStringLiteral("Date of saved game..."));
-    QCOMPARE(SavedGamesRules::ToolTipAt(2401), QStringLiteral("Player scorecard entries..."));
-}
-
-void TestFrmSolitaire::headerClickSortsDescendingThenAscending() {
-    frmSolitaire table;
-    LogIn(table, "dora");
-    AddSaved(table, "S1", kOpenGame); // 14 points
-    AddSaved(table, "S2", kWonGame);  // -7 points
-    AddSaved(table, "S3", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=2"));
-    table.show();
-    table.LoadFlexGrid();
-    QHeaderView* header = table.FlexGrid->horizontalHeader();
-    const QPoint pointsHeader(header->sectionViewportPosition(2) + 5, 5);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pointsHeader);
-    QCOMPARE(table.FlexGrid->Tag(), QStringLiteral("D"));
-    QStringList order;
-    for (int r = 1; r <= 3; ++r)
-        order << table.FlexGrid->TextMatrix(r, 2);
-    QCOMPARE(order, QStringList({"14", "2", "-7"})); // numbers sort by value
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pointsHeader);
-    QCOMPARE(table.FlexGrid->Tag(), QStringLiteral("A"));
-    QCOMPARE(table.FlexGrid->TextMatrix(1, 2), QStringLiteral("-7"));
-    QCOMPARE(table.FlexGrid->SelectionColour(), 0xFFFFC0u);
-    // A click lower in the grid selects and does not sort.
-    QTest::mouseClick(table.FlexGrid->viewport(), Qt::LeftButton, {},
-                      table.FlexGrid->visualItemRect(table.FlexGrid->item(2, 1)).center());
-    QCOMPARE(table.FlexGrid->Tag(), QStringLiteral("A"));
-    QCOMPARE(table.FlexGrid->CurrentGridRow(), 3);
-}
-
-void TestFrmSolitaire::deleteEntry_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("yes deletes") << true;
-    QTest::newRow("no keeps everything") << false;
-}
-
-void TestFrmSolitaire::deleteEntry() {
-    QFETCH(bool, yes);
-    frmSolitaire table;
-    LogIn(table, "emil");
-    AddSaved(table, "S1", kOpenGame);
-    AddSaved(table, "S2", kWonGame);
-    table.LoadFlexGrid();
-    table.FlexGrid->setCurrentCell(1, 1);
-    table.DisableButtons();
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No);
-    table.lblMenu_Click(6);
-    QCOMPARE(boxes.texts(), QStringList{"You are about to delete a save game..."});
-    QCOMPARE(boxes.shown().first().buttons, MsgButtons::YesNo);
-    QCOMPARE(table.Player().SavedGames.Contains("S2"), !yes);
-    QCOMPARE(table.FlexGrid->GridRows(), yes ? 2 : 3);
-    QCOMPARE(table.lblMenu[5]->isEnabled(), yes); // S1, unfinished, is the current row now
-    // Nothing reaches the disk before the table closes.
-    QVERIFY(!QFile::exists(m_folder->file("temp/emil.dat")));
-}
-
-void TestFrmSolitaire::closeAsksOnceAndAlwaysSaves_data() {
-    QTest::addColumn<bool>("loggedIn");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("yes") << true << true;
-    QTest::newRow("no") << true << false;
-    // A deleted player keeps nothing: the table does not ask.
-    QTest::newRow("nobody at the table") << false << true;
-}
-
-void TestFrmSolitaire::closeAsksOnceAndAlwaysSaves() {
-    QFETCH(bool, loggedIn);
-    QFETCH(bool, yes);
-    auto* table = new frmSolitaire;
-    table->setAttribute(Qt::WA_DeleteOnClose);
-    if (loggedIn)
-        LogIn(*table, "gus");
-    table->show();
-    StartSomeGame(*table->mySolitaryGame);
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No);
-    QPointer<frmSolitaire> guard(table);
-    table->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(guard.isNull());
-    if (!loggedIn) {
-        QVERIFY(boxes.shown().isEmpty());
-        return;
+    void startUpAdvertisementBannerAndAbout() {
+        const int splashes = startupWindowsShown(QStringLiteral("frmSplash"));
+        frmSolitaire table;
+        table.show();
+        // Once the table is shown; with no web site the banner falls back to the
+        // table's own page.
+        QTRY_COMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
+        QCOMPARE(table.WebBrowser1->LocationURL(), QStringLiteral("About:Off-Line"));
+        ModalWatcher watcher;
+        table.lblMenu_Click(2);
+        QCOMPARE(watcher.Seen(), QStringList{"frmAbout"});
+        QCOMPARE(startupWindowsShown(QStringLiteral("frmSplash")), splashes + 1);
     }
-    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
-    QCOMPARE(boxes.shown().first().title, QStringLiteral("Save Game"));
-    // The player file was written either way; it holds the game only on Yes.
-    const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "gus");
-    QCOMPARE(saved.size(), yes ? 1 : 0);
-    if (yes)
-        QVERIFY(saved.first().GameInfo.startsWith("CardPile1=ab:c|"));
-}
 
-void TestFrmSolitaire::tooSmallDisplayClosesTheTable_data() {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("640 pixels are 9600 twips") << 640 << true;
-    QTest::newRow("641 pixels are enough") << 641 << false;
-}
+    void gridShowsTheSolitaireGamesOfThePlayer() {
+        frmSolitaire table;
+        LogIn(table, "anna");
+        // A record without a date keeps a row of its own.
+        AddSaved(table, "S0", QString(kOpenGame).remove("DateOfGame=05-Dec-26|"));
+        AddSaved(table, "S1", kOpenGame);
+        AddSaved(table, "B2", "1=3|2=0", "SpellingGrammar.mdb"); // a board status record
+        AddSaved(table, "S3", kWonGame);
+        table.LoadFlexGrid();
+        SavedGamesGrid* grid = table.FlexGrid;
+        QCOMPARE(grid->GridRows(), 4);
+        QCOMPARE(grid->TextMatrix(1, 0), QStringLiteral("S0"));
+        const QStringList first{"S1", "05-Dec-26", "14", "4", "Y", "N"};
+        const QStringList second{"S3", "01-Jan-27", "-7", "3", "N", "Y"};
+        for (int c = 0; c < 6; ++c) {
+            QCOMPARE(grid->TextMatrix(2, c), first[c]);
+            QCOMPARE(grid->TextMatrix(3, c), second[c]);
+        }
 
-void TestFrmSolitaire::tooSmallDisplayClosesTheTable() {
-    QFETCH(int, width);
-    QFETCH(bool, closes);
-    frmSolitaire table;
-    table.show();
-    MsgBoxRecorder boxes;
-    table.SysInfo1_DisplayChanged(width);
-    QCOMPARE(table.isVisible(), !closes);
-    QCOMPARE(boxes.shown().size(), closes ? 1 : 0);
-    if (closes) {
-        QCOMPARE(boxes.shown().first().icon, MsgIcon::Critical);
-        QVERIFY(boxes.texts().first().startsWith("Screen resolution to small need 800 by 600"));
+        // "|||" shows the details of the game on the current row.
+        grid->setCurrentCell(2, 1);
+        table.lblMenu_Click(7);
+        QWidget* info = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && QByteArray(w->metaObject()->className()) == "frmGameInfo")
+                info = w;
+        }
+        QVERIFY(info);
+        QCOMPARE(control<QLabel>(*info, "lblPoints")->text(), QStringLiteral("Points -7"));
+        info->close();
     }
-}
 
-// "Play Save" restores the game of the current row; a game in play is
-// offered for saving first, and the row chosen before that is the one played
-// although saving refilled the grid.
-void TestFrmSolitaire::playSaveRestoresTheSelectedGame_data() {
-    QTest::addColumn<bool>("inPlay");
-    QTest::addColumn<QString>("points");
-    QTest::newRow("nothing in play") << false << "14";
-    QTest::newRow("a game in play") << true << "2";
-}
-
-void TestFrmSolitaire::playSaveRestoresTheSelectedGame() {
-    QFETCH(bool, inPlay);
-    QFETCH(QString, points);
-    frmSolitaire table;
-    LogIn(table, "hal");
-    AddSaved(table, "S1", inPlay ? kOpenGame : kWonGame);
-    AddSaved(table, "S2", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=" + points));
-    table.show();
-    table.picGame->SetStepFlightsDirectly(true);
-    table.chkSound->setChecked(false);
-    table.chkMusic->setChecked(false);
-    if (inPlay)
-        StartSomeGame(*table.mySolitaryGame);
-    table.LoadFlexGrid();
-    table.FlexGrid->setCurrentCell(1, 1); // S2
-    table.DisableButtons();
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(MsgAnswer::Yes);
-    table.lblMenu_Click(5);
-    QCOMPARE(boxes.texts(),
-             inPlay ? QStringList{"Do you wish to save the current game?"} : QStringList());
-    QCOMPARE(table.Player().SavedGames.Count(), inPlay ? 3 : 2);
-    ClSolitary& game = *table.mySolitaryGame;
-    QVERIFY(game.GameInPlay);
-    QCOMPARE(game.SaveGameIndex, QStringLiteral("S2"));
-    QCOMPARE(game.CardPile5, QStringLiteral("hi:j"));
-    QCOMPARE(table.lblPoints->text(), points);
-    QCOMPARE(table.lstWords->count(), 2);
-    // ab:c, :d, e:f, :g, hi:j: ten cards and the template.
-    QCOMPARE(table.picGame->piccards.size(), 1 + 10);
-    QVERIFY(table.cmdLettersLeft->isEnabled());
-    if (!inPlay) // the row of the game now played is the current one
-        QVERIFY(!table.lblMenu[5]->isEnabled());
-}
-
-void TestFrmSolitaire::newGameDuringAGame_data() {
-    QTest::addColumn<bool>("deal");
-    QTest::newRow("dealt") << true;
-    QTest::newRow("cancelled") << false;
-}
-
-void TestFrmSolitaire::newGameDuringAGame() {
-    QFETCH(bool, deal);
-    frmSolitaire table;
-    LogIn(table, "jon");
-    table.show();
-    table.picGame->SetStepFlightsDirectly(true);
-    table.chkSound->setChecked(false);
-    StartSomeGame(*table.mySolitaryGame);
-    table.ShowCaption(QStringLiteral(" Vantorell // Hello jon...Word level 3"));
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(MsgAnswer::Yes);
-    ModalWatcher watcher([deal](QWidget* window) {
-        auto* start = qobject_cast<frmStartGame*>(window);
-        if (start && deal)
-            start->lblMenu_Click(0);
-        else
-            window->close();
-    });
-    table.lblMenu_Click(0);
-    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
-    QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
-    QCOMPARE(table.FlexGrid->TextMatrix(1, 0), QStringLiteral("S1"));
-    QCOMPARE(table.FlexGrid->TextMatrix(1, 5), QStringLiteral("N"));
-    QCOMPARE(table.mySolitaryGame->GameInPlay, deal);
-    // An empty table names no word level and has no letters to count.
-    QCOMPARE(table.cmdLettersLeft->isEnabled(), deal);
-    QCOMPARE(table.lblFormCaption->text().contains("Word level"), deal);
-}
-
-void TestFrmSolitaire::boardGameAsksOnceAndHandsOver() {
-    frmSolitaire table;
-    LogIn(table, "kim");
-    table.show();
-    StartSomeGame(*table.mySolitaryGame);
-    QObject::connect(&table, &frmSolitaire::BoardGameRequested, &table,
-                     [&table] { ModResFiles::HandOverToBoardGame(&table); });
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(MsgAnswer::No);
-    table.lblMenu_Click(1);
-    // Asked once: closing the table on the way does not ask again.
-    QCOMPARE(boxes.texts().count(QStringLiteral("Do you wish to save the current game?")), 1);
-    QVERIFY(!table.isVisible());
-    QVERIFY(table.Player().SavedGames.isEmpty());
-    QWidget* board = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->objectName() == QLatin1String("frmDictation"))
-            board = w;
-    QVERIFY(board);
-    delete board;
-}
-
-void TestFrmSolitaire::failedPlayerFileIsReported() {
-    // A folder where the player file belongs: the file cannot be written.
-    QVERIFY(QDir(m_folder->path()).mkpath("temp/lea.dat"));
-    frmSolitaire table;
-    LogIn(table, "lea");
-    table.show();
-    MsgBoxRecorder boxes;
-    table.close();
-    QCOMPARE(boxes.shown().size(), 1);
-    QCOMPARE(boxes.shown().first().icon, MsgIcon::Critical);
-    QVERIFY(boxes.texts().first().contains("lea"));
-    QVERIFY(!table.TimerDeckAnimation->isActive());
-    QVERIFY(QFileInfo(m_folder->file("temp/lea.dat")).isDir());
-}
-
-// The window is closed (as the window manager closes it) while the cards of
-// a deal or a restore fly: the cards still to come are put down at once,
-// then the save question comes and the whole game is saved.
-void TestFrmSolitaire::closingWhileCardsAreDealt_data() {
-    QTest::addColumn<bool>("restore");
-    QTest::newRow("deal") << false;
-    QTest::newRow("restore") << true;
-}
-
-void TestFrmSolitaire::closingWhileCardsAreDealt() {
-    QFETCH(bool, restore);
-    auto* table = new frmSolitaire;
-    table->setAttribute(Qt::WA_DeleteOnClose);
-    LogIn(*table, "max");
-    AddSaved(*table, "S1", kOpenGame);
-    table->show();
-    table->chkSound->setChecked(false);
-    table->chkMusic->setChecked(false);
-    table->LoadFlexGrid();
-    table->DisableButtons();
-    int arrived = 0;
-    connect(table->picGame, &CardLayer::DealFlightEnded, table, [&arrived, table] {
-        if (++arrived == 3)
-            table->close();
-    });
-    ModalWatcher watcher([](QWidget* window) {
-        if (auto* start = qobject_cast<frmStartGame*>(window))
-            start->lblMenu_Click(0);
-    });
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(MsgAnswer::Yes);
-    // The question comes with every card of the game on the felt.
-    int cardsShown = -1;
-    MsgBoxHandler recorder;
-    recorder = setMsgBoxHandler([&](const MsgBoxRequest& request) {
-        const auto cards = table->picGame->findChildren<UserControlCards*>();
-        cardsShown = int(std::count_if(cards.cbegin(), cards.cend(), [](auto* card) {
-            return card->DataField >= 1 && card->isVisible();
-        }));
-        return recorder(request);
-    });
-    QPointer<frmSolitaire> guard(table);
-    if (restore)
-        table->lblMenu_Click(5);
-    else
-        QTest::mouseClick(table->cmdDeck, Qt::LeftButton);
-    QTRY_VERIFY(guard.isNull());
-    QCOMPARE(arrived, 3);
-    setMsgBoxHandler(std::move(recorder));
-    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
-    QCOMPARE(cardsShown, restore ? 10 : 25);
-    // The saved game is whole and can be played again.
-    const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "max");
-    QCOMPARE(saved.size(), restore ? 1 : 2);
-    SavedGameRecord record;
-    QString why;
-    QVERIFY2(SavedGameRecord::Parse(saved.last().GameInfo, record, &why), qPrintable(why));
-    const QStringList piles(record.CardPile, record.CardPile + 5);
-    if (restore) {
-        QCOMPARE(piles, QStringList({"ab:c", ":d", "e:f", ":g", "hi:j"}));
-    } else {
-        for (const QString& pile : piles)
-            QCOMPARE(pile.indexOf(':'), 4);
-        QCOMPARE(record.CardsInDeck.size() + record.CardsInDiscards.size(), 115 - 25);
+    void savedGameCommandsFollowTheRow_data() {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("playingKey");
+        QTest::addColumn<QList<bool>>("enabled"); // letters left, Play Save, Delete Entry, |||
+        const QStringList both{kOpenGame, kWonGame};
+        addDataRow("empty grid", QStringList{}, 0, QString(),
+                   QList<bool>{false, false, false, false});
+        addDataRow("unfinished game", both, 0, QString(), QList<bool>{false, true, true, true});
+        addDataRow("finished game", both, 1, QString(), QList<bool>{false, false, true, true});
+        addDataRow("the game now played", both, 0, QString("S1"),
+                   QList<bool>{true, false, true, true});
+        addDataRow("another game while playing", both, 0, QString("S3"),
+                   QList<bool>{true, true, true, true});
     }
-}
 
-// A click on the deck starts a hint search; the window is closed while it
-// runs: the search ends and the table closes once the click has returned.
-void TestFrmSolitaire::closingWhileHintsAreSought() {
-    auto* table = new frmSolitaire;
-    table->setAttribute(Qt::WA_DeleteOnClose);
-    LogIn(*table, "ned");
-    table->show();
-    StartSomeGame(*table->mySolitaryGame);
-    table->mySolitaryGame->WizardIsOn = true;
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(MsgAnswer::Yes);
-    QPointer<frmSolitaire> guard(table);
-    bool clicking = true;
-    bool closedDuringTheClick = false;
-    QTimer::singleShot(0, table, [&] {
-        closedDuringTheClick = clicking;
+    void savedGameCommandsFollowTheRow() {
+        QFETCH(QStringList, records);
+        QFETCH(int, row);
+        QFETCH(QString, playingKey);
+        QFETCH(QList<bool>, enabled);
+        frmSolitaire table;
+        LogIn(table, "cleo");
+        for (int i = 0; i < records.size(); ++i)
+            AddSaved(table, QStringLiteral("S%1").arg(2 * i + 1), records[i]);
+        table.LoadFlexGrid();
+        table.mySolitaryGame->GameInPlay = !playingKey.isEmpty();
+        table.mySolitaryGame->SaveGameIndex = playingKey;
+        // Choosing the row is enough: the commands follow the selection.
+        table.FlexGrid->setCurrentCell(1 - row, 1);
+        table.FlexGrid->setCurrentCell(row, 1);
+        table.DisableButtons();
+        QCOMPARE((QList<bool>{table.cmdLettersLeft->isEnabled(), table.lblMenu[5]->isEnabled(),
+                              table.lblMenu[6]->isEnabled(), table.lblMenu[7]->isEnabled()}),
+                 enabled);
+    }
+
+    void headerClickSortsDescendingThenAscending() {
+        frmSolitaire table;
+        LogIn(table, "dora");
+        AddSaved(table, "S1", kOpenGame); // 14 points
+        AddSaved(table, "S2", kWonGame);  // -7 points
+        AddSaved(table, "S3", QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=2"));
+        table.show();
+        table.LoadFlexGrid();
+        QHeaderView* header = table.FlexGrid->horizontalHeader();
+        const QPoint pointsHeader(header->sectionViewportPosition(2) + 5, 5);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pointsHeader);
+        QStringList order;
+        for (int r = 1; r <= 3; ++r)
+            order << table.FlexGrid->TextMatrix(r, 2);
+        QCOMPARE(order, QStringList({"14", "2", "-7"})); // numbers sort by value
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pointsHeader);
+        QCOMPARE(table.FlexGrid->TextMatrix(1, 2), QStringLiteral("-7"));
+        // A click lower in the grid selects and does not sort.
+        QTest::mouseClick(table.FlexGrid->viewport(), Qt::LeftButton, {},
+                          table.FlexGrid->visualItemRect(table.FlexGrid->item(2, 1)).center());
+        QCOMPARE(table.FlexGrid->TextMatrix(1, 2), QStringLiteral("-7"));
+        QCOMPARE(table.FlexGrid->CurrentGridRow(), 3);
+    }
+
+    void deleteEntry_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes deletes") << true;
+        QTest::newRow("no keeps everything") << false;
+    }
+
+    void deleteEntry() {
+        QFETCH(bool, yes);
+        frmSolitaire table;
+        LogIn(table, "emil");
+        AddSaved(table, "S1", kOpenGame);
+        AddSaved(table, "S2", kWonGame);
+        table.LoadFlexGrid();
+        table.FlexGrid->setCurrentCell(1, 1);
+        table.DisableButtons();
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No);
+        table.lblMenu_Click(6);
+        QCOMPARE(boxes.texts(), QStringList{"You are about to delete a save game..."});
+        QCOMPARE(table.Player().SavedGames.Contains("S2"), !yes);
+        QCOMPARE(table.FlexGrid->GridRows(), yes ? 2 : 3);
+        QCOMPARE(table.lblMenu[5]->isEnabled(), yes); // S1, unfinished, is the current row now
+        // Nothing reaches the disk before the table closes.
+        QVERIFY(!QFile::exists(m_folder->file("temp/emil.dat")));
+    }
+
+    void closeAsksOnceAndAlwaysSaves_data() {
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true << true;
+        QTest::newRow("no") << true << false;
+        // A deleted player keeps nothing: the table does not ask.
+        QTest::newRow("nobody at the table") << false << true;
+    }
+
+    void closeAsksOnceAndAlwaysSaves() {
+        QFETCH(bool, loggedIn);
+        QFETCH(bool, yes);
+        auto* table = new frmSolitaire;
+        table->setAttribute(Qt::WA_DeleteOnClose);
+        if (loggedIn)
+            LogIn(*table, "gus");
+        table->show();
+        StartSomeGame(*table->mySolitaryGame);
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No);
+        QPointer<frmSolitaire> guard(table);
         table->close();
-    });
-    QTest::mouseClick(table->cmdDeck, Qt::LeftButton);
-    clicking = false;
-    QVERIFY(closedDuringTheClick);
-    QTRY_VERIFY(guard.isNull());
-    QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
-    const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "ned");
-    QCOMPARE(saved.size(), 1);
-    QVERIFY(saved.first().GameInfo.contains("|CardsInDeck=|CardsInDiscards=lmnop|"));
-}
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guard.isNull());
+        if (!loggedIn) {
+            QVERIFY(boxes.shown().isEmpty());
+            return;
+        }
+        QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+        // The player file was written either way; it holds the game only on Yes.
+        const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "gus");
+        QCOMPARE(saved.size(), yes ? 1 : 0);
+        if (yes)
+            QVERIFY(saved.first().GameInfo.startsWith("CardPile1=ab:c|"));
+    }
 
-// The window is closed while a card flies back, or while a made word flies
-// to the list: the flight ends at once; a made word is scored first, and the
-// last one wins the game, which then needs no saving.
-void TestFrmSolitaire::closingWhileCardsFly_data() {
-    QTest::addColumn<QStringList>("piles");
-    QTest::addColumn<QString>("discards");
-    QTest::addColumn<QString>("wordList"); // of the saved game
-    QTest::addColumn<QString>("points");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<QString>("rating");
-    addDataRow("card flying back", QStringList{":cA", "d:o"}, "x", "", "-3", true, "3Off=None,0");
-    addDataRow("word flying", QStringList{":cA", "d:o"}, "t", "cat", "5", true, "3Off=None,0");
-    addDataRow("last word flying", QStringList{":cA"}, "t", "cat", "5", false, "3Off=5,");
-}
+    void tooSmallDisplayClosesTheTable() {
+        frmSolitaire table;
+        table.show();
+        MsgBoxRecorder boxes;
+        table.SysInfo1_DisplayChanged(641);
+        QVERIFY(table.isVisible() && boxes.shown().isEmpty());
+        table.SysInfo1_DisplayChanged(640); // 9600 twips
+        QVERIFY(!table.isVisible());
+        QVERIFY(boxes.texts().value(0).startsWith("Screen resolution to small need 800 by 600"));
+    }
 
-void TestFrmSolitaire::closingWhileCardsFly() {
-    QFETCH(QStringList, piles);
-    QFETCH(QString, discards);
-    QFETCH(QString, wordList);
-    QFETCH(QString, points);
-    QFETCH(bool, asked);
-    QFETCH(QString, rating);
-    auto* table = new frmSolitaire;
-    table->setAttribute(Qt::WA_DeleteOnClose);
-    LogIn(*table, "ola");
-    table->show();
-    LayOut(*table, piles, discards);
-    MsgBoxRecorder boxes;
-    boxes.queueAnswer(MsgAnswer::Yes);
-    ModalWatcher watcher;
-    DragCard(table->picGame->TopDiscard(), QPoint(217, 100));
-    QVERIFY(table->picGame->TimerMoveCardBack->isActive() ||
-            table->picGame->TimerWordDone->isActive());
-    QPointer<frmSolitaire> guard(table);
-    table->close();
-    QTRY_VERIFY(guard.isNull());
-    QVERIFY(!watcher.Seen().contains("frmGameDone"));
-    QCOMPARE(boxes.shown().size(), asked ? 1 : 0);
-    ClassPlayerInfo onDisk;
-    QCOMPARE(ClassPlayerInfo::ReadFileBytes(m_folder->read("temp/ola.dat"), onDisk),
-             PlayerFileStatus::Loaded);
-    QVERIFY2(onDisk.Rating.contains(rating), qPrintable(onDisk.Rating));
-    const QHash<QString, QString> fields =
-        SavedGameRecord::Fields(onDisk.SavedGames.at(0).GameInfo);
-    QCOMPARE(fields.value("WordList"), wordList);
-    QCOMPARE(fields.value("CardPile1"), wordList.isEmpty() ? ":cA" : ":");
-    QCOMPARE(fields.value("PlayerPoints"), points);
-    QCOMPARE(fields.value("IfGameIsDone"), asked ? "False" : "True");
-}
+    // "Play Save" restores the game of the current row; a game in play is
+    // offered for saving first, and the row chosen before that is the one played
+    // although saving refilled the grid.
+    void playSaveRestoresTheSelectedGame_data() {
+        QTest::addColumn<bool>("inPlay");
+        QTest::addColumn<QString>("points");
+        QTest::newRow("nothing in play") << false << "14";
+        QTest::newRow("a game in play") << true << "2";
+    }
+
+    void playSaveRestoresTheSelectedGame() {
+        QFETCH(bool, inPlay);
+        QFETCH(QString, points);
+        frmSolitaire table;
+        LogIn(table, "hal");
+        AddSaved(table, "S1", inPlay ? kOpenGame : kWonGame);
+        AddSaved(table, "S2",
+                 QString(kOpenGame).replace("PlayerPoints=14", "PlayerPoints=" + points));
+        table.show();
+        table.picGame->SetStepFlightsDirectly(true);
+        table.chkSound->setChecked(false);
+        table.chkMusic->setChecked(false);
+        if (inPlay)
+            StartSomeGame(*table.mySolitaryGame);
+        table.LoadFlexGrid();
+        table.FlexGrid->setCurrentCell(1, 1); // S2
+        table.DisableButtons();
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(MsgAnswer::Yes);
+        table.lblMenu_Click(5);
+        QCOMPARE(boxes.texts(),
+                 inPlay ? QStringList{"Do you wish to save the current game?"} : QStringList());
+        QCOMPARE(table.Player().SavedGames.Count(), inPlay ? 3 : 2);
+        ClSolitary& game = *table.mySolitaryGame;
+        QVERIFY(game.GameInPlay);
+        QCOMPARE(game.SaveGameIndex, QStringLiteral("S2"));
+        QCOMPARE(game.CardPile5, QStringLiteral("hi:j"));
+        QCOMPARE(table.lblPoints->text(), points);
+        QCOMPARE(table.lstWords->count(), 2);
+        // ab:c, :d, e:f, :g, hi:j: ten cards and the template.
+        QCOMPARE(table.picGame->piccards.size(), 1 + 10);
+        QVERIFY(table.cmdLettersLeft->isEnabled());
+        if (!inPlay) // the row of the game now played is the current one
+            QVERIFY(!table.lblMenu[5]->isEnabled());
+    }
+
+    void newGameDuringAGame_data() {
+        QTest::addColumn<bool>("deal");
+        QTest::newRow("dealt") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void newGameDuringAGame() {
+        QFETCH(bool, deal);
+        frmSolitaire table;
+        LogIn(table, "jon");
+        table.show();
+        table.picGame->SetStepFlightsDirectly(true);
+        table.chkSound->setChecked(false);
+        StartSomeGame(*table.mySolitaryGame);
+        table.ShowCaption(QStringLiteral(" Vantorell // Hello jon...Word level 3"));
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(MsgAnswer::Yes);
+        ModalWatcher watcher([deal](QWidget* window) {
+            auto* start = qobject_cast<frmStartGame*>(window);
+            if (start && deal)
+                start->lblMenu_Click(0);
+            else
+                window->close();
+        });
+        table.lblMenu_Click(0);
+        QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+        QCOMPARE(watcher.Seen(), QStringList{"frmStartGame"});
+        QCOMPARE(table.FlexGrid->TextMatrix(1, 0), QStringLiteral("S1"));
+        QCOMPARE(table.FlexGrid->TextMatrix(1, 5), QStringLiteral("N"));
+        QCOMPARE(table.mySolitaryGame->GameInPlay, deal);
+        // An empty table names no word level and has no letters to count.
+        QCOMPARE(table.cmdLettersLeft->isEnabled(), deal);
+        QCOMPARE(table.lblFormCaption->text().contains("Word level"), deal);
+    }
+
+    void boardGameAsksOnceAndHandsOver() {
+        frmSolitaire table;
+        LogIn(table, "kim");
+        table.show();
+        StartSomeGame(*table.mySolitaryGame);
+        QObject::connect(&table, &frmSolitaire::BoardGameRequested, &table,
+                         [&table] { ModResFiles::HandOverToBoardGame(&table); });
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(MsgAnswer::No);
+        table.lblMenu_Click(1);
+        // Asked once: closing the table on the way does not ask again.
+        QCOMPARE(boxes.texts().count(QStringLiteral("Do you wish to save the current game?")), 1);
+        QVERIFY(!table.isVisible());
+        QVERIFY(table.Player().SavedGames.isEmpty());
+        QWidget* board = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->objectName() == QLatin1String("frmDictation"))
+                board = w;
+        QVERIFY(board);
+        delete board;
+    }
+
+    void failedPlayerFileIsReported() {
+        // A folder where the player file belongs: the file cannot be written.
+        QVERIFY(QDir(m_folder->path()).mkpath("temp/lea.dat"));
+        frmSolitaire table;
+        LogIn(table, "lea");
+        table.show();
+        MsgBoxRecorder boxes;
+        table.close();
+        QCOMPARE(boxes.shown().size(), 1);
+        QVERIFY(boxes.texts().first().contains("lea"));
+        QVERIFY(!table.TimerDeckAnimation->isActive());
+        QVERIFY(QFileInfo(m_folder->file("temp/lea.dat")).isDir());
+    }
+
+    // The window is closed (as the window manager closes it) while the cards of
+    // a deal or a restore fly: the cards still to come are put down at once,
+    // then the save question comes and the whole game is saved.
+    void closingWhileCardsAreDealt_data() {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("deal") << false;
+        QTest::newRow("restore") << true;
+    }
+
+    void closingWhileCardsAreDealt() {
+        QFETCH(bool, restore);
+        auto* table = new frmSolitaire;
+        table->setAttribute(Qt::WA_DeleteOnClose);
+        LogIn(*table, "max");
+        AddSaved(*table, "S1", kOpenGame);
+        table->show();
+        table->chkSound->setChecked(false);
+        table->chkMusic->setChecked(false);
+        table->LoadFlexGrid();
+        table->DisableButtons();
+        int arrived = 0;
+        connect(table->picGame, &CardLayer::DealFlightEnded, table, [&arrived, table] {
+            if (++arrived == 3)
+                table->close();
+        });
+        ModalWatcher watcher([](QWidget* window) {
+            if (auto* start = qobject_cast<frmStartGame*>(window))
+                start->lblMenu_Click(0);
+        });
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(MsgAnswer::Yes);
+        // The question comes with every card of the game on the felt.
+        int cardsShown = -1;
+        MsgBoxHandler recorder;
+        recorder = setMsgBoxHandler([&](const MsgBoxRequest& request) {
+            const auto cards = table->picGame->findChildren<UserControlCards*>();
+            cardsShown = int(std::count_if(cards.cbegin(), cards.cend(), [](auto* card) {
+                return card->DataField >= 1 && card->isVisible();
+            }));
+            return recorder(request);
+        });
+        QPointer<frmSolitaire> guard(table);
+        if (restore)
+            table->lblMenu_Click(5);
+        else
+            QTest::mouseClick(table->cmdDeck, Qt::LeftButton);
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(arrived, 3);
+        setMsgBoxHandler(std::move(recorder));
+        QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+        QCOMPARE(cardsShown, restore ? 10 : 25);
+        // The saved game is whole and can be played again.
+        const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "max");
+        QCOMPARE(saved.size(), restore ? 1 : 2);
+        SavedGameRecord record;
+        QString why;
+        QVERIFY2(SavedGameRecord::Parse(saved.last().GameInfo, record, &why), qPrintable(why));
+        const QStringList piles(record.CardPile, record.CardPile + 5);
+        if (restore) {
+            QCOMPARE(piles, QStringList({"ab:c", ":d", "e:f", ":g", "hi:j"}));
+        } else {
+            for (const QString& pile : piles)
+                QCOMPARE(pile.indexOf(':'), 4);
+            QCOMPARE(record.CardsInDeck.size() + record.CardsInDiscards.size(), 115 - 25);
+        }
+    }
+
+    // A click on the deck starts a hint search; the window is closed while it
+    // runs: the search ends and the table closes once the click has returned.
+    void closingWhileHintsAreSought() {
+        auto* table = new frmSolitaire;
+        table->setAttribute(Qt::WA_DeleteOnClose);
+        LogIn(*table, "ned");
+        table->show();
+        StartSomeGame(*table->mySolitaryGame);
+        table->mySolitaryGame->WizardIsOn = true;
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(MsgAnswer::Yes);
+        QPointer<frmSolitaire> guard(table);
+        bool clicking = true;
+        bool closedDuringTheClick = false;
+        QTimer::singleShot(0, table, [&] {
+            closedDuringTheClick = clicking;
+            table->close();
+        });
+        QTest::mouseClick(table->cmdDeck, Qt::LeftButton);
+        clicking = false;
+        QVERIFY(closedDuringTheClick);
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(boxes.texts(), QStringList{"Do you wish to save the current game?"});
+        const QList<ClassSavedGameInfo> saved = SavedOnDisk(*m_folder, "ned");
+        QCOMPARE(saved.size(), 1);
+        QVERIFY(saved.first().GameInfo.contains("|CardsInDeck=|CardsInDiscards=lmnop|"));
+    }
+
+    // The window is closed while a card flies back, or while a made word flies
+    // to the list: the flight ends at once; a made word is scored first, and the
+    // last one wins the game, which then needs no saving.
+    void closingWhileCardsFly_data() {
+        QTest::addColumn<QStringList>("piles");
+        QTest::addColumn<QString>("discards");
+        QTest::addColumn<QString>("wordList"); // of the saved game
+        QTest::addColumn<QString>("points");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("rating");
+        addDataRow("card flying back", QStringList{":cA", "d:o"}, "x", "", "-3", true,
+                   "3Off=None,0");
+        addDataRow("word flying", QStringList{":cA", "d:o"}, "t", "cat", "5", true, "3Off=None,0");
+        addDataRow("last word flying", QStringList{":cA"}, "t", "cat", "5", false, "3Off=5,");
+    }
+
+    void closingWhileCardsFly() {
+        QFETCH(QStringList, piles);
+        QFETCH(QString, discards);
+        QFETCH(QString, wordList);
+        QFETCH(QString, points);
+        QFETCH(bool, asked);
+        QFETCH(QString, rating);
+        auto* table = new frmSolitaire;
+        table->setAttribute(Qt::WA_DeleteOnClose);
+        LogIn(*table, "ola");
+        table->show();
+        LayOut(*table, piles, discards);
+        MsgBoxRecorder boxes;
+        boxes.queueAnswer(MsgAnswer::Yes);
+        ModalWatcher watcher;
+        DragCard(table->picGame->TopDiscard(), QPoint(217, 100));
+        QVERIFY(table->picGame->TimerMoveCardBack->isActive() ||
+                table->picGame->TimerWordDone->isActive());
+        QPointer<frmSolitaire> guard(table);
+        table->close();
+        QTRY_VERIFY(guard.isNull());
+        QVERIFY(!watcher.Seen().contains("frmGameDone"));
+        QCOMPARE(boxes.shown().size(), asked ? 1 : 0);
+        ClassPlayerInfo onDisk;
+        QCOMPARE(ClassPlayerInfo::ReadFileBytes(m_folder->read("temp/ola.dat"), onDisk),
+                 PlayerFileStatus::Loaded);
+        QVERIFY2(onDisk.Rating.contains(rating), qPrintable(onDisk.Rating));
+        const QHash<QString, QString> fields =
+            SavedGameRecord::Fields(onDisk.SavedGames.at(0).GameInfo);
+        QCOMPARE(fields.value("WordList"), wordList);
+        QCOMPARE(fields.value("CardPile1"), wordList.isEmpty() ? ":cA" : ":");
+        QCOMPARE(fields.value("PlayerPoints"), points);
+        QCOMPARE(fields.value("IfGameIsDone"), asked ? "False" : "True");
+    }
+};
 
 QTEST_MAIN(TestFrmSolitaire)
 #include "tst_frmsolitaire.moc"
