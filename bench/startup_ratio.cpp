@@ -4,7 +4,10 @@
 // the table and for the board, with the peak resident memory of each. A busy
 // machine slows both alike, so only the ratio means much.
 //
-//   startup_ratio [--runs N] [--program PATH]
+//   startup_ratio [--runs N] [--program PATH]...
+//
+// With several programs (a build before and after a change) each is run in
+// turn against the same bare window.
 //
 // The child writes the monotonic clock at its first frame and its peak
 // resident memory; the time counted is from just before starting it to that
@@ -102,30 +105,40 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void Compare(const char* what, const QString& program, const QStringList& arguments,
+void Compare(const char* what, const QStringList& programs, const QStringList& arguments,
              const QString& self, int runs) {
+    const QStringList bareArguments{QStringLiteral("--bare")};
     // One warm-up of each fills the page cache and the font cache.
-    RunOnce(program, arguments);
-    RunOnce(self, {QStringLiteral("--bare")});
-    std::vector<double> gameMs, gameMb, bareMs, bareMb;
+    for (const QString& program : programs)
+        RunOnce(program, arguments);
+    RunOnce(self, bareArguments);
+    std::vector<std::vector<double>> gameMs(size_t(programs.size())),
+        gameMb(size_t(programs.size()));
+    std::vector<double> bareMs, bareMb;
     for (int i = 0; i < runs; ++i) {
-        // Alternating, so a change in the machine's load falls on both.
-        const Sample game = RunOnce(program, arguments);
-        const Sample bare = RunOnce(self, {QStringLiteral("--bare")});
-        gameMs.push_back(game.ms);
-        gameMb.push_back(game.peakMb);
-        bareMs.push_back(bare.ms);
-        bareMb.push_back(bare.peakMb);
+        // Alternating, so a change in the machine's load falls on all alike.
+        for (qsizetype p = 0; p < programs.size(); ++p) {
+            const Sample game = RunOnce(programs[p], arguments);
+            gameMs[size_t(p)].push_back(game.ms);
+            gameMb[size_t(p)].push_back(game.peakMb);
+            const Sample bare = RunOnce(self, bareArguments);
+            bareMs.push_back(bare.ms);
+            bareMb.push_back(bare.peakMb);
+        }
     }
-    const double g = Median(gameMs), b = Median(bareMs);
-    const double gm = Median(gameMb), bm = Median(bareMb);
-    if (g < 0 || b < 0) {
-        std::printf("%-6s no figures: the program or the bare window did not report\n", what);
-        return;
+    const double b = Median(bareMs), bm = Median(bareMb);
+    for (qsizetype p = 0; p < programs.size(); ++p) {
+        const double g = Median(gameMs[size_t(p)]), gm = Median(gameMb[size_t(p)]);
+        const QByteArray name = programs.size() > 1 ? programs[p].toLocal8Bit() : QByteArray();
+        if (g < 0 || b < 0) {
+            std::printf("%-6s no figures: the program or the bare window did not report %s\n", what,
+                        name.constData());
+            continue;
+        }
+        std::printf("%-6s first frame %7.1f ms, bare %7.1f ms, ratio %.2f;"
+                    " peak %5.1f MB, bare %5.1f MB, ratio %.2f %s\n",
+                    what, g, b, g / b, gm, bm, bm > 0 ? gm / bm : 0.0, name.constData());
     }
-    std::printf("%-6s first frame %7.1f ms, bare %7.1f ms, ratio %.2f;"
-                " peak %5.1f MB, bare %5.1f MB, ratio %.2f\n",
-                what, g, b, g / b, gm, bm, bm > 0 ? gm / bm : 0.0);
 }
 
 } // namespace
@@ -135,20 +148,22 @@ int main(int argc, char** argv) {
         return RunBare(argc, argv);
     QCoreApplication app(argc, argv);
     int runs = 9;
-    QString program = QStringLiteral(MORDAVENTA_BUILD_HOME) + QStringLiteral("/mordaventa");
+    QStringList programs;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--runs"))
             runs = std::max(1, args[++i].toInt());
         else if (args[i] == QLatin1String("--program"))
-            program = args[++i];
+            programs << args[++i];
     }
+    if (programs.isEmpty())
+        programs << QStringLiteral(MORDAVENTA_BUILD_HOME) + QStringLiteral("/mordaventa");
     const QString self = QCoreApplication::applicationFilePath();
     std::printf("start-up, median of %d alternating runs on QT_QPA_PLATFORM=%s\n", runs,
                 qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
                     ? qgetenv("QT_QPA_PLATFORM").constData()
                     : "(default)");
-    Compare("table", program, {}, self, runs);
-    Compare("board", program, {QStringLiteral("BoardGame")}, self, runs);
+    Compare("table", programs, {}, self, runs);
+    Compare("board", programs, {QStringLiteral("BoardGame")}, self, runs);
     return 0;
 }
