@@ -27,6 +27,8 @@ class QTimer;
 class SeatRow;
 class WebPane;
 
+class QEventLoop;
+
 class frmDictation : public QWidget {
     Q_OBJECT
 public:
@@ -135,4 +137,6 @@ private:
     bool m_gameOver = false;
     bool m_closing = false;
     bool m_unloaded = false;
+    bool m_painted = false; // the first frame is out
+    QEventLoop* m_waitingForFrame = nullptr;
 };
