@@ -16,6 +16,7 @@ inline constexpr int DieRoundPause = 250;   // after each face
 inline constexpr int WalkPause = 100;       // twice per square walked
 inline constexpr int RollButtonBlink = 200; // TimerButton
 inline constexpr int ProfessorPause = 300;  // before the Professor rolls
+inline constexpr int FirstFrameWait = 250;  // longest wait for the first frame before loading
 inline constexpr int JumpAlertPause = 200;  // between the alert and a jump
 
 // ---- Seats ----------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "media/AudioPlayback.h"
 
 #include "media/MediaFiles.h"
+#include "media/SoundLibraries.h"
 #include "shell/Logging.h"
 
 #include <QAudio>
@@ -13,8 +14,6 @@
 #include <QMediaDevices>
 #include <QThread>
 #include <QTimer>
-
-#include <fluidsynth.h>
 
 #include <algorithm>
 #include <atomic>
@@ -77,6 +76,11 @@ private:
     qint64 m_last;
 };
 
+// Only called once a synthesizer exists, so the library is there.
+const FluidSynthCalls& Fluid() {
+    return *SoundLibraries::FluidSynth();
+}
+
 // A synthesizer with the soundfont loaded. Loading takes a tenth of a second,
 // so a synthesizer whose piece has ended is kept for the next piece.
 struct Synth {
@@ -86,9 +90,9 @@ struct Synth {
 
     void destroy() {
         if (synth)
-            delete_fluid_synth(synth);
+            Fluid().delete_fluid_synth(synth);
         if (settings)
-            delete_fluid_settings(settings);
+            Fluid().delete_fluid_settings(settings);
         synth = nullptr;
         settings = nullptr;
     }
@@ -113,14 +117,18 @@ public:
         }
         Synth s;
         s.font = font;
-        s.settings = new_fluid_settings();
-        fluid_settings_setnum(s.settings, "synth.sample-rate", kMixRate);
-        fluid_settings_setnum(s.settings, "synth.gain", kSynthGain);
-        fluid_settings_setstr(s.settings, "player.timing-source", "sample");
-        fluid_settings_setint(s.settings, "synth.reverb.active", 1);
-        s.synth = new_fluid_synth(s.settings);
-        if (!s.synth ||
-            fluid_synth_sfload(s.synth, font.toLocal8Bit().constData(), 1) == FLUID_FAILED) {
+        if (!SoundLibraries::FluidSynth()) {
+            qCWarning(lcMordaventa) << "FluidSynth is not installed; music stays silent";
+            return s;
+        }
+        s.settings = Fluid().new_fluid_settings();
+        Fluid().fluid_settings_setnum(s.settings, "synth.sample-rate", kMixRate);
+        Fluid().fluid_settings_setnum(s.settings, "synth.gain", kSynthGain);
+        Fluid().fluid_settings_setstr(s.settings, "player.timing-source", "sample");
+        Fluid().fluid_settings_setint(s.settings, "synth.reverb.active", 1);
+        s.synth = Fluid().new_fluid_synth(s.settings);
+        if (!s.synth || Fluid().fluid_synth_sfload(s.synth, font.toLocal8Bit().constData(), 1) ==
+                            FLUID_FAILED) {
             s.destroy();
             qCWarning(lcMordaventa) << "the synthesizer could not load" << font;
         }
@@ -128,8 +136,8 @@ public:
     }
     void give(Synth s) {
         // Silence it and bring every channel back to its initial state.
-        fluid_synth_all_sounds_off(s.synth, -1);
-        fluid_synth_system_reset(s.synth);
+        Fluid().fluid_synth_all_sounds_off(s.synth, -1);
+        Fluid().fluid_synth_system_reset(s.synth);
         std::lock_guard lock(m_mutex);
         if (m_idle.size() < kKeep)
             m_idle.push_back(s);
@@ -148,7 +156,7 @@ public:
     SynthSource(Synth synth, fluid_player_t* player, qint64 frames)
         : m_synth(synth), m_player(player), m_left(frames) {}
     ~SynthSource() override {
-        delete_fluid_player(m_player);
+        Fluid().delete_fluid_player(m_player);
         SynthPool::instance().give(m_synth);
     }
     qint64 render(qint16* out, qint64 frames) override {
@@ -157,7 +165,7 @@ public:
             return 0;
         // The player is driven by the samples rendered, so it keeps time with
         // what is heard.
-        fluid_synth_write_s16(m_synth.synth, int(n), out, 0, 2, out, 1, 2);
+        Fluid().fluid_synth_write_s16(m_synth.synth, int(n), out, 0, 2, out, 1, 2);
         m_left -= n;
         return n;
     }
@@ -231,18 +239,18 @@ std::unique_ptr<FrameSource> midiSource(const QByteArray& file, const MediaFiles
     Synth synth = SynthPool::instance().take(font);
     if (!synth.synth)
         return nullptr;
-    fluid_player_t* player = new_fluid_player(synth.synth);
+    fluid_player_t* player = Fluid().new_fluid_player(synth.synth);
     if (!player ||
-        fluid_player_add_mem(player, file.constData(), size_t(file.size())) != FLUID_OK ||
-        fluid_player_play(player) != FLUID_OK) {
+        Fluid().fluid_player_add_mem(player, file.constData(), size_t(file.size())) != FLUID_OK ||
+        Fluid().fluid_player_play(player) != FLUID_OK) {
         qCWarning(lcMordaventa) << "the MIDI player could not start";
         if (player)
-            delete_fluid_player(player);
+            Fluid().delete_fluid_player(player);
         SynthPool::instance().give(synth);
         return nullptr;
     }
     if (fromMs > 0)
-        fluid_player_seek(player, int(info.msToTick(fromMs)));
+        Fluid().fluid_player_seek(player, int(info.msToTick(fromMs)));
     const qint64 frames = qint64(std::ceil(std::max(0.0, toMs - fromMs) * kMixRate / 1000.0));
     return std::make_unique<SynthSource>(synth, player, frames);
 }

@@ -3,12 +3,11 @@
 #include "media/AudioPlayback.h"
 #include "media/MciInterpreter.h"
 #include "media/MediaFiles.h"
+#include "media/SoundLibraries.h"
 #include "shell/Logging.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
-
-#include <espeak-ng/speak_lib.h>
 
 #include <atomic>
 #include <condition_variable>
@@ -147,11 +146,13 @@ private:
 
     void run() {
         bool ok = false;
-        const int rate =
-            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 200, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (rate > 0 &&
-            (espeak_SetVoiceByName("en") == EE_OK || espeak_SetVoiceByName("default") == EE_OK)) {
-            espeak_SetSynthCallback(&SpeechEngine::callback);
+        const EspeakCalls* espeak = SoundLibraries::Espeak();
+        const int rate = espeak ? espeak->espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 200, nullptr,
+                                                            espeakINITIALIZE_DONT_EXIT)
+                                : 0;
+        if (rate > 0 && (espeak->espeak_SetVoiceByName("en") == EE_OK ||
+                         espeak->espeak_SetVoiceByName("default") == EE_OK)) {
+            espeak->espeak_SetSynthCallback(&SpeechEngine::callback);
             ok = true;
         }
         {
@@ -179,14 +180,15 @@ private:
     }
 
     static void synthesize(SpeechJob& job, int rate) {
+        const EspeakCalls* espeak = SoundLibraries::Espeak(); // started, so there
         Capture capture{&job, {}};
         s_capture = &capture;
         const QByteArray utf8 = job.text.toUtf8();
         const espeak_ERROR error =
             job.cancelled.load()
                 ? EE_OK
-                : espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                               espeakCHARS_UTF8, nullptr, nullptr);
+                : espeak->espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER,
+                                       0, espeakCHARS_UTF8, nullptr, nullptr);
         s_capture = nullptr;
 
         QList<SpeechJob::WordEvent> words;

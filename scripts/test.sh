@@ -8,6 +8,25 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" "$@")
+
+# Start-up against a bare Qt window, for its figures only: never fails the run.
+# Under Xvfb when it is installed (a real X server, as players have), else
+# offscreen. Five alternating runs each of the table and the board.
+if [ -x build/bench/startup_ratio ]; then
+    echo "== start-up ratio (figures only) =="
+    figures=(env -u MORDAVENTA_HOME timeout 90 build/bench/startup_ratio --runs 5)
+    if command -v Xvfb >/dev/null; then
+        number=$(mktemp)
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$number" >/dev/null 2>&1 &
+        xvfb=$!
+        sleep 1
+        env -u QT_QPA_PLATFORM DISPLAY=":$(cat "$number")" "${figures[@]}" 2>/dev/null || true
+        kill "$xvfb" 2>/dev/null || true
+        rm -f "$number"
+    else
+        QT_QPA_PLATFORM=offscreen "${figures[@]}" 2>/dev/null || true
+    fi
+fi
 [ "${SKIP_SANITIZERS:-0}" = 1 ] && exit 0
 
 # The sanitizer pass is kept lean: -O1 with line tables only, no benchmarks,

@@ -57,6 +57,15 @@ bool CopyInto(const QString& source, QFile& target) {
 
 QList<BoardFileRow> ListBoardFiles(const QStringList& folders) {
     QList<BoardFileRow> rows;
+    for (const QFileInfo& file : BoardFileCandidates(folders)) {
+        if (std::optional<BoardFileRow> row = CheckBoardFile(file))
+            rows.append(*row);
+    }
+    return rows;
+}
+
+QFileInfoList BoardFileCandidates(const QStringList& folders) {
+    QFileInfoList candidates;
     QSet<QString> earlier; // lower-case names of the folders already listed
     for (const QString& folder : folders) {
         QSet<QString> here;
@@ -66,35 +75,41 @@ QList<BoardFileRow> ListBoardFiles(const QStringList& folders) {
             if (!HasBoardFileEnding(file.fileName()))
                 continue;
             here.insert(file.fileName().toLower());
-            if (earlier.contains(file.fileName().toLower()))
-                continue;
-            BoardFileInspection inspection;
-            if (!IsUsableBoardFile(file.absoluteFilePath(), inspection)) {
-                if (!inspection.damage.isEmpty())
-                    rows.append(DamagedRow(file, inspection.damage));
-                continue;
-            }
-            dao::Database& db = *inspection.database;
-            BoardFileRow row;
-            row.fileName = file.fileName();
-            row.sizeText = BoardFileSizeText(file.size());
-            row.boardErrors = BoardLayoutErrorCount(db);
-            row.spellEasy = SpellingEasyErrorCount(db);
-            row.spellMedium = SpellingMediumErrorCount(db);
-            row.spellHard = SpellingHardErrorCount(db);
-            row.questions = QuestionsErrorCount(db);
-            row.description = inspection.Description();
-            if (!db.Damage().isEmpty())
-                row = DamagedRow(file, db.Damage());
-            inspection.Close();
-            rows.append(row);
+            if (!earlier.contains(file.fileName().toLower()))
+                candidates.append(file);
         }
         earlier.unite(here);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const BoardFileRow& a, const BoardFileRow& b) {
-        return a.fileName.compare(b.fileName, Qt::CaseInsensitive) < 0;
-    });
-    return rows;
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const QFileInfo& a, const QFileInfo& b) {
+                         return a.fileName().compare(b.fileName(), Qt::CaseInsensitive) < 0;
+                     });
+    return candidates;
+}
+
+std::optional<BoardFileRow> CheckBoardFile(const QFileInfo& file) {
+    BoardFileInspection inspection;
+    if (!IsUsableBoardFile(file.absoluteFilePath(), inspection)) {
+        // A file stopped by its statement budget is listed as damaged, so
+        // the player sees why it cannot be chosen.
+        if (!inspection.damage.isEmpty())
+            return DamagedRow(file, inspection.damage);
+        return std::nullopt;
+    }
+    dao::Database& db = *inspection.database;
+    BoardFileRow row;
+    row.fileName = file.fileName();
+    row.sizeText = BoardFileSizeText(file.size());
+    row.boardErrors = BoardLayoutErrorCount(db);
+    row.spellEasy = SpellingEasyErrorCount(db);
+    row.spellMedium = SpellingMediumErrorCount(db);
+    row.spellHard = SpellingHardErrorCount(db);
+    row.questions = QuestionsErrorCount(db);
+    row.description = inspection.Description();
+    if (!db.Damage().isEmpty())
+        row = DamagedRow(file, db.Damage());
+    inspection.Close();
+    return row;
 }
 
 AddBoardFileResult AddBoardFile(const QString& source, const QString& folder,

@@ -2,9 +2,12 @@
 // What the board-file manager lists and does: the board-game files of the
 // program's data folder with their checks and adding a file to the folder.
 // The two settings the manager changes are in BoardSettings.h.
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 struct BoardFileRow {
     QString fileName; // without folder
@@ -28,6 +31,10 @@ struct BoardFileRow {
 // earlier folder hides a file of the same name, in any letter case, in a later
 // one, as the program opens the earlier one.
 QList<BoardFileRow> ListBoardFiles(const QStringList& folders);
+// The files ListBoardFiles looks at, in its order, before any is opened.
+QFileInfoList BoardFileCandidates(const QStringList& folders);
+// One file's row with its checks; nothing when the file is not usable.
+std::optional<BoardFileRow> CheckBoardFile(const QFileInfo& file);
 
 enum class AddBoardFileResult {
     Added,

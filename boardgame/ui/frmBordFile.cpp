@@ -1,5 +1,6 @@
 #include "boardgame/ui/frmBordFile.h"
 
+#include "boardgame/file/BoardFileChecks.h"
 #include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BordFileLook.h"
 #include "shell/MsgBox.h"
@@ -139,9 +140,28 @@ void frmBordFile::BuildControls() {
 }
 
 void frmBordFile::FormatFlexData() {
-    QApplication::setOverrideCursor(Qt::WaitCursor); // each file's key takes a moment
-    m_rows = ListBoardFiles(BoardDataFolders());
-    QApplication::restoreOverrideCursor();
+    m_checks.reset();
+    m_rows.clear();
+    m_files.clear();
+    m_unchecked.clear();
+    QFileInfoList toCheck;
+    for (const QFileInfo& file : BoardFileCandidates(BoardDataFolders())) {
+        const std::optional<BoardFileCheck> known = BoardFileCache::Remembered(file);
+        if (known && !known->usable)
+            continue;
+        BoardFileRow row;
+        if (known) {
+            row = known->row;
+        } else {
+            // Listed now, checked meanwhile; a file that proves unusable goes.
+            row.fileName = file.fileName();
+            row.sizeText = BoardFileSizeText(file.size());
+            toCheck << file;
+            m_unchecked << file.absoluteFilePath();
+        }
+        m_rows << row;
+        m_files << file;
+    }
 
     QSignalBlocker quiet(FlexData);
     FlexData->clear();
@@ -156,18 +176,19 @@ void frmBordFile::FormatFlexData() {
         FlexData->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
     FlexData->setColumnHidden(Description, true);
     for (int r = 0; r < m_rows.size(); ++r) {
-        const BoardFileRow& row = m_rows.at(r);
-        const QString cells[Columns] = {QString(),       row.fileName,  row.sizeText,
-                                        row.boardErrors, row.spellEasy, row.spellMedium,
-                                        row.spellHard,   row.questions, row.description};
         for (int c = 0; c < Columns; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
+            auto* item = new QTableWidgetItem;
             item->setBackground(WindowChrome::ColorFromBgr(kOtherCell));
             FlexData->setItem(r, c, item);
         }
+        FillRow(r);
     }
     lblFileName->clear();
     txtDescription->clear();
+    if (!toCheck.isEmpty()) {
+        m_checks = std::make_unique<BoardFileCheckRun>(toCheck);
+        connect(m_checks.get(), &BoardFileCheckRun::Checked, this, &frmBordFile::FileChecked);
+    }
     if (m_rows.isEmpty()) {
         // Nothing listed: the header in the button face colour, nothing chosen.
         FlexData->horizontalHeader()->setStyleSheet(
@@ -179,6 +200,53 @@ void frmBordFile::FormatFlexData() {
     FlexData->setCurrentCell(-1, -1);
     quiet.unblock(); // the first row is chosen with the look of a chosen row
     FlexData->setCurrentCell(0, Name);
+}
+
+void frmBordFile::FillRow(int r) {
+    const BoardFileRow& row = m_rows.at(r);
+    const QString cells[Columns] = {QString(),       row.fileName,  row.sizeText,
+                                    row.boardErrors, row.spellEasy, row.spellMedium,
+                                    row.spellHard,   row.questions, row.description};
+    for (int c = Name; c < Columns; ++c)
+        FlexData->item(r, c)->setText(cells[c]);
+}
+
+void frmBordFile::FileChecked(const QFileInfo& file, const BoardFileCheck& check) {
+    BoardFileCache::Remember(file, check);
+    m_unchecked.removeAll(file.absoluteFilePath());
+    const int r = int(m_files.indexOf(file));
+    if (r < 0)
+        return;
+    if (check.usable) {
+        m_rows[r] = check.row;
+        FillRow(r);
+        if (FlexData->currentRow() == r)
+            txtDescription->setPlainText(check.row.description);
+        return;
+    }
+    // Not a board-game file after all: it is not listed.
+    const bool wasCurrent = FlexData->currentRow() == r;
+    m_rows.removeAt(r);
+    m_files.removeAt(r);
+    {
+        QSignalBlocker quiet(FlexData);
+        FlexData->removeRow(r);
+        if (wasCurrent)
+            FlexData->setCurrentCell(-1, -1);
+    }
+    if (m_rows.isEmpty()) {
+        lblFileName->clear();
+        txtDescription->clear();
+        FlexData->horizontalHeader()->setStyleSheet(
+            QStringLiteral("QHeaderView::section { background-color: palette(button); }"));
+    } else if (wasCurrent) {
+        FlexData->setCurrentCell(std::min(r, int(m_rows.size()) - 1), Name);
+    }
+}
+
+void frmBordFile::FinishChecks() {
+    if (m_checks)
+        m_checks->Finish();
 }
 
 void frmBordFile::SetCellColour(int row, int column, quint32 bgr) {
@@ -205,6 +273,20 @@ void frmBordFile::cmdSetBoardGame_Click() {
     // With no file listed there is nothing to choose (the header is no file).
     if (row < 0 || row >= m_rows.size())
         return;
+    if (m_unchecked.contains(m_files.at(row).absoluteFilePath())) {
+        // Its checks decide whether it may be chosen: they are made now.
+        const QFileInfo file = m_files.at(row);
+        BoardFileCheck check;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (std::optional<BoardFileRow> checked = CheckBoardFile(file)) {
+            check.usable = true;
+            check.row = *checked;
+        }
+        QApplication::restoreOverrideCursor();
+        FileChecked(file, check);
+        if (!check.usable)
+            return; // it is no longer listed
+    }
     if (!m_rows.at(row).CanBeChosen()) {
         MsgBox(QStringLiteral("Board errors in this file. Contact the person who made the file "
                               "for support."),

@@ -3,12 +3,14 @@
 // their checks, adds a file to the folder, makes one the current file and
 // chooses how question squares use up their questions. Modal; the board window
 // builds its board again from the setting "DataPath" once it has closed.
+#include "boardgame/file/BoardFileCache.h"
 #include "boardgame/file/BoardFileList.h"
 
 #include <QDialog>
 #include <QList>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -30,8 +32,12 @@ public:
     using FileDialog = std::function<QString(QWidget* parent, const QString& filter)>;
     FileDialog CommonDialog1;
 
+    // Lists the files at once: remembered checks are shown, the others are
+    // filled in as a worker finishes them (see BoardFileCache.h).
     void FormatFlexData();
     const QList<BoardFileRow>& Rows() const { return m_rows; }
+    // Waits for the checks still running and shows them.
+    void FinishChecks();
 
     void cmdSetBoardGame_Click();
     void cmdAddBoardFile_Click();
@@ -54,7 +60,12 @@ private:
     void BuildControls();
     void FlexData_CellChanged(int row, int column, int previousRow, int previousColumn);
     void SetCellColour(int row, int column, quint32 bgr);
+    void FileChecked(const QFileInfo& file, const BoardFileCheck& check);
+    void FillRow(int row);
 
     QList<BoardFileRow> m_rows;
+    QFileInfoList m_files;   // the file of each row
+    QStringList m_unchecked; // paths whose checks have not arrived
+    std::unique_ptr<BoardFileCheckRun> m_checks;
     bool m_chosen = false;
 };

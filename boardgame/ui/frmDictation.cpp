@@ -27,6 +27,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -87,6 +88,12 @@ private:
 };
 
 bool frmDictation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        if (m_waitingForFrame)
+            m_waitingForFrame->quit();
+        return false;
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -113,6 +120,7 @@ frmDictation::frmDictation(std::unique_ptr<SquareWindows> squares,
     BuildControls();
     WindowChrome::MakeFrameless(this);
     ResetBoardGame();
+    installEventFilter(this); // notes the first frame
 }
 
 frmDictation::~frmDictation() {
@@ -217,7 +225,20 @@ void frmDictation::LoadForm() {
     AdvanceAdvertisement();
     if (!isVisible())
         show();
+    // The window is on the screen before the file's key is derived. A window
+    // system that maps windows in its own time needs more than one pass of
+    // the events for that; a short limit keeps a window that is never
+    // painted from waiting.
+    if (!m_painted) {
+        QEventLoop frame;
+        m_waitingForFrame = &frame;
+        QTimer::singleShot(FirstFrameWait, &frame, &QEventLoop::quit);
+        frame.exec();
+        m_waitingForFrame = nullptr;
+    }
     QCoreApplication::processEvents();
+    if (m_closing)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool built = LoadBoard();
     QApplication::restoreOverrideCursor();

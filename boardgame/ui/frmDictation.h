@@ -27,6 +27,8 @@ class QTimer;
 class SeatRow;
 class WebPane;
 
+class QEventLoop;
+
 class frmDictation : public QWidget {
     Q_OBJECT
 public:
@@ -138,4 +140,6 @@ private:
     bool m_closing = false;
     QString m_boardDamage; // why the current file counts as damaged, if it does
     bool m_unloaded = false;
+    bool m_painted = false; // the first frame is out
+    QEventLoop* m_waitingForFrame = nullptr;
 };

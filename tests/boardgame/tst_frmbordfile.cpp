@@ -44,6 +44,7 @@ private Q_SLOTS:
     void addingLeavesTheFolderAsItWas();
     void addAndMakeCurrent();
     void boardErrorsRefuseTheChoice();
+    void remembersChecksUntilAFileChanges();
 
 private:
     void writeBoard(const QString& path, const QStringList& faults = {}) {
@@ -173,6 +174,7 @@ void TestFrmBordFile::addingLeavesTheFolderAsItWas() {
     QCOMPARE(FolderState(BoardDataFolder()), before);
 
     frmBordFile manager;
+    manager.FinishChecks();
     manager.CommonDialog1 = [&](QWidget*, const QString&) { return outside(source); };
     control<QPushButton>(manager, QStringLiteral("cmdAddBoardFile"))->click();
     QCOMPARE(m_boxes->texts(), QStringList{message});
@@ -185,6 +187,7 @@ void TestFrmBordFile::addAndMakeCurrent() {
     writeBoard(outside(QStringLiteral("Seaside.mdb")),
                {QStringLiteral("UPDATE tlbOwner SET Description = 'Words of the sea'")});
     frmBordFile manager;
+    manager.FinishChecks();
     auto* grid = control<QTableWidget>(manager, QStringLiteral("FlexData"));
     QCOMPARE(grid->rowCount(), 3);
     QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("*"));
@@ -195,6 +198,7 @@ void TestFrmBordFile::addAndMakeCurrent() {
         return outside(QStringLiteral("Seaside.mdb"));
     };
     control<QPushButton>(manager, QStringLiteral("cmdAddBoardFile"))->click();
+    manager.FinishChecks();
     QVERIFY(filter.contains(QLatin1String("*.mdb")));
     QVERIFY(m_boxes->shown().isEmpty());
     QCOMPARE(grid->rowCount(), 4);
@@ -239,9 +243,46 @@ void TestFrmBordFile::boardErrorsRefuseTheChoice() {
     for (const char* name : {"errors.mdb", "good.mdb", "UPPER.MDB"})
         QVERIFY(QFile::remove(data(QLatin1String(name))));
     manager.FormatFlexData();
+    manager.FinishChecks();
     QCOMPARE(grid->rowCount(), 0);
     control<QPushButton>(manager, QStringLiteral("cmdSetBoardGame"))->click();
     QCOMPARE(BoardSettings::CurrentDataPath(), QStringLiteral("SpellingGrammar.mdb"));
+}
+
+void TestFrmBordFile::remembersChecksUntilAFileChanges() {
+    auto listed = [](const frmBordFile& manager) {
+        QStringList got;
+        for (const BoardFileRow& r : manager.Rows())
+            got << r.fileName + QLatin1Char(':') + r.boardErrors;
+        return got;
+    };
+    {
+        // First visit: every candidate shows at once, the unusable ones go.
+        frmBordFile first;
+        auto* grid = control<QTableWidget>(first, QStringLiteral("FlexData"));
+        QCOMPARE(grid->rowCount(), 5);
+        grid->setCurrentCell(3, 1); // notes.mdb, not a board file
+        first.FinishChecks();
+        QCOMPARE(listed(first),
+                 (QStringList{"errors.mdb:Err:2", "good.mdb:Ok:0", "UPPER.MDB:Ok:0"}));
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->currentRow(), 2);
+        QCOMPARE(first.lblFileName->text(), QStringLiteral("UPPER.MDB"));
+    }
+    // Second visit: filled without waiting, and nothing left to check.
+    frmBordFile second;
+    QCOMPARE(listed(second), (QStringList{"errors.mdb:Err:2", "good.mdb:Ok:0", "UPPER.MDB:Ok:0"}));
+    QCOMPARE(second.txtDescription->toPlainText(), QStringLiteral("Test board for the layer"));
+
+    // A file that changed is checked again.
+    QFile::remove(data(QStringLiteral("good.mdb")));
+    writeBoard(data(QStringLiteral("good.mdb")),
+               {QStringLiteral("UPDATE BoardLayOut SET SquareID = NULL WHERE ID = 7"),
+                QStringLiteral("UPDATE tlbOwner SET Description = 'changed, and longer'")});
+    frmBordFile third;
+    QCOMPARE(listed(third), (QStringList{"errors.mdb:Err:2", "good.mdb:", "UPPER.MDB:Ok:0"}));
+    third.FinishChecks();
+    QCOMPARE(listed(third), (QStringList{"errors.mdb:Err:2", "good.mdb:Err:1", "UPPER.MDB:Ok:0"}));
 }
 
 QTEST_MAIN(TestFrmBordFile)
