@@ -81,6 +81,27 @@ QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout) {
     return rows;
 }
 
+bool OpenBoardWithLayout(BoardDatabase& board, QList<BoardSquareRow>& rows) {
+    BoardDatabase fresh;
+    if (!OpenBoardDatabase(fresh))
+        return false;
+    try {
+        rows = ReadBoardLayout(*fresh.boardLayout);
+    } catch (const dao::DaoError& e) {
+        qCWarning(lcMordaventa) << "cannot read the board layout:" << e.Description();
+        return false;
+    }
+    board = std::move(fresh);
+    return true;
+}
+
+QStringList SquareTags(const QList<BoardSquareRow>& rows) {
+    QStringList tags;
+    for (const BoardSquareRow& row : rows)
+        tags << row.tag;
+    return tags;
+}
+
 QString NewBoardStatusText(dao::Database& db) {
     auto counts = db.OpenRecordset(QStringLiteral("qSquareCounts"));
     QList<StatusCounter> counters;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <QList>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -42,6 +43,12 @@ struct BoardSquareRow {
 // The rows of the open qBoardLayout from its first, at most 56. Throws
 // dao::DaoError when the record set cannot be read.
 QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout);
+
+// Opens the current file and reads its layout; false (board left as it was)
+// when either fails.
+bool OpenBoardWithLayout(BoardDatabase& board, QList<BoardSquareRow>& rows);
+// The squares' tags of the layout, in order.
+QStringList SquareTags(const QList<BoardSquareRow>& rows);
 
 // Finds the player's board status entry for fileName (exact comparison) and
 // puts its key in SavedGamesIndex; creates the entry when there is none.

@@ -8,6 +8,7 @@
 #include "boardgame/BoardGame.h"
 #include "boardgame/BoardGeometry.h"
 #include "boardgame/BoardPlayers.h"
+#include "boardgame/BoardTurn.h"
 #include "players/ClassPlayerInfo.h"
 
 #include <QtTest>
@@ -33,11 +34,65 @@ QList<int> Seats(const QString& text) {
     return seats;
 }
 
+// Plays turns as the board window would, from the current seat's roll, with
+// the die values and the answers ('r' right, 'w' wrong) given, and traces the
+// steps: "r1" seat 1 rolls, "w0-3" a walk, "j3-5" a jump, "a-1" a square
+// asked, "lost>2" and "pass>2" the turn passed to seat 2, "P" the
+// Professor's own roll, "|" a person's click, "win1".
+QString PlayTurns(BoardTurn& turn, QList<int> rolls, QString answers, int& adverts) {
+    QStringList trace;
+    const auto walk = [](const char* kind, const TokenWalk& w) {
+        return QStringLiteral("%1%2-%3").arg(QLatin1String(kind)).arg(w.from).arg(w.to);
+    };
+    TurnStep step = turn.Begin();
+    for (int guard = 0; guard < 100; ++guard) {
+        adverts += step.advertisements;
+        switch (step.kind) {
+        case TurnStepKind::Roll:
+            trace << QStringLiteral("r%1").arg(step.seat);
+            step = turn.Rolled(rolls.takeFirst());
+            break;
+        case TurnStepKind::Walk:
+        case TurnStepKind::Jump:
+            trace << walk(step.kind == TurnStepKind::Walk ? "w" : "j", step.walk);
+            step = turn.Walked();
+            break;
+        case TurnStepKind::Ask:
+            trace << QLatin1Char('a') + step.square.tag;
+            step = turn.Answered(answers.at(0) == QLatin1Char('r'));
+            answers.remove(0, 1);
+            break;
+        case TurnStepKind::TurnLost:
+        case TurnStepKind::Pass:
+            trace << QStringLiteral("%1>%2")
+                         .arg(step.kind == TurnStepKind::Pass ? "pass" : "lost")
+                         .arg(turn.Passed().seat);
+            step = turn.Passed();
+            break;
+        case TurnStepKind::Win:
+            return (trace << QStringLiteral("win%1").arg(step.seat)).join(' ');
+        case TurnStepKind::ProfessorRoll:
+            trace << QStringLiteral("P");
+            step = turn.Begin();
+            break;
+        case TurnStepKind::AwaitRoll:
+            if (rolls.isEmpty())
+                return trace.join(' ');
+            trace << QStringLiteral("|");
+            step = turn.Begin();
+            break;
+        }
+    }
+    return trace.join(' ') + QStringLiteral(" ...");
+}
+
 } // namespace
 
 class TestBoardRules : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void turnsPlayOut_data();
+    void turnsPlayOut();
     void squareRules_data();
     void squareRules();
     void jumpsThatSendBackAndForthStop();
@@ -56,6 +111,72 @@ private Q_SLOTS:
     void layoutRowWithoutCode();
     void seatsAreSavedEachOnItsOwn();
 };
+
+void TestBoardRules::turnsPlayOut_data() {
+    QTest::addColumn<QString>("board"); // square:code, the rest plain
+    QTest::addColumn<QString>("on");    // seats on; the first "seat:square" starts there
+    QTest::addColumn<QList<int>>("rolls");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<int>("adverts");
+    QTest::newRow("plain square") << ""
+                                  << "1,2" << QList<int>{2} << ""
+                                  << "r1 w0-2 pass>2" << 1;
+    QTest::newRow("a person's jumps chain") << "3:-10 5:-9"
+                                            << "1,2" << QList<int>{3} << ""
+                                            << "r1 w0-3 j3-5 j5-6 pass>2" << 3;
+    QTest::newRow("the Professor's jump passes") << "3:-10 5:-9"
+                                                 << "0,1" << QList<int>{3} << ""
+                                                 << "r0 w0-3 j3-5 pass>1" << 1;
+    QTest::newRow("back to the start passes quietly") << "2:-6"
+                                                      << "1,2" << QList<int>{2} << ""
+                                                      << "r1 w0-2 j2-0 pass>2" << 2;
+    QTest::newRow("right answer stays") << "2:5"
+                                        << "1,2" << QList<int>{2} << "r"
+                                        << "r1 w0-2 a5 pass>2" << 0;
+    QTest::newRow("wrong answer goes back by the roll") << "3:4 4:-1"
+                                                        << "1:1,2" << QList<int>{3} << "w"
+                                                        << "r1 w1-4 a-1 w4-1 pass>2" << 0;
+    QTest::newRow("after a jump, the question") << "1:-9 2:5"
+                                                << "1,2" << QList<int>{1} << "w"
+                                                << "r1 w0-1 j1-2 a5 w2-1 pass>2" << 1;
+    QTest::newRow("the Professor is asked nothing") << "2:5 3:-1"
+                                                    << "0,1" << QList<int>{2} << ""
+                                                    << "r0 w0-2 pass>1" << 0;
+    QTest::newRow("turn lost") << ""
+                               << "1,2" << QList<int>{7} << ""
+                               << "r1 lost>2" << 0;
+    QTest::newRow("the Professor rolls by itself")
+        << ""
+        << "0,1" << QList<int>{1, 2, 3} << ""
+        << "r0 w0-1 pass>1 | r1 w0-2 pass>0 P r0 w1-4 pass>1" << 3;
+    QTest::newRow("past the last square wins") << ""
+                                               << "1:52,2" << QList<int>{6} << ""
+                                               << "r1 w52-57 win1" << 0;
+    QTest::newRow("the Professor jumps onto the finish") << "54:-11"
+                                                         << "0:51,1" << QList<int>{3} << ""
+                                                         << "r0 w51-54 j54-57 win0" << 1;
+}
+
+void TestBoardRules::turnsPlayOut() {
+    QFETCH(QString, board);
+    QFETCH(QString, on);
+    QFETCH(QList<int>, rolls);
+    QFETCH(QString, answers);
+    QStringList tags(56, QStringLiteral("-4"));
+    for (const QString& square : board.split(' ', Qt::SkipEmptyParts))
+        tags[square.section(':', 0, 0).toInt() - 1] = square.section(':', 1);
+    BoardGame game;
+    game.SetSquareTags(tags);
+    for (const QString& seat : on.split(','))
+        game.SwitchSeat(seat.section(':', 0, 0).toInt(), true);
+    game.SetTurnLostFaces(1, 1);
+    game.MoveForward(game.CurrentSeat(), on.section(',', 0, 0).section(':', 1).toInt());
+    BoardTurn turn(game);
+    int adverts = 0;
+    QTEST(PlayTurns(turn, rolls, answers, adverts), "trace");
+    QTEST(adverts, "adverts");
+}
 
 void TestBoardRules::squareRules_data() {
     QTest::addColumn<int>("seat");

@@ -195,8 +195,6 @@ void TestBoardWindow::playsASeededGameToAWin() {
     QCOMPARE(answers.seen, (QStringList{"frmLogin", "frmLogin"}));
     QCOMPARE(window.SeatPlayer(1).NickName, QStringLiteral("anna"));
     QCOMPARE(window.Game().SeatCount(), 3);
-    for (int seat : {0, 1, 2})
-        QCOMPARE(window.board->imgBoardPlayer[size_t(seat)]->size(), QSize(18, 21));
     QVERIFY(window.cmdDice->isEnabled());
     QVERIFY(window.TimerButton->isActive());
     window.seats[2]->cboPlayer->setFocus();
@@ -227,13 +225,6 @@ void TestBoardWindow::playsASeededGameToAWin() {
             QVERIFY2(window.Game().Position(t.seat) == t.ends || next == script.size(),
                      qPrintable(QStringLiteral("turn %1").arg(next)));
         } while (next < script.size() && script[next].seat == 0);
-        if (next == 2) {
-            // anna's 3 squares, then two jumps of 2 and 1: two pauses a square,
-            // five for the die, one before each jump.
-            QCOMPARE(waits.waits.count(100), 2 * 6);
-            QCOMPARE(waits.waits.count(250), 5);
-            QCOMPARE(waits.waits.count(200), 2);
-        }
         if (next < script.size())
             QCOMPARE(window.Game().CurrentSeat(), script[next].seat);
     }
