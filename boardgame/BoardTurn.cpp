@@ -68,7 +68,7 @@ TurnStep BoardTurn::Land() {
         step.kind = TurnStepKind::Jump;
         step.walk = action.jump < 0 ? m_game.MoveBack(m_seat, -action.jump)
                                     : m_game.MoveForward(m_seat, action.jump);
-        m_afterWalk = action.landAgain ? AfterWalk::Land : AfterWalk::Pass;
+        m_afterWalk = AfterWalk::Land;
         return step;
     case SquareRule::Question:
     case SquareRule::Spelling:

@@ -95,7 +95,6 @@ private Q_SLOTS:
     void turnsPlayOut();
     void squareRules_data();
     void squareRules();
-    void jumpsThatSendBackAndForthStop();
     void movesStayOnTheBoard_data();
     void movesStayOnTheBoard();
     void turnsGoRound_data();
@@ -125,9 +124,15 @@ void TestBoardRules::turnsPlayOut_data() {
     QTest::newRow("a person's jumps chain") << "3:-10 5:-9"
                                             << "1,2" << QList<int>{3} << ""
                                             << "r1 w0-3 j3-5 j5-6 pass>2" << 3;
-    QTest::newRow("the Professor's jump passes") << "3:-10 5:-9"
-                                                 << "0,1" << QList<int>{3} << ""
-                                                 << "r0 w0-3 j3-5 pass>1" << 1;
+    QTest::newRow("the Professor's jumps chain too") << "3:-10 5:-9"
+                                                     << "0,1" << QList<int>{3} << ""
+                                                     << "r0 w0-3 j3-5 j5-6 pass>1" << 3;
+    QTest::newRow("jumps stop before a square stood on") << "30:-7 27:-11"
+                                                         << "1:28,2" << QList<int>{2} << ""
+                                                         << "r1 w28-30 j30-27 pass>2" << 2;
+    QTest::newRow("the Professor's jumps stop alike") << "41:-8 37:-12"
+                                                      << "0:36,1" << QList<int>{5} << ""
+                                                      << "r0 w36-41 j41-37 pass>1" << 2;
     QTest::newRow("back to the start passes quietly") << "2:-6"
                                                       << "1,2" << QList<int>{2} << ""
                                                       << "r1 w0-2 j2-0 pass>2" << 2;
@@ -185,26 +190,21 @@ void TestBoardRules::squareRules_data() {
     QTest::addColumn<int>("rule");
     QTest::addColumn<int>("jump");
     QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("landAgain");
     const int jump = int(SquareRule::Jump), plain = int(SquareRule::Plain),
               spell = int(SquareRule::Spelling), question = int(SquareRule::Question);
-    QTest::newRow("back 1") << 1 << 10 << "-5" << jump << -1 << false << true;
-    QTest::newRow("back 4 from square 4") << 2 << 4 << "-8" << jump << -4 << false << true;
-    QTest::newRow("forward 4") << 3 << 10 << "-12" << jump << 4 << false << true;
-    QTest::newRow("Professor jumps, no rule after")
-        << 0 << 10 << "-12" << jump << 4 << false << false;
-    QTest::newRow("Professor jumps onto the finish")
-        << 0 << 54 << "-11" << jump << 3 << false << true;
-    QTest::newRow("plain") << 1 << 10 << "-4" << plain << 0 << false << false;
-    QTest::newRow("spell easy") << 1 << 10 << "-1" << spell << 0 << true << false;
-    QTest::newRow("Professor gets no word") << 0 << 10 << "-2" << spell << 0 << false << false;
-    QTest::newRow("question kind 5") << 1 << 10 << "5" << question << 0 << true << false;
-    QTest::newRow("unknown code is a question")
-        << 1 << 10 << "-13" << question << 0 << true << false;
-    QTest::newRow("Professor gets no question")
-        << 0 << 10 << "2" << question << 0 << false << false;
-    QTest::newRow("start") << 1 << 0 << "" << int(SquareRule::Start) << 0 << false << false;
-    QTest::newRow("finish") << 0 << 57 << "" << int(SquareRule::Finish) << 0 << false << false;
+    QTest::newRow("back 1") << 1 << 10 << "-5" << jump << -1 << false;
+    QTest::newRow("back 4 from square 4") << 2 << 4 << "-8" << jump << -4 << false;
+    QTest::newRow("forward 4") << 3 << 10 << "-12" << jump << 4 << false;
+    QTest::newRow("Professor jumps, no rule after") << 0 << 10 << "-12" << jump << 4 << false;
+    QTest::newRow("Professor jumps onto the finish") << 0 << 54 << "-11" << jump << 3 << false;
+    QTest::newRow("plain") << 1 << 10 << "-4" << plain << 0 << false;
+    QTest::newRow("spell easy") << 1 << 10 << "-1" << spell << 0 << true;
+    QTest::newRow("Professor gets no word") << 0 << 10 << "-2" << spell << 0 << false;
+    QTest::newRow("question kind 5") << 1 << 10 << "5" << question << 0 << true;
+    QTest::newRow("unknown code is a question") << 1 << 10 << "-13" << question << 0 << true;
+    QTest::newRow("Professor gets no question") << 0 << 10 << "2" << question << 0 << false;
+    QTest::newRow("start") << 1 << 0 << "" << int(SquareRule::Start) << 0 << false;
+    QTest::newRow("finish") << 0 << 57 << "" << int(SquareRule::Finish) << 0 << false;
 }
 
 void TestBoardRules::squareRules() {
@@ -214,7 +214,6 @@ void TestBoardRules::squareRules() {
     QFETCH(int, rule);
     QFETCH(int, jump);
     QFETCH(bool, asked);
-    QFETCH(bool, landAgain);
     BoardGame game = BoardWith(square, code);
     QVERIFY(game.SwitchSeat(seat, true));
     QVERIFY(game.SwitchSeat(seat == 1 ? 2 : 1, true));
@@ -226,37 +225,8 @@ void TestBoardRules::squareRules() {
     QCOMPARE(int(action.rule), rule);
     QCOMPARE(action.jump, jump);
     QCOMPARE(action.asked, asked);
-    QCOMPARE(action.landAgain, landAgain);
     if (!code.isEmpty())
         QCOMPARE(action.tag, code);
-}
-
-void TestBoardRules::jumpsThatSendBackAndForthStop() {
-    // Square 10 sends a token one on, square 11 one back.
-    QStringList tags(56, QStringLiteral("-4"));
-    tags[9] = QStringLiteral("-9");
-    tags[10] = QStringLiteral("-5");
-    BoardGame game;
-    game.SetSquareTags(tags);
-    game.SwitchSeat(1, true);
-    game.SwitchSeat(2, true);
-    game.BeginTurn();
-    game.MoveForward(1, 10);
-    QList<int> jumps;
-    for (int guard = 0; guard < 10; ++guard) {
-        const SquareAction action = game.LandOnSquare();
-        if (action.rule != SquareRule::Jump)
-            break;
-        jumps << action.jump;
-        action.jump > 0 ? game.MoveForward(1, action.jump) : game.MoveBack(1, -action.jump);
-    }
-    QCOMPARE(jumps, (QList<int>{1, -1}));
-    QCOMPARE(game.Position(1), 10);
-    // The next turn the square jumps again.
-    game.NextPlayer();
-    game.NextPlayer();
-    game.BeginTurn();
-    QCOMPARE(game.LandOnSquare().rule, SquareRule::Jump);
 }
 
 void TestBoardRules::movesStayOnTheBoard_data() {

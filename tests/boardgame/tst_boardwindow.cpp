@@ -163,9 +163,9 @@ void TestBoardWindow::playsASeededGameToAWin() {
         int seat, roll, ends;
     };
     const QList<Turn> script = {
-        {0, 3, 5},              // Professor: square 3 jumps on 2, then the turn passes
+        {0, 3, 6},              // Professor: 3 on 2 to 5, 5 on 1 to 6
         {1, 3, 6},              // anna: 3 on 2 to 5, 5 on 1 to 6
-        {2, 7, 0},  {0, 6, 11}, // ben loses the turn
+        {2, 7, 0},  {0, 5, 11}, // ben loses the turn
         {1, 6, 6},              // anna: 12 back 4 to 8, 8 back 2 to 6
         {2, 4, 0},  {0, 5, 16}, // ben: 4 back 4 to the start
         {1, 5, 11}, {2, 1, 1},  {0, 1, 17}, {1, 6, 17}, {2, 1, 2},  {0, 1, 18}, {1, 6, 23},
