@@ -1,6 +1,6 @@
 #include "boardgame/BoardDatabase.h"
 
-#include "boardgame/StatusCounters.h"
+#include "boardgame/BoardStatus.h"
 #include "boardgame/file/BoardSchema.h"
 #include "boardgame/file/BoardSettings.h"
 #include "players/ClassPlayerInfo.h"
@@ -102,20 +102,9 @@ QStringList SquareTags(const QList<BoardSquareRow>& rows) {
     return tags;
 }
 
-QString NewBoardStatusText(dao::Database& db) {
-    auto counts = db.OpenRecordset(QStringLiteral("qSquareCounts"));
-    QList<StatusCounter> counters;
-    while (!counts->Eof()) {
-        counters.append({counts->Fields(QStringLiteral("SquareID")).Value().toString(),
-                         QStringLiteral("0"), QStringLiteral("0")});
-        counts->MoveNext();
-    }
-    return StatusCounters::Write(counters);
-}
-
 bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player) {
     try {
-        const QString text = NewBoardStatusText(db);
+        const QString text = BoardStatus::New(BoardStatus::ReadSquareCounts(db));
         // The key continues the count of the player's entries; should that key
         // be taken already (entries removed earlier), the next free number is
         // used so that the new record is never lost.

@@ -57,8 +57,6 @@ bool LoadBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo
 // Adds a new status entry "-1=0=0|..." (one item per qSquareCounts row) under
 // the key "B" + (number of entries + 1) and makes it the entry in use.
 bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player);
-// The counter text of a new status record for the file.
-QString NewBoardStatusText(dao::Database& db);
 
 // Statements the question square sends to the current file, word for word as
 // the file's authors know them (the parameter is appended as shown).

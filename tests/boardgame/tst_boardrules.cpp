@@ -8,6 +8,7 @@
 #include "boardgame/BoardGame.h"
 #include "boardgame/BoardGeometry.h"
 #include "boardgame/BoardPlayers.h"
+#include "boardgame/BoardStatus.h"
 #include "boardgame/BoardTurn.h"
 #include "players/ClassPlayerInfo.h"
 
@@ -364,6 +365,10 @@ void TestBoardRules::statistics_data() {
     QTest::newRow("entries for some kinds")
         << "-1=2=1|5=0=3" << QStringList{"Easy|2|1|12|-1", empty, empty, "Nouns|0|3|40|5"};
     QTest::newRow("no record") << "" << QStringList{empty, empty, empty, empty};
+    // The squares count on a kind's first item, whatever the code's digits.
+    QTest::newRow("the first item of a kind")
+        << "05=1=0|5=2=0|-1=4=4|-1=9=9"
+        << QStringList{"Easy|4|4|12|-1", empty, empty, "Nouns|1|0|40|5"};
 }
 
 void TestBoardRules::statistics() {
@@ -372,12 +377,12 @@ void TestBoardRules::statistics() {
     const QList<SquareCountRow> kinds = {
         {"Easy", "-1", "12"}, {"Medium", "-2", "9"}, {"Hard", "-3", "4"}, {"Nouns", "5", "40"}};
     QStringList shown;
-    for (const BoardStatsRow& r : BoardStatsRows(status, kinds))
+    for (const BoardStatsRow& r : BoardStatus::Rows(status, kinds))
         shown << QStringList{r.caption, r.right, r.wrong, r.count, r.squareId}.join('|');
     QCOMPARE(shown, rows);
     // A reset gives every kind of the file its counters, also those the
     // player had none for.
-    QCOMPARE(ResetStatusText(kinds), QStringLiteral("-1=0=0|-2=0=0|-3=0=0|5=0=0"));
+    QCOMPARE(BoardStatus::New(kinds), QStringLiteral("-1=0=0|-2=0=0|-3=0=0|5=0=0"));
 }
 
 void TestBoardRules::layoutRowWithoutCode() {
