@@ -7,6 +7,7 @@
 #include "media/TableMusic.h"
 #include "players/ui/frmLogin.h"
 #include "shell/MsgBox.h"
+#include "shell/RandomSource.h"
 #include "shell/WebAddresses.h"
 #include "shell/ui/BannerRotation.h"
 #include "shell/ui/ResPictures.h"
@@ -85,7 +86,7 @@ void frmSolitaire::ConnectControls() {
     // A banner page that cannot be had gives way to "About:Off-Line".
     m_banner = new BannerRotation(WebBrowser1, BannerRotation::Kind::Table);
 
-    m_music = new TableMusic(this);
+    m_music = new TableMusic(RandomSource::instance(), this);
     TableMusic::Controls controls;
     controls.musicOn = [this] { return chkMusic->isChecked(); };
     controls.soundOn = [this] { return chkSound->isChecked(); };
