@@ -1,11 +1,10 @@
-// The byte-shift cipher of player files and the word list: exact bytes,
-// progress events and the failure cases.
+// The byte-shift cipher of player files and the word list: exact bytes and
+// the failure cases.
 #include "TestSupport.h"
 
 #include "shell/clsBinaryEncryptor.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -48,8 +47,6 @@ private Q_SLOTS:
     void textOperationsCountFromZero_data();
     void textOperationsCountFromZero();
     void inPlaceAndInMemoryFormsGiveTheFileBytes();
-    void progressEventsEveryFiveHundred_data();
-    void progressEventsEveryFiveHundred();
     void failuresLeaveDestinationAlone_data();
     void failuresLeaveDestinationAlone();
     void saveBinaryArrayReplacesWholeFile();
@@ -129,38 +126,6 @@ void TestCipher::inPlaceAndInMemoryFormsGiveTheFileBytes() {
     QCOMPARE(clsBinaryEncryptor::DecryptBytes(expected, QStringLiteral("Key")), plain);
     QVERIFY(clsBinaryEncryptor::EncryptBytes(QByteArray(), QStringLiteral("x")).isEmpty());
     QVERIFY(clsBinaryEncryptor::EncryptBytes(QByteArray("abc"), QString()).isEmpty());
-}
-
-void TestCipher::progressEventsEveryFiveHundred_data() {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QList<int>>("indices");
-    QTest::newRow("499 bytes: none") << 499 << QList<int>{};
-    QTest::newRow("500 bytes: at the last") << 500 << QList<int>{500};
-    QTest::newRow("1501 bytes: three") << 1501 << QList<int>{500, 1000, 1500};
-}
-
-void TestCipher::progressEventsEveryFiveHundred() {
-    QFETCH(int, size);
-    QFETCH(QList<int>, indices);
-    QTemporaryDir dir;
-    const QString a = dir.filePath(QStringLiteral("a"));
-    const QString b = dir.filePath(QStringLiteral("b"));
-    QVERIFY(writeFile(a, patternBytes(size)));
-    clsBinaryEncryptor cipher;
-    QSignalSpy encrypted(&cipher, &clsBinaryEncryptor::EncryptProgress);
-    QSignalSpy decrypted(&cipher, &clsBinaryEncryptor::DecryptProgress);
-    QVERIFY(cipher.EncryptFile(a, b, QStringLiteral("BisonEatsMuch")));
-    QCOMPARE(decrypted.count(), 0);
-    QCOMPARE(encrypted.count(), indices.size());
-    for (int i = 0; i < indices.size(); ++i) {
-        QCOMPARE(encrypted.at(i).at(0).toInt(), indices.at(i));
-        QCOMPARE(encrypted.at(i).at(1).toInt(), size);
-    }
-    QVERIFY(cipher.DecryptFile(b, a, QStringLiteral("BisonEatsMuch")));
-    QCOMPARE(encrypted.count(), indices.size());
-    QCOMPARE(decrypted.count(), indices.size());
-    for (int i = 0; i < indices.size(); ++i)
-        QCOMPARE(decrypted.at(i).at(0).toInt(), indices.at(i));
 }
 
 void TestCipher::failuresLeaveDestinationAlone_data() {
