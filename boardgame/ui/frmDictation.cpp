@@ -116,8 +116,6 @@ void frmDictation::BuildControls() {
     m_banner = new BannerRotation(WebBrowser1, BannerRotation::Kind::Board);
 }
 
-// Loading and closing
-
 void frmDictation::LoadForm() {
     WebBrowser1->Navigate(QStringLiteral("About:Off-Line"));
     AdvanceAdvertisement();
@@ -155,8 +153,6 @@ bool frmDictation::FormUnload() {
     m_board.Close();
     return true;
 }
-
-// The board
 
 bool frmDictation::LoadBoard() {
     BoardDatabase fresh;
@@ -197,8 +193,6 @@ void frmDictation::DisableBoard() {
     lblMenu[SetGameFile]->setEnabled(true);
 }
 
-// Seats
-
 ClassPlayerInfo& frmDictation::SeatPlayer(int seat) {
     return m_players[size_t(qBound(1, seat, PeopleSeats) - 1)];
 }
@@ -209,6 +203,7 @@ void frmDictation::LoadSeatStatus(int seat) {
 }
 
 void frmDictation::chkPlayer_Click(int seat) {
+    DeletionGuard::Hold hold(*m_deletion);
     if (seat < 0 || seat >= SeatCount)
         return;
     SeatRow* row = seats[seat];
@@ -250,6 +245,7 @@ void frmDictation::ShowSeatOff(int seat) {
 }
 
 void frmDictation::cmdStats_Click(int seat) {
+    DeletionGuard::Hold hold(*m_deletion);
     if (m_turnRunning || seat < 1 || seat >= SeatCount || !m_board.IsOpen())
         return;
     frmBoardStats::LoadBoardStats(this, SeatPlayer(seat), Token(seat), *m_board.database);
@@ -262,8 +258,6 @@ void frmDictation::SaveBoardPlayers() {
     ::SaveBoardPlayers(records);
 }
 
-// Turns
-
 void frmDictation::PlaySound(const char* file) {
     if (!m_closing)
         ModuleMultimedia::PlaySoundEffect(0, QLatin1String(file));
@@ -275,6 +269,7 @@ void frmDictation::Pause(int ms) {
 }
 
 void frmDictation::cmdDice_Click() {
+    DeletionGuard::Hold hold(*m_deletion);
     if (m_turnRunning || m_closing || !cmdDice->isEnabled())
         return;
     m_turnRunning = true;
@@ -408,9 +403,8 @@ void frmDictation::AdvanceAdvertisement(int times) {
     }
 }
 
-// Menu
-
 void frmDictation::lblMenu_Click(int index) {
+    DeletionGuard::Hold hold(*m_deletion);
     if (m_turnRunning || index < 0 || index >= lblMenu.size() || !lblMenu[index]->isEnabled())
         return;
     switch (index) {

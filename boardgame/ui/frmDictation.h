@@ -11,6 +11,7 @@
 #include "boardgame/ui/BoardPause.h"
 #include "boardgame/ui/BoardPictures.h"
 #include "boardgame/ui/BoardWidget.h"
+#include "boardgame/ui/DeletionGuard.h"
 #include "boardgame/ui/InputBlock.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "players/ClassPlayerInfo.h"
@@ -124,6 +125,7 @@ private:
     BoardDatabase m_board;
     std::array<ClassPlayerInfo, BoardTimings::PeopleSeats> m_players; // seats 1 to 5
     InputBlock* m_input = new InputBlock(this);
+    DeletionGuard* m_deletion = new DeletionGuard(this);
     bool m_turnRunning = false;
     bool m_closing = false;
     bool m_unloaded = false;

@@ -26,6 +26,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,12 +45,14 @@ QByteArray PlayerFile(const QByteArray& nick, const QByteArray& password) {
                              "|City:|PostalCode:|PlayerType:|School:\r\n<|><|>\r\n");
 }
 
-// Plain squares but for: 3 on 2, 4 back 4, 5 on 1, 8 back 2, 12 back 4.
-void WriteTestBoard(const TempProgramFolder& folder) {
+// Plain squares but for: 3 on 2, 4 back 4, 5 on 1, 8 back 2, 12 back 4 (and
+// square 1 as given).
+void WriteTestBoard(const TempProgramFolder& folder, int firstSquare = -4) {
     BoardContent c;
     c.description = QStringLiteral("Plain and jump squares");
     for (int i = 1; i <= 56; ++i)
         c.layout << -4;
+    c.layout[0] = firstSquare;
     c.layout[2] = -10;
     c.layout[3] = -8;
     c.layout[4] = -9;
@@ -89,6 +92,28 @@ public:
     bool LoadSpelling(QWidget*, const QString&, const QPixmap&, const QString&, dao::Database&,
                       ClassPlayerInfo&) override {
         return ++opened, false;
+    }
+};
+
+// A square whose window, owned by the board like the real ones, is still
+// finishing when the board is closed and the deferred deletions run, as when
+// the close is handled in the same batch of events.
+class ClosingSquares final : public SquareWindows {
+public:
+    bool LoadQuestion(QWidget* owner, const QString&, const QPixmap&, dao::Database&,
+                      ClassPlayerInfo&) override {
+        return Finish(owner);
+    }
+    bool LoadSpelling(QWidget* owner, const QString&, const QPixmap&, const QString&,
+                      dao::Database&, ClassPlayerInfo&) override {
+        return Finish(owner);
+    }
+    static bool Finish(QWidget* owner) {
+        const QPointer<QDialog> square = new QDialog(owner);
+        owner->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete square.data();
+        return false;
     }
 };
 
@@ -144,6 +169,7 @@ private Q_SLOTS:
     void playsASeededGameToAWin();
     void closingInTheMiddleOfATurn_data();
     void closingInTheMiddleOfATurn();
+    void closedWhileASquareFinishes();
     void unusableBoardFiles();
     void handsOverBothWays();
     void answersQuestionAndSpellingSquares();
@@ -291,6 +317,28 @@ void TestBoardWindow::closingInTheMiddleOfATurn() {
     QVERIFY(!window.isVisible());
     QVERIFY(!window.TurnRunning());
     QVERIFY(!window.Database().IsOpen());
+    QVERIFY(PlainPlayerFile(folder, QStringLiteral("anna")).contains(QStringLiteral("Test.mdb::")));
+}
+
+void TestBoardWindow::closedWhileASquareFinishes() {
+    TempProgramFolder folder;
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), PlayerFile("anna", "apple")));
+    WriteTestBoard(folder, -1);
+    RandomScope seeded(std::make_unique<ScriptedRandom>(Rolls({{2, 6}, {1, 6}})));
+    const QPointer<frmDictation> window =
+        new frmDictation(std::make_unique<ClosingSquares>(), std::make_unique<RecordingPause>());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->LoadForm();
+    Answers answers{{"anna:apple"}, {}, {}};
+    ModalWatcher watcher(std::ref(answers));
+    for (int seat : {0, 1})
+        QTest::mouseClick(window->seats[seat]->chkPlayer, Qt::LeftButton);
+    QTest::mouseClick(window->cmdDice, Qt::LeftButton); // the Professor to square 2
+    QTest::mouseClick(window->cmdDice, Qt::LeftButton); // anna to square 1: the board closes
+    // The board went once its turn had unwound, and anna's file was saved.
+    QVERIFY(!window.isNull());
+    QTRY_VERIFY(window.isNull());
     QVERIFY(PlainPlayerFile(folder, QStringLiteral("anna")).contains(QStringLiteral("Test.mdb::")));
 }
 
