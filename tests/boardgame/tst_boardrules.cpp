@@ -14,8 +14,6 @@
 
 #include <QtTest>
 
-#include <algorithm>
-
 namespace {
 
 // A board of plain squares with one square of the given code.
@@ -26,13 +24,6 @@ BoardGame BoardWith(int square, const QString& code) {
     BoardGame game;
     game.SetSquareTags(tags);
     return game;
-}
-
-QList<int> Seats(const QString& text) {
-    QList<int> seats;
-    for (const QString& s : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        seats << s.toInt();
-    return seats;
 }
 
 // Plays turns as the board window would, from the current seat's roll, with
@@ -98,8 +89,6 @@ private Q_SLOTS:
     void squareRules();
     void movesStayOnTheBoard_data();
     void movesStayOnTheBoard();
-    void turnsGoRound_data();
-    void turnsGoRound();
     void dieFaces_data();
     void dieFaces();
     void seatsAreFixedOnceTheGameBegins();
@@ -149,6 +138,9 @@ void TestBoardRules::turnsPlayOut_data() {
     QTest::newRow("the Professor is asked nothing") << "2:5 3:-1"
                                                     << "0,1" << QList<int>{2} << ""
                                                     << "r0 w0-2 pass>1" << 0;
+    QTest::newRow("gaps between seats") << ""
+                                        << "2,5" << QList<int>{1, 1} << ""
+                                        << "r2 w0-1 pass>5 | r5 w0-1 pass>2" << 2;
     QTest::newRow("turn lost") << ""
                                << "1,2" << QList<int>{7} << ""
                                << "r1 lost>2" << 0;
@@ -255,34 +247,6 @@ void TestBoardRules::movesStayOnTheBoard() {
     QCOMPARE(walk.to, to);
     QCOMPARE(walk.squares, passed);
     QCOMPARE(game.Position(4), to);
-}
-
-void TestBoardRules::turnsGoRound_data() {
-    QTest::addColumn<QString>("on");
-    QTest::addColumn<QList<int>>("turns"); // whose turn, from the first
-    QTest::addColumn<bool>("canRoll");
-    QTest::newRow("Professor and two") << "0,1,2" << QList<int>{0, 1, 2, 0, 1} << true;
-    QTest::newRow("gaps between seats") << "2,5" << QList<int>{2, 5, 2} << true;
-    QTest::newRow("only the Professor") << "0" << QList<int>{0, 0} << false;
-    QTest::newRow("nobody") << "" << QList<int>{-1, -1} << false;
-}
-
-void TestBoardRules::turnsGoRound() {
-    QFETCH(QString, on);
-    QFETCH(QList<int>, turns);
-    QFETCH(bool, canRoll);
-    BoardGame game;
-    // Switched on from the highest down: the lowest seat still starts.
-    QList<int> seats = Seats(on);
-    std::reverse(seats.begin(), seats.end());
-    for (int seat : seats)
-        game.SwitchSeat(seat, true);
-    QCOMPARE(game.CanRoll(), canRoll);
-    QCOMPARE(game.SeatCount(), int(seats.size()));
-    QList<int> seen{game.CurrentSeat()};
-    while (seen.size() < turns.size())
-        seen << game.NextPlayer();
-    QCOMPARE(seen, turns);
 }
 
 void TestBoardRules::dieFaces_data() {
