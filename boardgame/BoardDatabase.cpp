@@ -1,6 +1,6 @@
 #include "boardgame/BoardDatabase.h"
 
-#include "boardgame/StatusCounters.h"
+#include "boardgame/BoardStatus.h"
 #include "boardgame/file/BoardLimits.h"
 #include "boardgame/file/BoardSchema.h"
 #include "boardgame/file/BoardSettings.h"
@@ -86,19 +86,25 @@ QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout) {
     return rows;
 }
 
-QString NewBoardStatusText(dao::Database& db) {
-    auto counts = db.OpenRecordset(QStringLiteral("qSquareCounts"));
-    QList<StatusCounter> counters;
-    while (!counts->Eof()) {
-        const QString code = counts->Fields(QStringLiteral("SquareID")).Value().toString();
-        // A code that is not a number would break the record, or the file.
-        if (!ClassPlayerInfo::CanHoldStatusCode(code))
-            throw dao::DaoError(dao::ErrEngine,
-                                QStringLiteral("qSquareCounts gives a code that is not a number"));
-        counters.append({code, QStringLiteral("0"), QStringLiteral("0")});
-        counts->MoveNext();
+bool OpenBoardWithLayout(BoardDatabase& board, QList<BoardSquareRow>& rows, QString* damage) {
+    BoardDatabase fresh;
+    if (!OpenBoardDatabase(fresh, damage))
+        return false;
+    try {
+        rows = ReadBoardLayout(*fresh.boardLayout);
+    } catch (const dao::DaoError& e) {
+        qCWarning(lcMordaventa) << "cannot read the board layout:" << e.Description();
+        return false;
     }
-    return StatusCounters::Write(counters);
+    board = std::move(fresh);
+    return true;
+}
+
+QStringList SquareTags(const QList<BoardSquareRow>& rows) {
+    QStringList tags;
+    for (const BoardSquareRow& row : rows)
+        tags << row.tag;
+    return tags;
 }
 
 bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player) {
@@ -107,7 +113,15 @@ bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerIn
     if (!ClassPlayerInfo::CanHoldBoardName(fileName))
         return false;
     try {
-        const QString text = NewBoardStatusText(db);
+        const QList<SquareCountRow> kinds = BoardStatus::ReadSquareCounts(db);
+        // A code that is not a number would break the record, or the file.
+        for (const SquareCountRow& kind : kinds) {
+            if (!ClassPlayerInfo::CanHoldStatusCode(kind.squareId))
+                throw dao::DaoError(
+                    dao::ErrEngine,
+                    QStringLiteral("qSquareCounts gives a code that is not a number"));
+        }
+        const QString text = BoardStatus::New(kinds);
         // The key continues the count of the player's entries; should that key
         // be taken already (entries removed earlier), the next free number is
         // used so that the new record is never lost.

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <QList>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -44,6 +45,13 @@ struct BoardSquareRow {
 // dao::DaoError when the record set cannot be read.
 QList<BoardSquareRow> ReadBoardLayout(dao::Recordset& layout);
 
+// Opens the current file and reads its layout; false (board left as it was)
+// when either fails.
+bool OpenBoardWithLayout(BoardDatabase& board, QList<BoardSquareRow>& rows,
+                         QString* damage = nullptr);
+// The squares' tags of the layout, in order.
+QStringList SquareTags(const QList<BoardSquareRow>& rows);
+
 // Finds the player's board status entry for fileName (exact comparison) and
 // puts its key in SavedGamesIndex; creates the entry when there is none.
 // False, with SavedGamesIndex "", when no entry could be found or made.
@@ -51,8 +59,6 @@ bool LoadBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo
 // Adds a new status entry "-1=0=0|..." (one item per qSquareCounts row) under
 // the key "B" + (number of entries + 1) and makes it the entry in use.
 bool CreateBoardStatus(dao::Database& db, const QString& fileName, ClassPlayerInfo& player);
-// The counter text of a new status record for the file.
-QString NewBoardStatusText(dao::Database& db);
 
 // Statements the question square sends to the current file, word for word as
 // the file's authors know them (the parameter is appended as shown).

@@ -71,7 +71,7 @@ QList<int> BoardGame::SeatsAt(int position) const {
 
 void BoardGame::BeginTurn() {
     m_begun = true;
-    m_jumpedFrom.clear();
+    m_visited.clear();
 }
 
 int BoardGame::DrawDie(int faces, RandomSource& random) {
@@ -115,6 +115,8 @@ SquareAction BoardGame::LandOnSquare() {
         action.rule = SquareRule::Plain;
         return action;
     }
+    if (!m_visited.contains(position))
+        m_visited << position;
     if (action.tag == QLatin1String(kStartTag)) {
         action.rule = SquareRule::Start;
         return action;
@@ -126,18 +128,20 @@ SquareAction BoardGame::LandOnSquare() {
     bool isNumber = false;
     const int code = action.tag.toInt(&isNumber);
     if (isNumber && code <= SquareCode::Back1 && code >= SquareCode::Lowest) {
-        if (m_jumpedFrom.contains(position)) {
+        // -5 to -8 go back 1 to 4; -9 to -12 go forward 1 to 4.
+        const int jump = code >= SquareCode::Back1 - 3 ? -(SquareCode::Back1 - code + 1)
+                                                       : SquareCode::Forward1 - code + 1;
+        const int target =
+            std::clamp(position + jump, int(BoardPosition::Start), int(BoardPosition::Finish));
+        // Jumps are followed until the next would land where the token has
+        // already been this turn: there it stops, for every seat alike.
+        if (m_visited.contains(target)) {
             action.rule = SquareRule::Plain;
             return action;
         }
-        m_jumpedFrom << position;
+        m_visited << target;
         action.rule = SquareRule::Jump;
-        // -5 to -8 go back 1 to 4; -9 to -12 go forward 1 to 4.
-        action.jump = code >= SquareCode::Back1 - 3 ? -(SquareCode::Back1 - code + 1)
-                                                    : SquareCode::Forward1 - code + 1;
-        // The Professor's jump passes the turn, except onto the finish: the
-        // first token there wins, whoever moved it.
-        action.landAgain = person || position + action.jump >= BoardPosition::Finish;
+        action.jump = jump;
         return action;
     }
     if (isNumber && code == SquareCode::Plain) {
@@ -166,7 +170,7 @@ int BoardGame::NextPlayer() {
             next = i;
     }
     m_current = next;
-    m_jumpedFrom.clear();
+    m_visited.clear();
     return m_current;
 }
 
@@ -175,5 +179,5 @@ void BoardGame::ResetBoardGame() {
     m_current = -1;
     m_seatCount = 0;
     m_begun = false;
-    m_jumpedFrom.clear();
+    m_visited.clear();
 }

@@ -25,7 +25,7 @@ inline constexpr char kStartTag[] = "Start";
 inline constexpr char kFinishTag[] = "Finnish";
 
 enum class SquareRule {
-    Jump,     // move by `jump` squares, then (people) the square reached rules
+    Jump,     // move by `jump` squares, then the square reached rules
     Plain,    // nothing happens; the turn passes
     Spelling, // a word to spell (people); the Professor passes
     Question, // a question (people); the Professor passes
@@ -36,10 +36,9 @@ enum class SquareRule {
 // What the square under the current seat's token asks for.
 struct SquareAction {
     SquareRule rule = SquareRule::Plain;
-    QString tag;            // the square's tag (a question or spelling square's code)
-    int jump = 0;           // Jump: squares forward (> 0) or back (< 0)
-    bool asked = false;     // a question or word is put to the seat
-    bool landAgain = false; // after a jump the square reached applies its rule
+    QString tag;        // the square's tag (a question or spelling square's code)
+    int jump = 0;       // Jump: squares forward (> 0) or back (< 0)
+    bool asked = false; // a question or word is put to the seat
 };
 
 // A token's move: the positions it passes, in order, ending on `to`.
@@ -91,9 +90,10 @@ public:
     TokenWalk MoveForward(int seat, int steps);
     TokenWalk MoveBack(int seat, int steps);
 
-    // What the square under the current seat's token asks for. A jump square
-    // reached a second time in one turn does not jump again: two squares that
-    // send a token to each other would otherwise bounce it for ever.
+    // What the square under the current seat's token asks for. A jump that
+    // would land on a square the token already stood on this turn is not
+    // made: two squares that send a token to each other would otherwise
+    // bounce it for ever.
     SquareAction LandOnSquare();
 
     // The turn goes to the next seat that is on, in a circle; returns it.
@@ -115,5 +115,5 @@ private:
     int m_current = -1;
     int m_seatCount = 0;
     bool m_begun = false;
-    QList<int> m_jumpedFrom; // jump squares used in the current turn
+    QList<int> m_visited; // squares the current seat stood on this turn
 };

@@ -3,7 +3,7 @@
 // item is added.
 #include "FuzzInput.h"
 
-#include "boardgame/StatusCounters.h"
+#include "boardgame/BoardStatus.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool right = takeByte(data, size) & 1;
@@ -16,10 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         code = QStringLiteral("1");
     const QString text = newline < 0 ? input : input.mid(newline + 1);
 
-    const QList<StatusCounter> before = StatusCounters::Read(text);
-    (void)StatusCounters::Write(before);
+    const QList<StatusCounter> before = BoardStatus::Read(text);
+    (void)BoardStatus::Write(before);
     const QList<StatusCounter> after =
-        StatusCounters::Read(StatusCounters::CountAnswer(text, code, right));
+        BoardStatus::Read(BoardStatus::CountAnswer(text, code, right));
     FUZZ_EXPECT(after.size() == before.size() || after.size() == before.size() + 1);
     int changed = 0;
     for (qsizetype i = 0; i < before.size(); ++i) {

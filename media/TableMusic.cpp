@@ -26,7 +26,8 @@ constexpr int kInitialVolume = 50;
 
 using namespace ModuleMultimedia;
 
-TableMusic::TableMusic(QObject* parent) : QObject(parent), m_timerAtEndFile(new QTimer(this)) {
+TableMusic::TableMusic(RandomSource& random, QObject* parent)
+    : QObject(parent), m_random(random), m_timerAtEndFile(new QTimer(this)) {
     m_timerAtEndFile->setObjectName(QStringLiteral("TimerAtEndFile"));
     m_timerAtEndFile->setInterval(kTimerAtEndFileInterval);
     connect(m_timerAtEndFile, &QTimer::timeout, this, &TableMusic::TimerAtEndFile_Timer);
@@ -88,7 +89,7 @@ void TableMusic::PlaySong() {
         qCDebug(lcMordaventa) << "no music to play";
         return;
     }
-    RandomSource& random = RandomSource::instance();
+    RandomSource& random = m_random;
     const int count = int(m_musicList.size());
     // The choice uses the generator as it stands; only then is it reseeded.
     const int index = std::clamp(int(count * random.next()), 0, count - 1);

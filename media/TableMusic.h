@@ -22,6 +22,7 @@
 #include <functional>
 
 class QTimer;
+class RandomSource;
 
 class TableMusic : public QObject {
     Q_OBJECT
@@ -43,7 +44,8 @@ public:
 
     static constexpr int kTimerAtEndFileInterval = 100; // ms
 
-    explicit TableMusic(QObject* parent = nullptr);
+    // random: chooses the next piece.
+    explicit TableMusic(RandomSource& random, QObject* parent = nullptr);
     ~TableMusic() override;
 
     void setControls(Controls controls);
@@ -86,6 +88,7 @@ private:
 
     Controls m_controls;
     ModuleMultimedia::WindowHandle m_hwnd = 0;
+    RandomSource& m_random;
     QStringList m_musicList;
     QString m_currentSong;
     QTimer* m_timerAtEndFile = nullptr;

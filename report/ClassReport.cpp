@@ -1,8 +1,7 @@
 #include "report/ClassReport.h"
 
 #include "boardgame/BoardDatabase.h"
-#include "boardgame/BoardPlayers.h"
-#include "boardgame/StatusCounters.h"
+#include "boardgame/BoardStatus.h"
 #include "boardgame/file/BoardSchema.h"
 #include "boardgame/file/BoardSettings.h"
 #include "engine/ClRating.h"
@@ -51,7 +50,7 @@ QList<ReportBoardRow> BoardRows(const ClassPlayerInfo& player,
             known.insert(entry.GameType,
                          captions ? captions(entry.GameType) : QHash<QString, QString>());
         const QHash<QString, QString>& kinds = known[entry.GameType];
-        for (const StatusCounter& counter : StatusCounters::Read(entry.GameInfo)) {
+        for (const StatusCounter& counter : BoardStatus::Read(entry.GameInfo)) {
             const QString caption = kinds.value(counter.code);
             rows << ReportBoardRow{entry.GameType, caption.isEmpty() ? counter.code : caption,
                                    counter.right, counter.wrong,
@@ -292,7 +291,7 @@ QHash<QString, QString> ClassReport::DataFolderCaptions(const QString& boardFile
         return captions;
     try {
         auto db = dao::DBEngine::OpenDatabase(path, false, true, QLatin1String(kBoardConnect));
-        for (const SquareCountRow& row : ReadSquareCounts(*db))
+        for (const SquareCountRow& row : BoardStatus::ReadSquareCounts(*db))
             captions.insert(row.squareId, row.caption);
     } catch (const dao::DaoError& e) {
         qCDebug(lcMordaventa) << "no kind captions from" << path << e.Description();

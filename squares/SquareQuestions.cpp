@@ -1,7 +1,7 @@
 #include "squares/SquareQuestions.h"
 
 #include "boardgame/BoardDatabase.h"
-#include "boardgame/StatusCounters.h"
+#include "boardgame/BoardStatus.h"
 #include "boardgame/file/BoardLimits.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/Logging.h"
@@ -25,16 +25,6 @@ constexpr char16_t kAdmitted[] =
     u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ€ØÙÚÛÜÝÞßŒŸŠŽ";
 
 } // namespace
-
-bool CountAnswer(ClassPlayerInfo& player, const QString& squareCode, bool right) {
-    if (player.SavedGamesIndex.isEmpty())
-        return false;
-    ClassSavedGameInfo* entry = player.SavedGames.Find(player.SavedGamesIndex);
-    if (!entry)
-        return false;
-    entry->GameInfo = StatusCounters::CountAnswer(entry->GameInfo, squareCode, right);
-    return true;
-}
 
 QString WriteScratchFile(const QString& name, const QByteArray& bytes) {
     const QString folder = ProgramFolder::resolve(QStringLiteral("\\temp"));
@@ -95,9 +85,9 @@ bool sameId(const QString& a, const QString& b) {
 }
 
 // Moves to a row chosen with equal chance among all rows of the record set.
-void moveToRandomRow(dao::Recordset& rs) {
+void moveToRandomRow(dao::Recordset& rs, RandomSource& random) {
     rs.MoveLast();
-    rs.setAbsolutePosition(RandomSource::instance().below(rs.RecordCount()));
+    rs.setAbsolutePosition(random.below(rs.RecordCount()));
 }
 
 constexpr int kMaxChoices = 6;
@@ -107,13 +97,13 @@ constexpr int kMaxChoices = 6;
 // ---------------------------------------------------------------- question
 
 QuestionSquare::QuestionSquare(dao::Database& db, ClassPlayerInfo& player,
-                               const QString& squareCode)
-    : m_db(db), m_player(player), m_squareCode(squareCode) {}
+                               const QString& squareCode, RandomSource& random)
+    : m_db(db), m_random(random), m_player(player), m_squareCode(squareCode) {}
 
 QuestionSquare::~QuestionSquare() = default;
 
 bool QuestionSquare::Draw() {
-    RandomSource::instance().randomize();
+    m_random.randomize();
     const QString code = normalizedCode(m_squareCode);
     if (code.isEmpty())
         return false;
@@ -126,7 +116,7 @@ bool QuestionSquare::Draw() {
         }
         if (question->RecordCount() == 0)
             return false;
-        moveToRandomRow(*question);
+        moveToRandomRow(*question, m_random);
         const QString rightId = question->Fields(QStringLiteral("Answer")).Value().toString();
         const QString questionId =
             question->Fields(QStringLiteral("QuestionID")).Value().toString();
@@ -173,7 +163,7 @@ QuestionSquare::Verdict QuestionSquare::Answer(int index, bool filter) {
         return Verdict::Ignored;
     m_answered = true;
     m_result = index == m_rightIndex;
-    SquareQuestions::CountAnswer(m_player, m_squareCode, m_result);
+    BoardStatus::Count(m_player, m_squareCode, m_result);
     if (m_result || filter)
         MarkAsked();
     return m_result ? Verdict::Right : Verdict::Wrong;
@@ -193,8 +183,9 @@ void QuestionSquare::MarkAsked() {
 // ---------------------------------------------------------------- spelling
 
 SpellingSquare::SpellingSquare(dao::Database& db, ClassPlayerInfo& player,
-                               const QString& squareCode, int chances)
-    : m_db(db), m_player(player), m_squareCode(squareCode), m_chances(qBound(1, chances, 3)) {}
+                               const QString& squareCode, int chances, RandomSource& random)
+    : m_db(db), m_random(random), m_player(player), m_squareCode(squareCode),
+      m_chances(qBound(1, chances, 3)) {}
 
 SpellingSquare::~SpellingSquare() = default;
 
@@ -207,7 +198,7 @@ int SpellingSquare::ChancesFromText(const QString& text) {
 }
 
 bool SpellingSquare::Draw() {
-    RandomSource::instance().randomize();
+    m_random.randomize();
     QString pool;
     QString refill;
     if (m_squareCode == QLatin1String("-1")) {
@@ -230,7 +221,7 @@ bool SpellingSquare::Draw() {
         }
         if (word->RecordCount() == 0)
             return false;
-        moveToRandomRow(*word);
+        moveToRandomRow(*word, m_random);
         // Composed letters, so that a letter stored as base and accent can be
         // typed as the one character the keyboard gives.
         m_word = word->Fields(QStringLiteral("Word"))
@@ -301,7 +292,7 @@ void SpellingSquare::Finish(bool right, bool filter) {
     m_finished = true;
     m_result = right;
     m_label = m_word;
-    SquareQuestions::CountAnswer(m_player, m_squareCode, right);
+    BoardStatus::Count(m_player, m_squareCode, right);
     if (right || filter)
         MarkAsked();
 }

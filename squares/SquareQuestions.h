@@ -13,13 +13,9 @@
 #include <memory>
 
 class ClassPlayerInfo;
+class RandomSource;
 
 namespace SquareQuestions {
-
-// Counts one answer on square kind `squareCode` into the player's board status
-// entry in use (the entry whose key is SavedGamesIndex). False, and nothing
-// changed, when the player has no such entry.
-bool CountAnswer(ClassPlayerInfo& player, const QString& squareCode, bool right);
 
 // Writes bytes to a scratch file of the program folder's temp/ ("tempq.jpg",
 // "temp.wav", "temp.jpg"), deleting the old one first. Returns its path, or ""
@@ -42,7 +38,9 @@ struct QuestionChoice {
 // One question square: drawn once, answered once.
 class QuestionSquare {
 public:
-    QuestionSquare(dao::Database& db, ClassPlayerInfo& player, const QString& squareCode);
+    // random: draws the question (reseeded from the clock first).
+    QuestionSquare(dao::Database& db, ClassPlayerInfo& player, const QString& squareCode,
+                   RandomSource& random);
     ~QuestionSquare();
 
     // Draws a question of the kind with equal chance among all of its
@@ -71,6 +69,7 @@ private:
     void MarkAsked();
 
     dao::Database& m_db;
+    RandomSource& m_random;
     ClassPlayerInfo& m_player;
     QString m_squareCode;
     std::unique_ptr<dao::Recordset> m_questionRow;
@@ -86,9 +85,9 @@ private:
 // One spelling square: a word typed letter by letter with one to three chances.
 class SpellingSquare {
 public:
-    // chances: 1 to 3 (see ChancesFromText).
+    // chances: 1 to 3 (see ChancesFromText); random: draws the word.
     SpellingSquare(dao::Database& db, ClassPlayerInfo& player, const QString& squareCode,
-                   int chances);
+                   int chances, RandomSource& random);
     ~SpellingSquare();
 
     // "Chance 1", "Chance 2", "Chance 3" give 1, 2, 3; anything else (a seat
@@ -131,6 +130,7 @@ private:
     void Finish(bool right, bool filter);
 
     dao::Database& m_db;
+    RandomSource& m_random;
     ClassPlayerInfo& m_player;
     QString m_squareCode;
     std::unique_ptr<dao::Recordset> m_wordRow;

@@ -1,5 +1,6 @@
 #include "boardgame/ui/BoardDie.h"
 
+#include "boardgame/BoardGame.h"
 #include "boardgame/BoardTimings.h"
 #include "boardgame/ui/BoardPictures.h"
 
@@ -76,4 +77,15 @@ void BoardDie::ShowFace(int value) {
     shpDice->SetFill(BoardColour(face.colour));
     for (int i = 0; i < DiePips; ++i)
         shpDiceNum[size_t(i)]->setVisible(face.pips[size_t(i)]);
+}
+
+int BoardDie::Roll(int faces, RandomSource& random, const std::function<bool(bool)>& round) {
+    int value = 1;
+    for (int i = 0; i < BoardTimings::DieRounds && round(false); ++i) {
+        value = BoardGame::DrawDie(faces, random);
+        ShowFace(value);
+        if (!round(true))
+            break;
+    }
+    return value;
 }

@@ -5,8 +5,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
+class RandomSource;
 
 // A filled round or rounded shape.
 class DieShape : public QWidget {
@@ -36,4 +38,8 @@ public:
     // Shows a value: the pips of faces 1 to 6 in the face's colour; above six
     // no pips and "Turn Lost", the colour unchanged.
     void ShowFace(int value);
+    // Rolls a die of `faces` faces in rounds, each drawn and shown between
+    // two calls of `round` (false before, true after the draw), which may end
+    // the roll by returning false. Returns the value last drawn.
+    int Roll(int faces, RandomSource& random, const std::function<bool(bool drawn)>& round);
 };

@@ -255,3 +255,22 @@ void BoardWidget::MoveToken(int seat, const QPoint& topLeft) {
     if (seat >= 0 && seat < SeatCount)
         imgBoardPlayer[size_t(seat)]->move(topLeft);
 }
+
+void BoardWidget::WalkToken(const TokenWalk& walk, const std::function<QList<int>(int)>& standing,
+                            const std::function<bool(bool)>& hop) {
+    ArrangeTokens(walk.from, standing(walk.from));
+    LiftToken(walk.seat);
+    QPoint at = imgBoardPlayer[size_t(walk.seat)]->pos();
+    for (int square : walk.squares) {
+        const QRect rect = PositionRect(square);
+        at = BoardGeometry::WalkHop(at, BoardTimings::TokenWidth, rect);
+        MoveToken(walk.seat, at);
+        if (!hop(true))
+            return;
+        at = BoardGeometry::WalkLanding(rect);
+        MoveToken(walk.seat, at);
+        if (!hop(false))
+            return;
+    }
+    ArrangeTokens(walk.to, standing(walk.to));
+}

@@ -4,6 +4,7 @@
 // seats' tokens. It shows what it is given: which squares a file lays out,
 // where tokens stand and where a walking token is.
 #include "boardgame/BoardDatabase.h"
+#include "boardgame/BoardGame.h"
 #include "boardgame/BoardGeometry.h"
 
 #include <QColor>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 // A board position: a rectangle filled with the square's colour.
 class BoardSquare : public QWidget {
@@ -57,6 +59,11 @@ public:
     void ArrangeTokens(int position, const QList<int>& seats);
     void LiftToken(int seat);
     void MoveToken(int seat, const QPoint& topLeft);
+    // Walks a token square by square, two hops a square, calling `hop` after
+    // each (a sound and a pause); stops when `hop` returns false. `standing`
+    // gives the seats on a position, to arrange the tokens before and after.
+    void WalkToken(const TokenWalk& walk, const std::function<QList<int>(int)>& standing,
+                   const std::function<bool(bool squareStarts)>& hop);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

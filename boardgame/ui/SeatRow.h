@@ -3,6 +3,7 @@
 // On/Off box, the turn-lost list, the chance list and (people only) the
 // statistics button. The row shows a seat on, off or fixed for the game; the
 // window decides when.
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -17,6 +18,8 @@ public:
     SeatRow(int seat, QWidget* parent = nullptr);
 
     int Seat() const { return m_seat; }
+    // The six rows, the Professor's first, in a panel of the given colour.
+    static QList<SeatRow*> BuildPanel(QWidget* window, const QRect& geometry, const QColor& felt);
 
     QLabel* imgPlayer = nullptr;
     QLabel* lblPlayer = nullptr;

@@ -71,7 +71,7 @@ frmBoardStats::frmBoardStats(ClassPlayerInfo& player, dao::Database& database, Q
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     try {
-        m_kinds = ReadSquareCounts(database);
+        m_kinds = BoardStatus::ReadSquareCounts(database);
     } catch (const dao::DaoError& e) {
         qCWarning(lcMordaventa) << "cannot read the square counts:" << e.Description();
     }
@@ -87,7 +87,7 @@ void frmBoardStats::LoadBoardStats(QWidget* owner, ClassPlayerInfo& player, cons
 }
 
 void frmBoardStats::FillGrid() {
-    const QList<BoardStatsRow> rows = BoardStatsRows(BoardStatusText(m_player), m_kinds);
+    const QList<BoardStatsRow> rows = BoardStatus::Rows(BoardStatus::Text(m_player), m_kinds);
     FlexGrid->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const BoardStatsRow& row = rows[r];
@@ -112,8 +112,9 @@ int frmBoardStats::GridRows() const {
 }
 
 void frmBoardStats::cmdReset_Click() {
-    // A player with no entry for this file has nothing to reset.
-    if (!SetBoardStatusText(m_player, ResetStatusText(m_kinds)))
+    // A reset starts the record anew; a player with no entry for this file
+    // has nothing to reset.
+    if (!BoardStatus::SetText(m_player, BoardStatus::New(m_kinds)))
         return;
     FillGrid();
     if (!m_player.SavePlayer())

@@ -2,7 +2,7 @@
 // One player's results on the current board-game file: right and wrong
 // answers per square kind beside the number of words or questions the kind
 // holds, and a reset of the player's counters.
-#include "boardgame/BoardPlayers.h"
+#include "boardgame/BoardStatus.h"
 
 #include <QDialog>
 #include <QPixmap>

@@ -2,11 +2,15 @@
 
 #include "boardgame/BoardPlayers.h"
 #include "boardgame/BoardTimings.h"
+#include "boardgame/BoardTurn.h"
 #include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BoardDie.h"
 #include "boardgame/ui/BoardPause.h"
 #include "boardgame/ui/BoardPictures.h"
 #include "boardgame/ui/BoardWidget.h"
+#include "boardgame/ui/DictationLook.h"
+#include "boardgame/ui/InputBlock.h"
+#include "boardgame/ui/RollPanel.h"
 #include "boardgame/ui/SeatRow.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "boardgame/ui/frmBoardStats.h"
@@ -31,84 +35,20 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <exception>
 
 using namespace BoardTimings;
+using namespace DictationLook;
 
-namespace {
-
-// Window layout (pixels).
-constexpr int kCaptionHeight = 24;
-constexpr int kMenuTop = 26;
-constexpr int kBoardTop = 52;
-constexpr int kMargin = 4;
-constexpr int kSeatPanelWidth = 282;
-constexpr int kWindowWidth = kMargin + BoardWidth + kMargin + kSeatPanelWidth + kMargin;
-constexpr int kAdsHeight = 93; // the advertisement pane below the board
-constexpr int kWindowHeight = kBoardTop + BoardHeight + 3 + kAdsHeight + 6;
-const QColor kPaper(0xf4, 0xea, 0xcb);
-const QColor kFelt(0x16, 0x70, 0x34);
-const QColor kPanelText(0xff, 0xf8, 0xdc);
-
-const char* const kMenuCaptions[] = {"New Game", "About", "Set Game File", "Vantorell",
-                                     "Class Report"};
-constexpr int kMenuLabels = 5;
-
-// The sound effects of the board.
-const char kDiceSound[] = "\\Sounds\\dice.wav";
-const char kMoveSound[] = "\\Sounds\\move.wav";
-const char kMarkSound[] = "\\Sounds\\mark.wav";
-const char kAlertSound[] = "\\Sounds\\alert.wav";
-const char kMistakeSound[] = "\\Sounds\\mistake.wav";
-
-enum Menu { NewGame = 0, About = 1, SetGameFile = 2, Vantorell = 3, ClassReport = 4 };
-
-} // namespace
-
-// While an animation runs (rolls, walks, pauses) the window takes no input:
-// clicks and keys for it are swallowed, so nothing starts meanwhile. The
-// controls keep their look rather than greying out at every roll.
-class frmDictation::BusyScope {
-public:
-    explicit BusyScope(frmDictation& window) : m_window(window) {
-        if (m_window.m_busy++ == 0)
-            qApp->installEventFilter(&m_window);
-    }
-    ~BusyScope() {
-        if (--m_window.m_busy == 0)
-            qApp->removeEventFilter(&m_window);
-    }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    frmDictation& m_window;
-};
-
-bool frmDictation::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == this && event->type() == QEvent::Paint && !m_painted) {
+void frmDictation::paintEvent(QPaintEvent* event) {
+    // Notes the first frame, which LoadForm waits for before opening the file.
+    if (!m_painted) {
         m_painted = true;
         if (m_waitingForFrame)
             m_waitingForFrame->quit();
-        return false;
     }
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Wheel:
-    case QEvent::Shortcut:
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this)
-            return true;
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
+    QWidget::paintEvent(event);
 }
 
 frmDictation::frmDictation(std::unique_ptr<SquareWindows> squares,
@@ -120,7 +60,6 @@ frmDictation::frmDictation(std::unique_ptr<SquareWindows> squares,
     BuildControls();
     WindowChrome::MakeFrameless(this);
     ResetBoardGame();
-    installEventFilter(this); // notes the first frame
 }
 
 frmDictation::~frmDictation() {
@@ -141,7 +80,7 @@ void frmDictation::BuildControls() {
     lblFormCaption->setIndent(10); // clear of the rounded corner
     connect(bar.closeButton, &WindowChrome::LabelButton::clicked, this, &QWidget::close);
 
-    for (int i = 0; i < kMenuLabels; ++i) {
+    for (int i = 0; i < MenuLabels; ++i) {
         QLabel* label = WindowChrome::MakeLabel(this, "", QLatin1String(kMenuCaptions[i]));
         label->setObjectName(QStringLiteral("lblMenu_%1").arg(i));
         label->setFont(bold);
@@ -157,48 +96,24 @@ void frmDictation::BuildControls() {
 
     // The die, the roll button and whose turn it is stand on the felt left
     // of the squares.
-    auto* upCaption = WindowChrome::MakeLabel(this, "lblPlayerUp", QStringLiteral("Player Up"));
-    upCaption->setFont(bold);
-    upCaption->setAlignment(Qt::AlignCenter);
-    upCaption->setGeometry(kMargin + 6, kBoardTop + 12, 110, 18);
-    QPalette light = upCaption->palette();
-    light.setColor(QPalette::WindowText, kPanelText);
-    upCaption->setPalette(light);
-    imgPlayerUp = WindowChrome::MakeLabel(this, "imgPlayerUp");
-    imgPlayerUp->setScaledContents(true);
-    imgPlayerUp->setGeometry(kMargin + 39, kBoardTop + 32, PanelTokenWidth, PanelTokenHeight);
-    cmdDice = new QPushButton(QStringLiteral("Start"), this);
-    cmdDice->setObjectName(QStringLiteral("cmdDice"));
-    cmdDice->setGeometry(kMargin + 3, kBoardTop + 94, 118, 32);
-    WindowChrome::AttachPressPointer(cmdDice);
+    roll = new RollPanel(this);
+    roll->move(kMargin, kBoardTop);
+    roll->raise();
+    imgPlayerUp = roll->imgPlayerUp;
+    cmdDice = roll->cmdDice;
+    TimerButton = roll->TimerButton;
+    die = roll->die;
+    imgTurnLost = roll->imgTurnLost;
     connect(cmdDice, &QPushButton::clicked, this, &frmDictation::cmdDice_Click);
-    die = new BoardDie(this);
-    die->move(kMargin + 61 - die->width() / 2, kBoardTop + 140);
-    imgTurnLost = WindowChrome::MakeLabel(this, "imgTurnLost");
-    imgTurnLost->setScaledContents(true);
-    imgTurnLost->setGeometry(kMargin + 39, kBoardTop + 210, PanelTokenWidth, PanelTokenHeight);
-    imgTurnLost->hide();
-    for (QWidget* w : {static_cast<QWidget*>(upCaption), static_cast<QWidget*>(imgPlayerUp),
-                       static_cast<QWidget*>(cmdDice), static_cast<QWidget*>(die),
-                       static_cast<QWidget*>(imgTurnLost)})
-        w->raise();
 
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("picSeats"));
-    panel->setGeometry(kMargin + BoardWidth + kMargin, kBoardTop, kSeatPanelWidth, BoardHeight);
-    WindowChrome::SetBackground(panel, kFelt);
-    panel->setStyleSheet(QStringLiteral("QCheckBox { color: #fff8dc; font-weight: bold; }"));
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(2, 4, 2, 4);
-    column->setSpacing(2);
-    for (int seat = 0; seat < SeatCount; ++seat) {
-        auto* row = new SeatRow(seat, panel);
+    seats = SeatRow::BuildPanel(
+        this, QRect(kMargin + BoardWidth + kMargin, kBoardTop, kSeatPanelWidth, BoardHeight),
+        kFelt);
+    for (SeatRow* row : seats) {
         connect(row, &SeatRow::Switched, this, &frmDictation::chkPlayer_Click);
         connect(row, &SeatRow::StatsWanted, this, &frmDictation::cmdStats_Click);
         connect(row, &SeatRow::TurnLostChosen, this,
                 [this](int s, int faces) { m_game.SetTurnLostFaces(s, faces); });
-        column->addWidget(row);
-        seats << row;
     }
 
     picAdds = new QWidget(this);
@@ -210,15 +125,7 @@ void frmDictation::BuildControls() {
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(-1, -1, picAdds->width() + 40, picAdds->height() + 40);
     m_banner = new BannerRotation(WebBrowser1, BannerRotation::Kind::Board);
-
-    TimerButton = new QTimer(this);
-    TimerButton->setObjectName(QStringLiteral("TimerButton"));
-    TimerButton->setInterval(RollButtonBlink);
-    connect(TimerButton, &QTimer::timeout, this, &frmDictation::TimerButton_Timer);
 }
-
-// ---------------------------------------------------------------------------
-// Loading and closing
 
 void frmDictation::LoadForm() {
     WebBrowser1->Navigate(QStringLiteral("About:Off-Line"));
@@ -271,7 +178,6 @@ bool frmDictation::FormUnload() {
     return true;
 }
 
-// ---------------------------------------------------------------------------
 // The board
 
 QString frmDictation::NoBoardMessage() const {
@@ -285,16 +191,7 @@ bool frmDictation::LoadBoard() {
     BoardDatabase fresh;
     QList<BoardSquareRow> rows;
     m_boardDamage.clear();
-    bool opened = OpenBoardDatabase(fresh, &m_boardDamage);
-    if (opened) {
-        try {
-            rows = ReadBoardLayout(*fresh.boardLayout);
-        } catch (const dao::DaoError& e) {
-            qCWarning(lcMordaventa) << "cannot read the board layout:" << e.Description();
-            opened = false;
-        }
-    }
-    if (!opened) {
+    if (!OpenBoardWithLayout(fresh, rows, &m_boardDamage)) {
         if (m_board.IsOpen()) {
             // The board in play stays, and so does the setting naming its file.
             BoardSettings::SaveDataPath(m_board.FileName());
@@ -310,25 +207,16 @@ bool frmDictation::LoadBoard() {
     m_board = std::move(fresh);
     ClearBoard();
     board->LoadBoard(rows);
-    QStringList tags;
-    for (const BoardSquareRow& row : rows)
-        tags << row.tag;
-    m_game.SetSquareTags(tags);
+    m_game.SetSquareTags(SquareTags(rows));
     lblMenu[SetGameFile]->setEnabled(true);
     lblMenu[NewGame]->setEnabled(true);
     board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
     // People already seated keep their counters apart per file.
-    if (m_board.FileName() != previousFile) {
-        for (int seat = 1; seat < SeatCount; ++seat) {
-            if (m_game.SeatOn(seat))
-                LoadSeatStatus(seat);
-        }
+    for (int seat = 1; seat < SeatCount && m_board.FileName() != previousFile; ++seat) {
+        if (m_game.SeatOn(seat))
+            LoadSeatStatus(seat);
     }
     return true;
-}
-
-void frmDictation::ClearBoard() {
-    board->ClearBoard();
 }
 
 void frmDictation::DisableBoard() {
@@ -339,15 +227,8 @@ void frmDictation::DisableBoard() {
     lblMenu[SetGameFile]->setEnabled(true);
 }
 
-// ---------------------------------------------------------------------------
-// Seats
-
 ClassPlayerInfo& frmDictation::SeatPlayer(int seat) {
     return m_players[size_t(qBound(1, seat, PeopleSeats) - 1)];
-}
-
-QPixmap frmDictation::Token(int seat) const {
-    return SeatPicture(seat);
 }
 
 void frmDictation::LoadSeatStatus(int seat) {
@@ -356,6 +237,7 @@ void frmDictation::LoadSeatStatus(int seat) {
 }
 
 void frmDictation::chkPlayer_Click(int seat) {
+    DeletionGuard::Hold hold(*m_deletion);
     if (seat < 0 || seat >= SeatCount)
         return;
     SeatRow* row = seats[seat];
@@ -373,35 +255,23 @@ void frmDictation::chkPlayer_Click(int seat) {
             row->chkPlayer->setChecked(false);
         row->chkPlayerTag.clear();
     }
-    if (row->chkPlayer->isChecked())
-        ShowSeatOn(seat);
-    else
-        ShowSeatOff(seat);
-    board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
-    if (m_game.CanRoll()) {
-        cmdDice->setEnabled(true);
-        TimerButton->start();
+    if (row->chkPlayer->isChecked()) {
+        m_game.SwitchSeat(seat, true);
+        row->ShowOn();
+        board->ShowToken(seat, true);
     } else {
-        TimerButton->stop();
-        cmdDice->setEnabled(false);
-        SetRollButtonColour(RollButtonIdle);
+        ShowSeatOff(seat);
     }
-}
-
-void frmDictation::ShowSeatOn(int seat) {
-    m_game.SwitchSeat(seat, true);
-    seats[seat]->ShowOn();
-    board->ShowToken(seat, true);
+    board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
+    roll->ShowReady(m_game.CanRoll());
 }
 
 void frmDictation::ShowSeatOff(int seat) {
     if (seat != ProfessorSeat) {
-        ClassPlayerInfo& player = SeatPlayer(seat);
-        if (!player.SavePlayer())
-            qCWarning(lcMordaventa) << "could not write the player file of" << player.NickName;
+        ::SaveBoardPlayers({&SeatPlayer(seat)});
         // The record leaves with its person: a later save of this seat must
         // not write an old copy over what the person did on another seat.
-        player = ClassPlayerInfo();
+        SeatPlayer(seat) = ClassPlayerInfo();
     }
     m_game.SwitchSeat(seat, false);
     seats[seat]->ShowOff();
@@ -409,6 +279,7 @@ void frmDictation::ShowSeatOff(int seat) {
 }
 
 void frmDictation::cmdStats_Click(int seat) {
+    DeletionGuard::Hold hold(*m_deletion);
     if (m_turnRunning || seat < 1 || seat >= SeatCount || !m_board.IsOpen())
         return;
     frmBoardStats::LoadBoardStats(this, SeatPlayer(seat), Token(seat), *m_board.database);
@@ -421,217 +292,129 @@ void frmDictation::SaveBoardPlayers() {
     ::SaveBoardPlayers(records);
 }
 
-// ---------------------------------------------------------------------------
-// Turns
-
-void frmDictation::SetRollButtonColour(quint32 colour) {
-    m_rollColour = colour;
-    cmdDice->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; color: black; }"
-                       "QPushButton:focus { border: %2px solid %3; border-radius: 3px; }")
-            .arg(BoardColour(colour).name())
-            .arg(RollButtonFocusWidth)
-            .arg(BoardColour(RollButtonFocusFrame).name()));
-}
-
-void frmDictation::TimerButton_Timer() {
-    SetRollButtonColour(m_rollColour == RollButtonBlinkLight ? RollButtonBlinkDark
-                                                             : RollButtonBlinkLight);
-}
-
 void frmDictation::PlaySound(const char* file) {
     if (!m_closing)
         ModuleMultimedia::PlaySoundEffect(0, QLatin1String(file));
 }
 
 void frmDictation::Pause(int ms) {
-    BusyScope busy(*this);
+    InputBlock::Hold busy(*m_input);
     m_pause->Wait(ms);
 }
 
 void frmDictation::cmdDice_Click() {
-    if (m_turnRunning || m_closing || !cmdDice->isEnabled() || !m_game.CanRoll() ||
-        m_game.CurrentSeat() < 0)
+    DeletionGuard::Hold hold(*m_deletion);
+    if (m_turnRunning || m_closing || !cmdDice->isEnabled())
         return;
     m_turnRunning = true;
-    for (;;) {
-        bool over = false;
-        try {
-            over = PlayTurn();
-        } catch (const std::exception& e) {
-            // A failure inside a turn ends the turn; the roll button stays as it was.
-            qCWarning(lcMordaventa) << "the turn stopped:" << e.what();
-            break;
-        }
-        if (over || m_closing)
-            break;
-        if (m_game.CurrentSeat() != ProfessorSeat) {
+    TurnStep step = m_turn.Begin();
+    try {
+        while (!m_closing && step.kind != TurnStepKind::AwaitRoll)
+            step = CarryOut(step);
+        if (step.kind == TurnStepKind::AwaitRoll && !m_closing && m_game.CanRoll()) {
             cmdDice->setEnabled(true);
             cmdDice->setFocus();
-            break;
         }
-        // The Professor rolls by itself after a moment.
-        Pause(ProfessorPause);
-        if (m_closing)
-            break;
+    } catch (const std::exception& e) {
+        // A failure inside a turn ends the turn; the roll button stays as it was.
+        qCWarning(lcMordaventa) << "the turn stopped:" << e.what();
     }
     m_turnRunning = false;
 }
 
-bool frmDictation::PlayTurn() {
-    const int seat = m_game.CurrentSeat();
-    imgTurnLost->hide();
-    TimerButton->stop();
-    SetRollButtonColour(RollButtonIdle);
+TurnStep frmDictation::CarryOut(const TurnStep& step) {
+    const int seat = step.seat;
+    switch (step.kind) {
+    case TurnStepKind::Roll: {
+        ShowTurnBegins(seat);
+        const int value = RollDice(step.faces);
+        if (m_closing)
+            return {};
+        const TurnStep next = m_turn.Rolled(value);
+        if (next.kind == TurnStepKind::Walk)
+            cmdDice->setText(QStringLiteral("Moving..."));
+        return next;
+    }
+    case TurnStepKind::Jump:
+        PlaySound(kAlertSound);
+        Pause(JumpAlertPause);
+        [[fallthrough]];
+    case TurnStepKind::Walk:
+        CarryOutWalk(step.walk);
+        return m_closing ? TurnStep{} : m_turn.Walked();
+    case TurnStepKind::Ask: {
+        if (!m_board.IsOpen())
+            return m_turn.Answered(true);
+        const bool right =
+            step.square.rule == SquareRule::Question
+                ? m_squares->LoadQuestion(this, step.square.tag, Token(seat), *m_board.database,
+                                          SeatPlayer(seat))
+                : m_squares->LoadSpelling(this, step.square.tag, Token(seat),
+                                          seats[seat]->cboPlayerChance->currentText(),
+                                          *m_board.database, SeatPlayer(seat));
+        return m_closing ? TurnStep{} : m_turn.Answered(right);
+    }
+    case TurnStepKind::TurnLost:
+        PlaySound(kMistakeSound);
+        roll->ShowTurnLost(Token(seat));
+        [[fallthrough]];
+    case TurnStepKind::Pass:
+        roll->ShowNextPlayer(Token(m_game.CurrentSeat()), step.announce);
+        if (step.mark)
+            PlaySound(kMarkSound);
+        AdvanceAdvertisement(step.advertisements);
+        return m_turn.Passed();
+    case TurnStepKind::Win:
+        frmGrammerWinner::GameWon(this, Token(seat));
+        SaveBoardPlayers();
+        QCoreApplication::processEvents();
+        ResetBoardGame(); // no seat is on: the roll button stays off
+        AdvanceAdvertisement(step.advertisements);
+        return {};
+    case TurnStepKind::ProfessorRoll:
+        Pause(ProfessorPause);
+        return m_turn.Begin();
+    case TurnStepKind::AwaitRoll:
+        return step;
+    }
+    return {};
+}
+
+void frmDictation::ShowTurnBegins(int seat) {
     lblMenu[SetGameFile]->setEnabled(false);
     for (SeatRow* row : seats)
         row->Lock();
-    m_game.BeginTurn();
-    cmdDice->setText(QStringLiteral("Roll Dice"));
-    imgPlayerUp->setPixmap(Token(seat));
-    cmdDice->setText(QStringLiteral("Rolling"));
-    cmdDice->setEnabled(false);
-
-    const int value = RollDice(m_game.Faces(seat));
-    if (m_closing)
-        return false;
-    m_gameOver = false;
-    if (!BoardGame::IsTurnLost(value)) {
-        cmdDice->setText(QStringLiteral("Moving..."));
-        MoveForward(seat, value);
-        LandOnSquare(value);
-    } else {
-        PlaySound(kMistakeSound);
-        imgTurnLost->setPixmap(Token(seat));
-        imgTurnLost->show();
-        NextPlayer();
-        cmdDice->setText(QStringLiteral("Next Player's Roll"));
-        cmdDice->setEnabled(true);
-        cmdDice->setFocus();
-        TimerButton->start();
-    }
-    return m_gameOver;
+    roll->ShowRolling(Token(seat));
 }
 
 int frmDictation::RollDice(int faces) {
-    BusyScope busy(*this);
+    InputBlock::Hold busy(*m_input);
     RandomSource& random = RandomSource::instance();
     random.randomize();
-    int value = 1;
-    for (int round = 0; round < DieRounds && !m_closing; ++round) {
-        PlaySound(kDiceSound);
-        value = BoardGame::DrawDie(faces, random);
-        die->ShowFace(value);
+    return die->Roll(faces, random, [this](bool drawn) {
+        if (!drawn)
+            return PlaySound(kDiceSound), !m_closing;
         QCoreApplication::processEvents();
         Pause(DieRoundPause);
-    }
-    return value;
-}
-
-void frmDictation::MoveForward(int seat, int steps) {
-    CarryOutWalk(m_game.MoveForward(seat, steps));
-}
-
-void frmDictation::MoveBack(int seat, int steps) {
-    CarryOutWalk(m_game.MoveBack(seat, steps));
+        return !m_closing;
+    });
 }
 
 void frmDictation::CarryOutWalk(const TokenWalk& walk) {
     if (m_closing || walk.seat < 0)
         return;
-    BusyScope busy(*this);
-    board->ArrangeTokens(walk.from, m_game.SeatsAt(walk.from));
-    board->LiftToken(walk.seat);
-    QPoint at = board->imgBoardPlayer[size_t(walk.seat)]->pos();
-    for (int square : walk.squares) {
-        if (m_closing)
-            return;
-        const QRect rect = board->PositionRect(square);
-        PlaySound(kMoveSound);
-        at = BoardGeometry::WalkHop(at, TokenWidth, rect);
-        board->MoveToken(walk.seat, at);
-        Pause(WalkPause);
-        at = BoardGeometry::WalkLanding(rect);
-        board->MoveToken(walk.seat, at);
-        Pause(WalkPause);
-    }
-    board->ArrangeTokens(walk.to, m_game.SeatsAt(walk.to));
-}
-
-void frmDictation::PassTurn() {
-    cmdDice->setText(QStringLiteral("Next Player's Roll"));
-    NextPlayer();
-    TimerButton->start();
-}
-
-void frmDictation::LandOnSquare(int rolled) {
-    if (m_closing)
-        return;
-    const int seat = m_game.CurrentSeat();
-    const SquareAction action = m_game.LandOnSquare();
-    switch (action.rule) {
-    case SquareRule::Jump:
-        PlaySound(kAlertSound);
-        Pause(JumpAlertPause);
-        if (action.jump < 0)
-            MoveBack(seat, -action.jump);
-        else
-            MoveForward(seat, action.jump);
-        if (m_closing)
-            return;
-        if (action.landAgain) {
-            LandOnSquare(rolled);
-        } else {
-            PassTurn();
-            PlaySound(kMarkSound);
-        }
-        AdvanceAdvertisement();
-        return;
-    case SquareRule::Plain:
-        PlaySound(kMarkSound);
-        PassTurn();
-        AdvanceAdvertisement();
-        return;
-    case SquareRule::Question:
-    case SquareRule::Spelling:
-        if (action.asked && m_board.IsOpen()) {
-            const bool right =
-                action.rule == SquareRule::Question
-                    ? m_squares->LoadQuestion(this, action.tag, Token(seat), *m_board.database,
-                                              SeatPlayer(seat))
-                    : m_squares->LoadSpelling(this, action.tag, Token(seat),
-                                              seats[seat]->cboPlayerChance->currentText(),
-                                              *m_board.database, SeatPlayer(seat));
-            if (m_closing)
-                return;
-            // A wrong answer goes back by the roll; that square does nothing.
-            if (!right)
-                MoveBack(seat, rolled);
-        }
-        PassTurn();
-        PlaySound(kMarkSound);
-        return;
-    case SquareRule::Start:
-        NextPlayer();
-        TimerButton->start();
-        AdvanceAdvertisement();
-        return;
-    case SquareRule::Finish:
-        m_gameOver = true;
-        frmGrammerWinner::GameWon(this, Token(seat));
-        SaveBoardPlayers();
-        QCoreApplication::processEvents();
-        ResetBoardGame();
-        return;
-    }
-}
-
-void frmDictation::NextPlayer() {
-    imgPlayerUp->setPixmap(Token(m_game.NextPlayer()));
+    InputBlock::Hold busy(*m_input);
+    board->WalkToken(
+        walk, [this](int position) { return m_game.SeatsAt(position); },
+        [this](bool squareStarts) {
+            if (squareStarts)
+                PlaySound(kMoveSound);
+            Pause(WalkPause);
+            return !m_closing;
+        });
 }
 
 void frmDictation::ResetBoardGame() {
-    TimerButton->stop();
     for (SeatRow* row : seats) {
         row->ShowOff();
         board->ShowToken(row->Seat(), false);
@@ -643,22 +426,19 @@ void frmDictation::ResetBoardGame() {
         player = ClassPlayerInfo();
     m_game.ResetBoardGame();
     lblMenu[SetGameFile]->setEnabled(true);
-    cmdDice->setText(QStringLiteral("Start"));
-    SetRollButtonColour(RollButtonIdle);
-    cmdDice->setEnabled(false);
-    imgPlayerUp->clear();
+    roll->ShowStart();
     AdvanceAdvertisement();
 }
 
-void frmDictation::AdvanceAdvertisement() {
-    m_banner->RunAds();
-    Q_EMIT AdvertisementAdvanced();
+void frmDictation::AdvanceAdvertisement(int times) {
+    for (int i = 0; i < times; ++i) {
+        m_banner->RunAds();
+        Q_EMIT AdvertisementAdvanced();
+    }
 }
 
-// ---------------------------------------------------------------------------
-// Menu
-
 void frmDictation::lblMenu_Click(int index) {
+    DeletionGuard::Hold hold(*m_deletion);
     if (m_turnRunning || index < 0 || index >= lblMenu.size() || !lblMenu[index]->isEnabled())
         return;
     switch (index) {

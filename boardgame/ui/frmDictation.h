@@ -7,7 +7,12 @@
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardGame.h"
 #include "boardgame/BoardTimings.h"
+#include "boardgame/BoardTurn.h"
 #include "boardgame/ui/BoardPause.h"
+#include "boardgame/ui/BoardPictures.h"
+#include "boardgame/ui/BoardWidget.h"
+#include "boardgame/ui/DeletionGuard.h"
+#include "boardgame/ui/InputBlock.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "players/ClassPlayerInfo.h"
 
@@ -20,10 +25,10 @@
 
 class BannerRotation;
 class BoardDie;
-class BoardWidget;
 class QLabel;
 class QPushButton;
 class QTimer;
+class RollPanel;
 class SeatRow;
 class WebPane;
 
@@ -51,6 +56,7 @@ public:
     BoardWidget* board = nullptr;
     QList<SeatRow*> seats; // 0 the Professor, 1-5 the people
     QPushButton* cmdDice = nullptr;
+    RollPanel* roll = nullptr;
     QTimer* TimerButton = nullptr;
     QLabel* imgPlayerUp = nullptr;
     QLabel* imgTurnLost = nullptr;
@@ -63,7 +69,6 @@ public:
     void cmdDice_Click();
     void cmdStats_Click(int seat);
     void lblMenu_Click(int index);
-    void TimerButton_Timer();
 
     // ---- operations -----------------------------------------------------------
     // Builds the board from the current file; false (and the previous board
@@ -71,22 +76,20 @@ public:
     bool LoadBoard();
     // What to tell the player when no board could be built.
     QString NoBoardMessage() const;
-    void ClearBoard();
+    void ClearBoard() { board->ClearBoard(); }
     void DisableBoard();
     // The single place where the board's advertisement moves on.
-    void AdvanceAdvertisement();
+    void AdvanceAdvertisement(int times = 1);
 
     const BoardGame& Game() const { return m_game; }
     // The player record of a person's seat (1 to 5).
     ClassPlayerInfo& SeatPlayer(int seat);
     // The open board-game file (for the windows the board opens).
     const BoardDatabase& Database() const { return m_board; }
-    // The roll button's colour value (0x00BBGGRR) as last set.
-    quint32 RollButtonColour() const { return m_rollColour; }
     // True while a turn runs (rolls, walks and squares).
     bool TurnRunning() const { return m_turnRunning; }
     // False while a roll, a walk or a pause runs: clicks and keys do nothing.
-    bool TakesInput() const { return m_busy == 0; }
+    bool TakesInput() const { return !m_input->Blocked(); }
 
 Q_SIGNALS:
     // The window moved its advertisement on (the banner pane follows it).
@@ -100,30 +103,22 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    class BusyScope;
-
     void BuildControls();
-    // One whole turn of the current seat; true when it ended the game.
-    bool PlayTurn();
+    // Carries out one step of the turn; returns the step that follows.
+    TurnStep CarryOut(const TurnStep& step);
+    void ShowTurnBegins(int seat);
     int RollDice(int faces);
-    void MoveForward(int seat, int steps);
-    void MoveBack(int seat, int steps);
     void CarryOutWalk(const TokenWalk& walk);
-    void LandOnSquare(int rolled);
-    void PassTurn();
-    void NextPlayer();
     void ResetBoardGame();
     void SaveBoardPlayers();
-    void ShowSeatOn(int seat);
     void ShowSeatOff(int seat);
     void LoadSeatStatus(int seat);
-    void SetRollButtonColour(quint32 colour);
     void PlaySound(const char* file);
     void Pause(int ms);
-    QPixmap Token(int seat) const;
+    QPixmap Token(int seat) const { return SeatPicture(seat); }
     // Saves the seats and closes the file once; true the first time.
     bool FormUnload();
 
@@ -131,12 +126,12 @@ private:
     BannerRotation* m_banner = nullptr;
     std::unique_ptr<BoardPause> m_pause;
     BoardGame m_game;
+    BoardTurn m_turn{m_game};
     BoardDatabase m_board;
     std::array<ClassPlayerInfo, BoardTimings::PeopleSeats> m_players; // seats 1 to 5
-    quint32 m_rollColour = 0;
-    int m_busy = 0;
+    InputBlock* m_input = new InputBlock(this);
+    DeletionGuard* m_deletion = new DeletionGuard(this);
     bool m_turnRunning = false;
-    bool m_gameOver = false;
     bool m_closing = false;
     QString m_boardDamage; // why the current file counts as damaged, if it does
     bool m_unloaded = false;

@@ -3,17 +3,25 @@
 #include "squares/ui/frmQuestion.h"
 #include "squares/ui/frmSpelling.h"
 
+#include <QPointer>
+
 bool QuestionAndSpellingWindows::LoadQuestion(QWidget* owner, const QString& squareCode,
                                               const QPixmap& token, dao::Database& database,
                                               ClassPlayerInfo& seatPlayer) {
-    frmQuestion window(owner);
-    return window.LoadQuestion(squareCode, token, database, seatPlayer);
+    // Owned by the owner as well: whichever goes first, the window is
+    // deleted once.
+    const QPointer<frmQuestion> window = new frmQuestion(owner);
+    const bool right = window->LoadQuestion(squareCode, token, database, seatPlayer);
+    delete window.data();
+    return right;
 }
 
 bool QuestionAndSpellingWindows::LoadSpelling(QWidget* owner, const QString& squareCode,
                                               const QPixmap& token, const QString& chance,
                                               dao::Database& database,
                                               ClassPlayerInfo& seatPlayer) {
-    frmSpelling window(owner);
-    return window.LoadSpelling(squareCode, token, chance, database, seatPlayer);
+    const QPointer<frmSpelling> window = new frmSpelling(owner);
+    const bool right = window->LoadSpelling(squareCode, token, chance, database, seatPlayer);
+    delete window.data();
+    return right;
 }

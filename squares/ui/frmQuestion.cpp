@@ -5,6 +5,7 @@
 #include "media/clSpeach.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/MsgBox.h"
+#include "shell/RandomSource.h"
 #include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
 #include "squares/ui/SquareControls.h"
@@ -135,7 +136,8 @@ bool frmQuestion::LoadQuestion(const QString& squareCode, const QPixmap& token,
 bool frmQuestion::PrepareQuestion(const QString& squareCode, const QPixmap& token,
                                   dao::Database& database, ClassPlayerInfo& seatPlayer) {
     SquareControls::WaitPointer wait;
-    m_square = std::make_unique<QuestionSquare>(database, seatPlayer, squareCode);
+    m_square = std::make_unique<QuestionSquare>(database, seatPlayer, squareCode,
+                                                RandomSource::instance());
     lblFormCaption->setText(seatPlayer.NickName + QStringLiteral(" answer question..."));
     QCoreApplication::processEvents();
 

@@ -5,6 +5,7 @@
 #include "media/clSpeach.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/MsgBox.h"
+#include "shell/RandomSource.h"
 #include "shell/ui/ResPictures.h"
 #include "shell/ui/WindowChrome.h"
 #include "squares/ui/SquareControls.h"
@@ -142,7 +143,8 @@ bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& toke
     SquareControls::WaitPointer wait;
     m_result = false;
     m_square = std::make_unique<SpellingSquare>(database, seatPlayer, squareCode,
-                                                SpellingSquare::ChancesFromText(chance));
+                                                SpellingSquare::ChancesFromText(chance),
+                                                RandomSource::instance());
     SquareControls::ShowPicture(imgPlayer, token);
     lblFormCaption->setText(seatPlayer.NickName +
                             QStringLiteral(" type out word with no mistakes..."));

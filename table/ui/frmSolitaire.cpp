@@ -90,7 +90,7 @@ void frmSolitaire::ConnectControls() {
     // A banner page that cannot be had gives way to "About:Off-Line".
     m_banner = new BannerRotation(WebBrowser1, BannerRotation::Kind::Table);
 
-    m_music = new TableMusic(this);
+    m_music = new TableMusic(RandomSource::instance(), this);
     TableMusic::Controls controls;
     controls.musicOn = [this] { return chkMusic->isChecked(); };
     controls.soundOn = [this] { return chkSound->isChecked(); };

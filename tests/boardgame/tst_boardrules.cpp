@@ -8,11 +8,11 @@
 #include "boardgame/BoardGame.h"
 #include "boardgame/BoardGeometry.h"
 #include "boardgame/BoardPlayers.h"
+#include "boardgame/BoardStatus.h"
+#include "boardgame/BoardTurn.h"
 #include "players/ClassPlayerInfo.h"
 
 #include <QtTest>
-
-#include <algorithm>
 
 namespace {
 
@@ -26,11 +26,56 @@ BoardGame BoardWith(int square, const QString& code) {
     return game;
 }
 
-QList<int> Seats(const QString& text) {
-    QList<int> seats;
-    for (const QString& s : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        seats << s.toInt();
-    return seats;
+// Plays turns as the board window would, from the current seat's roll, with
+// the die values and the answers ('r' right, 'w' wrong) given, and traces the
+// steps: "r1" seat 1 rolls, "w0-3" a walk, "j3-5" a jump, "a-1" a square
+// asked, "lost>2" and "pass>2" the turn passed to seat 2, "P" the
+// Professor's own roll, "|" a person's click, "win1".
+QString PlayTurns(BoardTurn& turn, QList<int> rolls, QString answers, int& adverts) {
+    QStringList trace;
+    const auto walk = [](const char* kind, const TokenWalk& w) {
+        return QStringLiteral("%1%2-%3").arg(QLatin1String(kind)).arg(w.from).arg(w.to);
+    };
+    TurnStep step = turn.Begin();
+    for (int guard = 0; guard < 100; ++guard) {
+        adverts += step.advertisements;
+        switch (step.kind) {
+        case TurnStepKind::Roll:
+            trace << QStringLiteral("r%1").arg(step.seat);
+            step = turn.Rolled(rolls.takeFirst());
+            break;
+        case TurnStepKind::Walk:
+        case TurnStepKind::Jump:
+            trace << walk(step.kind == TurnStepKind::Walk ? "w" : "j", step.walk);
+            step = turn.Walked();
+            break;
+        case TurnStepKind::Ask:
+            trace << QLatin1Char('a') + step.square.tag;
+            step = turn.Answered(answers.at(0) == QLatin1Char('r'));
+            answers.remove(0, 1);
+            break;
+        case TurnStepKind::TurnLost:
+        case TurnStepKind::Pass:
+            trace << QStringLiteral("%1>%2")
+                         .arg(step.kind == TurnStepKind::Pass ? "pass" : "lost")
+                         .arg(turn.Passed().seat);
+            step = turn.Passed();
+            break;
+        case TurnStepKind::Win:
+            return (trace << QStringLiteral("win%1").arg(step.seat)).join(' ');
+        case TurnStepKind::ProfessorRoll:
+            trace << QStringLiteral("P");
+            step = turn.Begin();
+            break;
+        case TurnStepKind::AwaitRoll:
+            if (rolls.isEmpty())
+                return trace.join(' ');
+            trace << QStringLiteral("|");
+            step = turn.Begin();
+            break;
+        }
+    }
+    return trace.join(' ') + QStringLiteral(" ...");
 }
 
 } // namespace
@@ -38,13 +83,12 @@ QList<int> Seats(const QString& text) {
 class TestBoardRules : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void turnsPlayOut_data();
+    void turnsPlayOut();
     void squareRules_data();
     void squareRules();
-    void jumpsThatSendBackAndForthStop();
     void movesStayOnTheBoard_data();
     void movesStayOnTheBoard();
-    void turnsGoRound_data();
-    void turnsGoRound();
     void dieFaces_data();
     void dieFaces();
     void seatsAreFixedOnceTheGameBegins();
@@ -57,6 +101,81 @@ private Q_SLOTS:
     void seatsAreSavedEachOnItsOwn();
 };
 
+void TestBoardRules::turnsPlayOut_data() {
+    QTest::addColumn<QString>("board"); // square:code, the rest plain
+    QTest::addColumn<QString>("on");    // seats on; the first "seat:square" starts there
+    QTest::addColumn<QList<int>>("rolls");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<int>("adverts");
+    QTest::newRow("plain square") << ""
+                                  << "1,2" << QList<int>{2} << ""
+                                  << "r1 w0-2 pass>2" << 1;
+    QTest::newRow("a person's jumps chain") << "3:-10 5:-9"
+                                            << "1,2" << QList<int>{3} << ""
+                                            << "r1 w0-3 j3-5 j5-6 pass>2" << 3;
+    QTest::newRow("the Professor's jumps chain too") << "3:-10 5:-9"
+                                                     << "0,1" << QList<int>{3} << ""
+                                                     << "r0 w0-3 j3-5 j5-6 pass>1" << 3;
+    QTest::newRow("jumps stop before a square stood on") << "30:-7 27:-11"
+                                                         << "1:28,2" << QList<int>{2} << ""
+                                                         << "r1 w28-30 j30-27 pass>2" << 2;
+    QTest::newRow("the Professor's jumps stop alike") << "41:-8 37:-12"
+                                                      << "0:36,1" << QList<int>{5} << ""
+                                                      << "r0 w36-41 j41-37 pass>1" << 2;
+    QTest::newRow("back to the start passes quietly") << "2:-6"
+                                                      << "1,2" << QList<int>{2} << ""
+                                                      << "r1 w0-2 j2-0 pass>2" << 2;
+    QTest::newRow("right answer stays") << "2:5"
+                                        << "1,2" << QList<int>{2} << "r"
+                                        << "r1 w0-2 a5 pass>2" << 0;
+    QTest::newRow("wrong answer goes back by the roll") << "3:4 4:-1"
+                                                        << "1:1,2" << QList<int>{3} << "w"
+                                                        << "r1 w1-4 a-1 w4-1 pass>2" << 0;
+    QTest::newRow("after a jump, the question") << "1:-9 2:5"
+                                                << "1,2" << QList<int>{1} << "w"
+                                                << "r1 w0-1 j1-2 a5 w2-1 pass>2" << 1;
+    QTest::newRow("the Professor is asked nothing") << "2:5 3:-1"
+                                                    << "0,1" << QList<int>{2} << ""
+                                                    << "r0 w0-2 pass>1" << 0;
+    QTest::newRow("gaps between seats") << ""
+                                        << "2,5" << QList<int>{1, 1} << ""
+                                        << "r2 w0-1 pass>5 | r5 w0-1 pass>2" << 2;
+    QTest::newRow("turn lost") << ""
+                               << "1,2" << QList<int>{7} << ""
+                               << "r1 lost>2" << 0;
+    QTest::newRow("the Professor rolls by itself")
+        << ""
+        << "0,1" << QList<int>{1, 2, 3} << ""
+        << "r0 w0-1 pass>1 | r1 w0-2 pass>0 P r0 w1-4 pass>1" << 3;
+    QTest::newRow("past the last square wins") << ""
+                                               << "1:52,2" << QList<int>{6} << ""
+                                               << "r1 w52-57 win1" << 0;
+    QTest::newRow("the Professor jumps onto the finish") << "54:-11"
+                                                         << "0:51,1" << QList<int>{3} << ""
+                                                         << "r0 w51-54 j54-57 win0" << 1;
+}
+
+void TestBoardRules::turnsPlayOut() {
+    QFETCH(QString, board);
+    QFETCH(QString, on);
+    QFETCH(QList<int>, rolls);
+    QFETCH(QString, answers);
+    QStringList tags(56, QStringLiteral("-4"));
+    for (const QString& square : board.split(' ', Qt::SkipEmptyParts))
+        tags[square.section(':', 0, 0).toInt() - 1] = square.section(':', 1);
+    BoardGame game;
+    game.SetSquareTags(tags);
+    for (const QString& seat : on.split(','))
+        game.SwitchSeat(seat.section(':', 0, 0).toInt(), true);
+    game.SetTurnLostFaces(1, 1);
+    game.MoveForward(game.CurrentSeat(), on.section(',', 0, 0).section(':', 1).toInt());
+    BoardTurn turn(game);
+    int adverts = 0;
+    QTEST(PlayTurns(turn, rolls, answers, adverts), "trace");
+    QTEST(adverts, "adverts");
+}
+
 void TestBoardRules::squareRules_data() {
     QTest::addColumn<int>("seat");
     QTest::addColumn<int>("square"); // where the token stands
@@ -64,26 +183,21 @@ void TestBoardRules::squareRules_data() {
     QTest::addColumn<int>("rule");
     QTest::addColumn<int>("jump");
     QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("landAgain");
     const int jump = int(SquareRule::Jump), plain = int(SquareRule::Plain),
               spell = int(SquareRule::Spelling), question = int(SquareRule::Question);
-    QTest::newRow("back 1") << 1 << 10 << "-5" << jump << -1 << false << true;
-    QTest::newRow("back 4 from square 4") << 2 << 4 << "-8" << jump << -4 << false << true;
-    QTest::newRow("forward 4") << 3 << 10 << "-12" << jump << 4 << false << true;
-    QTest::newRow("Professor jumps, no rule after")
-        << 0 << 10 << "-12" << jump << 4 << false << false;
-    QTest::newRow("Professor jumps onto the finish")
-        << 0 << 54 << "-11" << jump << 3 << false << true;
-    QTest::newRow("plain") << 1 << 10 << "-4" << plain << 0 << false << false;
-    QTest::newRow("spell easy") << 1 << 10 << "-1" << spell << 0 << true << false;
-    QTest::newRow("Professor gets no word") << 0 << 10 << "-2" << spell << 0 << false << false;
-    QTest::newRow("question kind 5") << 1 << 10 << "5" << question << 0 << true << false;
-    QTest::newRow("unknown code is a question")
-        << 1 << 10 << "-13" << question << 0 << true << false;
-    QTest::newRow("Professor gets no question")
-        << 0 << 10 << "2" << question << 0 << false << false;
-    QTest::newRow("start") << 1 << 0 << "" << int(SquareRule::Start) << 0 << false << false;
-    QTest::newRow("finish") << 0 << 57 << "" << int(SquareRule::Finish) << 0 << false << false;
+    QTest::newRow("back 1") << 1 << 10 << "-5" << jump << -1 << false;
+    QTest::newRow("back 4 from square 4") << 2 << 4 << "-8" << jump << -4 << false;
+    QTest::newRow("forward 4") << 3 << 10 << "-12" << jump << 4 << false;
+    QTest::newRow("Professor jumps, no rule after") << 0 << 10 << "-12" << jump << 4 << false;
+    QTest::newRow("Professor jumps onto the finish") << 0 << 54 << "-11" << jump << 3 << false;
+    QTest::newRow("plain") << 1 << 10 << "-4" << plain << 0 << false;
+    QTest::newRow("spell easy") << 1 << 10 << "-1" << spell << 0 << true;
+    QTest::newRow("Professor gets no word") << 0 << 10 << "-2" << spell << 0 << false;
+    QTest::newRow("question kind 5") << 1 << 10 << "5" << question << 0 << true;
+    QTest::newRow("unknown code is a question") << 1 << 10 << "-13" << question << 0 << true;
+    QTest::newRow("Professor gets no question") << 0 << 10 << "2" << question << 0 << false;
+    QTest::newRow("start") << 1 << 0 << "" << int(SquareRule::Start) << 0 << false;
+    QTest::newRow("finish") << 0 << 57 << "" << int(SquareRule::Finish) << 0 << false;
 }
 
 void TestBoardRules::squareRules() {
@@ -93,7 +207,6 @@ void TestBoardRules::squareRules() {
     QFETCH(int, rule);
     QFETCH(int, jump);
     QFETCH(bool, asked);
-    QFETCH(bool, landAgain);
     BoardGame game = BoardWith(square, code);
     QVERIFY(game.SwitchSeat(seat, true));
     QVERIFY(game.SwitchSeat(seat == 1 ? 2 : 1, true));
@@ -105,37 +218,8 @@ void TestBoardRules::squareRules() {
     QCOMPARE(int(action.rule), rule);
     QCOMPARE(action.jump, jump);
     QCOMPARE(action.asked, asked);
-    QCOMPARE(action.landAgain, landAgain);
     if (!code.isEmpty())
         QCOMPARE(action.tag, code);
-}
-
-void TestBoardRules::jumpsThatSendBackAndForthStop() {
-    // Square 10 sends a token one on, square 11 one back.
-    QStringList tags(56, QStringLiteral("-4"));
-    tags[9] = QStringLiteral("-9");
-    tags[10] = QStringLiteral("-5");
-    BoardGame game;
-    game.SetSquareTags(tags);
-    game.SwitchSeat(1, true);
-    game.SwitchSeat(2, true);
-    game.BeginTurn();
-    game.MoveForward(1, 10);
-    QList<int> jumps;
-    for (int guard = 0; guard < 10; ++guard) {
-        const SquareAction action = game.LandOnSquare();
-        if (action.rule != SquareRule::Jump)
-            break;
-        jumps << action.jump;
-        action.jump > 0 ? game.MoveForward(1, action.jump) : game.MoveBack(1, -action.jump);
-    }
-    QCOMPARE(jumps, (QList<int>{1, -1}));
-    QCOMPARE(game.Position(1), 10);
-    // The next turn the square jumps again.
-    game.NextPlayer();
-    game.NextPlayer();
-    game.BeginTurn();
-    QCOMPARE(game.LandOnSquare().rule, SquareRule::Jump);
 }
 
 void TestBoardRules::movesStayOnTheBoard_data() {
@@ -163,34 +247,6 @@ void TestBoardRules::movesStayOnTheBoard() {
     QCOMPARE(walk.to, to);
     QCOMPARE(walk.squares, passed);
     QCOMPARE(game.Position(4), to);
-}
-
-void TestBoardRules::turnsGoRound_data() {
-    QTest::addColumn<QString>("on");
-    QTest::addColumn<QList<int>>("turns"); // whose turn, from the first
-    QTest::addColumn<bool>("canRoll");
-    QTest::newRow("Professor and two") << "0,1,2" << QList<int>{0, 1, 2, 0, 1} << true;
-    QTest::newRow("gaps between seats") << "2,5" << QList<int>{2, 5, 2} << true;
-    QTest::newRow("only the Professor") << "0" << QList<int>{0, 0} << false;
-    QTest::newRow("nobody") << "" << QList<int>{-1, -1} << false;
-}
-
-void TestBoardRules::turnsGoRound() {
-    QFETCH(QString, on);
-    QFETCH(QList<int>, turns);
-    QFETCH(bool, canRoll);
-    BoardGame game;
-    // Switched on from the highest down: the lowest seat still starts.
-    QList<int> seats = Seats(on);
-    std::reverse(seats.begin(), seats.end());
-    for (int seat : seats)
-        game.SwitchSeat(seat, true);
-    QCOMPARE(game.CanRoll(), canRoll);
-    QCOMPARE(game.SeatCount(), int(seats.size()));
-    QList<int> seen{game.CurrentSeat()};
-    while (seen.size() < turns.size())
-        seen << game.NextPlayer();
-    QCOMPARE(seen, turns);
 }
 
 void TestBoardRules::dieFaces_data() {
@@ -273,6 +329,10 @@ void TestBoardRules::statistics_data() {
     QTest::newRow("entries for some kinds")
         << "-1=2=1|5=0=3" << QStringList{"Easy|2|1|12|-1", empty, empty, "Nouns|0|3|40|5"};
     QTest::newRow("no record") << "" << QStringList{empty, empty, empty, empty};
+    // The squares count on a kind's first item, whatever the code's digits.
+    QTest::newRow("the first item of a kind")
+        << "05=1=0|5=2=0|-1=4=4|-1=9=9"
+        << QStringList{"Easy|4|4|12|-1", empty, empty, "Nouns|1|0|40|5"};
 }
 
 void TestBoardRules::statistics() {
@@ -281,12 +341,12 @@ void TestBoardRules::statistics() {
     const QList<SquareCountRow> kinds = {
         {"Easy", "-1", "12"}, {"Medium", "-2", "9"}, {"Hard", "-3", "4"}, {"Nouns", "5", "40"}};
     QStringList shown;
-    for (const BoardStatsRow& r : BoardStatsRows(status, kinds))
+    for (const BoardStatsRow& r : BoardStatus::Rows(status, kinds))
         shown << QStringList{r.caption, r.right, r.wrong, r.count, r.squareId}.join('|');
     QCOMPARE(shown, rows);
     // A reset gives every kind of the file its counters, also those the
     // player had none for.
-    QCOMPARE(ResetStatusText(kinds), QStringLiteral("-1=0=0|-2=0=0|-3=0=0|5=0=0"));
+    QCOMPARE(BoardStatus::New(kinds), QStringLiteral("-1=0=0|-2=0=0|-3=0=0|5=0=0"));
 }
 
 void TestBoardRules::layoutRowWithoutCode() {

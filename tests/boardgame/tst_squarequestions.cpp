@@ -4,7 +4,7 @@
 // scratch files and refusals are driven through the windows.
 #include "../squares/SquareTestKit.h"
 
-#include "boardgame/StatusCounters.h"
+#include "boardgame/BoardStatus.h"
 #include "squares/SquareQuestions.h"
 
 #include <QtTest>
@@ -41,8 +41,8 @@ void TestSquareQuestions::statusText() {
     QFETCH(QString, code);
     QFETCH(bool, right);
     QFETCH(QString, expected);
-    QCOMPARE(StatusCounters::CountAnswer(text, code, right), expected);
-    const QList<StatusCounter> read = StatusCounters::Read(QStringLiteral("-1=2=1|5"));
+    QCOMPARE(BoardStatus::CountAnswer(text, code, right), expected);
+    const QList<StatusCounter> read = BoardStatus::Read(QStringLiteral("-1=2=1|5"));
     QCOMPARE(read.size(), 2);
     QCOMPARE(read[0].right, QStringLiteral("2"));
     QCOMPARE(read[1].code, QStringLiteral("5"));
@@ -76,8 +76,8 @@ void TestSquareQuestions::drawsWithEqualChance() {
     Fixture f;
     if (!setup.isEmpty())
         f.db->ExecuteNative(setup);
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
-    QuestionSquare square(*f.db, f.player, code);
+    ScriptedRandom draws({random});
+    QuestionSquare square(*f.db, f.player, code, draws);
     QVERIFY(square.Draw());
     QCOMPARE(square.Question(), question);
     QCOMPARE(square.RightIndex(), right);
@@ -110,7 +110,7 @@ void TestSquareQuestions::wordMask() {
     for (const int level : {-1, -2, -3})
         content.words.append({word, level, QStringLiteral("A word."), {}, {}});
     Fixture f(content);
-    SpellingSquare square(*f.db, f.player, QStringLiteral("-3"), 1);
+    SpellingSquare square(*f.db, f.player, QStringLiteral("-3"), 1, RandomSource::instance());
     QVERIFY(square.Draw());
     QCOMPARE(square.WordLabel(), mask);
     QCOMPARE(square.Check(typed, true).typing, SpellingSquare::Typing::Progress);

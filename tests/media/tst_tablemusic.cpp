@@ -1,6 +1,6 @@
 // The table's music: which files make the music list, the commands of a new
 // piece, the next piece when one ends (stepped on a fake clock), the check
-// boxes, the sliders, effects and the initial volumes.
+// boxes and the effects.
 #include "MediaTestFiles.h"
 #include "TestSupport.h"
 
@@ -33,10 +33,7 @@ private Q_SLOTS:
     void nextPieceStartsWhenOneEnds();
     void failingPieceNeverRotates();
     void musicBoxClicks();
-    void slidersSetVolumes();
     void effectsFollowSoundBox();
-    void initialVolumesFromFirstWave();
-    void initialVolumesWithoutFirstWave();
     void closeAllStopsEverything();
 
 private:
@@ -48,6 +45,7 @@ private:
 
     std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<MediaTestFiles::MciRecording> m_mci;
+    ScriptedRandom m_random{{}};
     std::unique_ptr<TableMusic> m_music;
     bool m_musicOn = true;
     bool m_soundOn = true;
@@ -61,7 +59,7 @@ void TestTableMusic::init() {
     m_musicOn = m_soundOn = true;
     m_musicVolume = 30;
     m_soundVolume = 40;
-    m_music = std::make_unique<TableMusic>();
+    m_music = std::make_unique<TableMusic>(m_random);
     m_music->setWindowHandle(77);
     m_music->setControls({[this] { return m_musicOn; }, [this] { return m_soundOn; },
                           [this] { return m_musicVolume; }, [this] { return m_soundVolume; }});
@@ -93,7 +91,7 @@ void TestTableMusic::musicListTakesExactMidEndings() {
 void TestTableMusic::missingMusicFolderLeavesTableQuiet() {
     m_music->BuildMusicList();
     QVERIFY(m_music->musicList().isEmpty());
-    RandomScope random(std::make_unique<ScriptedRandom>(QList<double>{0.5}));
+    m_random = ScriptedRandom({0.5});
     m_music->PlaySong();
     m_music->TimerAtEndFile_Timer();
     QCOMPARE(m_mci->sent, (QStringList{"set midiSounds time format frames",
@@ -114,7 +112,7 @@ void TestTableMusic::playSongSendsTheSequence() {
     QFETCH(QString, chosen);
     addMusic({"a.mid", "b.mid", "c.mid"});
     m_music->BuildMusicList();
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
+    m_random = ScriptedRandom({random});
     m_music->PlaySong();
     QCOMPARE(m_music->currentSong(), chosen);
     QCOMPARE(m_mci->sent,
@@ -139,7 +137,7 @@ void TestTableMusic::musicOffChoosesButSendsNothing() {
 void TestTableMusic::nextPieceStartsWhenOneEnds() {
     addMusic({"a.mid", "b.mid"});
     m_music->BuildMusicList();
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0, 0.9}));
+    m_random = ScriptedRandom({0.0, 0.9});
     m_music->PlaySong();
     QCOMPARE(m_music->currentSong(), QStringLiteral("a.mid"));
     takeSent();
@@ -174,7 +172,7 @@ void TestTableMusic::failingPieceNeverRotates() {
     QVERIFY(m_folder->write(QStringLiteral("Sounds/music/broken.mid"), "MThd but not really"));
     m_music->BuildMusicList();
     QCOMPARE(m_music->musicList(), QStringList{"broken.mid"});
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+    m_random = ScriptedRandom({0.0});
     m_music->PlaySong();
     // The open failed: nothing after it is sent and the watch is not started.
     QCOMPARE(m_mci->sent.size(), 2);
@@ -188,7 +186,7 @@ void TestTableMusic::failingPieceNeverRotates() {
 void TestTableMusic::musicBoxClicks() {
     addMusic({"a.mid"});
     m_music->BuildMusicList();
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+    m_random = ScriptedRandom({0.0});
 
     m_musicOn = true;
     m_music->chkMusic_Click(false); // no game yet: nothing until the deal
@@ -216,22 +214,6 @@ void TestTableMusic::musicBoxClicks() {
     QVERIFY(MciInterpreter::instance().isOpen(QStringLiteral("midiSounds")));
 }
 
-void TestTableMusic::slidersSetVolumes() {
-    addMusic({"a.mid"});
-    m_music->BuildMusicList();
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
-    m_music->PlaySong();
-    takeSent();
-    m_music->sldMusic_Change(70);
-    m_music->sldSound_Change(20);
-    QCOMPARE(takeSent(), (QStringList{"setaudio midiSounds Volume to 700",
-                                      "setaudio wavSounds Volume to 200"}));
-    m_music->sldMusic_Change(0);
-    m_music->sldMusic_Change(100);
-    QCOMPARE(takeSent(), (QStringList{"setaudio midiSounds Volume to 0",
-                                      "setaudio midiSounds Volume to 1000"}));
-}
-
 void TestTableMusic::effectsFollowSoundBox() {
     QVERIFY(
         m_folder->write(QStringLiteral("Sounds/cardClick.wav"), MediaTestFiles::oneSecondWave()));
@@ -254,29 +236,11 @@ void TestTableMusic::effectsFollowSoundBox() {
     QCOMPARE(m_mci->sent.last(), QStringLiteral("play wavSounds from 0 to 30"));
 }
 
-void TestTableMusic::initialVolumesFromFirstWave() {
-    QVERIFY(m_folder->write(QStringLiteral("Sounds/First.wav"), MediaTestFiles::oneSecondWave()));
-    const QString first = QDir::cleanPath(m_folder->file(QStringLiteral("Sounds/First.wav")));
-    const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
-    QCOMPARE(volumes.music, 50);
-    QCOMPARE(volumes.sound, 50);
-    QCOMPARE(m_mci->sent.value(3),
-             "open " + first + " type MPEGVideo Alias wavSounds parent 77" + kStyle);
-}
-
-void TestTableMusic::initialVolumesWithoutFirstWave() {
-    const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
-    QCOMPARE(volumes.music, -1);
-    QCOMPARE(volumes.sound, -1);
-    QCOMPARE(m_mci->sent.size(), 1); // the first failing open ends it
-    QVERIFY(m_mci->sent.first().startsWith(QStringLiteral("open ")));
-}
-
 void TestTableMusic::closeAllStopsEverything() {
     addMusic({"a.mid"});
     QVERIFY(m_folder->write(QStringLiteral("Sounds/Success.wav"), MediaTestFiles::oneSecondWave()));
     m_music->BuildMusicList();
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0}));
+    m_random = ScriptedRandom({0.0});
     m_music->PlaySong();
     m_music->PlayEffect(QStringLiteral("\\Sounds\\Success.wav"));
     QCOMPARE(MciInterpreter::instance().openCount(), 2);

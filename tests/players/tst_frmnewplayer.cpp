@@ -1,6 +1,6 @@
 // The registration window driven offscreen: what typing and pasting leave in
-// each box, the lists, the school lock, the refusals and the file written for
-// a new player with the details typed.
+// each box, the refusals and the file written for a new player with the
+// details typed.
 #include "TestSupport.h"
 
 #include "players/ClassPlayerInfo.h"
@@ -31,7 +31,6 @@ class TestFrmNewPlayer : public QObject {
 private slots:
     void typingIsFiltered_data();
     void typingIsFiltered();
-    void schoolNameFollowsPlayerType();
     void createRefused_data();
     void createRefused();
     void createWritesTypedDetails();
@@ -91,28 +90,6 @@ void TestFrmNewPlayer::typingIsFiltered() {
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Tab); // on to the next box
     QVERIFY(window.focusWidget() != edit);
-}
-
-void TestFrmNewPlayer::schoolNameFollowsPlayerType() {
-    TempProgramFolder folder;
-    frmNewPlayer window;
-    window.show();
-    auto* type = control<QComboBox>(window, "cboPlayerType");
-    auto* school = control<QLineEdit>(window, "txtSchoolName");
-    QVERIFY(school->isReadOnly());
-    QTest::keyClicks(school, QStringLiteral("Oak"));
-    QCOMPARE(school->text(), QString());
-
-    choose(type, QStringLiteral("Primary School"));
-    QVERIFY(!school->isReadOnly());
-    QTest::keyClicks(school, QStringLiteral("Oak"));
-    QCOMPARE(school->text(), QStringLiteral("Oak"));
-    choose(type, QStringLiteral("High School"));
-    QCOMPARE(school->text(), QStringLiteral("Oak"));
-
-    choose(type, QStringLiteral("Adult"));
-    QCOMPARE(school->text(), QString());
-    QVERIFY(school->isReadOnly());
 }
 
 void TestFrmNewPlayer::createRefused_data() {

@@ -12,7 +12,7 @@
 // The program folder is the one MORDAVENTA_HOME names.
 #include "SaveLoopFiles.h"
 
-#include "squares/SquareQuestions.h"
+#include "boardgame/BoardStatus.h"
 
 #include <QCoreApplication>
 
@@ -56,8 +56,7 @@ int saveForever(const QString& kind, const QStringList& arguments) {
         }
         ready();
         for (;;) {
-            if (!SquareQuestions::CountAnswer(player, QStringLiteral("1"), true) ||
-                !player.SavePlayer())
+            if (!BoardStatus::Count(player, QStringLiteral("1"), true) || !player.SavePlayer())
                 return 2;
             saved();
         }

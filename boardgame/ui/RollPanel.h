@@ -1,0 +1,42 @@
+#pragma once
+// The turn's corner of the board window, on the felt left of the squares:
+// whose turn it is ("Player Up"), the roll button with its blinking
+// invitation, the die and the picture of the seat that lost its turn.
+#include <QWidget>
+
+class BoardDie;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class RollPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit RollPanel(QWidget* parent = nullptr);
+
+    QLabel* imgPlayerUp = nullptr;
+    QPushButton* cmdDice = nullptr;
+    QTimer* TimerButton = nullptr;
+    BoardDie* die = nullptr;
+    QLabel* imgTurnLost = nullptr;
+
+    // The roll button blinks while a roll is awaited; stopped, it is idle.
+    void StartBlinking();
+    void StopBlinking();
+    void TimerButton_Timer();
+    // The roll button's colour value (0x00BBGGRR) as last set.
+    quint32 RollButtonColour() const { return m_rollColour; }
+    // The faces of a turn: the roll button enabled and blinking when a roll
+    // can start; a seat rolling; the turn lost (the next seat may roll); the
+    // next seat's turn (the button saying so when `announce`); no game.
+    void ShowReady(bool canRoll);
+    void ShowRolling(const QPixmap& token);
+    void ShowTurnLost(const QPixmap& token);
+    void ShowNextPlayer(const QPixmap& token, bool announce);
+    void ShowStart();
+
+private:
+    void SetRollButtonColour(quint32 colour);
+
+    quint32 m_rollColour = 0;
+};
