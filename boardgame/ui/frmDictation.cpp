@@ -11,8 +11,10 @@
 #include "boardgame/ui/SquareWindows.h"
 #include "boardgame/ui/frmBoardStats.h"
 #include "boardgame/ui/frmBordFile.h"
+#include "boardgame/ui/frmChooseToken.h"
 #include "boardgame/ui/frmGrammerWinner.h"
 #include "media/ModuleMultimedia.h"
+#include "players/ui/PlayerFileMessages.h"
 #include "players/ui/frmLogin.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
@@ -152,13 +154,18 @@ void frmDictation::BuildControls() {
     auto* upCaption = WindowChrome::MakeLabel(this, "lblPlayerUp", QStringLiteral("Player Up"));
     upCaption->setFont(bold);
     upCaption->setAlignment(Qt::AlignCenter);
-    upCaption->setGeometry(kMargin + 6, kBoardTop + 12, 110, 18);
+    upCaption->setGeometry(kMargin + 6, kBoardTop + 2, 110, 18);
     QPalette light = upCaption->palette();
     light.setColor(QPalette::WindowText, kPanelText);
     upCaption->setPalette(light);
     imgPlayerUp = WindowChrome::MakeLabel(this, "imgPlayerUp");
     imgPlayerUp->setScaledContents(true);
-    imgPlayerUp->setGeometry(kMargin + 39, kBoardTop + 32, PanelTokenWidth, PanelTokenHeight);
+    imgPlayerUp->setGeometry(kMargin + 39, kBoardTop + 22, PanelTokenWidth, PanelTokenHeight);
+    lblPlayerUpName = WindowChrome::MakeLabel(this, "lblPlayerUpName");
+    lblPlayerUpName->setFont(bold);
+    lblPlayerUpName->setAlignment(Qt::AlignCenter);
+    lblPlayerUpName->setGeometry(kMargin + 3, kBoardTop + 73, 118, 18);
+    lblPlayerUpName->setPalette(light);
     cmdDice = new QPushButton(QStringLiteral("Start"), this);
     cmdDice->setObjectName(QStringLiteral("cmdDice"));
     cmdDice->setGeometry(kMargin + 3, kBoardTop + 94, 118, 32);
@@ -172,7 +179,7 @@ void frmDictation::BuildControls() {
     imgTurnLost->hide();
     for (QWidget* w : {static_cast<QWidget*>(upCaption), static_cast<QWidget*>(imgPlayerUp),
                        static_cast<QWidget*>(cmdDice), static_cast<QWidget*>(die),
-                       static_cast<QWidget*>(imgTurnLost)})
+                       static_cast<QWidget*>(imgTurnLost), static_cast<QWidget*>(lblPlayerUpName)})
         w->raise();
 
     auto* panel = new QWidget(this);
@@ -187,6 +194,7 @@ void frmDictation::BuildControls() {
         auto* row = new SeatRow(seat, panel);
         connect(row, &SeatRow::Switched, this, &frmDictation::chkPlayer_Click);
         connect(row, &SeatRow::StatsWanted, this, &frmDictation::cmdStats_Click);
+        connect(row, &SeatRow::TokenWanted, this, &frmDictation::cmdToken_Click);
         connect(row, &SeatRow::TurnLostChosen, this,
                 [this](int s, int faces) { m_game.SetTurnLostFaces(s, faces); });
         column->addWidget(row);
@@ -287,6 +295,7 @@ bool frmDictation::LoadBoard() {
     m_game.SetSquareTags(tags);
     lblMenu[SetGameFile]->setEnabled(true);
     lblMenu[NewGame]->setEnabled(true);
+    cmdDice->setEnabled(true);
     board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
     // People already seated keep their counters apart per file.
     if (m_board.FileName() != previousFile) {
@@ -318,6 +327,8 @@ ClassPlayerInfo& frmDictation::SeatPlayer(int seat) {
 }
 
 QPixmap frmDictation::Token(int seat) const {
+    if (seat >= 1 && seat < SeatCount && PeopleTokens().contains(m_players[size_t(seat - 1)].Token))
+        return BoardPicture(m_players[size_t(seat - 1)].Token);
     return SeatPicture(seat);
 }
 
@@ -338,9 +349,12 @@ void frmDictation::chkPlayer_Click(int seat) {
     }
     if (row->chkPlayer->isChecked() && seat != ProfessorSeat) {
         row->chkPlayerTag = QStringLiteral("Loading");
-        if (frmLogin::LoadLogin(this, &SeatPlayer(seat), QLatin1String(kModeBoardGame)))
+        if (frmLogin::LoadLogin(this, &SeatPlayer(seat), QLatin1String(kModeBoardGame)) &&
+            SeatFree(seat)) {
+            m_unsaved.TakeBack(SeatPlayer(seat));
             LoadSeatStatus(seat);
-        else
+            ChooseSeatToken(seat, false);
+        } else
             row->chkPlayer->setChecked(false);
         row->chkPlayerTag.clear();
     }
@@ -353,8 +367,8 @@ void frmDictation::chkPlayer_Click(int seat) {
         cmdDice->setEnabled(true);
         TimerButton->start();
     } else {
+        // Start stays pressable: it says what is missing.
         TimerButton->stop();
-        cmdDice->setEnabled(false);
         SetRollButtonColour(RollButtonIdle);
     }
 }
@@ -362,17 +376,17 @@ void frmDictation::chkPlayer_Click(int seat) {
 void frmDictation::ShowSeatOn(int seat) {
     m_game.SwitchSeat(seat, true);
     seats[seat]->ShowOn();
+    ShowSeatPlayer(seat);
     board->ShowToken(seat, true);
 }
 
 void frmDictation::ShowSeatOff(int seat) {
     if (seat != ProfessorSeat) {
         ClassPlayerInfo& player = SeatPlayer(seat);
-        if (!player.SavePlayer())
-            qCWarning(lcMordaventa) << "could not write the player file of" << player.NickName;
+        ShowUnwritten(m_unsaved.Save({&player}));
         // The record leaves with its person: a later save of this seat must
         // not write an old copy over what the person did on another seat.
-        player = ClassPlayerInfo();
+        m_unsaved.Release(player);
     }
     m_game.SwitchSeat(seat, false);
     seats[seat]->ShowOff();
@@ -389,7 +403,7 @@ void frmDictation::SaveBoardPlayers() {
     QList<ClassPlayerInfo*> records;
     for (ClassPlayerInfo& player : m_players)
         records << &player;
-    ::SaveBoardPlayers(records);
+    ShowUnwritten(m_unsaved.Save(records));
 }
 
 // ---------------------------------------------------------------------------
@@ -421,6 +435,12 @@ void frmDictation::Pause(int ms) {
 }
 
 void frmDictation::cmdDice_Click() {
+    if (!m_turnRunning && !m_closing && cmdDice->isEnabled() && !m_game.CanRoll()) {
+        MsgBox(QStringLiteral("Switch on at least two seats with their On/Off boxes, then press "
+                              "Start.\nThe Professor can play one of them."),
+               MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Information, this);
+        return;
+    }
     if (m_turnRunning || m_closing || !cmdDice->isEnabled() || !m_game.CanRoll() ||
         m_game.CurrentSeat() < 0)
         return;
@@ -459,7 +479,7 @@ bool frmDictation::PlayTurn() {
         row->Lock();
     m_game.BeginTurn();
     cmdDice->setText(QStringLiteral("Roll Dice"));
-    imgPlayerUp->setPixmap(Token(seat));
+    ShowPlayerUp(seat);
     cmdDice->setText(QStringLiteral("Rolling"));
     cmdDice->setEnabled(false);
 
@@ -589,16 +609,16 @@ void frmDictation::LandOnSquare(int rolled) {
         return;
     case SquareRule::Finish:
         m_gameOver = true;
-        frmGrammerWinner::GameWon(this, Token(seat));
+        frmGrammerWinner::GameWon(this, Token(seat), SeatNickName(seat));
         SaveBoardPlayers();
         QCoreApplication::processEvents();
-        ResetBoardGame();
+        PlayAgain();
         return;
     }
 }
 
 void frmDictation::NextPlayer() {
-    imgPlayerUp->setPixmap(Token(m_game.NextPlayer()));
+    ShowPlayerUp(m_game.NextPlayer());
 }
 
 void frmDictation::ResetBoardGame() {
@@ -611,13 +631,13 @@ void frmDictation::ResetBoardGame() {
     }
     // The records were saved by whoever reset the game; the seats are empty now.
     for (ClassPlayerInfo& player : m_players)
-        player = ClassPlayerInfo();
+        m_unsaved.Release(player);
     m_game.ResetBoardGame();
     lblMenu[SetGameFile]->setEnabled(true);
     cmdDice->setText(QStringLiteral("Start"));
     SetRollButtonColour(RollButtonIdle);
-    cmdDice->setEnabled(false);
-    imgPlayerUp->clear();
+    cmdDice->setEnabled(m_board.IsOpen());
+    ShowPlayerUp(-1);
     AdvanceAdvertisement();
 }
 
@@ -634,6 +654,13 @@ void frmDictation::lblMenu_Click(int index) {
         return;
     switch (index) {
     case NewGame:
+        // Ending a game under way takes every seat's place on the board.
+        if (m_game.GameBegun() &&
+            MsgBox(QStringLiteral("End the game in play and switch every seat off?\nThe answers "
+                                  "given so far are kept."),
+                   MsgButtons::YesNo, QStringLiteral("New Game"), MsgIcon::Question,
+                   this) != MsgAnswer::Yes)
+            return;
         SaveBoardPlayers();
         QCoreApplication::processEvents();
         ResetBoardGame();
@@ -666,4 +693,106 @@ void frmDictation::lblMenu_Click(int index) {
     default:
         return;
     }
+}
+
+// ---------------------------------------------------------------------------
+// Who sits where
+
+bool frmDictation::SeatFree(int seat) {
+    QList<const ClassPlayerInfo*> seated{nullptr}; // index = seat; the Professor has no record
+    for (const ClassPlayerInfo& player : m_players)
+        seated << &player;
+    const int other = SeatOfPlayer(seated, SeatPlayer(seat), seat);
+    if (other < 0)
+        return true;
+    // Two records of one file: whichever is saved last would wipe the other's answers.
+    MsgBox(SeatPlayer(seat).NickName + QStringLiteral(" already sits on the seat of ") +
+               QLatin1String(SeatName[size_t(other)]) +
+               QStringLiteral(".\nEvery player can take one seat only."),
+           MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Exclamation, this);
+    SeatPlayer(seat) = ClassPlayerInfo();
+    return false;
+}
+
+QStringList frmDictation::TakenTokens(int seat) const {
+    QStringList taken;
+    for (int other = 1; other < SeatCount; ++other) {
+        const QString& token = m_players[size_t(other - 1)].Token;
+        if (other != seat && m_game.SeatOn(other) && !token.isEmpty())
+            taken << token;
+    }
+    return taken;
+}
+
+void frmDictation::ChooseSeatToken(int seat, bool ask) {
+    ClassPlayerInfo& player = SeatPlayer(seat);
+    const QStringList taken = TakenTokens(seat);
+    const QString remembered = RememberedToken(player, taken);
+    if (!ask && !remembered.isEmpty())
+        return;
+    const QString proposed =
+        FirstFreeToken({player.Token, QLatin1String(SeatPictureKeys[size_t(seat)])}, taken);
+    const QString chosen = frmChooseToken::ChooseToken(this, player.NickName, proposed, taken);
+    // Closing the picker takes the picture it proposed.
+    player.Token = chosen.isEmpty() ? proposed : chosen;
+}
+
+void frmDictation::cmdToken_Click(int seat) {
+    if (seat < 1 || seat >= SeatCount || m_turnRunning || m_game.GameBegun() ||
+        !m_game.SeatOn(seat))
+        return;
+    ChooseSeatToken(seat, true);
+    ShowSeatPlayer(seat);
+}
+
+QString frmDictation::SeatNickName(int seat) const {
+    if (seat >= 1 && seat < SeatCount && !m_players[size_t(seat - 1)].NickName.isEmpty())
+        return m_players[size_t(seat - 1)].NickName;
+    return seat >= 0 && seat < SeatCount ? QLatin1String(SeatName[size_t(seat)]) : QString();
+}
+
+void frmDictation::ShowSeatPlayer(int seat) {
+    const QPixmap token = Token(seat);
+    board->imgBoardPlayer[size_t(seat)]->setPixmap(token);
+    if (seat != ProfessorSeat)
+        seats[seat]->ShowPlayer(SeatNickName(seat), token);
+}
+
+void frmDictation::ShowPlayerUp(int seat) {
+    if (seat < 0) {
+        imgPlayerUp->clear();
+        lblPlayerUpName->clear();
+        return;
+    }
+    imgPlayerUp->setPixmap(Token(seat));
+    lblPlayerUpName->setText(SeatNickName(seat));
+}
+
+void frmDictation::ShowUnwritten(const QStringList& nickNames) {
+    for (const QString& name : nickNames)
+        ShowPlayerFileNotWritten(name, this);
+}
+
+void frmDictation::PlayAgain() {
+    TimerButton->stop();
+    std::array<bool, SeatCount> on{};
+    for (int seat = 0; seat < SeatCount; ++seat)
+        on[size_t(seat)] = m_game.SeatOn(seat);
+    m_game.ResetBoardGame();
+    for (SeatRow* row : seats) {
+        const int seat = row->Seat();
+        board->ShowToken(seat, false);
+        row->chkPlayer->setEnabled(true);
+        if (on[size_t(seat)])
+            ShowSeatOn(seat);
+    }
+    board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
+    lblMenu[SetGameFile]->setEnabled(true);
+    cmdDice->setText(QStringLiteral("Start"));
+    SetRollButtonColour(RollButtonIdle);
+    cmdDice->setEnabled(true);
+    ShowPlayerUp(-1);
+    if (m_game.CanRoll())
+        TimerButton->start();
+    AdvanceAdvertisement();
 }

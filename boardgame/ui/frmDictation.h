@@ -6,6 +6,7 @@
 // carries it out: walks tokens, opens the square windows, shows the winner.
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardGame.h"
+#include "boardgame/BoardPlayers.h"
 #include "boardgame/BoardTimings.h"
 #include "boardgame/ui/BoardPause.h"
 #include "boardgame/ui/SquareWindows.h"
@@ -51,6 +52,7 @@ public:
     QPushButton* cmdDice = nullptr;
     QTimer* TimerButton = nullptr;
     QLabel* imgPlayerUp = nullptr;
+    QLabel* lblPlayerUpName = nullptr; // the nick name under imgPlayerUp
     QLabel* imgTurnLost = nullptr;
     BoardDie* die = nullptr;
     QWidget* picAdds = nullptr;
@@ -123,12 +125,31 @@ private:
     // Saves the seats and closes the file once; true the first time.
     bool FormUnload();
 
+    // ---- who sits where ----------------------------------------------------
+    // False (and said, the seat's record emptied) when the person just logged
+    // in on `seat` already sits on another one.
+    bool SeatFree(int seat);
+    // The seat's token picture: the person's remembered one without asking
+    // unless `ask`, else the picker.
+    void ChooseSeatToken(int seat, bool ask);
+    void cmdToken_Click(int seat);
+    // The tokens other people's seats hold.
+    QStringList TakenTokens(int seat) const;
+    QString SeatNickName(int seat) const;
+    // The seat's name and token picture beside it and on the board.
+    void ShowSeatPlayer(int seat);
+    void ShowPlayerUp(int seat);
+    void ShowUnwritten(const QStringList& nickNames);
+    // After a win: tokens back to the start, the same people still seated.
+    void PlayAgain();
+
     std::unique_ptr<SquareWindows> m_squares;
     BannerRotation* m_banner = nullptr;
     std::unique_ptr<BoardPause> m_pause;
     BoardGame m_game;
     BoardDatabase m_board;
     std::array<ClassPlayerInfo, BoardTimings::PeopleSeats> m_players; // seats 1 to 5
+    UnsavedPlayers m_unsaved; // records that left their seat unwritten
     quint32 m_rollColour = 0;
     int m_busy = 0;
     bool m_turnRunning = false;
