@@ -59,7 +59,7 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
     QFont small = font();
     small.setPointSize(qMax(6, small.pointSize() - 2));
     lblTurnLost = new QLabel(QStringLiteral("Turn-lost faces"), this);
-    lblChance = new QLabel(QStringLiteral("Spelling chances"), this);
+    lblChance = new QLabel(QStringLiteral("Spell chances"), this);
     lblTurnLost->setObjectName(QStringLiteral("lblTurnLost_%1").arg(seat));
     lblChance->setObjectName(QStringLiteral("lblChance_%1").arg(seat));
     for (auto [label, list] : {std::pair{lblTurnLost, cboPlayer}, {lblChance, cboPlayerChance}}) {
