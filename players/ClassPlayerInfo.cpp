@@ -75,6 +75,8 @@ PlayerFileStatus readPlayerLine(QString line, ClassPlayerInfo& into, QString* ve
             into.School = value;
         else if (key == QLatin1String("PostalCode"))
             into.PostalCode = value; // read back too, so a load and save keeps it
+        else if (key == QLatin1String("Token"))
+            into.Token = value;
         else if (key == QLatin1String("Age"))
             into.Age = value.trimmed().toShort(&ok);
         else if (key == QLatin1String("Gender"))
@@ -198,6 +200,14 @@ QString ClassPlayerInfo::GetPlayerInfo() const {
     QStringList pieces;
     for (const auto& [key, text] : PlayerFields())
         pieces << key + QLatin1Char(':') + text;
+    // The token goes last on the player line, and only once chosen: every
+    // reader of this format, older ones included, skips a key it does not
+    // know, so older programs still load the file (an older program's save
+    // drops the choice, nothing more); a saved-game or buddy entry would
+    // instead show up as a game or a buddy there. Files of players who never
+    // chose stay exactly as before.
+    if (!Token.isEmpty())
+        pieces << QStringLiteral("Token:") + Token;
     return pieces.join(QLatin1Char('|')) + kCrLf;
 }
 

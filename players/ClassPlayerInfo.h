@@ -44,7 +44,10 @@ public:
     QString City;
     QString School;
     QString PlayerType;
-    QString PostalCode;      // written to the file, never read back
+    QString PostalCode; // written to the file, never read back
+    // The picture the player chose for their board token ("Boy", "Girl", ...);
+    // empty until they choose one.
+    QString Token;
     QString Filename;        // base name of the player file; empty = nothing to save
     QString SavedGamesIndex; // key of the entry in use; not stored in the file
     SavedGameCollection SavedGames;

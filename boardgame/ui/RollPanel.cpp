@@ -26,13 +26,18 @@ RollPanel::RollPanel(QWidget* parent) : QWidget(parent) {
     auto* upCaption = WindowChrome::MakeLabel(this, "lblPlayerUp", QStringLiteral("Player Up"));
     upCaption->setFont(bold);
     upCaption->setAlignment(Qt::AlignCenter);
-    upCaption->setGeometry(6, 12, 110, 18);
+    upCaption->setGeometry(6, 2, 110, 18);
     QPalette light = upCaption->palette();
     light.setColor(QPalette::WindowText, kPanelText);
     upCaption->setPalette(light);
     imgPlayerUp = WindowChrome::MakeLabel(this, "imgPlayerUp");
     imgPlayerUp->setScaledContents(true);
-    imgPlayerUp->setGeometry(39, 32, PanelTokenWidth, PanelTokenHeight);
+    imgPlayerUp->setGeometry(39, 22, PanelTokenWidth, PanelTokenHeight);
+    lblPlayerUpName = WindowChrome::MakeLabel(this, "lblPlayerUpName");
+    lblPlayerUpName->setFont(bold);
+    lblPlayerUpName->setAlignment(Qt::AlignCenter);
+    lblPlayerUpName->setGeometry(3, 73, 118, 18);
+    lblPlayerUpName->setPalette(light);
     cmdDice = new QPushButton(QStringLiteral("Start"), this);
     cmdDice->setObjectName(QStringLiteral("cmdDice"));
     cmdDice->setGeometry(3, 94, 118, 32);
@@ -65,8 +70,8 @@ void RollPanel::TimerButton_Timer() {
                                                              : RollButtonBlinkLight);
 }
 
-void RollPanel::ShowReady(bool canRoll) {
-    cmdDice->setEnabled(canRoll);
+void RollPanel::ShowReady(bool canRoll, bool pressable) {
+    cmdDice->setEnabled(canRoll || pressable);
     if (canRoll)
         StartBlinking();
     else
@@ -101,6 +106,7 @@ void RollPanel::ShowStart() {
     cmdDice->setText(QStringLiteral("Start"));
     cmdDice->setEnabled(false);
     imgPlayerUp->clear();
+    lblPlayerUpName->clear();
 }
 
 void RollPanel::SetRollButtonColour(quint32 colour) {

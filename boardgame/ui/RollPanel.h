@@ -15,6 +15,7 @@ public:
     explicit RollPanel(QWidget* parent = nullptr);
 
     QLabel* imgPlayerUp = nullptr;
+    QLabel* lblPlayerUpName = nullptr; // the nick name under imgPlayerUp
     QPushButton* cmdDice = nullptr;
     QTimer* TimerButton = nullptr;
     BoardDie* die = nullptr;
@@ -26,10 +27,11 @@ public:
     void TimerButton_Timer();
     // The roll button's colour value (0x00BBGGRR) as last set.
     quint32 RollButtonColour() const { return m_rollColour; }
-    // The faces of a turn: the roll button enabled and blinking when a roll
-    // can start; a seat rolling; the turn lost (the next seat may roll); the
+    // The faces of a turn: the roll button blinking when a roll can start
+    // (enabled then, and also when `pressable`: Start says what is missing);
+    // a seat rolling; the turn lost (the next seat may roll); the
     // next seat's turn (the button saying so when `announce`); no game.
-    void ShowReady(bool canRoll);
+    void ShowReady(bool canRoll, bool pressable = false);
     void ShowRolling(const QPixmap& token);
     void ShowTurnLost(const QPixmap& token);
     void ShowNextPlayer(const QPixmap& token, bool announce);

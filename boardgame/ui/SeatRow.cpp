@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 using namespace BoardTimings;
 
 QList<SeatRow*> SeatRow::BuildPanel(QWidget* window, const QRect& geometry, const QColor& felt) {
@@ -42,7 +44,7 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
     imgPlayer->setFixedSize(PanelTokenWidth, PanelTokenHeight);
     imgPlayer->setScaledContents(true);
     imgPlayer->setPixmap(SeatPicture(seat));
-    grid->addWidget(imgPlayer, 0, 0, 2, 1);
+    grid->addWidget(imgPlayer, 0, 0, 3, 1);
 
     lblPlayer = new QLabel(QLatin1String(SeatName[size_t(seat)]), this);
     lblPlayer->setObjectName(QStringLiteral("lblPlayer_%1").arg(seat));
@@ -61,7 +63,7 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     cboPlayer->setToolTip(QStringLiteral("Add turn lost to the dice..."));
     cboPlayer->setFixedWidth(52);
-    grid->addWidget(cboPlayer, 1, 1);
+    grid->addWidget(cboPlayer, 2, 1);
 
     cboPlayerChance = new QComboBox(this);
     cboPlayerChance->setObjectName(QStringLiteral("cboPlayerChance_%1").arg(seat));
@@ -69,14 +71,30 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         {QStringLiteral("Chance 1"), QStringLiteral("Chance 2"), QStringLiteral("Chance 3")});
     cboPlayerChance->setToolTip(QStringLiteral("Add extra chance when spelling out words..."));
     cboPlayerChance->setFixedWidth(84);
-    grid->addWidget(cboPlayerChance, 1, 2);
+    grid->addWidget(cboPlayerChance, 2, 2);
+
+    // The tooltips alone leave a family guessing what the two lists do.
+    QFont small = font();
+    small.setPointSize(qMax(6, small.pointSize() - 2));
+    lblTurnLost = new QLabel(QStringLiteral("Turn-lost faces"), this);
+    lblChance = new QLabel(QStringLiteral("Spell chances"), this);
+    lblTurnLost->setObjectName(QStringLiteral("lblTurnLost_%1").arg(seat));
+    lblChance->setObjectName(QStringLiteral("lblChance_%1").arg(seat));
+    for (auto [label, list] : {std::pair{lblTurnLost, cboPlayer}, {lblChance, cboPlayerChance}}) {
+        label->setFont(small);
+        label->setBuddy(list);
+        label->setToolTip(list->toolTip());
+        label->setStyleSheet(QStringLiteral("color: #fff8dc;"));
+    }
+    grid->addWidget(lblTurnLost, 1, 1);
+    grid->addWidget(lblChance, 1, 2);
 
     if (seat != ProfessorSeat) {
         cmdStats = new QPushButton(QStringLiteral("Stats"), this);
         cmdStats->setObjectName(QStringLiteral("cmdStats_%1").arg(seat));
         cmdStats->setToolTip(QStringLiteral("Your results on this board..."));
         WindowChrome::AttachPressPointer(cmdStats);
-        grid->addWidget(cmdStats, 0, 3, 2, 1);
+        grid->addWidget(cmdStats, 0, 3, 3, 1);
         connect(cmdStats, &QPushButton::clicked, this, [this] { Q_EMIT StatsWanted(m_seat); });
     }
     grid->setColumnStretch(4, 1);
@@ -90,6 +108,10 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         cmdStats->setAccessibleName(seatName + QStringLiteral(", results on this board"));
 
     connect(chkPlayer, &QCheckBox::clicked, this, [this] { Q_EMIT Switched(m_seat); });
+    if (seat != ProfessorSeat) {
+        connect(WindowChrome::AttachLabelButton(imgPlayer), &WindowChrome::LabelButton::clicked,
+                this, [this] { Q_EMIT TokenWanted(m_seat); });
+    }
     connect(cboPlayer, &QComboBox::activated, this,
             [this] { Q_EMIT TurnLostChosen(m_seat, TurnLostFaces()); });
     ShowOff();
@@ -125,7 +147,16 @@ void SeatRow::ShowOn() {
     SetNameColour(SeatNameOn);
 }
 
+void SeatRow::ShowPlayer(const QString& nickName, const QPixmap& token) {
+    lblPlayer->setText(nickName);
+    imgPlayer->setPixmap(token);
+    imgPlayer->setToolTip(QStringLiteral("Click to choose another token"));
+}
+
 void SeatRow::ShowOff() {
+    lblPlayer->setText(QLatin1String(SeatName[size_t(m_seat)]));
+    imgPlayer->setPixmap(SeatPicture(m_seat));
+    imgPlayer->setToolTip(QString());
     if (cmdStats)
         cmdStats->setEnabled(false);
     cboPlayer->setCurrentIndex(-1);

@@ -27,6 +27,9 @@ public:
     QComboBox* cboPlayer = nullptr;
     QComboBox* cboPlayerChance = nullptr;
     QPushButton* cmdStats = nullptr; // seats 1 to 5
+    // What the two lists are for, above them.
+    QLabel* lblTurnLost = nullptr;
+    QLabel* lblChance = nullptr;
     // "Loading" while a login for the seat runs.
     QString chkPlayerTag;
 
@@ -36,6 +39,9 @@ public:
     void ShowOff();
     // Fixes the box and both lists once the game has begun.
     void Lock();
+    // Who sits here: the person's nick name and token picture (ShowOff
+    // brings back the seat's own).
+    void ShowPlayer(const QString& nickName, const QPixmap& token);
     // The number of turn-lost faces chosen (0 to 3).
     int TurnLostFaces() const;
     // The colour values last given to the lists and the name.
@@ -46,6 +52,8 @@ Q_SIGNALS:
     void Switched(int seat);
     void StatsWanted(int seat);
     void TurnLostChosen(int seat, int faces);
+    // The seat's picture was clicked: its person wants another token.
+    void TokenWanted(int seat);
 
 private:
     void SetListColour(quint32 colour);

@@ -1,7 +1,9 @@
 #include "boardgame/ui/frmBoardStats.h"
 
 #include "players/ClassPlayerInfo.h"
+#include "players/ui/PlayerFileMessages.h"
 #include "shell/Logging.h"
+#include "shell/MsgBox.h"
 #include "shell/ui/WindowChrome.h"
 
 #include <QHeaderView>
@@ -112,11 +114,22 @@ int frmBoardStats::GridRows() const {
 }
 
 void frmBoardStats::cmdReset_Click() {
-    // A reset starts the record anew; a player with no entry for this file
-    // has nothing to reset.
+    // A player with no entry for this file has nothing to reset.
+    if (m_player.SavedGamesIndex.isEmpty() || !m_player.SavedGames.Find(m_player.SavedGamesIndex))
+        return;
+    // The counters are gone for good once the file is written.
+    if (MsgBox(QStringLiteral("Set all of ") + m_player.NickName +
+                   QStringLiteral("'s results on this board back to zero?\nThis cannot be undone."),
+               MsgButtons::YesNo, QStringLiteral("Reset"), MsgIcon::Question,
+               this) != MsgAnswer::Yes)
+        return;
+    // A reset starts the record anew.
     if (!BoardStatus::SetText(m_player, BoardStatus::New(m_kinds)))
         return;
     FillGrid();
-    if (!m_player.SavePlayer())
+    // The record stays with its seat, so the board's next save tries again.
+    if (!m_player.SavePlayer()) {
         qCWarning(lcMordaventa) << "could not write the player file of" << m_player.NickName;
+        ShowPlayerFileNotWritten(m_player.NickName, this);
+    }
 }

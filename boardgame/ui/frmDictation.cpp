@@ -15,8 +15,10 @@
 #include "boardgame/ui/SquareWindows.h"
 #include "boardgame/ui/frmBoardStats.h"
 #include "boardgame/ui/frmBordFile.h"
+#include "boardgame/ui/frmChooseToken.h"
 #include "boardgame/ui/frmGrammerWinner.h"
 #include "media/ModuleMultimedia.h"
+#include "players/ui/PlayerFileMessages.h"
 #include "players/ui/frmLogin.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
@@ -100,6 +102,7 @@ void frmDictation::BuildControls() {
     roll->move(kMargin, kBoardTop);
     roll->raise();
     imgPlayerUp = roll->imgPlayerUp;
+    lblPlayerUpName = roll->lblPlayerUpName;
     cmdDice = roll->cmdDice;
     TimerButton = roll->TimerButton;
     die = roll->die;
@@ -112,6 +115,7 @@ void frmDictation::BuildControls() {
     for (SeatRow* row : seats) {
         connect(row, &SeatRow::Switched, this, &frmDictation::chkPlayer_Click);
         connect(row, &SeatRow::StatsWanted, this, &frmDictation::cmdStats_Click);
+        connect(row, &SeatRow::TokenWanted, this, &frmDictation::cmdToken_Click);
         connect(row, &SeatRow::TurnLostChosen, this,
                 [this](int s, int faces) { m_game.SetTurnLostFaces(s, faces); });
     }
@@ -210,6 +214,7 @@ bool frmDictation::LoadBoard() {
     m_game.SetSquareTags(SquareTags(rows));
     lblMenu[SetGameFile]->setEnabled(true);
     lblMenu[NewGame]->setEnabled(true);
+    cmdDice->setEnabled(true);
     board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
     // People already seated keep their counters apart per file.
     for (int seat = 1; seat < SeatCount && m_board.FileName() != previousFile; ++seat) {
@@ -249,29 +254,44 @@ void frmDictation::chkPlayer_Click(int seat) {
     }
     if (row->chkPlayer->isChecked() && seat != ProfessorSeat) {
         row->chkPlayerTag = QStringLiteral("Loading");
-        if (frmLogin::LoadLogin(this, &SeatPlayer(seat), QLatin1String(kModeBoardGame)))
+        if (frmLogin::LoadLogin(this, &SeatPlayer(seat), QLatin1String(kModeBoardGame)) &&
+            SeatFree(seat)) {
+            m_unsaved.TakeBack(SeatPlayer(seat));
             LoadSeatStatus(seat);
-        else
+            ChooseSeatToken(seat, false);
+        } else
             row->chkPlayer->setChecked(false);
         row->chkPlayerTag.clear();
     }
-    if (row->chkPlayer->isChecked()) {
-        m_game.SwitchSeat(seat, true);
-        row->ShowOn();
-        board->ShowToken(seat, true);
-    } else {
+    if (row->chkPlayer->isChecked())
+        ShowSeatOn(seat);
+    else
         ShowSeatOff(seat);
-    }
     board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
-    roll->ShowReady(m_game.CanRoll());
+    // Start stays pressable with a board: it says what is missing.
+    roll->ShowReady(m_game.CanRoll(), m_board.IsOpen());
+}
+
+QPixmap frmDictation::Token(int seat) const {
+    if (seat >= 1 && seat < SeatCount && PeopleTokens().contains(m_players[size_t(seat - 1)].Token))
+        return BoardPicture(m_players[size_t(seat - 1)].Token);
+    return SeatPicture(seat);
+}
+
+void frmDictation::ShowSeatOn(int seat) {
+    m_game.SwitchSeat(seat, true);
+    seats[seat]->ShowOn();
+    ShowSeatPlayer(seat);
+    board->ShowToken(seat, true);
 }
 
 void frmDictation::ShowSeatOff(int seat) {
     if (seat != ProfessorSeat) {
-        ::SaveBoardPlayers({&SeatPlayer(seat)});
+        ClassPlayerInfo& player = SeatPlayer(seat);
+        ShowUnwritten(m_unsaved.Save({&player}));
         // The record leaves with its person: a later save of this seat must
         // not write an old copy over what the person did on another seat.
-        SeatPlayer(seat) = ClassPlayerInfo();
+        m_unsaved.Release(player);
     }
     m_game.SwitchSeat(seat, false);
     seats[seat]->ShowOff();
@@ -289,7 +309,7 @@ void frmDictation::SaveBoardPlayers() {
     QList<ClassPlayerInfo*> records;
     for (ClassPlayerInfo& player : m_players)
         records << &player;
-    ::SaveBoardPlayers(records);
+    ShowUnwritten(m_unsaved.Save(records));
 }
 
 void frmDictation::PlaySound(const char* file) {
@@ -306,6 +326,12 @@ void frmDictation::cmdDice_Click() {
     DeletionGuard::Hold hold(*m_deletion);
     if (m_turnRunning || m_closing || !cmdDice->isEnabled())
         return;
+    if (!m_game.CanRoll()) {
+        MsgBox(QStringLiteral("Switch on at least two seats with their On/Off boxes, then press "
+                              "Start.\nThe Professor can play one of them."),
+               MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Information, this);
+        return;
+    }
     m_turnRunning = true;
     TurnStep step = m_turn.Begin();
     try {
@@ -360,15 +386,16 @@ TurnStep frmDictation::CarryOut(const TurnStep& step) {
         [[fallthrough]];
     case TurnStepKind::Pass:
         roll->ShowNextPlayer(Token(m_game.CurrentSeat()), step.announce);
+        ShowPlayerUp(m_game.CurrentSeat());
         if (step.mark)
             PlaySound(kMarkSound);
         AdvanceAdvertisement(step.advertisements);
         return m_turn.Passed();
     case TurnStepKind::Win:
-        frmGrammerWinner::GameWon(this, Token(seat));
+        frmGrammerWinner::GameWon(this, Token(seat), SeatNickName(seat));
         SaveBoardPlayers();
         QCoreApplication::processEvents();
-        ResetBoardGame(); // no seat is on: the roll button stays off
+        PlayAgain(); // the players stay seated for the next game
         AdvanceAdvertisement(step.advertisements);
         return {};
     case TurnStepKind::ProfessorRoll:
@@ -385,6 +412,7 @@ void frmDictation::ShowTurnBegins(int seat) {
     for (SeatRow* row : seats)
         row->Lock();
     roll->ShowRolling(Token(seat));
+    ShowPlayerUp(seat);
 }
 
 int frmDictation::RollDice(int faces) {
@@ -423,10 +451,11 @@ void frmDictation::ResetBoardGame() {
     }
     // The records were saved by whoever reset the game; the seats are empty now.
     for (ClassPlayerInfo& player : m_players)
-        player = ClassPlayerInfo();
+        m_unsaved.Release(player);
     m_game.ResetBoardGame();
     lblMenu[SetGameFile]->setEnabled(true);
     roll->ShowStart();
+    cmdDice->setEnabled(m_board.IsOpen());
     AdvanceAdvertisement();
 }
 
@@ -443,6 +472,13 @@ void frmDictation::lblMenu_Click(int index) {
         return;
     switch (index) {
     case NewGame:
+        // Ending a game under way takes every seat's place on the board.
+        if (m_game.GameBegun() &&
+            MsgBox(QStringLiteral("End the game in play and switch every seat off?\nThe answers "
+                                  "given so far are kept."),
+                   MsgButtons::YesNo, QStringLiteral("New Game"), MsgIcon::Question,
+                   this) != MsgAnswer::Yes)
+            return;
         SaveBoardPlayers();
         QCoreApplication::processEvents();
         ResetBoardGame();
@@ -475,4 +511,101 @@ void frmDictation::lblMenu_Click(int index) {
     default:
         return;
     }
+}
+
+// ---------------------------------------------------------------------------
+// Who sits where
+
+bool frmDictation::SeatFree(int seat) {
+    QList<const ClassPlayerInfo*> seated{nullptr}; // index = seat; the Professor has no record
+    for (const ClassPlayerInfo& player : m_players)
+        seated << &player;
+    const int other = SeatOfPlayer(seated, SeatPlayer(seat), seat);
+    if (other < 0)
+        return true;
+    // Two records of one file: whichever is saved last would wipe the other's answers.
+    MsgBox(SeatPlayer(seat).NickName + QStringLiteral(" already sits on the seat of ") +
+               QLatin1String(SeatName[size_t(other)]) +
+               QStringLiteral(".\nEvery player can take one seat only."),
+           MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Exclamation, this);
+    SeatPlayer(seat) = ClassPlayerInfo();
+    return false;
+}
+
+QStringList frmDictation::TakenTokens(int seat) const {
+    QStringList taken;
+    for (int other = 1; other < SeatCount; ++other) {
+        const QString& token = m_players[size_t(other - 1)].Token;
+        if (other != seat && m_game.SeatOn(other) && !token.isEmpty())
+            taken << token;
+    }
+    return taken;
+}
+
+void frmDictation::ChooseSeatToken(int seat, bool ask) {
+    ClassPlayerInfo& player = SeatPlayer(seat);
+    const QStringList taken = TakenTokens(seat);
+    const QString remembered = RememberedToken(player, taken);
+    if (!ask && !remembered.isEmpty())
+        return;
+    const QString proposed =
+        FirstFreeToken({player.Token, QLatin1String(SeatPictureKeys[size_t(seat)])}, taken);
+    const QString chosen = frmChooseToken::ChooseToken(this, player.NickName, proposed, taken);
+    // Closing the picker takes the picture it proposed.
+    player.Token = chosen.isEmpty() ? proposed : chosen;
+}
+
+void frmDictation::cmdToken_Click(int seat) {
+    if (seat < 1 || seat >= SeatCount || m_turnRunning || m_game.GameBegun() ||
+        !m_game.SeatOn(seat))
+        return;
+    ChooseSeatToken(seat, true);
+    ShowSeatPlayer(seat);
+}
+
+QString frmDictation::SeatNickName(int seat) const {
+    if (seat >= 1 && seat < SeatCount && !m_players[size_t(seat - 1)].NickName.isEmpty())
+        return m_players[size_t(seat - 1)].NickName;
+    return seat >= 0 && seat < SeatCount ? QLatin1String(SeatName[size_t(seat)]) : QString();
+}
+
+void frmDictation::ShowSeatPlayer(int seat) {
+    const QPixmap token = Token(seat);
+    board->imgBoardPlayer[size_t(seat)]->setPixmap(token);
+    if (seat != ProfessorSeat)
+        seats[seat]->ShowPlayer(SeatNickName(seat), token);
+}
+
+void frmDictation::ShowPlayerUp(int seat) {
+    if (seat < 0) {
+        imgPlayerUp->clear();
+        lblPlayerUpName->clear();
+        return;
+    }
+    imgPlayerUp->setPixmap(Token(seat));
+    lblPlayerUpName->setText(SeatNickName(seat));
+}
+
+void frmDictation::ShowUnwritten(const QStringList& nickNames) {
+    for (const QString& name : nickNames)
+        ShowPlayerFileNotWritten(name, this);
+}
+
+void frmDictation::PlayAgain() {
+    std::array<bool, SeatCount> on{};
+    for (int seat = 0; seat < SeatCount; ++seat)
+        on[size_t(seat)] = m_game.SeatOn(seat);
+    m_game.ResetBoardGame();
+    for (SeatRow* row : seats) {
+        const int seat = row->Seat();
+        board->ShowToken(seat, false);
+        row->chkPlayer->setEnabled(true);
+        if (on[size_t(seat)])
+            ShowSeatOn(seat);
+    }
+    board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
+    lblMenu[SetGameFile]->setEnabled(true);
+    roll->ShowStart();
+    roll->ShowReady(m_game.CanRoll(), true);
+    AdvanceAdvertisement();
 }

@@ -6,6 +6,7 @@
 // carries it out: walks tokens, opens the square windows, shows the winner.
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardGame.h"
+#include "boardgame/BoardPlayers.h"
 #include "boardgame/BoardTimings.h"
 #include "boardgame/BoardTurn.h"
 #include "boardgame/ui/BoardPause.h"
@@ -59,6 +60,7 @@ public:
     RollPanel* roll = nullptr;
     QTimer* TimerButton = nullptr;
     QLabel* imgPlayerUp = nullptr;
+    QLabel* lblPlayerUpName = nullptr; // the nick name under imgPlayerUp
     QLabel* imgTurnLost = nullptr;
     BoardDie* die = nullptr;
     QWidget* picAdds = nullptr;
@@ -114,13 +116,32 @@ private:
     void CarryOutWalk(const TokenWalk& walk);
     void ResetBoardGame();
     void SaveBoardPlayers();
+    void ShowSeatOn(int seat);
     void ShowSeatOff(int seat);
     void LoadSeatStatus(int seat);
     void PlaySound(const char* file);
     void Pause(int ms);
-    QPixmap Token(int seat) const { return SeatPicture(seat); }
+    QPixmap Token(int seat) const;
     // Saves the seats and closes the file once; true the first time.
     bool FormUnload();
+
+    // ---- who sits where ----------------------------------------------------
+    // False (and said, the seat's record emptied) when the person just logged
+    // in on `seat` already sits on another one.
+    bool SeatFree(int seat);
+    // The seat's token picture: the person's remembered one without asking
+    // unless `ask`, else the picker.
+    void ChooseSeatToken(int seat, bool ask);
+    void cmdToken_Click(int seat);
+    // The tokens other people's seats hold.
+    QStringList TakenTokens(int seat) const;
+    QString SeatNickName(int seat) const;
+    // The seat's name and token picture beside it and on the board.
+    void ShowSeatPlayer(int seat);
+    void ShowPlayerUp(int seat);
+    void ShowUnwritten(const QStringList& nickNames);
+    // After a win: tokens back to the start, the same people still seated.
+    void PlayAgain();
 
     std::unique_ptr<SquareWindows> m_squares;
     BannerRotation* m_banner = nullptr;
@@ -131,6 +152,7 @@ private:
     std::array<ClassPlayerInfo, BoardTimings::PeopleSeats> m_players; // seats 1 to 5
     InputBlock* m_input = new InputBlock(this);
     DeletionGuard* m_deletion = new DeletionGuard(this);
+    UnsavedPlayers m_unsaved; // records that left their seat unwritten
     bool m_turnRunning = false;
     bool m_closing = false;
     QString m_boardDamage; // why the current file counts as damaged, if it does

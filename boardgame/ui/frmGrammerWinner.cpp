@@ -16,6 +16,12 @@ constexpr int kCaptionHeight = 22;
 constexpr int kFacePicture = 135;
 constexpr int kStarPicture = 128;
 
+QFont winnerFont(QFont font) {
+    font.setBold(true);
+    font.setPointSize(font.pointSize() + 2);
+    return font;
+}
+
 } // namespace
 
 using WindowChrome::MakeLabel;
@@ -53,6 +59,11 @@ frmGrammerWinner::frmGrammerWinner(QWidget* owner) : QDialog(owner) {
     Image1->setPixmap(LoadResPictureFile(kStarPicture));
     Image1->setGeometry(kWidth - 24 - 59, kCaptionHeight + 60, 59, 100);
 
+    lblWinner = MakeLabel(this, "lblWinner");
+    lblWinner->setFont(winnerFont(font()));
+    lblWinner->setAlignment(Qt::AlignCenter);
+    lblWinner->setGeometry(100, kHeight - 30, kWidth - 200, 22);
+
     lblMenu = MakeLabel(this, "lblMenu_0", QStringLiteral("Close"));
     QFont bold = font();
     bold.setBold(true);
@@ -65,9 +76,11 @@ frmGrammerWinner::frmGrammerWinner(QWidget* owner) : QDialog(owner) {
     WindowChrome::MakeFrameless(this);
 }
 
-void frmGrammerWinner::GameWon(QWidget* owner, const QPixmap& winnerToken) {
+void frmGrammerWinner::GameWon(QWidget* owner, const QPixmap& winnerToken,
+                               const QString& winnerName) {
     frmGrammerWinner window(owner);
     window.Image2->setPixmap(winnerToken);
+    window.lblWinner->setText(winnerName);
     ModuleMultimedia::PlaySoundEffect(0, QStringLiteral("\\Sounds\\hooray.wav"));
     window.exec();
 }

@@ -12,9 +12,10 @@ class frmGrammerWinner : public QDialog {
 public:
     explicit frmGrammerWinner(QWidget* owner = nullptr);
 
-    // Shows the winner's picture, plays the fanfare and waits until the
-    // window is closed.
-    static void GameWon(QWidget* owner, const QPixmap& winnerToken);
+    // Shows the winner's picture and name, plays the fanfare and waits until
+    // the window is closed.
+    static void GameWon(QWidget* owner, const QPixmap& winnerToken,
+                        const QString& winnerName = QString());
 
     QLabel* lblFormCaption = nullptr;
     QLabel* lblClose = nullptr;
@@ -22,5 +23,6 @@ public:
     QLabel* Image2 = nullptr;
     QLabel* imgFace = nullptr;
     QLabel* Image1 = nullptr;
-    QLabel* lblMenu = nullptr; // index 0, "Close"
+    QLabel* lblWinner = nullptr; // the winner's nick name
+    QLabel* lblMenu = nullptr;   // index 0, "Close"
 };

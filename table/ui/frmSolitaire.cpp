@@ -5,6 +5,7 @@
 #include "engine/ui/frmDialogInfo.h"
 #include "engine/ui/frmGameDone.h"
 #include "media/TableMusic.h"
+#include "players/ui/PlayerFileMessages.h"
 #include "players/ui/frmLogin.h"
 #include "shell/MsgBox.h"
 #include "shell/RandomSource.h"
@@ -253,9 +254,7 @@ void frmSolitaire::FormUnload(bool askToSave) {
         mySolitaryGame->SaveGame();
     if (!m_player.SavePlayer()) {
         // Losing a player's games without a word is worse than a message.
-        MsgBox(QStringLiteral("Could not write the player file for ") + m_player.NickName +
-                   QStringLiteral("...\nThe previous file was kept."),
-               MsgButtons::OK, QString(), MsgIcon::Critical, this);
+        ShowPlayerFileNotWritten(m_player.NickName, this);
     }
     TimerDeckAnimation->stop();
     m_music->CloseAll();

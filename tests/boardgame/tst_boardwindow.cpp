@@ -14,6 +14,8 @@
 #include "boardgame/ui/BoardPictures.h"
 #include "boardgame/ui/BoardWidget.h"
 #include "boardgame/ui/SeatRow.h"
+#include "boardgame/ui/frmBoardStats.h"
+#include "boardgame/ui/frmChooseToken.h"
 #include "boardgame/ui/frmDictation.h"
 #include "boardgame/ui/frmGrammerWinner.h"
 #include "media/MciInterpreter.h"
@@ -33,16 +35,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QToolButton>
 
 using TableTestKit::ModalWatcher;
 
 namespace {
 
-QByteArray PlayerFile(const QByteArray& nick, const QByteArray& password) {
+QByteArray PlayerFile(const QByteArray& nick, const QByteArray& password,
+                      const QByteArray& school = "") {
     return referenceScramble("GuidID:0123|AppVersion:SolitaireV1|NickName:" + nick +
                              "|Password:" + password +
                              "|FirstName:|LastName:|Gender:False|Rating:r|Age:0|Country:|ProvState:"
-                             "|City:|PostalCode:|PlayerType:|School:\r\n<|><|>\r\n");
+                             "|City:|PostalCode:|PlayerType:|School:" +
+                             school + "\r\n<|><|>\r\n");
 }
 
 // Plain squares but for: 3 on 2, 4 back 4, 5 on 1, 8 back 2, 12 back 4 (and
@@ -130,6 +135,7 @@ struct Answers {
     QStringList logins; // "name:password"
     QStringList seen;
     QImage winner;
+    QString winnerName;
     void operator()(QWidget* window) {
         seen << QString::fromLatin1(window->metaObject()->className());
         if (auto* login = qobject_cast<frmLogin*>(window); login && logins.isEmpty()) {
@@ -142,6 +148,7 @@ struct Answers {
             QTest::mouseClick(control<QLabel>(*login, QStringLiteral("lblMenu_3")), Qt::LeftButton);
         } else if (auto* won = qobject_cast<frmGrammerWinner*>(window)) {
             winner = won->Image2->pixmap().toImage();
+            winnerName = won->lblWinner->text();
             QTest::mouseClick(won->lblMenu, Qt::LeftButton);
         } else {
             window->close();
@@ -181,6 +188,7 @@ private Q_SLOTS:
     void handsOverBothWays();
     void answersQuestionAndSpellingSquares();
     void classReportWritesAPage();
+    void seatsPlayersAndTheirFiles();
 };
 
 void TestBoardWindow::playsASeededGameToAWin() {
@@ -221,11 +229,14 @@ void TestBoardWindow::playsASeededGameToAWin() {
     window.LoadForm();
     QCOMPARE(VisibleCaptions(window), 56);
 
-    Answers answers{{"anna:apple", "ben:bread"}, {}, {}};
+    Answers answers{{"anna:apple", "ben:bread"}, {}, {}, {}};
     ModalWatcher watcher(std::ref(answers));
     for (int seat : {0, 1, 2})
         QTest::mouseClick(window.seats[seat]->chkPlayer, Qt::LeftButton);
-    QCOMPARE(answers.seen, (QStringList{"frmLogin", "frmLogin"}));
+    // Neither has a token yet: the picker, closed, gives the seat's own.
+    QCOMPARE(answers.seen,
+             (QStringList{"frmLogin", "frmChooseToken", "frmLogin", "frmChooseToken"}));
+    answers.seen.clear();
     QCOMPARE(window.SeatPlayer(1).NickName, QStringLiteral("anna"));
     QCOMPARE(window.Game().SeatCount(), 3);
     QVERIFY(window.cmdDice->isEnabled());
@@ -266,24 +277,31 @@ void TestBoardWindow::playsASeededGameToAWin() {
     QCOMPARE(atProfessorPause.value(0), QStringLiteral("1 1")); // after ben's lost turn
     QCOMPARE(atProfessorPause.value(1), QStringLiteral("0 0"));
 
-    // The winner window showed anna's token; the game is reset.
+    // The winner window showed anna's token and name; the same seats stay
+    // on with their people, back at the start, and can open their results.
     QCOMPARE(answers.seen.count(QStringLiteral("frmGrammerWinner")), 1);
     QCOMPARE(answers.winner, SeatPicture(1).toImage());
+    QCOMPARE(answers.winnerName, QStringLiteral("anna"));
     QVERIFY(adverts > 0);
     for (SeatRow* row : window.seats) {
-        QVERIFY(!row->chkPlayer->isChecked());
+        QCOMPARE(row->chkPlayer->isChecked(), row->Seat() <= 2);
         QVERIFY(row->chkPlayer->isEnabled());
-        QVERIFY(!window.board->imgBoardPlayer[size_t(row->Seat())]->isVisible());
+        QCOMPARE(window.board->imgBoardPlayer[size_t(row->Seat())]->isVisible(), row->Seat() <= 2);
     }
     QCOMPARE(window.cmdDice->text(), QStringLiteral("Start"));
-    QVERIFY(!window.cmdDice->isEnabled());
-    QCOMPARE(window.Game().CurrentSeat(), -1);
+    QVERIFY(window.cmdDice->isEnabled());
+    QCOMPARE(window.Game().CurrentSeat(), 0);
+    QCOMPARE(window.Game().Position(1), 0);
     QVERIFY(boxes.shown().isEmpty());
+    QTest::mouseClick(window.seats[2]->cmdStats, Qt::LeftButton);
+    QCOMPARE(answers.seen.last(), QStringLiteral("frmBoardStats"));
+    QCOMPARE(window.SeatPlayer(2).NickName, QStringLiteral("ben"));
 
     // Both people's files keep their counters on this board.
     for (const char* name : {"anna", "ben"}) {
         const QString plain = PlainPlayerFile(folder, QLatin1String(name));
         QVERIFY2(plain.contains(QStringLiteral("<|>Test.mdb::-1=0=0<||><|>")), qPrintable(plain));
+        QVERIFY(plain.contains(QStringLiteral("|Token:") + (name[0] == 'a' ? "Boy" : "Girl")));
     }
 }
 
@@ -306,7 +324,7 @@ void TestBoardWindow::closingInTheMiddleOfATurn() {
     frmDictation window(std::make_unique<NoSquares>(), std::move(recording));
     window.show();
     window.LoadForm();
-    Answers answers{{"anna:apple"}, {}, {}};
+    Answers answers{{"anna:apple"}, {}, {}, {}};
     ModalWatcher watcher(std::ref(answers));
     QTest::mouseClick(window.seats[1]->chkPlayer, Qt::LeftButton);
     QTest::mouseClick(window.seats[3]->chkPlayer, Qt::LeftButton); // nobody logs in
@@ -490,7 +508,7 @@ void TestBoardWindow::answersQuestionAndSpellingSquares() {
 
     // The word is found by the definition shown, the right choice by the
     // question shown; anna spells right and answers wrong.
-    Answers logins{{"anna:apple"}, {}, {}};
+    Answers logins{{"anna:apple"}, {}, {}, {}};
     QStringList squares;
     ModalWatcher watcher([&](QWidget* modal) {
         if (!modal->inherits("frmSpelling") && !modal->inherits("frmQuestion"))
@@ -549,6 +567,76 @@ void TestBoardWindow::answersQuestionAndSpellingSquares() {
     for (const QString& kind : counted)
         QVERIFY2(kind.endsWith(QLatin1String("=0=0")), qPrintable(status));
     MciInterpreter::instance().sendString(QStringLiteral("close all"));
+}
+
+// One person on two seats, tokens, Start without seats, the questions
+// before what cannot be undone, and a player file that cannot be written.
+void TestBoardWindow::seatsPlayersAndTheirFiles() {
+    TempProgramFolder folder;
+    const QByteArray anna = PlayerFile("anna", "apple", "|Token:Lady");
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), anna));
+    QVERIFY(folder.write(QStringLiteral("temp/ben.dat"), PlayerFile("ben", "bread")));
+    WriteTestBoard(folder);
+    MsgBoxRecorder boxes;
+    RandomScope seeded(std::make_unique<ScriptedRandom>(Rolls({{1, 6}})));
+    frmDictation window(std::make_unique<NoSquares>(), std::make_unique<RecordingPause>());
+    window.show();
+    window.LoadForm();
+    Answers answers{{"anna:apple", "anna:apple", "ben:bread"}, {}, {}, {}};
+    bool ladyOffered = true;
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (auto* picker = qobject_cast<frmChooseToken*>(modal)) {
+            ladyOffered = control<QToolButton>(*picker, "cmdToken_Lady")->isEnabled();
+            QTest::mouseClick(control<QToolButton>(*picker, "cmdToken_Baby"), Qt::LeftButton);
+        } else if (auto* stats = qobject_cast<frmBoardStats*>(modal)) {
+            stats->cmdReset->click(); // answered No, then Yes
+            stats->cmdReset->click();
+            stats->close();
+        } else {
+            answers(modal);
+        }
+    });
+    auto seat = [&](int s) { QTest::mouseClick(window.seats[s]->chkPlayer, Qt::LeftButton); };
+    seat(1);
+    QCOMPARE(window.seats[1]->lblPlayer->text(), QStringLiteral("anna"));
+    QCOMPARE(window.seats[1]->imgPlayer->pixmap().toImage(), BoardPicture("Lady").toImage());
+    QTest::mouseClick(window.cmdDice, Qt::LeftButton);
+    QVERIFY(boxes.texts().value(0).startsWith(QStringLiteral("Switch on at least two seats")));
+    seat(2); // anna again
+    QVERIFY(!window.seats[2]->chkPlayer->isChecked());
+    QVERIFY(boxes.texts().value(1).contains(QStringLiteral("the seat of Player 1")));
+    seat(2);
+    QVERIFY(!ladyOffered);
+    QCOMPARE(window.board->imgBoardPlayer[2]->pixmap().toImage(), BoardPicture("Baby").toImage());
+
+    boxes.clear();
+    boxes.queueAnswer(MsgAnswer::No);
+    QVERIFY(SetBoardStatusText(window.SeatPlayer(1), QStringLiteral("-1=2=1")));
+    QTest::mouseClick(window.seats[1]->cmdStats, Qt::LeftButton);
+    QCOMPARE(boxes.shown().size(), 2);
+    QCOMPARE(BoardStatusText(window.SeatPlayer(1)), QStringLiteral("-1=0=0"));
+    QVERIFY(SetBoardStatusText(window.SeatPlayer(1), QStringLiteral("-1=5=4")));
+
+    seat(0);
+    QTest::mouseClick(window.cmdDice, Qt::LeftButton); // the Professor's 1, anna to roll
+    QCOMPARE(window.lblPlayerUpName->text(), QStringLiteral("anna"));
+    // anna's file cannot be replaced: said, and her record kept for later.
+    QVERIFY(QFile::remove(folder.file(QStringLiteral("temp/anna.dat"))));
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("temp/anna.dat")));
+    boxes.clear();
+    boxes.queueAnswer(MsgAnswer::No);
+    QTest::mouseClick(window.lblMenu[0], Qt::LeftButton);
+    QVERIFY(window.Game().GameBegun());
+    QTest::mouseClick(window.lblMenu[0], Qt::LeftButton);
+    QVERIFY(!window.Game().GameBegun());
+    QCOMPARE(boxes.texts().mid(2), QStringList{"Could not write the player file for anna...\n"
+                                               "The previous file was kept."});
+    QVERIFY(QDir(folder.file(QStringLiteral("temp/anna.dat"))).removeRecursively());
+    QVERIFY(folder.write(QStringLiteral("temp/anna.dat"), anna));
+    answers.logins = QStringList{"anna:apple"};
+    seat(1);
+    seat(1);
+    QVERIFY(PlainPlayerFile(folder, "anna").contains("Token:Lady\r\n<|>Test.mdb::-1=5=4<||>"));
 }
 
 QTEST_MAIN(TestBoardWindow)
