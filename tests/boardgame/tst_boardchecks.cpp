@@ -8,6 +8,7 @@
 #include "boardgame/file/BoardFileList.h"
 #include "boardgame/file/BoardFileWriter.h"
 #include "players/ClassPlayerInfo.h"
+#include "shell/RandomSource.h"
 #include "squares/SquareQuestions.h"
 
 #include <QFile>
@@ -252,7 +253,8 @@ void TestBoardChecks::hostileQueriesAreStopped() {
     QString damage;
     if (OpenBoardDatabaseAt(m_path, board, &damage)) {
         ClassPlayerInfo player;
-        SpellingSquare square(*board.database, player, QStringLiteral("-1"), 1);
+        auto random = makeSeededRandom(1);
+        SpellingSquare square(*board.database, player, QStringLiteral("-1"), 1, *random);
         QCOMPARE(!square.Draw(), gameStopped);
         damage = board.database->Damage();
     }

@@ -8,6 +8,7 @@
 #include "BoardTestFiles.h"
 
 #include "app/ui/ModResFiles.h"
+#include "boardgame/BoardStatus.h"
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BoardDie.h"
@@ -611,11 +612,11 @@ void TestBoardWindow::seatsPlayersAndTheirFiles() {
 
     boxes.clear();
     boxes.queueAnswer(MsgAnswer::No);
-    QVERIFY(SetBoardStatusText(window.SeatPlayer(1), QStringLiteral("-1=2=1")));
+    QVERIFY(BoardStatus::SetText(window.SeatPlayer(1), QStringLiteral("-1=2=1")));
     QTest::mouseClick(window.seats[1]->cmdStats, Qt::LeftButton);
     QCOMPARE(boxes.shown().size(), 2);
-    QCOMPARE(BoardStatusText(window.SeatPlayer(1)), QStringLiteral("-1=0=0"));
-    QVERIFY(SetBoardStatusText(window.SeatPlayer(1), QStringLiteral("-1=5=4")));
+    QCOMPARE(BoardStatus::Text(window.SeatPlayer(1)), QStringLiteral("-1=0=0"));
+    QVERIFY(BoardStatus::SetText(window.SeatPlayer(1), QStringLiteral("-1=5=4")));
 
     seat(0);
     QTest::mouseClick(window.cmdDice, Qt::LeftButton); // the Professor's 1, anna to roll

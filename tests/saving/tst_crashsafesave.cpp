@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 
 #include "boardgame/file/BoardFileChecks.h"
-#include "squares/SquareQuestions.h"
+#include "boardgame/BoardStatus.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -87,7 +87,7 @@ void TestCrashSafeSave::twoCopiesSavingOneFileLoseNothing() {
     QVERIFY(second.waitForFinished(60000));
     QCOMPARE(second.exitCode(), 0);
 
-    QVERIFY(SquareQuestions::CountAnswer(first, QStringLiteral("1"), false));
+    QVERIFY(BoardStatus::Count(first, QStringLiteral("1"), false));
     first.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("CardPile1=first copy"),
                                             QStringLiteral("X1"), QStringLiteral("Solitaire")));
     first.Rating.replace(QStringLiteral("3On=None,0"), QStringLiteral("3On=12,1.50"));
