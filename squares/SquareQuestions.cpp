@@ -6,6 +6,7 @@
 #include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RandomSource.h"
+#include "squares/SquarePool.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,12 +94,6 @@ bool sameId(const QString& a, const QString& b) {
     return okA && okB ? x == y : a == b;
 }
 
-// Moves to a row chosen with equal chance among all rows of the record set.
-void moveToRandomRow(dao::Recordset& rs) {
-    rs.MoveLast();
-    rs.setAbsolutePosition(RandomSource::instance().below(rs.RecordCount()));
-}
-
 constexpr int kMaxChoices = 6;
 
 } // namespace
@@ -123,9 +118,8 @@ bool QuestionSquare::Draw() {
             m_db.Execute(BoardStatements::ClearQuestionAskStatement(code));
             question = m_db.OpenRecordset(BoardStatements::QuestionStatement(code));
         }
-        if (question->RecordCount() == 0)
+        if (!SquarePool::MoveToQuestion(m_db, *question, code, m_level, RandomSource::instance()))
             return false;
-        moveToRandomRow(*question);
         const QString rightId = question->Fields(QStringLiteral("Answer")).Value().toString();
         const QString questionId =
             question->Fields(QStringLiteral("QuestionID")).Value().toString();
@@ -148,6 +142,18 @@ bool QuestionSquare::Draw() {
         }
         if (rightIndex < 0)
             return false;
+        QStringList texts;
+        for (const QuestionChoice& choice : std::as_const(choices))
+            texts << choice.text;
+        QList<QuestionChoice> shown;
+        int shownRight = -1;
+        for (const int i : SquarePool::ChoiceOrder(texts, RandomSource::instance())) {
+            if (i == rightIndex)
+                shownRight = int(shown.size());
+            shown << choices[i];
+        }
+        choices = shown;
+        rightIndex = shownRight;
 
         m_tip = question->Fields(QStringLiteral("QuestionTip")).Value().toString();
         m_question = question->Fields(QStringLiteral("Question")).Value().toString();
@@ -224,7 +230,9 @@ bool SpellingSquare::Draw() {
         }
         if (word->RecordCount() == 0)
             return false;
-        moveToRandomRow(*word);
+        if (!SquarePool::MoveToWord(m_db, word, pool, refill, m_squareCode.toInt(), m_level,
+                                    RandomSource::instance()))
+            return false;
         // Composed letters, so that a letter stored as base and accent can be
         // typed as the one character the keyboard gives.
         m_word = word->Fields(QStringLiteral("Word"))

@@ -5,6 +5,7 @@
 // "Filter" setting and counting the result into the seat's board status
 // record. The square windows show what these return.
 #include "boardgame/dao/DaoEngine.h"
+#include "boardgame/file/ItemLevels.h"
 
 #include <QByteArray>
 #include <QList>
@@ -45,6 +46,10 @@ public:
     QuestionSquare(dao::Database& db, ClassPlayerInfo& player, const QString& squareCode);
     ~QuestionSquare();
 
+    // The seat's level: Draw picks among the kind's questions at it (all of
+    // them when none is). Any until set.
+    void SetLevel(ItemLevel level) { m_level = level; }
+
     // Draws a question of the kind with equal chance among all of its
     // questions (a kind without any is refilled and asked again) and reads its
     // choices. False when no question can be drawn, it has no or more than six
@@ -56,7 +61,8 @@ public:
     QString Question() const { return m_question; }
     QByteArray Picture() const { return m_picture; }
     const QList<QuestionChoice>& Choices() const { return m_choices; }
-    // Index of the right choice.
+    // Index of the right choice. The choices come in a random order, those
+    // that speak of the others ("All of the above") last.
     int RightIndex() const { return m_rightIndex; }
 
     enum class Verdict { Ignored, Right, Wrong };
@@ -73,6 +79,7 @@ private:
     dao::Database& m_db;
     ClassPlayerInfo& m_player;
     QString m_squareCode;
+    ItemLevel m_level = ItemLevel::Any;
     std::unique_ptr<dao::Recordset> m_questionRow;
     QString m_tip;
     QString m_question;
@@ -94,6 +101,12 @@ public:
     // "Chance 1", "Chance 2", "Chance 3" give 1, 2, 3; anything else (a seat
     // with no choice made) gives the single chance the board starts with.
     static int ChancesFromText(const QString& text);
+
+    // The seat's level: Draw picks among the words of the square's difficulty
+    // at it (all of them when none is). Any until set.
+    void SetLevel(ItemLevel level) { m_level = level; }
+    // Whether the word starts with a capital letter, which the player must type.
+    bool StartsWithCapital() const { return !m_word.isEmpty() && m_word.front().isUpper(); }
 
     // Draws a word of the square's level ("-1", "-2", "-3") with equal chance
     // among its pool, refilling a used-up pool. False when no word can be
@@ -133,6 +146,7 @@ private:
     dao::Database& m_db;
     ClassPlayerInfo& m_player;
     QString m_squareCode;
+    ItemLevel m_level = ItemLevel::Any;
     std::unique_ptr<dao::Recordset> m_wordRow;
     QString m_word;
     QString m_definition;
