@@ -60,6 +60,7 @@ namespace {
 // What the worker makes of one text; read by the voice once `ready` is set.
 struct SpeechJob {
     QString text;
+    QByteArray language;
     std::atomic<bool> cancelled{false};
     std::mutex mutex;
     bool ready = false;
@@ -178,7 +179,19 @@ private:
         }
     }
 
+    // Changes espeak-ng's voice to the job's language; on the worker only.
+    static void selectLanguage(const QByteArray& language) {
+        static QByteArray current;
+        if (language.isEmpty() || language == current)
+            return;
+        espeak_VOICE wanted{};
+        wanted.languages = language.constData();
+        if (espeak_SetVoiceByProperties(&wanted) == EE_OK)
+            current = language;
+    }
+
     static void synthesize(SpeechJob& job, int rate) {
+        selectLanguage(job.language);
         Capture capture{&job, {}};
         s_capture = &capture;
         const QByteArray utf8 = job.text.toUtf8();
@@ -265,6 +278,7 @@ int SpVoice::Speak(const QString& text, int flags) {
     stream->number = ++m_lastStream;
     stream->job = std::make_shared<SpeechJob>();
     stream->job->text = text;
+    stream->job->language = m_language;
     m_streams.append(stream);
     SpeechEngine::instance().submit(stream->job);
     m_timer.start();

@@ -112,6 +112,27 @@ bool MoveToWord(dao::Database& db, std::unique_ptr<dao::Recordset>& words, const
     return true;
 }
 
+QByteArray AmericanSound(dao::Database& db, int spellingCode, const QString& word) {
+    // Words are letters, blanks, hyphens and apostrophes; anything else
+    // could not be quoted and keeps the one pronunciation.
+    if (word.contains(QLatin1Char('"')))
+        return QByteArray();
+    try {
+        auto rs = db.OpenRecordset(
+            QStringLiteral("SELECT Spelling.SoundAmerican FROM Spelling WHERE "
+                           "(((Spelling.TypeID)=%1) AND ((Spelling.Word)=\"%2\"));")
+                .arg(spellingCode)
+                .arg(word));
+        if (rs->RecordCount() == 0)
+            return QByteArray();
+        dao::Field field = rs->Fields(QStringLiteral("SoundAmerican"));
+        const qint64 size = field.FieldSize();
+        return size > 0 ? field.GetChunk(0, size) : QByteArray();
+    } catch (const dao::DaoError&) {
+        return QByteArray(); // a file made before American pronunciations
+    }
+}
+
 bool RefersToOthers(const QString& choice) {
     // Lower case, without punctuation: "All of the above." -> "all of the above".
     QString text = choice.toLower();

@@ -38,6 +38,10 @@ bool MoveToQuestion(dao::Database& db, dao::Recordset& questions, const QString&
 bool MoveToWord(dao::Database& db, std::unique_ptr<dao::Recordset>& words, const QString& pool,
                 const QString& refill, int spellingCode, ItemLevel seat, RandomSource& random);
 
+// The American pronunciation of a word of a spelling kind; empty when the
+// file keeps none.
+QByteArray AmericanSound(dao::Database& db, int spellingCode, const QString& word);
+
 // Whether a choice speaks about the others ("All of the above", "None of
 // these", "Both", "Neither a nor b"): such a choice only makes sense last.
 bool RefersToOthers(const QString& choice);

@@ -243,6 +243,7 @@ bool SpellingSquare::Draw() {
             return false;
         m_definition = word->Fields(QStringLiteral("definition")).Value().toString();
         m_sound = wholeField(*word, QStringLiteral("Sound"));
+        m_soundAmerican = SquarePool::AmericanSound(m_db, m_squareCode.toInt(), m_word);
         m_picture = wholeField(*word, QStringLiteral("iPicture"));
         // One "?" per letter, a letter outside the 16-bit range included.
         m_label = QString(qsizetype(m_word.toUcs4().size()), QLatin1Char('?'));

@@ -116,6 +116,8 @@ public:
     QString Word() const { return m_word; }
     QString Definition() const { return m_definition; }
     QByteArray Sound() const { return m_sound; }
+    // The word's American pronunciation; empty when the file has none.
+    QByteArray SoundAmerican() const { return m_soundAmerican; }
     QByteArray Picture() const { return m_picture; }
     int ChancesLeft() const { return m_chances; }
     // The word as far as it is known: the typed letters, then one "?" for
@@ -151,6 +153,7 @@ private:
     QString m_word;
     QString m_definition;
     QByteArray m_sound;
+    QByteArray m_soundAmerican;
     QByteArray m_picture;
     QString m_label;
     int m_chances = 1;

@@ -61,6 +61,18 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         grid->addWidget(cmdStats, 0, 3, 2, 1);
         connect(cmdStats, &QPushButton::clicked, this, [this] { Q_EMIT StatsWanted(m_seat); });
     }
+    if (seat != ProfessorSeat) {
+        cboPlayerLevel = new QComboBox(this);
+        cboPlayerLevel->setObjectName(QStringLiteral("cboPlayerLevel_%1").arg(seat));
+        for (const ItemLevel level :
+             {ItemLevel::Any, ItemLevel::Primary, ItemLevel::Secondary, ItemLevel::Adult})
+            cboPlayerLevel->addItem(ItemLevels::Caption(level), int(level));
+        cboPlayerLevel->setToolTip(QStringLiteral("The questions and words of this level..."));
+        cboPlayerLevel->setAccessibleName(QLatin1String(SeatName[size_t(seat)]) +
+                                          QStringLiteral(", level of questions and words"));
+        cboPlayerLevel->setFixedWidth(92);
+        grid->addWidget(cboPlayerLevel, 1, 4);
+    }
     grid->setColumnStretch(4, 1);
     // Said by a screen reader: which seat each box belongs to.
     const QString seatName = QLatin1String(SeatName[size_t(seat)]);
@@ -77,6 +89,17 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
     ShowOff();
 }
 
+ItemLevel SeatRow::Level() const {
+    if (!cboPlayerLevel || cboPlayerLevel->currentIndex() < 0)
+        return ItemLevel::Any;
+    return ItemLevel(cboPlayerLevel->currentData().toInt());
+}
+
+void SeatRow::SetLevel(ItemLevel level) {
+    if (cboPlayerLevel)
+        cboPlayerLevel->setCurrentIndex(cboPlayerLevel->findData(int(level)));
+}
+
 int SeatRow::TurnLostFaces() const {
     return qMax(0, cboPlayer->currentIndex());
 }
@@ -87,6 +110,8 @@ void SeatRow::SetListColour(quint32 colour) {
                               .arg(BoardColour(colour).name());
     cboPlayer->setStyleSheet(sheet);
     cboPlayerChance->setStyleSheet(sheet);
+    if (cboPlayerLevel)
+        cboPlayerLevel->setStyleSheet(sheet);
 }
 
 void SeatRow::SetNameColour(quint32 colour) {
@@ -103,6 +128,10 @@ void SeatRow::ShowOn() {
     cboPlayer->setEnabled(true);
     cboPlayerChance->setCurrentIndex(0);
     cboPlayerChance->setEnabled(true);
+    if (cboPlayerLevel) {
+        cboPlayerLevel->setCurrentIndex(0);
+        cboPlayerLevel->setEnabled(true);
+    }
     SetListColour(SeatListOn);
     SetNameColour(SeatNameOn);
 }
@@ -114,6 +143,10 @@ void SeatRow::ShowOff() {
     cboPlayer->setEnabled(false);
     cboPlayerChance->setCurrentIndex(-1);
     cboPlayerChance->setEnabled(false);
+    if (cboPlayerLevel) {
+        cboPlayerLevel->setCurrentIndex(-1);
+        cboPlayerLevel->setEnabled(false);
+    }
     SetListColour(SeatListOff);
     SetNameColour(SeatNameOff);
 }
@@ -122,4 +155,6 @@ void SeatRow::Lock() {
     chkPlayer->setEnabled(false);
     cboPlayer->setEnabled(false);
     cboPlayerChance->setEnabled(false);
+    if (cboPlayerLevel)
+        cboPlayerLevel->setEnabled(false);
 }

@@ -3,6 +3,8 @@
 // On/Off box, the turn-lost list, the chance list and (people only) the
 // statistics button. The row shows a seat on, off or fixed for the game; the
 // window decides when.
+#include "boardgame/file/ItemLevels.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +26,9 @@ public:
     QComboBox* cboPlayer = nullptr;
     QComboBox* cboPlayerChance = nullptr;
     QPushButton* cmdStats = nullptr; // seats 1 to 5
+    // The seat's level for this game: "Any", "Primary", "Secondary", "Adult"
+    // (seats 1 to 5).
+    QComboBox* cboPlayerLevel = nullptr;
     // "Loading" while a login for the seat runs.
     QString chkPlayerTag;
 
@@ -35,6 +40,9 @@ public:
     void Lock();
     // The number of turn-lost faces chosen (0 to 3).
     int TurnLostFaces() const;
+    // The level chosen in the level box; Any for the Professor.
+    ItemLevel Level() const;
+    void SetLevel(ItemLevel level);
     // The colour values last given to the lists and the name.
     quint32 ListBackColour() const { return m_listColour; }
     quint32 NameColour() const { return m_nameColour; }

@@ -362,6 +362,8 @@ void frmDictation::chkPlayer_Click(int seat) {
 void frmDictation::ShowSeatOn(int seat) {
     m_game.SwitchSeat(seat, true);
     seats[seat]->ShowOn();
+    if (seat != ProfessorSeat)
+        seats[seat]->SetLevel(ItemLevels::ForPlayerType(SeatPlayer(seat).PlayerType));
     board->ShowToken(seat, true);
 }
 
@@ -569,10 +571,11 @@ void frmDictation::LandOnSquare(int rolled) {
             const bool right =
                 action.rule == SquareRule::Question
                     ? m_squares->LoadQuestion(this, action.tag, Token(seat), *m_board.database,
-                                              SeatPlayer(seat))
+                                              SeatPlayer(seat), seats[seat]->Level())
                     : m_squares->LoadSpelling(this, action.tag, Token(seat),
                                               seats[seat]->cboPlayerChance->currentText(),
-                                              *m_board.database, SeatPlayer(seat));
+                                              *m_board.database, SeatPlayer(seat),
+                                              seats[seat]->Level());
             if (m_closing)
                 return;
             // A wrong answer goes back by the roll; that square does nothing.

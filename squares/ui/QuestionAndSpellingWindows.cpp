@@ -5,15 +5,15 @@
 
 bool QuestionAndSpellingWindows::LoadQuestion(QWidget* owner, const QString& squareCode,
                                               const QPixmap& token, dao::Database& database,
-                                              ClassPlayerInfo& seatPlayer) {
+                                              ClassPlayerInfo& seatPlayer, ItemLevel level) {
     frmQuestion window(owner);
-    return window.LoadQuestion(squareCode, token, database, seatPlayer);
+    return window.LoadQuestion(squareCode, token, database, seatPlayer, level);
 }
 
 bool QuestionAndSpellingWindows::LoadSpelling(QWidget* owner, const QString& squareCode,
                                               const QPixmap& token, const QString& chance,
-                                              dao::Database& database,
-                                              ClassPlayerInfo& seatPlayer) {
+                                              dao::Database& database, ClassPlayerInfo& seatPlayer,
+                                              ItemLevel level) {
     frmSpelling window(owner);
-    return window.LoadSpelling(squareCode, token, chance, database, seatPlayer);
+    return window.LoadSpelling(squareCode, token, chance, database, seatPlayer, level);
 }

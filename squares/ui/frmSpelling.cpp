@@ -88,6 +88,11 @@ void frmSpelling::BuildControls() {
         this, "lblCaseNote",
         QStringLiteral("The word is case sensitive, so check your CAPS Lock."));
     note->setGeometry(CaseNote);
+    lblCapital = WindowChrome::MakeLabel(this, "lblCapital",
+                                         QStringLiteral("This word starts with a capital letter."));
+    lblCapital->setGeometry(CapitalNote);
+    lblCapital->setFont(bold);
+    lblCapital->hide();
 
     fraDefinition = new QGroupBox(QStringLiteral("Definition"), this);
     fraDefinition->setObjectName(QStringLiteral("fraDefinition"));
@@ -121,8 +126,8 @@ void frmSpelling::BuildControls() {
 
 bool frmSpelling::LoadSpelling(const QString& squareCode, const QPixmap& token,
                                const QString& chance, dao::Database& database,
-                               ClassPlayerInfo& seatPlayer) {
-    if (!PrepareSpelling(squareCode, token, chance, database, seatPlayer))
+                               ClassPlayerInfo& seatPlayer, ItemLevel level) {
+    if (!PrepareSpelling(squareCode, token, chance, database, seatPlayer, level))
         return false;
     exec();
     QCoreApplication::processEvents();
@@ -131,11 +136,12 @@ bool frmSpelling::LoadSpelling(const QString& squareCode, const QPixmap& token,
 
 bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& token,
                                   const QString& chance, dao::Database& database,
-                                  ClassPlayerInfo& seatPlayer) {
+                                  ClassPlayerInfo& seatPlayer, ItemLevel level) {
     SquareControls::WaitPointer wait;
     m_result = false;
     m_square = std::make_unique<SpellingSquare>(database, seatPlayer, squareCode,
                                                 SpellingSquare::ChancesFromText(chance));
+    m_square->SetLevel(level);
     SquareControls::ShowPicture(imgPlayer, token);
     lblFormCaption->setText(seatPlayer.NickName +
                             QStringLiteral(" type out word with no mistakes..."));
@@ -147,7 +153,11 @@ bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& toke
         m_square.reset();
         return false; // the board counts it as a wrong spelling
     }
-    m_soundFile = SquareQuestions::WriteScratchFile(QStringLiteral("temp.wav"), m_square->Sound());
+    const bool american = BoardSettings::AmericanSpeech() && !m_square->SoundAmerican().isEmpty();
+    m_soundFile = SquareQuestions::WriteScratchFile(
+        QStringLiteral("temp.wav"), american ? m_square->SoundAmerican() : m_square->Sound());
+    // A capital letter is part of the spelling; the player is told so.
+    lblCapital->setVisible(m_square->StartsWithCapital());
     SquareControls::ShowPicture(picSpelling, picture);
     ShowChances();
     ShowWord();

@@ -6,6 +6,9 @@
 #include "boardgame/file/BoardSource.h"
 #include "squares/SquarePool.h"
 #include "squares/SquareQuestions.h"
+#include "squares/ui/frmSpelling.h"
+
+#include <QLabel>
 
 #include <QtTest>
 
@@ -60,6 +63,8 @@ private Q_SLOTS:
     void drawsEachOnceAtTheSeatsLevel_data();
     void drawsEachOnceAtTheSeatsLevel();
     void choiceOrder();
+    void spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish_data();
+    void spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish();
 };
 
 void TestBoardLevels::sourceFields() {
@@ -206,6 +211,42 @@ void TestBoardLevels::choiceOrder() {
         QVERIFY2(SquarePool::RefersToOthers(QLatin1String(other)), other);
     for (const char* plain : {"Both cats", "allowed", "nowhere"})
         QVERIFY2(!SquarePool::RefersToOthers(QLatin1String(plain)), plain);
+}
+
+void TestBoardLevels::spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("speech"); // the "Speech" setting
+    QTest::addColumn<bool>("capital");
+    QTest::addColumn<char>("heard"); // fill of the wave played: 'b' British, 'a' American
+    addDataRow("British by default", "Wednesday", "", true, 'b');
+    addDataRow("American chosen", "cat", "en-us", false, 'a');
+    addDataRow("anything else is British", "cat", "en-au", false, 'b');
+}
+
+void TestBoardLevels::spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish() {
+    QFETCH(QString, word);
+    QFETCH(QString, speech);
+    QFETCH(bool, capital);
+    QFETCH(char, heard);
+    BoardContent content = Content();
+    for (BoardWord& w : content.words) {
+        w.word = word;
+        w.sound = BoardTestFiles::wave(50, 'b');
+        w.soundAmerican = BoardTestFiles::wave(50, 'a');
+    }
+    content.words.resize(3);
+    for (int i = 0; i < 3; ++i)
+        content.words[i].level = -1 - i;
+    Fixture f(content);
+    if (!speech.isEmpty())
+        AppSettings::SaveSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
+                                 QStringLiteral("Speech"), speech);
+    frmSpelling window;
+    QVERIFY(window.PrepareSpelling(QStringLiteral("-2"), QPixmap(), QStringLiteral("Chance 1"),
+                                   *f.db, f.player));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblCapital"))->isVisibleTo(&window),
+             capital);
+    QCOMPARE(f.folder.read(QStringLiteral("temp/temp.wav")), BoardTestFiles::wave(50, heard));
 }
 
 QTEST_MAIN(TestBoardLevels)

@@ -82,12 +82,12 @@ public:
 class NoSquares final : public SquareWindows {
 public:
     int opened = 0;
-    bool LoadQuestion(QWidget*, const QString&, const QPixmap&, dao::Database&,
-                      ClassPlayerInfo&) override {
+    bool LoadQuestion(QWidget*, const QString&, const QPixmap&, dao::Database&, ClassPlayerInfo&,
+                      ItemLevel) override {
         return ++opened, true;
     }
     bool LoadSpelling(QWidget*, const QString&, const QPixmap&, const QString&, dao::Database&,
-                      ClassPlayerInfo&) override {
+                      ClassPlayerInfo&, ItemLevel) override {
         return ++opened, false;
     }
 };
