@@ -58,7 +58,7 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         cmdStats->setObjectName(QStringLiteral("cmdStats_%1").arg(seat));
         cmdStats->setToolTip(QStringLiteral("Your results on this board..."));
         WindowChrome::AttachPressPointer(cmdStats);
-        grid->addWidget(cmdStats, 0, 3, 2, 1);
+        grid->addWidget(cmdStats, 1, 3); // below the level box
         connect(cmdStats, &QPushButton::clicked, this, [this] { Q_EMIT StatsWanted(m_seat); });
     }
     if (seat != ProfessorSeat) {
@@ -71,7 +71,7 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         cboPlayerLevel->setAccessibleName(QLatin1String(SeatName[size_t(seat)]) +
                                           QStringLiteral(", level of questions and words"));
         cboPlayerLevel->setFixedWidth(92);
-        grid->addWidget(cboPlayerLevel, 1, 4);
+        grid->addWidget(cboPlayerLevel, 0, 3);
     }
     grid->setColumnStretch(4, 1);
     // Said by a screen reader: which seat each box belongs to.
