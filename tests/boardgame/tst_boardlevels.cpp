@@ -1,6 +1,5 @@
-// Levels, the question pool and the order of choices: the source fields and
-// the builder's warnings, draws that empty a seat's pool before any repeat,
-// and choices shuffled with the ones about the others kept last.
+// Levels in sources and the builder's warnings; draws that empty a seat's pool
+// before any repeat; choices shuffled with those about the others kept last.
 #include "../squares/SquareTestKit.h"
 
 #include "boardgame/file/BoardSource.h"
@@ -63,7 +62,6 @@ private Q_SLOTS:
     void drawsEachOnceAtTheSeatsLevel_data();
     void drawsEachOnceAtTheSeatsLevel();
     void choiceOrder();
-    void spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish_data();
     void spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish();
 };
 
@@ -81,23 +79,12 @@ void TestBoardLevels::sourceFields() {
     QCOMPARE(c.words[2].itemLevel, ItemLevel::Adult);
     QCOMPARE(spoken, QStringList({"cat", "gar den", "rhythm"}));
     QCOMPARE(c.words[1].soundAmerican, BoardTestFiles::wave(20, 'y'));
-    for (const auto& [from, to, message] :
-         {std::tuple{"level = primary\ntext", "level = teens\ntext", "line 13: a level is"},
-          std::tuple{"| level = adult", "| level = Any", "line 26: a level is"},
-          std::tuple{"| say = gar den", "| shout = x", "line 23: field 'word': unknown option"}}) {
-        try {
-            BoardSource::Parse(edited(QLatin1String(from), QLatin1String(to)), {}, {});
-            QFAIL(from);
-        } catch (const BoardSourceError& e) {
-            QVERIFY2(e.text().startsWith(QLatin1String(message)), qPrintable(e.text()));
-        }
-    }
 }
 
 void TestBoardLevels::warnings_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::addColumn<QString>("expected"); // empty: no warning
+    QTest::addColumn<QString>("expected"); // empty: no warning; "line N:" a refusal
     // Questions whose right answer sits at 2, 3, 2, 3, 1: no position is favoured.
     auto questions = [](const char* right) {
         QString text;
@@ -113,8 +100,6 @@ void TestBoardLevels::warnings_data() {
                "20: prints the spelling word 'rhythm'");
     addDataRow("-ing form", "A small pet.", "A pet for gardening.",
                "20: prints the spelling word 'garden'");
-    addDataRow("-er form", "rhymes with hat", "rhymes with gardener",
-               "14: prints the spelling word 'garden'");
     addDataRow("easy word may appear", "rhymes with hat", "rhymes with cats", "");
     addDataRow("tip gives the answer", "same sound.", "same sound, like mat.",
                "11: the tip gives away 'mat', the right answer of the question at line 12");
@@ -123,6 +108,10 @@ void TestBoardLevels::warnings_data() {
     addDataRow("right answer as long as others", "[spelling easy]", questions("ok1"), "");
     addDataRow("item without a level", " | level = adult", "", "26: no level");
     addDataRow("a file without levels", "level = primary\n", "", "");
+    addDataRow("unknown level", "level = primary\ntext", "level = teens\ntext",
+               "line 13: a level is");
+    addDataRow("unknown option", "| say = gar den", "| shout = x",
+               "line 23: field 'word': unknown");
 }
 
 void TestBoardLevels::warnings() {
@@ -130,12 +119,15 @@ void TestBoardLevels::warnings() {
     QFETCH(QString, to);
     QFETCH(QString, expected);
     QString source = edited(from, to);
-    QVERIFY(!source.isEmpty());
     if (from == QLatin1String("level = primary\n"))
         source.remove(QRegularExpression(QStringLiteral(" \\| level = \\w+")));
     QList<BoardSourceWarning> warnings;
-    BoardSource::Parse(source, {}, {}, &warnings);
     QStringList texts;
+    try {
+        BoardSource::Parse(source, {}, {}, &warnings);
+    } catch (const BoardSourceError& e) {
+        texts << e.text();
+    }
     for (const BoardSourceWarning& w : warnings)
         texts << QStringLiteral("%1: %2").arg(w.line).arg(w.message);
     QVERIFY2(expected.isEmpty() ? texts.isEmpty()
@@ -153,7 +145,7 @@ void TestBoardLevels::drawsEachOnceAtTheSeatsLevel_data() {
                QStringList{"Which word is a noun?", "Which word is a verb?"});
     addDataRow(
         "nothing at the level: all", "5", ItemLevel::Secondary,
-        QStringList{"Which word is a noun?", "Which word names a place?", "Which word is a verb?"});
+        QStringList{"Which word is a noun?", "Which word is a verb?", "Which word names a place?"});
     addDataRow("words at the level", "-1", ItemLevel::Primary, QStringList{"cat", "sun"});
     addDataRow("any level", "-1", ItemLevel::Any, QStringList{"cat", "dog", "sun"});
 }
@@ -190,9 +182,7 @@ void TestBoardLevels::drawsEachOnceAtTheSeatsLevel() {
     for (int run = 0; run < 3; ++run) {
         QStringList once = given.mid(run * pool.size(), pool.size());
         once.sort();
-        QStringList expected = pool;
-        expected.sort();
-        QCOMPARE(once, expected);
+        QCOMPARE(once, pool); // listed in order
     }
 }
 
@@ -202,7 +192,6 @@ void TestBoardLevels::choiceOrder() {
     QSet<int> placesOfRed;
     for (int i = 0; i < 40; ++i) {
         const QList<int> order = SquarePool::ChoiceOrder(choices, RandomSource::instance());
-        QCOMPARE(order.size(), 4);
         QCOMPARE(order.last(), 3);
         placesOfRed << int(order.indexOf(0));
     }
@@ -213,40 +202,27 @@ void TestBoardLevels::choiceOrder() {
         QVERIFY2(!SquarePool::RefersToOthers(QLatin1String(plain)), plain);
 }
 
-void TestBoardLevels::spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("speech"); // the "Speech" setting
-    QTest::addColumn<bool>("capital");
-    QTest::addColumn<char>("heard"); // fill of the wave played: 'b' British, 'a' American
-    addDataRow("British by default", "Wednesday", "", true, 'b');
-    addDataRow("American chosen", "cat", "en-us", false, 'a');
-    addDataRow("anything else is British", "cat", "en-au", false, 'b');
-}
-
+// A word with a capital is announced; the American recording plays when
+// American speech is chosen (British by default).
 void TestBoardLevels::spellingWindowTellsCapitalsAndSpeaksTheChosenEnglish() {
-    QFETCH(QString, word);
-    QFETCH(QString, speech);
-    QFETCH(bool, capital);
-    QFETCH(char, heard);
-    BoardContent content = Content();
-    for (BoardWord& w : content.words) {
-        w.word = word;
-        w.sound = BoardTestFiles::wave(50, 'b');
-        w.soundAmerican = BoardTestFiles::wave(50, 'a');
+    for (const bool american : {false, true}) {
+        const QString word = american ? QStringLiteral("cat") : QStringLiteral("Wednesday");
+        BoardContent content = Content();
+        const QByteArray british = BoardTestFiles::wave(50, 'b');
+        for (BoardWord& w : content.words)
+            w = {word, w.level, "A word.", british, {}, {}, BoardTestFiles::wave(50, 'a')};
+        Fixture f(content);
+        if (american)
+            AppSettings::SaveSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
+                                     QStringLiteral("Speech"), QStringLiteral("en-us"));
+        frmSpelling window;
+        QVERIFY(window.PrepareSpelling(QStringLiteral("-2"), QPixmap(), QStringLiteral("Chance 1"),
+                                       *f.db, f.player));
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblCapital"))->isVisibleTo(&window),
+                 !american);
+        QCOMPARE(f.folder.read(QStringLiteral("temp/temp.wav")),
+                 BoardTestFiles::wave(50, american ? 'a' : 'b'));
     }
-    content.words.resize(3);
-    for (int i = 0; i < 3; ++i)
-        content.words[i].level = -1 - i;
-    Fixture f(content);
-    if (!speech.isEmpty())
-        AppSettings::SaveSetting(QStringLiteral("BoardGame"), QStringLiteral("Settings"),
-                                 QStringLiteral("Speech"), speech);
-    frmSpelling window;
-    QVERIFY(window.PrepareSpelling(QStringLiteral("-2"), QPixmap(), QStringLiteral("Chance 1"),
-                                   *f.db, f.player));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblCapital"))->isVisibleTo(&window),
-             capital);
-    QCOMPARE(f.folder.read(QStringLiteral("temp/temp.wav")), BoardTestFiles::wave(50, heard));
 }
 
 QTEST_MAIN(TestBoardLevels)
