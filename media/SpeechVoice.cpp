@@ -59,6 +59,7 @@ namespace {
 // What the worker makes of one text; read by the voice once `ready` is set.
 struct SpeechJob {
     QString text;
+    QByteArray language;
     std::atomic<bool> cancelled{false};
     std::mutex mutex;
     bool ready = false;
@@ -179,8 +180,20 @@ private:
         }
     }
 
+    // Changes espeak-ng's voice to the job's language; on the worker only.
+    static void selectLanguage(const QByteArray& language) {
+        static QByteArray current;
+        if (language.isEmpty() || language == current)
+            return;
+        espeak_VOICE wanted{};
+        wanted.languages = language.constData();
+        if (espeak_SetVoiceByProperties(&wanted) == EE_OK)
+            current = language;
+    }
+
     static void synthesize(SpeechJob& job, int rate) {
         const EspeakCalls* espeak = SoundLibraries::Espeak(); // started, so there
+        selectLanguage(job.language);
         Capture capture{&job, {}};
         s_capture = &capture;
         const QByteArray utf8 = job.text.toUtf8();
@@ -267,6 +280,7 @@ int SpVoice::Speak(const QString& text, int flags) {
     stream->number = ++m_lastStream;
     stream->job = std::make_shared<SpeechJob>();
     stream->job->text = text;
+    stream->job->language = m_language;
     m_streams.append(stream);
     SpeechEngine::instance().submit(stream->job);
     m_timer.start();

@@ -54,6 +54,10 @@ public:
     int Speak(const QString& text, int flags = SVSFlagsAsync);
     // Whether a text is queued or being spoken.
     bool IsSpeaking() const;
+    // The espeak-ng language of the texts spoken from now on: "en-gb" (the
+    // default) or "en-us"; a language espeak-ng lacks leaves the voice it had.
+    void SetLanguage(const QByteArray& language) { m_language = language; }
+    QByteArray Language() const { return m_language; }
 
     // Delivers what is due by the clock: starts a synthesized text, raises its
     // due Word events and, after its last sample, EndStream. The voice's own
@@ -88,5 +92,6 @@ private:
     QList<std::shared_ptr<Stream>> m_streams;
     std::vector<std::unique_ptr<AudioPlayback>> m_ending;
     int m_lastStream = 0;
+    QByteArray m_language = QByteArrayLiteral("en-gb");
     QTimer m_timer;
 };

@@ -7,6 +7,7 @@
 #include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
 #include "shell/RandomSource.h"
+#include "squares/SquarePool.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,12 +85,6 @@ bool sameId(const QString& a, const QString& b) {
     return okA && okB ? x == y : a == b;
 }
 
-// Moves to a row chosen with equal chance among all rows of the record set.
-void moveToRandomRow(dao::Recordset& rs, RandomSource& random) {
-    rs.MoveLast();
-    rs.setAbsolutePosition(random.below(rs.RecordCount()));
-}
-
 constexpr int kMaxChoices = 6;
 
 } // namespace
@@ -114,9 +109,8 @@ bool QuestionSquare::Draw() {
             m_db.Execute(BoardStatements::ClearQuestionAskStatement(code));
             question = m_db.OpenRecordset(BoardStatements::QuestionStatement(code));
         }
-        if (question->RecordCount() == 0)
+        if (!SquarePool::MoveToQuestion(m_db, *question, code, m_level, m_random))
             return false;
-        moveToRandomRow(*question, m_random);
         const QString rightId = question->Fields(QStringLiteral("Answer")).Value().toString();
         const QString questionId =
             question->Fields(QStringLiteral("QuestionID")).Value().toString();
@@ -141,6 +135,18 @@ bool QuestionSquare::Draw() {
         }
         if (rightIndex < 0)
             return false;
+        QStringList texts;
+        for (const QuestionChoice& choice : std::as_const(choices))
+            texts << choice.text;
+        QList<QuestionChoice> shown;
+        int shownRight = -1;
+        for (const int i : SquarePool::ChoiceOrder(texts, m_random)) {
+            if (i == rightIndex)
+                shownRight = int(shown.size());
+            shown << choices[i];
+        }
+        choices = shown;
+        rightIndex = shownRight;
 
         m_tip = question->Fields(QStringLiteral("QuestionTip")).Value().toString();
         m_question = question->Fields(QStringLiteral("Question")).Value().toString();
@@ -221,7 +227,9 @@ bool SpellingSquare::Draw() {
         }
         if (word->RecordCount() == 0)
             return false;
-        moveToRandomRow(*word, m_random);
+        if (!SquarePool::MoveToWord(m_db, word, pool, refill, m_squareCode.toInt(), m_level,
+                                    m_random))
+            return false;
         // Composed letters, so that a letter stored as base and accent can be
         // typed as the one character the keyboard gives.
         m_word = word->Fields(QStringLiteral("Word"))
@@ -232,6 +240,7 @@ bool SpellingSquare::Draw() {
             return false;
         m_definition = word->Fields(QStringLiteral("definition")).Value().toString();
         m_sound = wholeField(*word, QStringLiteral("Sound"));
+        m_soundAmerican = SquarePool::AmericanSound(m_db, m_squareCode.toInt(), m_word);
         m_picture = wholeField(*word, QStringLiteral("iPicture"));
         // A word no keyboard can type (bytes that are not text) or sizes no
         // honest board has: the square is skipped.

@@ -5,6 +5,7 @@
 // "Filter" setting and counting the result into the seat's board status
 // record. The square windows show what these return.
 #include "boardgame/dao/DaoEngine.h"
+#include "boardgame/file/ItemLevels.h"
 
 #include <QByteArray>
 #include <QList>
@@ -43,6 +44,10 @@ public:
                    RandomSource& random);
     ~QuestionSquare();
 
+    // The seat's level: Draw picks among the kind's questions at it (all of
+    // them when none is). Any until set.
+    void SetLevel(ItemLevel level) { m_level = level; }
+
     // Draws a question of the kind with equal chance among all of its
     // questions (a kind without any is refilled and asked again) and reads its
     // choices. False when no question can be drawn, it has no or more than six
@@ -54,7 +59,8 @@ public:
     QString Question() const { return m_question; }
     QByteArray Picture() const { return m_picture; }
     const QList<QuestionChoice>& Choices() const { return m_choices; }
-    // Index of the right choice.
+    // Index of the right choice. The choices come in a random order, those
+    // that speak of the others ("All of the above") last.
     int RightIndex() const { return m_rightIndex; }
 
     enum class Verdict { Ignored, Right, Wrong };
@@ -72,6 +78,7 @@ private:
     RandomSource& m_random;
     ClassPlayerInfo& m_player;
     QString m_squareCode;
+    ItemLevel m_level = ItemLevel::Any;
     std::unique_ptr<dao::Recordset> m_questionRow;
     QString m_tip;
     QString m_question;
@@ -94,6 +101,12 @@ public:
     // with no choice made) gives the single chance the board starts with.
     static int ChancesFromText(const QString& text);
 
+    // The seat's level: Draw picks among the words of the square's difficulty
+    // at it (all of them when none is). Any until set.
+    void SetLevel(ItemLevel level) { m_level = level; }
+    // Whether the word starts with a capital letter, which the player must type.
+    bool StartsWithCapital() const { return !m_word.isEmpty() && m_word.front().isUpper(); }
+
     // Draws a word of the square's level ("-1", "-2", "-3") with equal chance
     // among its pool, refilling a used-up pool. False when no word can be
     // drawn or the file fails.
@@ -102,6 +115,8 @@ public:
     QString Word() const { return m_word; }
     QString Definition() const { return m_definition; }
     QByteArray Sound() const { return m_sound; }
+    // The word's American pronunciation; empty when the file has none.
+    QByteArray SoundAmerican() const { return m_soundAmerican; }
     QByteArray Picture() const { return m_picture; }
     int ChancesLeft() const { return m_chances; }
     // The word as far as it is known: the typed letters, then one "?" for
@@ -133,10 +148,12 @@ private:
     RandomSource& m_random;
     ClassPlayerInfo& m_player;
     QString m_squareCode;
+    ItemLevel m_level = ItemLevel::Any;
     std::unique_ptr<dao::Recordset> m_wordRow;
     QString m_word;
     QString m_definition;
     QByteArray m_sound;
+    QByteArray m_soundAmerican;
     QByteArray m_picture;
     QString m_label;
     int m_chances = 1;

@@ -25,14 +25,14 @@ const char* const kSchema[] = {
     "Category TEXT COLLATE NOCASE, QuestionTip TEXT COLLATE NOCASE)",
     "CREATE TABLE Questions (QuestionID INTEGER PRIMARY KEY, CategoryID INTEGER, "
     "Question TEXT COLLATE NOCASE, Answer INTEGER, QuestionAsk YESNO NOT NULL DEFAULT 0, "
-    "iPicture BLOB)",
+    "iPicture BLOB, Level TEXT)",
     "CREATE TABLE QuestionAnswer (AnswerID INTEGER PRIMARY KEY, QuestionID INTEGER, "
     "SelectAnswer TEXT COLLATE NOCASE, PictureYesNo YESNO NOT NULL DEFAULT 0, iPicture BLOB)",
     "CREATE INDEX QuestionAnswerByQuestion ON QuestionAnswer (QuestionID)",
     "CREATE TABLE SquareSpelling (SquareID INTEGER PRIMARY KEY, Caption TEXT COLLATE NOCASE)",
     "CREATE TABLE Spelling (WordID INTEGER PRIMARY KEY, Word TEXT COLLATE NOCASE, "
     "TypeID INTEGER, definition TEXT COLLATE NOCASE, Sound BLOB, iPicture BLOB, "
-    "QuestionAsk YESNO NOT NULL DEFAULT 0)",
+    "QuestionAsk YESNO NOT NULL DEFAULT 0, Level TEXT, SoundAmerican BLOB)",
     "CREATE TABLE tlbOwner (ID INTEGER PRIMARY KEY, Visible YESNO NOT NULL DEFAULT 0, "
     "Description TEXT, Author TEXT)",
 };
@@ -54,6 +54,11 @@ const char kFaultyQuestion[] =
     "Count(*) FROM QuestionAnswer WHERE QuestionAnswer.QuestionID = Questions.QuestionID) Not "
     "Between 2 And 6) Or (Nz(Len(Questions.Question),0)=0) Or (Questions.CategoryID Not In "
     "(SELECT QuestionsTip.CategoryID FROM QuestionsTip))";
+
+// NULL for an item of every level.
+QVariant levelValue(ItemLevel level) {
+    return level == ItemLevel::Any ? QVariant() : QVariant(ItemLevels::Name(level));
+}
 
 } // namespace
 
@@ -167,23 +172,27 @@ void WriteContent(dao::Database& db, const BoardContent& content) {
                         {answerId, questionId, answer.text, !answer.picture.isEmpty(),
                          answer.picture.isEmpty() ? QVariant() : QVariant(answer.picture)});
                 }
-                db.InsertRow(
-                    QStringLiteral("Questions"),
-                    {QStringLiteral("QuestionID"), QStringLiteral("CategoryID"),
-                     QStringLiteral("Question"), QStringLiteral("Answer"),
-                     QStringLiteral("QuestionAsk"), QStringLiteral("iPicture")},
-                    {questionId, categoryId, question.text, right, false,
-                     question.picture.isEmpty() ? QVariant() : QVariant(question.picture)});
+                db.InsertRow(QStringLiteral("Questions"),
+                             {QStringLiteral("QuestionID"), QStringLiteral("CategoryID"),
+                              QStringLiteral("Question"), QStringLiteral("Answer"),
+                              QStringLiteral("QuestionAsk"), QStringLiteral("iPicture"),
+                              QStringLiteral("Level")},
+                             {questionId, categoryId, question.text, right, false,
+                              question.picture.isEmpty() ? QVariant() : QVariant(question.picture),
+                              levelValue(question.itemLevel)});
             }
         }
         for (const BoardWord& word : content.words) {
-            db.InsertRow(QStringLiteral("Spelling"),
-                         {QStringLiteral("Word"), QStringLiteral("TypeID"),
-                          QStringLiteral("definition"), QStringLiteral("Sound"),
-                          QStringLiteral("iPicture"), QStringLiteral("QuestionAsk")},
-                         {word.word, word.level, word.definition,
-                          word.sound.isEmpty() ? QVariant() : QVariant(word.sound),
-                          word.picture.isEmpty() ? QVariant() : QVariant(word.picture), false});
+            db.InsertRow(
+                QStringLiteral("Spelling"),
+                {QStringLiteral("Word"), QStringLiteral("TypeID"), QStringLiteral("definition"),
+                 QStringLiteral("Sound"), QStringLiteral("iPicture"), QStringLiteral("QuestionAsk"),
+                 QStringLiteral("Level"), QStringLiteral("SoundAmerican")},
+                {word.word, word.level, word.definition,
+                 word.sound.isEmpty() ? QVariant() : QVariant(word.sound),
+                 word.picture.isEmpty() ? QVariant() : QVariant(word.picture), false,
+                 levelValue(word.itemLevel),
+                 word.soundAmerican.isEmpty() ? QVariant() : QVariant(word.soundAmerican)});
         }
         db.ExecuteNative(QStringLiteral("COMMIT"));
     } catch (...) {

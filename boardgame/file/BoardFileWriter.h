@@ -3,6 +3,7 @@
 // name, the owner record and the content (squares, questions, spelling words).
 #include "boardgame/dao/DaoEngine.h"
 #include "boardgame/file/BoardSchema.h"
+#include "boardgame/file/ItemLevels.h"
 
 #include <QByteArray>
 #include <QList>
@@ -27,6 +28,7 @@ struct BoardQuestion {
     QString text;
     QByteArray picture;
     QList<BoardAnswer> answers;
+    ItemLevel itemLevel = ItemLevel::Any; // Any: no level given
 };
 
 struct BoardCategory {
@@ -42,6 +44,8 @@ struct BoardWord {
     QString definition;
     QByteArray sound;   // a wave file
     QByteArray picture; // JPEG, may be empty
+    ItemLevel itemLevel = ItemLevel::Any;
+    QByteArray soundAmerican{}; // the same in American speech; empty: only `sound`
 };
 
 struct BoardContent {

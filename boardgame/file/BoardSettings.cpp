@@ -45,4 +45,20 @@ void SetQuestionFilter(bool removeEveryTime) {
                              removeEveryTime ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
+bool AmericanSpeech() {
+    return AppSettings::GetSetting(kApplication, kSection, QStringLiteral("Speech"),
+                                   QStringLiteral("en-gb"))
+               .trimmed()
+               .compare(QLatin1String("en-us"), Qt::CaseInsensitive) == 0;
+}
+
+void SetAmericanSpeech(bool american) {
+    AppSettings::SaveSetting(kApplication, kSection, QStringLiteral("Speech"),
+                             american ? QStringLiteral("en-us") : QStringLiteral("en-gb"));
+}
+
+QByteArray SpeechLanguage() {
+    return AmericanSpeech() ? QByteArrayLiteral("en-us") : QByteArrayLiteral("en-gb");
+}
+
 } // namespace BoardSettings

@@ -1,8 +1,9 @@
 #pragma once
-// The board game's two user settings (application "BoardGame", section
+// The board game's user settings (application "BoardGame", section
 // "Settings"): "DataPath", the current board-game file's name inside data/,
-// and "Filter", whether a question or word leaves the pool after every answer
-// or only after a right one. Every reader and writer goes through here.
+// "Filter", whether a question or word leaves the pool after every answer or
+// only after a right one, and "Speech", British or American English for the
+// spoken words. Every reader and writer goes through here.
 #include <QString>
 
 namespace BoardSettings {
@@ -22,5 +23,12 @@ QString CurrentBoardFilePath();
 // is false, anything else, an unset value included, true.
 bool QuestionFilter();
 void SetQuestionFilter(bool removeEveryTime);
+
+// "Speech": "en-us" for American English; anything else, an unset value
+// included, is British English ("en-gb").
+bool AmericanSpeech();
+void SetAmericanSpeech(bool american);
+// The espeak-ng language of the chosen speech: "en-gb" or "en-us".
+QByteArray SpeechLanguage();
 
 } // namespace BoardSettings

@@ -54,6 +54,48 @@ QStringList printedForms(const QString& word) {
     return forms;
 }
 
+bool isVowel(QChar c) {
+    return QStringLiteral("aeiou").contains(c);
+}
+
+// The forms of a word a reader would still copy the spelling from: its plural
+// and its -ed, -ing, -er and -ly forms, with the usual spelling changes
+// (decide: decided, deciding; stop: stopped; happy: happier, happily; gentle:
+// gently). A few forms are not English words; they simply never match.
+QStringList derivedForms(const QString& word) {
+    const QString w = word.toLower();
+    QStringList forms = printedForms(w);
+    if (w.size() < 2)
+        return forms;
+    const QChar last = w.back();
+    const QString stem = w.left(w.size() - 1);
+    const bool consonantY = last == QLatin1Char('y') && !isVowel(w[w.size() - 2]);
+    if (last == QLatin1Char('e')) {
+        forms << w + QLatin1String("d") << w + QLatin1String("r") << stem + QLatin1String("ing");
+        if (w.endsWith(QLatin1String("le")))
+            forms << stem + QLatin1String("y");
+        if (w.endsWith(QLatin1String("ie")))
+            forms << w.left(w.size() - 2) + QLatin1String("ying");
+    } else if (consonantY) {
+        for (const char* ending : {"ied", "ier", "ily"})
+            forms << stem + QLatin1String(ending);
+    }
+    if (w.endsWith(QLatin1String("ic")))
+        forms << w + QLatin1String("ally");
+    if (w.endsWith(QLatin1String("ue")))
+        forms << stem + QLatin1String("ly");
+    for (const char* ending : {"ed", "ing", "er", "ly"})
+        forms << w + QLatin1String(ending);
+    // One vowel between consonants at the end doubles the last one: stop, stopped.
+    if (w.size() >= 3 && !isVowel(last) && !QStringLiteral("wxy").contains(last) &&
+        isVowel(w[w.size() - 2]) && !isVowel(w[w.size() - 3])) {
+        for (const char* ending : {"ed", "ing", "er"})
+            forms << w + last + QLatin1String(ending);
+    }
+    forms.removeDuplicates();
+    return forms;
+}
+
 // Matches any of the forms as a whole word, in any letter case.
 QRegularExpression wholeWords(const QStringList& forms) {
     QStringList escaped;
@@ -78,6 +120,10 @@ QString definitionGiveaway(const QString& word, const QString& definition) {
     return wholeWords(printedForms(word)).match(definition).captured();
 }
 
+// A share of a kind's questions above which the right answer being the
+// longest choice teaches players to pick the longest.
+constexpr int kMostLongestPercent = 40;
+
 enum class Section { None, Board, Layout, Square, Kind, Category, Question, Spelling };
 
 struct PendingQuestion {
@@ -86,9 +132,22 @@ struct PendingQuestion {
     bool open = false;
 };
 
-// A text that players read: a tip, a question or an answer.
+// A text that players read: a tip, a question, an answer or a definition.
 struct PrintedText {
     int line = 0;
+    QString text;
+    QString ownWord; // a definition's own word, in lower case
+};
+
+// Where a question or a word was written, for the checks made at the end.
+struct ItemLine {
+    int line = 0;
+    bool levelled = false;
+};
+
+// A question's right answer, for the check of its category's tip.
+struct RightAnswer {
+    int questionLine = 0;
     QString text;
 };
 
@@ -122,6 +181,9 @@ public:
         if (m_warnings) {
             warnAboutPrintedWords();
             warnAboutRightPositions();
+            warnAboutLongestAnswers();
+            warnAboutTips();
+            warnAboutMissingLevels();
             std::stable_sort(m_warnings->begin(), m_warnings->end(),
                              [](const BoardSourceWarning& a, const BoardSourceWarning& b) {
                                  return a.line < b.line;
@@ -251,10 +313,18 @@ private:
                      QStringLiteral("a question should offer at least %1 choices, not %2")
                          .arg(kFewestFairChoices)
                          .arg(q.answers.size()));
+            const int kind = m_content.categories.last().kind;
             for (int i = 0; i < q.answers.size(); ++i) {
-                if (q.answers[i].right)
-                    ++m_rightPositions[m_content.categories.last().kind][i + 1];
+                if (q.answers[i].right) {
+                    ++m_rightPositions[kind][i + 1];
+                    m_rightAnswers[m_content.categories.size() - 1].append(
+                        {m_question.line, q.answers[i].text});
+                }
             }
+            ++m_questionsOfKind[kind];
+            if (rightIsLongest(q))
+                ++m_longestRight[kind];
+            m_items.append({m_question.line, q.itemLevel != ItemLevel::Any});
             m_content.categories.last().questions.append(q);
             m_question.open = false;
             break;
@@ -332,7 +402,8 @@ private:
                 c.name = value;
             } else if (key == QLatin1String("tip")) {
                 c.tip = value;
-                m_printed.append({m_line, value});
+                m_printed.append({m_line, value, {}});
+                m_tipLines[m_content.categories.size() - 1] = m_line;
             } else {
                 unknown();
             }
@@ -342,7 +413,9 @@ private:
             BoardQuestion& q = m_question.question;
             if (key == QLatin1String("text")) {
                 q.text = value;
-                m_printed.append({m_line, value});
+                m_printed.append({m_line, value, {}});
+            } else if (key == QLatin1String("level")) {
+                q.itemLevel = level(value);
             } else if (key == QLatin1String("picture")) {
                 q.picture = picture(value);
             } else if (key == QLatin1String("answer")) {
@@ -362,7 +435,7 @@ private:
                 }
                 if (a.text.isEmpty() && a.picture.isEmpty())
                     fail(QStringLiteral("an answer needs a text or a picture"));
-                m_printed.append({m_line, a.text});
+                m_printed.append({m_line, a.text, {}});
                 q.answers.append(a);
             } else {
                 unknown();
@@ -407,29 +480,64 @@ private:
             fail(QStringLiteral("field 'word': '%1' is given twice at this level").arg(w.word));
         m_words.insert(key);
         bool haveSound = false;
+        QString say = w.word;
         for (int i = 2; i < parts.size(); ++i) {
             const QString option = parts[i];
             const int eq = option.indexOf(QLatin1Char('='));
             const QString k = option.left(eq).trimmed().toLower();
             const QString v = option.mid(eq + 1).trimmed();
             if (eq <= 0 || v.isEmpty())
-                fail(QStringLiteral("field 'word': expected '| sound = ...' or '| picture = ...'"));
+                fail(QStringLiteral("field 'word': expected '| sound = ...', '| picture = ...', "
+                                    "'| level = ...' or '| say = ...'"));
             if (k == QLatin1String("sound")) {
                 w.sound = soundFile(v);
                 haveSound = true;
             } else if (k == QLatin1String("picture")) {
                 w.picture = picture(v);
+            } else if (k == QLatin1String("level")) {
+                w.itemLevel = level(v);
+            } else if (k == QLatin1String("say")) {
+                say = v;
             } else {
                 fail(QStringLiteral("field 'word': unknown option '%1'").arg(k));
             }
         }
         if (!haveSound && m_hooks.speak) {
             QString error;
-            w.sound = m_hooks.speak(w.word, &error);
+            w.sound = m_hooks.speak(say, &error);
             if (w.sound.isEmpty())
-                fail(QStringLiteral("cannot speak '%1': %2").arg(w.word, error));
+                fail(QStringLiteral("cannot speak '%1': %2").arg(say, error));
+            if (m_hooks.speakAmerican) {
+                w.soundAmerican = m_hooks.speakAmerican(say, &error);
+                if (w.soundAmerican.isEmpty())
+                    fail(QStringLiteral("cannot speak '%1': %2").arg(say, error));
+            }
         }
+        m_items.append({m_line, w.itemLevel != ItemLevel::Any});
+        if (w.level != SquareCode::SpellEasy)
+            m_printedWords.append(w.word);
+        m_printed.append({m_line, w.definition, w.word.toLower()});
         m_content.words.append(w);
+    }
+
+    ItemLevel level(const QString& value) const {
+        bool known = false;
+        const ItemLevel l = ItemLevels::FromName(value, &known);
+        if (!known || l == ItemLevel::Any)
+            fail(QStringLiteral("a level is primary, secondary or adult, not '%1'").arg(value));
+        return l;
+    }
+
+    static bool rightIsLongest(const BoardQuestion& q) {
+        qsizetype right = -1;
+        qsizetype others = -1;
+        for (const BoardAnswer& a : q.answers) {
+            if (a.right)
+                right = a.text.size();
+            else
+                others = qMax(others, a.text.size());
+        }
+        return right > others;
     }
 
     QByteArray readFile(const QString& name) const {
@@ -567,22 +675,25 @@ private:
         s.fontBackColor = back;
     }
 
-    // Players must not be able to copy a spelling word from a question, a tip
-    // or an answer.
+    // Players must not be able to copy a medium or hard spelling word from
+    // anything the game shows them before they meet it: a question, a tip, an
+    // answer or another word's definition. Easy words are everyday words.
     void warnAboutPrintedWords() {
         QHash<QString, QString> wordOfForm;
-        for (const BoardWord& w : m_content.words) {
-            for (const QString& form : printedForms(w.word))
-                wordOfForm.insert(form, w.word);
+        for (const QString& word : std::as_const(m_printedWords)) {
+            for (const QString& form : derivedForms(word)) {
+                if (!wordOfForm.contains(form))
+                    wordOfForm.insert(form, word);
+            }
         }
         if (wordOfForm.isEmpty())
             return;
         const QRegularExpression any = wholeWords(wordOfForm.keys());
-        for (const PrintedText& printed : m_printed) {
+        for (const PrintedText& printed : std::as_const(m_printed)) {
             QStringList shown;
             for (auto it = any.globalMatch(printed.text); it.hasNext();) {
                 const QString word = wordOfForm.value(it.next().captured().toLower());
-                if (!shown.contains(word))
+                if (!shown.contains(word) && word.toLower() != printed.ownWord)
                     shown << word;
             }
             if (!shown.isEmpty())
@@ -590,6 +701,55 @@ private:
                      QStringLiteral("prints the spelling %1 '%2', which players could copy")
                          .arg(shown.size() == 1 ? QLatin1String("word") : QLatin1String("words"),
                               shown.join(QLatin1String("', '"))));
+        }
+    }
+
+    // A tip is shown with every question of its category, so it must not
+    // hold the answer of any of them.
+    void warnAboutTips() {
+        for (auto cat = m_rightAnswers.cbegin(); cat != m_rightAnswers.cend(); ++cat) {
+            const QString tip = m_content.categories[cat.key()].tip;
+            for (const RightAnswer& right : *cat) {
+                if (right.text.isEmpty())
+                    continue;
+                if (wholeWords({right.text}).match(tip).hasMatch())
+                    warn(m_tipLines.value(cat.key()),
+                         QStringLiteral("the tip gives away '%1', the right answer of the "
+                                        "question at line %2")
+                             .arg(right.text)
+                             .arg(right.questionLine));
+            }
+        }
+    }
+
+    void warnAboutLongestAnswers() {
+        for (auto kind = m_questionsOfKind.cbegin(); kind != m_questionsOfKind.cend(); ++kind) {
+            const int longest = m_longestRight.value(kind.key());
+            if (*kind < kFewestQuestionsToJudge || longest * 100 <= *kind * kMostLongestPercent)
+                continue;
+            warn(m_kindLines.value(kind.key()),
+                 QStringLiteral("kind %1: the right answer is the longest choice in %2 of %3 "
+                                "questions; players learn to pick the longest, so keep it to "
+                                "%4% at most")
+                     .arg(kind.key())
+                     .arg(longest)
+                     .arg(*kind)
+                     .arg(kMostLongestPercent));
+        }
+    }
+
+    // Once a file gives levels, an item without one is shown to every seat,
+    // which is seldom what its author meant.
+    void warnAboutMissingLevels() {
+        const bool anyLevel = std::any_of(m_items.cbegin(), m_items.cend(),
+                                          [](const ItemLine& item) { return item.levelled; });
+        if (!anyLevel)
+            return;
+        for (const ItemLine& item : std::as_const(m_items)) {
+            if (!item.levelled)
+                warn(item.line,
+                     QStringLiteral("no level (primary, secondary or adult), while other items "
+                                    "have one: every seat gets it"));
         }
     }
 
@@ -630,6 +790,12 @@ private:
     QMap<int, int> m_kindLines;
     QMap<int, QMap<int, int>> m_rightPositions; // kind -> choice number -> questions
     QList<PrintedText> m_printed;
+    QStringList m_printedWords;                   // medium and hard words
+    QMap<int, QList<RightAnswer>> m_rightAnswers; // category index -> right answers
+    QHash<int, int> m_tipLines;                   // category index -> tip line
+    QMap<int, int> m_questionsOfKind;
+    QHash<int, int> m_longestRight; // kind -> questions whose right answer is longest
+    QList<ItemLine> m_items;
     QSet<QString> m_words;
     PendingQuestion m_question;
 };

@@ -28,13 +28,17 @@ struct BoardSourceHooks {
     // Renders a spoken word as wave-file bytes; empty result + error on failure.
     // Without it, words that name no wave file get no pronunciation.
     std::function<QByteArray(const QString& text, QString* error)> speak;
+    // The same in American English, kept beside it for players who choose
+    // American speech; without it a word has the one pronunciation.
+    std::function<QByteArray(const QString& text, QString* error)> speakAmerican;
     // Draws a picture named "draw:..." as JPEG bytes.
     std::function<QByteArray(const QString& shape, QString* error)> draw;
 };
 
 // Something the board can be built with but that a player would notice: a
 // spelling word printed where players read it, too few choices, right answers
-// that sit mostly in one position.
+// that sit mostly in one position or are mostly the longest choice, a tip
+// that gives an answer away, an item left without a level.
 struct BoardSourceWarning {
     int line = 0;
     QString message;

@@ -6,7 +6,7 @@
 namespace BordFileLook {
 
 inline constexpr int kWidth = 640;
-inline constexpr int kHeight = 432;
+inline constexpr int kHeight = 458;
 inline constexpr int kCaptionHeight = 26;
 
 // The grid's columns in twips as the window was designed; 15 twips a pixel.
@@ -25,6 +25,10 @@ inline constexpr QRect kHomeButton(420, 310, 210, 28);
 inline constexpr QRect kPoolFirst(14, 366, 400, 24);
 inline constexpr QRect kPoolSecond(14, 392, 400, 24);
 inline constexpr QRect kEditor(420, 348, 210, 72);
+// British or American English speech, side by side below the pool rule.
+inline constexpr QRect kSpeech(14, 420, 400, 26);
+inline constexpr QRect kSpeechFirst(0, 0, 190, 24);
+inline constexpr QRect kSpeechSecond(196, 0, 204, 24);
 
 // Platform colour values (blue-green-red): the current cell, a left one.
 inline constexpr quint32 kCurrentCell = 0xFFFFC0;

@@ -10,7 +10,7 @@ inline constexpr int kCaptionHeight = 24;
 inline constexpr int kMenuTop = 26;
 inline constexpr int kBoardTop = 52;
 inline constexpr int kMargin = 4;
-inline constexpr int kSeatPanelWidth = 282;
+inline constexpr int kSeatPanelWidth = 322; // room for each seat's level box
 inline constexpr int kWindowWidth =
     kMargin + BoardTimings::BoardWidth + kMargin + kSeatPanelWidth + kMargin;
 inline constexpr int kAdsHeight = 93; // the advertisement pane below the board

@@ -94,8 +94,20 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
         cmdStats->setObjectName(QStringLiteral("cmdStats_%1").arg(seat));
         cmdStats->setToolTip(QStringLiteral("Your results on this board..."));
         WindowChrome::AttachPressPointer(cmdStats);
-        grid->addWidget(cmdStats, 0, 3, 3, 1);
+        grid->addWidget(cmdStats, 1, 3, 2, 1); // below the level box
         connect(cmdStats, &QPushButton::clicked, this, [this] { Q_EMIT StatsWanted(m_seat); });
+    }
+    if (seat != ProfessorSeat) {
+        cboPlayerLevel = new QComboBox(this);
+        cboPlayerLevel->setObjectName(QStringLiteral("cboPlayerLevel_%1").arg(seat));
+        for (const ItemLevel level :
+             {ItemLevel::Any, ItemLevel::Primary, ItemLevel::Secondary, ItemLevel::Adult})
+            cboPlayerLevel->addItem(ItemLevels::Caption(level), int(level));
+        cboPlayerLevel->setToolTip(QStringLiteral("The questions and words of this level..."));
+        cboPlayerLevel->setAccessibleName(QLatin1String(SeatName[size_t(seat)]) +
+                                          QStringLiteral(", level of questions and words"));
+        cboPlayerLevel->setFixedWidth(92);
+        grid->addWidget(cboPlayerLevel, 0, 3);
     }
     grid->setColumnStretch(4, 1);
     // Said by a screen reader: which seat each box belongs to.
@@ -117,6 +129,17 @@ SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
     ShowOff();
 }
 
+ItemLevel SeatRow::Level() const {
+    if (!cboPlayerLevel || cboPlayerLevel->currentIndex() < 0)
+        return ItemLevel::Any;
+    return ItemLevel(cboPlayerLevel->currentData().toInt());
+}
+
+void SeatRow::SetLevel(ItemLevel level) {
+    if (cboPlayerLevel)
+        cboPlayerLevel->setCurrentIndex(cboPlayerLevel->findData(int(level)));
+}
+
 int SeatRow::TurnLostFaces() const {
     return qMax(0, cboPlayer->currentIndex());
 }
@@ -127,6 +150,8 @@ void SeatRow::SetListColour(quint32 colour) {
                               .arg(BoardColour(colour).name());
     cboPlayer->setStyleSheet(sheet);
     cboPlayerChance->setStyleSheet(sheet);
+    if (cboPlayerLevel)
+        cboPlayerLevel->setStyleSheet(sheet);
 }
 
 void SeatRow::SetNameColour(quint32 colour) {
@@ -143,6 +168,10 @@ void SeatRow::ShowOn() {
     cboPlayer->setEnabled(true);
     cboPlayerChance->setCurrentIndex(0);
     cboPlayerChance->setEnabled(true);
+    if (cboPlayerLevel) {
+        cboPlayerLevel->setCurrentIndex(0);
+        cboPlayerLevel->setEnabled(true);
+    }
     SetListColour(SeatListOn);
     SetNameColour(SeatNameOn);
 }
@@ -163,6 +192,10 @@ void SeatRow::ShowOff() {
     cboPlayer->setEnabled(false);
     cboPlayerChance->setCurrentIndex(-1);
     cboPlayerChance->setEnabled(false);
+    if (cboPlayerLevel) {
+        cboPlayerLevel->setCurrentIndex(-1);
+        cboPlayerLevel->setEnabled(false);
+    }
     SetListColour(SeatListOff);
     SetNameColour(SeatNameOff);
 }
@@ -171,4 +204,6 @@ void SeatRow::Lock() {
     chkPlayer->setEnabled(false);
     cboPlayer->setEnabled(false);
     cboPlayerChance->setEnabled(false);
+    if (cboPlayerLevel)
+        cboPlayerLevel->setEnabled(false);
 }

@@ -4,6 +4,8 @@
 // statistics button. The row shows a seat on, off or fixed for the game; the
 // window decides when.
 #include <QList>
+#include "boardgame/file/ItemLevels.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -30,6 +32,9 @@ public:
     // What the two lists are for, above them.
     QLabel* lblTurnLost = nullptr;
     QLabel* lblChance = nullptr;
+    // The seat's level for this game: "Any", "Primary", "Secondary", "Adult"
+    // (seats 1 to 5).
+    QComboBox* cboPlayerLevel = nullptr;
     // "Loading" while a login for the seat runs.
     QString chkPlayerTag;
 
@@ -44,6 +49,9 @@ public:
     void ShowPlayer(const QString& nickName, const QPixmap& token);
     // The number of turn-lost faces chosen (0 to 3).
     int TurnLostFaces() const;
+    // The level chosen in the level box; Any for the Professor.
+    ItemLevel Level() const;
+    void SetLevel(ItemLevel level);
     // The colour values last given to the lists and the name.
     quint32 ListBackColour() const { return m_listColour; }
     quint32 NameColour() const { return m_nameColour; }

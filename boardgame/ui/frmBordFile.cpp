@@ -46,6 +46,9 @@ frmBordFile::frmBordFile(QWidget* owner) : QDialog(owner), CommonDialog1(Default
     const bool everyTime = BoardSettings::QuestionFilter();
     optQuestionPool[0]->setChecked(everyTime);
     optQuestionPool[1]->setChecked(!everyTime);
+    const bool american = BoardSettings::AmericanSpeech();
+    optSpeech[0]->setChecked(!american);
+    optSpeech[1]->setChecked(american);
 }
 
 bool frmBordFile::ShowBordFile(QWidget* owner) {
@@ -136,6 +139,21 @@ void frmBordFile::BuildControls() {
         WindowChrome::AttachPressPointer(option);
         connect(option, &QRadioButton::clicked, this, &frmBordFile::optQuestionPool_Click);
         optQuestionPool.append(option);
+    }
+    // A group of their own, so that they do not take turns with the pool rule.
+    auto* speech = new QWidget(this);
+    speech->setObjectName(QStringLiteral("fraSpeech"));
+    speech->setGeometry(kSpeech);
+    const QString voices[2] = {QStringLiteral("British English speech"),
+                               QStringLiteral("American English speech")};
+    const QRect voicePlaces[2] = {kSpeechFirst, kSpeechSecond};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = new QRadioButton(voices[i], speech);
+        option->setObjectName(QStringLiteral("optSpeech_%1").arg(i));
+        option->setGeometry(voicePlaces[i]);
+        WindowChrome::AttachPressPointer(option);
+        connect(option, &QRadioButton::clicked, this, &frmBordFile::optSpeech_Click);
+        optSpeech.append(option);
     }
 }
 
@@ -333,6 +351,10 @@ void frmBordFile::cmdAddBoardFile_Click() {
         if (m_rows.at(r).fileName == name)
             FlexData->setCurrentCell(r, Name);
     }
+}
+
+void frmBordFile::optSpeech_Click() {
+    BoardSettings::SetAmericanSpeech(optSpeech[1]->isChecked());
 }
 
 void frmBordFile::optQuestionPool_Click() {

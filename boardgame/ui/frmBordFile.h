@@ -43,6 +43,7 @@ public:
     void cmdAddBoardFile_Click();
     void cmdHomePage_Click();
     void optQuestionPool_Click();
+    void optSpeech_Click();
 
     QLabel* lblFormCaption = nullptr;
     QLabel* lblClose = nullptr;
@@ -55,6 +56,7 @@ public:
     QPushButton* cmdHomePage = nullptr;
     QLabel* lblEditor = nullptr;
     QList<QRadioButton*> optQuestionPool; // 0 and 1
+    QList<QRadioButton*> optSpeech;       // 0 British, 1 American English
 
 private:
     void BuildControls();

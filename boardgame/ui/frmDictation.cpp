@@ -282,6 +282,8 @@ void frmDictation::ShowSeatOn(int seat) {
     m_game.SwitchSeat(seat, true);
     seats[seat]->ShowOn();
     ShowSeatPlayer(seat);
+    if (seat != ProfessorSeat)
+        seats[seat]->SetLevel(ItemLevels::ForPlayerType(SeatPlayer(seat).PlayerType));
     board->ShowToken(seat, true);
 }
 
@@ -374,10 +376,11 @@ TurnStep frmDictation::CarryOut(const TurnStep& step) {
         const bool right =
             step.square.rule == SquareRule::Question
                 ? m_squares->LoadQuestion(this, step.square.tag, Token(seat), *m_board.database,
-                                          SeatPlayer(seat))
+                                          SeatPlayer(seat), seats[seat]->Level())
                 : m_squares->LoadSpelling(this, step.square.tag, Token(seat),
                                           seats[seat]->cboPlayerChance->currentText(),
-                                          *m_board.database, SeatPlayer(seat));
+                                          *m_board.database, SeatPlayer(seat),
+                                          seats[seat]->Level());
         return m_closing ? TurnStep{} : m_turn.Answered(right);
     }
     case TurnStepKind::TurnLost:

@@ -7,8 +7,9 @@
 class QuestionAndSpellingWindows : public SquareWindows {
 public:
     bool LoadQuestion(QWidget* owner, const QString& squareCode, const QPixmap& token,
-                      dao::Database& database, ClassPlayerInfo& seatPlayer) override;
+                      dao::Database& database, ClassPlayerInfo& seatPlayer,
+                      ItemLevel level = ItemLevel::Any) override;
     bool LoadSpelling(QWidget* owner, const QString& squareCode, const QPixmap& token,
-                      const QString& chance, dao::Database& database,
-                      ClassPlayerInfo& seatPlayer) override;
+                      const QString& chance, dao::Database& database, ClassPlayerInfo& seatPlayer,
+                      ItemLevel level = ItemLevel::Any) override;
 };

@@ -1,5 +1,6 @@
 #include "squares/ui/SquareControls.h"
 
+#include "boardgame/file/BoardSettings.h"
 #include "media/SpeechVoice.h"
 #include "squares/SquareQuestions.h"
 #include "squares/ui/SquareWindowsLook.h"
@@ -127,6 +128,8 @@ clSpeach* SpeakBox(QWidget* window, QPointer<clSpeach>& latest, QTextEdit* box) 
             latest->deleteLater();
     }
     latest = new clSpeach(window);
+    if (latest->Voice())
+        latest->Voice()->SetLanguage(BoardSettings::SpeechLanguage());
     WaitPointer wait;
     latest->SpeekVoice(box->findChild<SpokenTextBox*>());
     return latest;

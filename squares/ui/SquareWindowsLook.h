@@ -103,7 +103,7 @@ inline constexpr int CloseHeight = 40;
 // ---- frmSpelling
 namespace Spelling {
 inline constexpr int Width = 560;
-inline constexpr int Height = 352;
+inline constexpr int Height = 370;
 inline constexpr QRect Token{10, 32, 48, 48};
 inline constexpr QRect Word{70, 32, 336, 44};
 inline constexpr int WordPointSize = 20; // smaller for a word that would not fit
@@ -115,12 +115,13 @@ inline constexpr QRect TypeWord{100, 84, 264, 36};
 inline constexpr int TypePointSize = 14;
 inline constexpr QRect InsertCharacter{370, 84, 38, 36};
 inline constexpr QRect CaseNote{100, 122, 440, 20};
-inline constexpr QRect DefinitionFrame{10, 148, 400, 134};
+inline constexpr QRect CapitalNote{100, 142, 440, 20}; // shown for a word with a capital
+inline constexpr QRect DefinitionFrame{10, 166, 400, 134};
 inline constexpr QRect DefinitionText{8, 22, 344, 102};
 inline constexpr int DefinitionPointSize = 11;
 inline constexpr QRect SpeakDefinition{358, 22, 32, 32};
-inline constexpr QRect Picture{420, 84, 130, 198};
-inline constexpr QRect Close{130, 296, 300, 40};
+inline constexpr QRect Picture{420, 84, 130, 216};
+inline constexpr QRect Close{130, 314, 300, 40};
 } // namespace Spelling
 
 // ---- frmCharacters

@@ -125,8 +125,9 @@ void frmQuestion::BuildControls() {
 }
 
 bool frmQuestion::LoadQuestion(const QString& squareCode, const QPixmap& token,
-                               dao::Database& database, ClassPlayerInfo& seatPlayer) {
-    if (!PrepareQuestion(squareCode, token, database, seatPlayer))
+                               dao::Database& database, ClassPlayerInfo& seatPlayer,
+                               ItemLevel level) {
+    if (!PrepareQuestion(squareCode, token, database, seatPlayer, level))
         return true; // a free move
     exec();
     QCoreApplication::processEvents();
@@ -134,10 +135,12 @@ bool frmQuestion::LoadQuestion(const QString& squareCode, const QPixmap& token,
 }
 
 bool frmQuestion::PrepareQuestion(const QString& squareCode, const QPixmap& token,
-                                  dao::Database& database, ClassPlayerInfo& seatPlayer) {
+                                  dao::Database& database, ClassPlayerInfo& seatPlayer,
+                                  ItemLevel level) {
     SquareControls::WaitPointer wait;
     m_square = std::make_unique<QuestionSquare>(database, seatPlayer, squareCode,
                                                 RandomSource::instance());
+    m_square->SetLevel(level);
     lblFormCaption->setText(seatPlayer.NickName + QStringLiteral(" answer question..."));
     QCoreApplication::processEvents();
 

@@ -38,12 +38,13 @@ public:
     // right answer and for a free move (no question could be opened), false
     // for a wrong answer or a window closed unanswered. seatPlayer's board
     // status entry counts the answer.
+    // level: the seat's; the question is drawn among those at it.
     bool LoadQuestion(const QString& squareCode, const QPixmap& token, dao::Database& database,
-                      ClassPlayerInfo& seatPlayer);
+                      ClassPlayerInfo& seatPlayer, ItemLevel level = ItemLevel::Any);
     // Everything LoadQuestion does before the window is shown. False when the
     // player gets a free move instead (the message has been shown).
     bool PrepareQuestion(const QString& squareCode, const QPixmap& token, dao::Database& database,
-                         ClassPlayerInfo& seatPlayer);
+                         ClassPlayerInfo& seatPlayer, ItemLevel level = ItemLevel::Any);
     bool Result() const { return m_result; }
 
     // Answers with choice index (a click on its option, text or picture).

@@ -96,6 +96,11 @@ void frmSpelling::BuildControls() {
         this, "lblCaseNote",
         QStringLiteral("The word is case sensitive, so check your CAPS Lock."));
     note->setGeometry(CaseNote);
+    lblCapital = WindowChrome::MakeLabel(this, "lblCapital",
+                                         QStringLiteral("This word starts with a capital letter."));
+    lblCapital->setGeometry(CapitalNote);
+    lblCapital->setFont(bold);
+    lblCapital->hide();
 
     fraDefinition = new QGroupBox(QStringLiteral("Definition"), this);
     fraDefinition->setObjectName(QStringLiteral("fraDefinition"));
@@ -129,8 +134,8 @@ void frmSpelling::BuildControls() {
 
 bool frmSpelling::LoadSpelling(const QString& squareCode, const QPixmap& token,
                                const QString& chance, dao::Database& database,
-                               ClassPlayerInfo& seatPlayer) {
-    if (!PrepareSpelling(squareCode, token, chance, database, seatPlayer))
+                               ClassPlayerInfo& seatPlayer, ItemLevel level) {
+    if (!PrepareSpelling(squareCode, token, chance, database, seatPlayer, level))
         return true; // a free move, as on a question square
     exec();
     QCoreApplication::processEvents();
@@ -139,12 +144,13 @@ bool frmSpelling::LoadSpelling(const QString& squareCode, const QPixmap& token,
 
 bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& token,
                                   const QString& chance, dao::Database& database,
-                                  ClassPlayerInfo& seatPlayer) {
+                                  ClassPlayerInfo& seatPlayer, ItemLevel level) {
     SquareControls::WaitPointer wait;
     m_result = false;
     m_square = std::make_unique<SpellingSquare>(database, seatPlayer, squareCode,
                                                 SpellingSquare::ChancesFromText(chance),
                                                 RandomSource::instance());
+    m_square->SetLevel(level);
     SquareControls::ShowPicture(imgPlayer, token);
     lblFormCaption->setText(seatPlayer.NickName +
                             QStringLiteral(" type out word with no mistakes..."));
@@ -160,7 +166,11 @@ bool frmSpelling::PrepareSpelling(const QString& squareCode, const QPixmap& toke
     }
     QPixmap picture;
     SquareControls::LoadFieldPicture(QStringLiteral("temp.jpg"), m_square->Picture(), picture);
-    m_soundFile = SquareQuestions::WriteScratchFile(QStringLiteral("temp.wav"), m_square->Sound());
+    const bool american = BoardSettings::AmericanSpeech() && !m_square->SoundAmerican().isEmpty();
+    m_soundFile = SquareQuestions::WriteScratchFile(
+        QStringLiteral("temp.wav"), american ? m_square->SoundAmerican() : m_square->Sound());
+    // A capital letter is part of the spelling; the player is told so.
+    lblCapital->setVisible(m_square->StartsWithCapital());
     SquareControls::ShowPicture(picSpelling, picture);
     ShowChances();
     ShowWord();

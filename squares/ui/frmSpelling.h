@@ -34,11 +34,14 @@ public:
     // open file, plays it, shows the window modally over the owner and
     // returns whether it was spelled right. chance: "Chance 1" to "Chance 3".
     // When no word can be drawn: a message, and true at once (a free move).
+    // level: the seat's; the word is drawn among the words at it.
     bool LoadSpelling(const QString& squareCode, const QPixmap& token, const QString& chance,
-                      dao::Database& database, ClassPlayerInfo& seatPlayer);
+                      dao::Database& database, ClassPlayerInfo& seatPlayer,
+                      ItemLevel level = ItemLevel::Any);
     // Everything LoadSpelling does before the window is shown.
     bool PrepareSpelling(const QString& squareCode, const QPixmap& token, const QString& chance,
-                         dao::Database& database, ClassPlayerInfo& seatPlayer);
+                         dao::Database& database, ClassPlayerInfo& seatPlayer,
+                         ItemLevel level = ItemLevel::Any);
     bool Result() const { return m_result; }
 
     // Stops what plays on "vSounds" and plays the word's recording there.
@@ -77,6 +80,7 @@ private:
     QLabel* imgPlayer = nullptr;
     QLabel* lblWord = nullptr;
     QLabel* lblChance = nullptr;
+    QLabel* lblCapital = nullptr; // "This word starts with a capital letter."
     TypingBox* txtTypeWord = nullptr;
     QGroupBox* fraDefinition = nullptr;
     QTextEdit* txtDefinition = nullptr;

@@ -91,12 +91,12 @@ public:
 class NoSquares final : public SquareWindows {
 public:
     int opened = 0;
-    bool LoadQuestion(QWidget*, const QString&, const QPixmap&, dao::Database&,
-                      ClassPlayerInfo&) override {
+    bool LoadQuestion(QWidget*, const QString&, const QPixmap&, dao::Database&, ClassPlayerInfo&,
+                      ItemLevel) override {
         return ++opened, true;
     }
     bool LoadSpelling(QWidget*, const QString&, const QPixmap&, const QString&, dao::Database&,
-                      ClassPlayerInfo&) override {
+                      ClassPlayerInfo&, ItemLevel) override {
         return ++opened, false;
     }
 };
@@ -536,10 +536,13 @@ void TestBoardWindow::answersQuestionAndSpellingSquares() {
                                             QStringLiteral("Question")}))
             if (row[2] == shown)
                 questionId = row[0], rightId = row[1];
-        const QList<QStringList> choices = Rows(
-            window, BoardStatements::AnswerStatement(questionId), {QStringLiteral("AnswerID")});
-        QVERIFY(choices.size() >= 2);
-        const int wrong = choices.indexOf(QStringList{rightId}) == 0 ? 1 : 0;
+        // The choices come shuffled; each option carries its AnswerID.
+        QVERIFY(!questionId.isEmpty());
+        const int wrong = control<QRadioButton>(*modal, QStringLiteral("optAnswer_0"))
+                                      ->property("Tag")
+                                      .toString() == rightId
+                              ? 1
+                              : 0;
         QTest::mouseClick(control<QRadioButton>(*modal, QStringLiteral("optAnswer_%1").arg(wrong)),
                           Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(*modal, QStringLiteral("cmdQuestionClose")),

@@ -34,9 +34,10 @@ QColor closeColour(const QWidget& w) {
 
 // Draws the question named by a random number of the test board's kind 5:
 // 0.0 the noun question (three choices, a picture), 0.34 the place question
-// (park right, jump with a picture).
+// (park right, jump with a picture). The numbers after the first keep the
+// choices in file order.
 bool prepare(frmQuestion& window, Fixture& f, double random, const QString& code = "5") {
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random, 0.999}));
     return window.PrepareQuestion(code, QPixmap(48, 48), *f.db, f.player);
 }
 
@@ -158,7 +159,7 @@ void TestFrmQuestion::freeMove() {
     } else if (!fault.isEmpty()) {
         f.db->ExecuteNative(fault);
     }
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random}));
+    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{random, 0.999}));
     QuestionAndSpellingWindows squares;
     QVERIFY(squares.LoadQuestion(nullptr, code, QPixmap(), *f.db, f.player));
     QCOMPARE(f.boxes.texts(),

@@ -66,23 +66,32 @@ QByteArray waveFile(const QByteArray& samples, int rate) {
     return out;
 }
 
+// One espeak-ng engine for the whole build; each word is spoken in British
+// English ("en-gb") and again in American English ("en-us").
 class Speaker {
 public:
-    QByteArray speak(const QString& text, QString* error) {
+    QByteArray speak(const QString& text, const char* voice, QString* error) {
         if (m_rate == 0) {
             m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 500, nullptr,
                                        espeakINITIALIZE_DONT_EXIT);
-            if (m_rate <= 0) {
+            if (m_rate <= 0)
                 m_rate = -1;
-            } else {
+            else
                 espeak_SetSynthCallback(&captureSamples);
-                espeak_SetVoiceByName("en");
-                espeak_SetParameter(espeakRATE, kSpeakRate, 0);
-            }
         }
         if (m_rate < 0) {
             *error = QStringLiteral("espeak-ng could not be started");
             return QByteArray();
+        }
+        if (m_voice != voice) {
+            espeak_VOICE wanted{};
+            wanted.languages = voice;
+            if (espeak_SetVoiceByProperties(&wanted) != EE_OK) {
+                *error = QStringLiteral("espeak-ng has no voice '%1'").arg(QLatin1String(voice));
+                return QByteArray();
+            }
+            espeak_SetParameter(espeakRATE, kSpeakRate, 0);
+            m_voice = voice;
         }
         SpeechCapture capture;
         const QByteArray utf8 = text.toUtf8();
@@ -101,6 +110,7 @@ public:
 
 private:
     int m_rate = 0;
+    QByteArray m_voice;
 };
 
 // ---- Pictures ----
@@ -198,7 +208,10 @@ int build(const QStringList& arguments) {
     Speaker speaker;
     BoardSourceHooks hooks;
     hooks.speak = [&speaker](const QString& word, QString* error) {
-        return speaker.speak(word, error);
+        return speaker.speak(word, "en-gb", error);
+    };
+    hooks.speakAmerican = [&speaker](const QString& word, QString* error) {
+        return speaker.speak(word, "en-us", error);
     };
     hooks.draw = &drawPicture;
     try {
