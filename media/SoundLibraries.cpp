@@ -47,6 +47,7 @@ std::unique_ptr<EspeakCalls> OpenEspeak() {
     auto table = std::make_unique<EspeakCalls>();
     const bool ok = library.isLoaded() && MORDAVENTA_TAKE(espeak_Initialize) &&
                     MORDAVENTA_TAKE(espeak_SetVoiceByName) &&
+                    MORDAVENTA_TAKE(espeak_SetVoiceByProperties) &&
                     MORDAVENTA_TAKE(espeak_SetSynthCallback) && MORDAVENTA_TAKE(espeak_Synth);
     return ok ? std::move(table) : nullptr;
 }

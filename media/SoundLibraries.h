@@ -29,6 +29,7 @@ struct FluidSynthCalls {
 struct EspeakCalls {
     decltype(&::espeak_Initialize) espeak_Initialize;
     decltype(&::espeak_SetVoiceByName) espeak_SetVoiceByName;
+    decltype(&::espeak_SetVoiceByProperties) espeak_SetVoiceByProperties;
     decltype(&::espeak_SetSynthCallback) espeak_SetSynthCallback;
     decltype(&::espeak_Synth) espeak_Synth;
 };

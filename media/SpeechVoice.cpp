@@ -187,7 +187,7 @@ private:
             return;
         espeak_VOICE wanted{};
         wanted.languages = language.constData();
-        if (espeak_SetVoiceByProperties(&wanted) == EE_OK)
+        if (SoundLibraries::Espeak()->espeak_SetVoiceByProperties(&wanted) == EE_OK)
             current = language;
     }
 

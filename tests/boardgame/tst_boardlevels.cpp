@@ -161,17 +161,17 @@ void TestBoardLevels::drawsEachOnceAtTheSeatsLevel() {
     for (const int i : {0, 1, 2})
         content.words[i].itemLevel = i == 1 ? ItemLevel::Adult : ItemLevel::Primary;
     Fixture f(content);
-    RandomScope scope(makeSeededRandom(11));
+    const auto random = makeSeededRandom(11);
     QStringList given;
     for (int round = 0; round < 3 * pool.size(); ++round) {
         if (code == QLatin1String("5")) {
-            QuestionSquare square(*f.db, f.player, code);
+            QuestionSquare square(*f.db, f.player, code, *random);
             square.SetLevel(seat);
             QVERIFY(square.Draw());
             given << square.Question();
             QCOMPARE(square.Answer(round % 2, true) != QuestionSquare::Verdict::Ignored, true);
         } else {
-            SpellingSquare square(*f.db, f.player, code, 1);
+            SpellingSquare square(*f.db, f.player, code, 1, *random);
             square.SetLevel(seat);
             QVERIFY(square.Draw());
             given << square.Word();

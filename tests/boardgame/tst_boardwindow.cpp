@@ -107,11 +107,11 @@ public:
 class ClosingSquares final : public SquareWindows {
 public:
     bool LoadQuestion(QWidget* owner, const QString&, const QPixmap&, dao::Database&,
-                      ClassPlayerInfo&) override {
+                      ClassPlayerInfo&, ItemLevel) override {
         return Finish(owner);
     }
     bool LoadSpelling(QWidget* owner, const QString&, const QPixmap&, const QString&,
-                      dao::Database&, ClassPlayerInfo&) override {
+                      dao::Database&, ClassPlayerInfo&, ItemLevel) override {
         return Finish(owner);
     }
     static bool Finish(QWidget* owner) {
@@ -356,7 +356,7 @@ void TestBoardWindow::closedWhileASquareFinishes() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     window->LoadForm();
-    Answers answers{{"anna:apple"}, {}, {}};
+    Answers answers{{"anna:apple"}, {}, {}, {}};
     ModalWatcher watcher(std::ref(answers));
     for (int seat : {0, 1})
         QTest::mouseClick(window->seats[seat]->chkPlayer, Qt::LeftButton);
