@@ -1,8 +1,7 @@
 // The wizard hint list: every word of the game's length that the pile in
-// focus, followed by the top discard where it fits, can still become. The search lets window events run after every
-// word, and a newer search (for any pile, the same one included) ends every
-// older one. Words that the unplayed cards can no longer complete are
-// listed after the others.
+// focus, followed by the top discard where it fits, can still become. The search lets window events
+// run after every word, and a newer search (for any pile, the same one included) ends every older
+// one. Words that the unplayed cards can no longer complete are listed after the others.
 #include "engine/CardSupply.h"
 #include "engine/ClDictionary.h"
 #include "engine/ClSolitary.h"

@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QUuid>
 
 namespace {

@@ -57,7 +57,9 @@ std::optional<BoardFileCheck> Remembered(const QFileInfo& file) {
 }
 
 void Remember(const QFileInfo& file, const BoardFileCheck& check) {
-    QJsonArray a = Stamp(file);
+    // Stamped as the check left the file: trying the pool's refill (rolled
+    // back) still rewrites pages and so moves the modification time.
+    QJsonArray a = Stamp(QFileInfo(file.absoluteFilePath()));
     const BoardFileRow& row = check.row;
     a << (check.usable ? QStringLiteral("1") : QStringLiteral("0")) << row.boardErrors
       << row.spellEasy << row.spellMedium << row.spellHard << row.questions << row.description;

@@ -3,8 +3,8 @@
 // On/Off box, the turn-lost list, the chance list and (people only) the
 // statistics button. The row shows a seat on, off or fixed for the game; the
 // window decides when.
-#include <QList>
 #include "boardgame/file/ItemLevels.h"
+#include <QList>
 
 #include <QString>
 #include <QWidget>

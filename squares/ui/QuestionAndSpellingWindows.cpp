@@ -21,8 +21,7 @@ bool QuestionAndSpellingWindows::LoadSpelling(QWidget* owner, const QString& squ
                                               dao::Database& database, ClassPlayerInfo& seatPlayer,
                                               ItemLevel level) {
     const QPointer<frmSpelling> window = new frmSpelling(owner);
-    const bool right =
-        window->LoadSpelling(squareCode, token, chance, database, seatPlayer, level);
+    const bool right = window->LoadSpelling(squareCode, token, chance, database, seatPlayer, level);
     delete window.data();
     return right;
 }

@@ -8,8 +8,8 @@
 #include "BoardTestFiles.h"
 
 #include "app/ui/ModResFiles.h"
-#include "boardgame/BoardStatus.h"
 #include "boardgame/BoardDatabase.h"
+#include "boardgame/BoardStatus.h"
 #include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BoardDie.h"
 #include "boardgame/ui/BoardPictures.h"

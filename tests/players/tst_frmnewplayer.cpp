@@ -163,10 +163,12 @@ void TestFrmNewPlayer::createWritesTypedDetails() {
 
     // The typed details reach the file (its layout is tested with the record).
     const QByteArray plain = referenceUnscramble(folder.read(QStringLiteral("temp/Z\u00f6e7.dat")));
-    for (const char* field : {"|NickName:Z\xf6" "e7|Password:pw123|", "|Gender:False|", "|Age:11|",
-                              "|Country:United States|ProvState:New York|City:New York|",
-                              "|PlayerType:Primary School|School:\xc9"
-                              "cole Saint-Jean\r\n"})
+    for (const char* field :
+         {"|NickName:Z\xf6"
+          "e7|Password:pw123|",
+          "|Gender:False|", "|Age:11|", "|Country:United States|ProvState:New York|City:New York|",
+          "|PlayerType:Primary School|School:\xc9"
+          "cole Saint-Jean\r\n"})
         QVERIFY2(plain.contains(field), field);
 }
 

@@ -71,8 +71,7 @@ int saveForever(const QString& kind, const QStringList& arguments) {
                                                  QStringLiteral("X1"),
                                                  QStringLiteral("Solitaire")));
         player.Rating.replace(QStringLiteral("4On=None,0"), QStringLiteral("4On=30,2.00"));
-        if (!BoardStatus::Count(player, QStringLiteral("1"), true) ||
-            !player.SavePlayer())
+        if (!BoardStatus::Count(player, QStringLiteral("1"), true) || !player.SavePlayer())
             return 2;
         saved();
         return 0;

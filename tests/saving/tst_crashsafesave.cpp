@@ -6,8 +6,8 @@
 #include "SaveLoopFiles.h"
 #include "TestSupport.h"
 
-#include "boardgame/file/BoardFileChecks.h"
 #include "boardgame/BoardStatus.h"
+#include "boardgame/file/BoardFileChecks.h"
 
 #include <QDir>
 #include <QElapsedTimer>
