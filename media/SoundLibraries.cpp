@@ -18,16 +18,16 @@ template <typename Call> bool Take(QLibrary& library, const char* name, Call& ca
 #define MORDAVENTA_TAKE(call) Take(library, #call, table->call)
 
 // Kept loaded to the end of the program: its threads may still run then.
-QLibrary& Library(const char* name, int version) {
-    auto* library = new QLibrary(QString::fromLatin1(name), version);
-    library->setLoadHints(QLibrary::PreventUnloadHint);
-    if (!library->load())
-        qCWarning(lcMordaventa) << "cannot open" << name << library->errorString();
-    return *library;
+// The QLibrary itself is an ordinary static: destroying it never unloads.
+void Load(QLibrary& library) {
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    if (!library.load())
+        qCWarning(lcMordaventa) << "cannot open" << library.fileName() << library.errorString();
 }
 
 std::unique_ptr<FluidSynthCalls> OpenFluidSynth() {
-    QLibrary& library = Library("fluidsynth", 3);
+    static QLibrary library(QStringLiteral("fluidsynth"), 3);
+    Load(library);
     auto table = std::make_unique<FluidSynthCalls>();
     const bool ok =
         library.isLoaded() && MORDAVENTA_TAKE(new_fluid_settings) &&
@@ -43,7 +43,8 @@ std::unique_ptr<FluidSynthCalls> OpenFluidSynth() {
 }
 
 std::unique_ptr<EspeakCalls> OpenEspeak() {
-    QLibrary& library = Library("espeak-ng", 1);
+    static QLibrary library(QStringLiteral("espeak-ng"), 1);
+    Load(library);
     auto table = std::make_unique<EspeakCalls>();
     const bool ok = library.isLoaded() && MORDAVENTA_TAKE(espeak_Initialize) &&
                     MORDAVENTA_TAKE(espeak_SetVoiceByName) &&
