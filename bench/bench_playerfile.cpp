@@ -38,7 +38,8 @@ void BM_LoadPlayerFile(benchmark::State& state) {
     PlayerFolder folder(entries);
     for (auto _ : state) {
         ClassPlayerInfo player;
-        if (!player.LoadPlayer(QStringLiteral("many"), QStringLiteral("secret")) ||
+        if (player.LoadPlayer(QStringLiteral("many"), QStringLiteral("secret")) !=
+                PlayerFileStatus::Loaded ||
             player.SavedGames.Count() != entries) {
             state.SkipWithError("the player file did not load");
             break;

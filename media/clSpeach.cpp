@@ -1,20 +1,21 @@
 #include "media/clSpeach.h"
 
 #include "media/SpeechVoice.h"
-#include "shell/MsgBox.h"
 
 clSpeach::clSpeach(QObject* parent) : QObject(parent), m_voice(SpVoice::Create(this)) {
-    if (!m_voice) {
-        MsgBox(QStringLiteral("Reading aloud needs a text-to-speech voice, and none could be "
-                              "started.\r\nMordaventa speaks with espeak-ng: install it with its "
-                              "voice data (on Debian or Ubuntu: sudo apt-get install "
-                              "libespeak-ng1 espeak-ng-data), then start the game again."),
-               MsgButtons::OK, QStringLiteral("Missing speech control..."), MsgIcon::Critical,
-               parent);
+    if (!m_voice)
         return;
-    }
     connect(m_voice.get(), &SpVoice::Word, this, &clSpeach::Voice_Word);
     connect(m_voice.get(), &SpVoice::EndStream, this, &clSpeach::Voice_EndStream);
+}
+
+QString clSpeach::MissingVoiceText() const {
+    if (m_voice)
+        return QString();
+    return QStringLiteral("Reading aloud needs a text-to-speech voice, and none could be "
+                          "started.\r\nMordaventa speaks with espeak-ng: install it with its "
+                          "voice data (on Debian or Ubuntu: sudo apt-get install "
+                          "libespeak-ng1 espeak-ng-data), then start the game again.");
 }
 
 clSpeach::~clSpeach() = default;

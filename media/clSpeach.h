@@ -25,10 +25,13 @@ public:
 class clSpeach : public QObject {
     Q_OBJECT
 public:
-    // Creates the voice. Without a speech engine it shows "Missing speech
-    // control..." and the object exists without a voice: its calls do nothing.
+    // Creates the voice. Without a speech engine the object exists without a
+    // voice (its calls do nothing) and MissingVoiceText says what to install.
     explicit clSpeach(QObject* parent = nullptr);
     ~clSpeach() override;
+
+    // Why there is no voice and how to get one; empty when there is a voice.
+    QString MissingVoiceText() const;
 
     // Gives the box the focus and speaks its text without waiting.
     void SpeekVoice(SpokenTextBox* textBox);

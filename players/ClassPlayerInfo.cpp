@@ -2,7 +2,6 @@
 
 #include "players/PlayerFileMerge.h"
 #include "shell/Logging.h"
-#include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Windows1252.h"
 #include "shell/clsBinaryEncryptor.h"
@@ -169,11 +168,6 @@ PlayerFileStatus readHead(const QString& text, ClassPlayerInfo& into, QString* v
     return status;
 }
 
-void showLoadError() {
-    MsgBox(QStringLiteral("Error in loading player file..."), MsgButtons::OK, QString(),
-           MsgIcon::Critical);
-}
-
 } // namespace
 
 QList<std::pair<QString, QString>> ClassPlayerInfo::PlayerFields() const {
@@ -211,12 +205,12 @@ QString ClassPlayerInfo::GetPlayerInfo() const {
     return pieces.join(QLatin1Char('|')) + kCrLf;
 }
 
-bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
+PlayerFileStatus ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password,
+                                             QString* version) {
     QFile file(PlayerFilePath(name));
     if (!IsUsableName(name) || !file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) {
         qCDebug(lcMordaventa) << "player file cannot be read:" << file.fileName();
-        showLoadError();
-        return false;
+        return PlayerFileStatus::Unreadable;
     }
     const QByteArray bytes = file.readAll();
     const QString text =
@@ -230,29 +224,16 @@ bool ClassPlayerInfo::LoadPlayer(const QString& name, const QString& password) {
     loaded.Filename = name;
     loaded.FileBytesOnDisk = bytes;
     QStringList sections;
-    QString version;
-    const PlayerFileStatus line = readHead(text, loaded, &version, &sections);
-    if (line == PlayerFileStatus::OtherVersion) {
-        MsgBox(QStringLiteral("Can't load player info... Version ") + version + kCrLf + kCrLf +
-                   QStringLiteral(" You Have Version ") + QLatin1String(kPlayerFileVersion),
-               MsgButtons::OK, QString(), MsgIcon::Information);
-        return false;
-    }
-    if (line != PlayerFileStatus::Loaded) {
-        showLoadError();
-        return false;
-    }
-    if (password.toLower() != loaded.Password.toLower()) {
-        MsgBox(QStringLiteral("Please insert proper password then try again..."), MsgButtons::OK,
-               QStringLiteral("Password incorrect..."), MsgIcon::Exclamation);
-        return false;
-    }
-    if (readEntries(sections.at(1), sections.at(2), loaded) != PlayerFileStatus::Loaded) {
-        showLoadError();
-        return false;
-    }
+    const PlayerFileStatus line = readHead(text, loaded, version, &sections);
+    if (line != PlayerFileStatus::Loaded)
+        return line;
+    if (password.toLower() != loaded.Password.toLower())
+        return PlayerFileStatus::WrongPassword;
+    if (const PlayerFileStatus entries = readEntries(sections.at(1), sections.at(2), loaded);
+        entries != PlayerFileStatus::Loaded)
+        return entries;
     *this = loaded;
-    return true;
+    return PlayerFileStatus::Loaded;
 }
 
 bool ClassPlayerInfo::SavePlayer() {

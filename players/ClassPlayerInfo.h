@@ -61,9 +61,10 @@ public:
     // The player line's fields as (key, text) in the order they are written.
     QList<std::pair<QString, QString>> PlayerFields() const;
     // Reads temp/<name>.dat, checks version and password (letter case ignored)
-    // and fills the object. On any failure it shows the matching message,
-    // returns false and leaves the object exactly as it was.
-    bool LoadPlayer(const QString& name, const QString& password);
+    // and fills the object. On any failure it says why and leaves the object
+    // exactly as it was; version (when given) receives the AppVersion found.
+    PlayerFileStatus LoadPlayer(const QString& name, const QString& password,
+                                QString* version = nullptr);
     // Writes the object to temp/<Filename>.dat; true without writing when
     // Filename is empty. The old file is replaced only once the new one is
     // complete; on failure (no message) it stays whole and false is returned.

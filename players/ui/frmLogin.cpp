@@ -219,6 +219,23 @@ void frmLogin::DeletePlayer() {
     LoadForm();
 }
 
+void frmLogin::ShowLoadRefusal(PlayerFileStatus status, const QString& version) {
+    switch (status) {
+    case PlayerFileStatus::WrongPassword:
+        MsgBox(QStringLiteral("Please insert proper password then try again..."), MsgButtons::OK,
+               QStringLiteral("Password incorrect..."), MsgIcon::Exclamation, this);
+        return;
+    case PlayerFileStatus::OtherVersion:
+        MsgBox(QStringLiteral("Can't load player info... Version ") + version +
+                   QStringLiteral("\r\n\r\n You Have Version ") + QLatin1String(kPlayerFileVersion),
+               MsgButtons::OK, QString(), MsgIcon::Information, this);
+        return;
+    default:
+        MsgBox(QStringLiteral("Error in loading player file..."), MsgButtons::OK, QString(),
+               MsgIcon::Critical, this);
+    }
+}
+
 void frmLogin::LogIn() {
     QListWidgetItem* item = lstPlayers->currentItem();
     const QString name = item ? item->text() : QString();
@@ -235,7 +252,10 @@ void frmLogin::LogIn() {
         return;
     }
     SaveRecordFirst();
-    if (!m_player->LoadPlayer(name, password)) {
+    QString version;
+    if (const PlayerFileStatus status = m_player->LoadPlayer(name, password, &version);
+        status != PlayerFileStatus::Loaded) {
+        ShowLoadRefusal(status, version);
         txtPassword->clear();
         txtPassword->setFocus();
         return;

@@ -58,6 +58,8 @@ protected:
 
 private:
     void SelectPlayer(int row);
+    // Tells the player why their file was not loaded.
+    void ShowLoadRefusal(PlayerFileStatus status, const QString& version);
     void PlayerSelected();
     void BuildControls();
     bool Solitaire() const;

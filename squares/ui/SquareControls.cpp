@@ -6,6 +6,7 @@
 #include "squares/ui/SquareWindowsLook.h"
 
 #include "shell/Logging.h"
+#include "shell/MsgBox.h"
 
 #include <QApplication>
 #include <QFile>
@@ -128,7 +129,10 @@ clSpeach* SpeakBox(QWidget* window, QPointer<clSpeach>& latest, QTextEdit* box) 
             latest->deleteLater();
     }
     latest = new clSpeach(window);
-    if (latest->Voice())
+    if (!latest->Voice())
+        MsgBox(latest->MissingVoiceText(), MsgButtons::OK,
+               QStringLiteral("Missing speech control..."), MsgIcon::Critical, window);
+    else
         latest->Voice()->SetLanguage(BoardSettings::SpeechLanguage());
     WaitPointer wait;
     latest->SpeekVoice(box->findChild<SpokenTextBox*>());

@@ -82,18 +82,13 @@ void TestSpeech::wordsOfTheText() {
 }
 
 void TestSpeech::missingEngine() {
-    MsgBoxRecorder boxes;
+    QVERIFY(clSpeach().MissingVoiceText().isEmpty());
     SpVoice::setEngineMissing(true);
     RecordingBox box;
-    for (int i = 0; i < 2; ++i) {
-        clSpeach speech;
-        QVERIFY(!speech.Voice());
-        speech.SpeekVoice(&box);
-    }
-    QCOMPARE(boxes.shown().size(), 2);
-    QCOMPARE(boxes.shown()[0].title, QStringLiteral("Missing speech control..."));
-    QCOMPARE(boxes.shown()[0].icon, MsgIcon::Critical);
-    QVERIFY(boxes.shown()[0].text.contains(QLatin1String("espeak-ng")));
+    clSpeach speech;
+    QVERIFY(!speech.Voice());
+    QVERIFY(speech.MissingVoiceText().contains(QLatin1String("espeak-ng")));
+    speech.SpeekVoice(&box);
     QCOMPARE(box.focused, 0);
     QVERIFY(box.selections.isEmpty());
 }

@@ -19,8 +19,9 @@
 namespace {
 
 QByteArray playerFile(const QByteArray& nick, const QByteArray& password,
-                      const QByteArray& games = QByteArray()) {
-    return referenceScramble("GuidID:0123|AppVersion:SolitaireV1|NickName:" + nick +
+                      const QByteArray& games = QByteArray(),
+                      const QByteArray& version = "SolitaireV1") {
+    return referenceScramble("GuidID:0123|AppVersion:" + version + "|NickName:" + nick +
                              "|Password:" + password +
                              "|FirstName:|LastName:|Gender:False|Rating:r|Age:0|Country:|ProvState:"
                              "|City:|PostalCode:|PlayerType:|School:\r\n<|>" +
@@ -108,24 +109,30 @@ void TestFrmLogin::listsPlayerFiles() {
 }
 
 void TestFrmLogin::logInRefused_data() {
-    QTest::addColumn<bool>("withPlayer");
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("passwordAfter");
-    addDataRow("nobody chosen", false, "secret",
+    const QByteArray anna = playerFile("Anna", "secret");
+    addDataRow("nobody chosen", QByteArray(), "secret",
                "Select a player from list box or enter a new player...", "secret");
-    addDataRow("short password", true, "se", "Password needs to be 3 letters or more...", "se");
-    addDataRow("wrong password", true, "wrong", "Please insert proper password then try again...",
+    addDataRow("short password", anna, "se", "Password needs to be 3 letters or more...", "se");
+    addDataRow("wrong password", anna, "wrong", "Please insert proper password then try again...",
                "");
+    addDataRow("other version", playerFile("Anna", "secret", "", "SolitaireV7"), "secret",
+               "Can't load player info... Version SolitaireV7\r\n\r\n You Have Version SolitaireV1",
+               "");
+    addDataRow("damaged", QByteArray("x"), "secret", "Error in loading player file...", "");
 }
 
 void TestFrmLogin::logInRefused() {
-    QFETCH(bool, withPlayer);
+    QFETCH(QByteArray, file);
     QFETCH(QString, password);
     QFETCH(QString, message);
     QFETCH(QString, passwordAfter);
+    const bool withPlayer = !file.isEmpty();
     if (withPlayer)
-        m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
+        m_folder->write(QStringLiteral("temp/Anna.dat"), file);
     FakeHost host;
     frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     login.show();
@@ -162,7 +169,8 @@ void TestFrmLogin::switchingPlayerKeepsPreviousPlayersGames() {
     m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     m_folder->write(QStringLiteral("temp/Bob.dat"), playerFile("Bob", "bobpw"));
     FakeHost host;
-    QVERIFY(host.player.LoadPlayer(QStringLiteral("Bob"), QStringLiteral("bobpw")));
+    QCOMPARE(host.player.LoadPlayer(QStringLiteral("Bob"), QStringLiteral("bobpw")),
+             PlayerFileStatus::Loaded);
     // A game saved this session: in memory only, until the table closes.
     host.player.SavedGames.Add(ClassSavedGameInfo(
         QStringLiteral("CardPile1=x"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
@@ -220,7 +228,8 @@ void TestFrmLogin::boardGameLoginClosed() {
 void TestFrmLogin::deletePlayer() {
     m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     FakeHost host;
-    QVERIFY(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
+    QCOMPARE(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")),
+             PlayerFileStatus::Loaded);
     frmLogin login(nullptr, QLatin1String(kModeSolitaire), &host.player, &host);
     login.show();
     auto* password = control<QLineEdit>(login, "txtPassword");
@@ -272,7 +281,8 @@ void TestFrmLogin::registering() {
     const bool solitaire = mode == QLatin1String(kModeSolitaire);
     m_folder->write(QStringLiteral("temp/Anna.dat"), playerFile("Anna", "secret"));
     FakeHost host;
-    QVERIFY(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")));
+    QCOMPARE(host.player.LoadPlayer(QStringLiteral("Anna"), QStringLiteral("secret")),
+             PlayerFileStatus::Loaded);
     host.player.SavedGames.Add(ClassSavedGameInfo(
         QStringLiteral("CardPile1=x"), QStringLiteral("S1"), QStringLiteral("Solitaire")));
     frmLogin login(nullptr, mode, &host.player, &host);
@@ -296,7 +306,8 @@ void TestFrmLogin::registering() {
     QCOMPARE(control<QLineEdit>(login, "txtPassword")->text(), QString());
     // The new player can log in at once.
     ClassPlayerInfo seat;
-    QVERIFY(seat.LoadPlayer(QStringLiteral("Zed"), QStringLiteral("ZEDPW")));
+    QCOMPARE(seat.LoadPlayer(QStringLiteral("Zed"), QStringLiteral("ZEDPW")),
+             PlayerFileStatus::Loaded);
 
     QCOMPARE(host.player.NickName, solitaire ? QStringLiteral("Zed") : QStringLiteral("Anna"));
     QCOMPARE(host.changes, solitaire ? QStringList{QStringLiteral("Zed")} : QStringList{});

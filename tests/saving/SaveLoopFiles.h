@@ -34,6 +34,12 @@ inline ClassPlayerInfo BigPlayer(QChar variant) {
     return player;
 }
 
+// Reads the test player's file; true when it was read whole.
+inline bool LoadPlayer(ClassPlayerInfo& player) {
+    return player.LoadPlayer(QLatin1String(kPlayerName), QLatin1String(kPassword)) ==
+           PlayerFileStatus::Loaded;
+}
+
 // BigPlayer('A') with a board status entry as the last saved game, in use.
 inline ClassPlayerInfo PlayerWithStatus() {
     ClassPlayerInfo player = BigPlayer(QLatin1Char('A'));

@@ -47,8 +47,7 @@ int saveForever(const QString& kind, const QStringList& arguments) {
     }
     if (kind == QLatin1String("status")) {
         ClassPlayerInfo player;
-        if (!player.LoadPlayer(QLatin1String(SaveLoop::kPlayerName),
-                               QLatin1String(SaveLoop::kPassword)))
+        if (!SaveLoop::LoadPlayer(player))
             return 2;
         for (const ClassSavedGameInfo& entry : player.SavedGames) {
             if (entry.GameType == QLatin1String(SaveLoop::kBoardName))
@@ -63,8 +62,7 @@ int saveForever(const QString& kind, const QStringList& arguments) {
     }
     if (kind == QLatin1String("share")) {
         ClassPlayerInfo player;
-        if (!player.LoadPlayer(QLatin1String(SaveLoop::kPlayerName),
-                               QLatin1String(SaveLoop::kPassword)))
+        if (!SaveLoop::LoadPlayer(player))
             return 2;
         player.SavedGamesIndex = std::prev(player.SavedGames.end())->GameUserID;
         player.SavedGames.Add(ClassSavedGameInfo(QStringLiteral("CardPile1=second copy"),
