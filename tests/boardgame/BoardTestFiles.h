@@ -104,4 +104,39 @@ inline BoardContent content() {
     return c;
 }
 
+// A small correct board source: one question kind with a tip (line 15) and a
+// question (line 16), a word at each spelling level (lines 24, 27 and 30),
+// every item with its level. Tests break one line of it at a time.
+inline constexpr char kTinySource[] = R"([board]
+description = A tiny board
+[kind 4]
+caption = Rhymes
+[square 4]
+back = #FF8000
+[layout]
+4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
+4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
+4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
+4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
+[category]
+kind = 4
+name = Rhyming words
+tip = Rhyming words end with the same sound.
+[question]
+level = primary
+text = Which word rhymes with hat?
+answer = * mat
+answer = dog
+answer = sun
+[spelling easy]
+caption = Easy
+word = cat | A small pet. | level = primary
+[spelling medium]
+caption = Medium
+word = garden | Where flowers grow. | level = secondary | say = gar den
+[spelling hard]
+caption = Hard
+word = rhythm | A pattern of beats. | level = adult
+)";
+
 } // namespace BoardTestFiles

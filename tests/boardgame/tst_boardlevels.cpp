@@ -15,38 +15,8 @@ using namespace SquareTestKit;
 
 namespace {
 
-// A correct source: line 11 is the tip, 12 the question, 20 the easy word, 26
-// the hard one.
-const char kSource[] = R"([kind 4]
-caption = Rhymes
-[layout]
-4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
-4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
-4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
-4 -1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12 4
-[category]
-kind = 4
-name = Rhyming words
-tip = Rhyming words end with the same sound.
-[question]
-level = primary
-text = Which word rhymes with hat?
-answer = * mat
-answer = dog
-answer = sun
-[spelling easy]
-caption = Easy
-word = cat | A small pet. | level = primary
-[spelling medium]
-caption = Medium
-word = garden | Where flowers grow. | level = secondary | say = gar den
-[spelling hard]
-caption = Hard
-word = rhythm | A pattern of beats. | level = adult
-)";
-
 QString edited(const QString& from, const QString& to) {
-    QString s = QLatin1String(kSource);
+    QString s = QLatin1String(BoardTestFiles::kTinySource);
     const qsizetype at = s.indexOf(from);
     return at < 0 ? QString() : s.replace(at, from.size(), to);
 }
@@ -73,7 +43,8 @@ void TestBoardLevels::sourceFields() {
         return BoardTestFiles::wave(10, 'x');
     };
     hooks.speakAmerican = [](const QString&, QString*) { return BoardTestFiles::wave(20, 'y'); };
-    const BoardContent c = BoardSource::Parse(QLatin1String(kSource), {}, hooks);
+    const BoardContent c =
+        BoardSource::Parse(QLatin1String(BoardTestFiles::kTinySource), {}, hooks);
     QCOMPARE(c.categories[0].questions[0].itemLevel, ItemLevel::Primary);
     QCOMPARE(c.words[1].itemLevel, ItemLevel::Secondary);
     QCOMPARE(c.words[2].itemLevel, ItemLevel::Adult);
@@ -97,21 +68,21 @@ void TestBoardLevels::warnings_data() {
         return text + QStringLiteral("[spelling easy]");
     };
     addDataRow("hard word in a definition", "A small pet.", "A pet with rhythm.",
-               "20: prints the spelling word 'rhythm'");
+               "24: prints the spelling word 'rhythm'");
     addDataRow("-ing form", "A small pet.", "A pet for gardening.",
-               "20: prints the spelling word 'garden'");
+               "24: prints the spelling word 'garden'");
     addDataRow("easy word may appear", "rhymes with hat", "rhymes with cats", "");
     addDataRow("tip gives the answer", "same sound.", "same sound, like mat.",
-               "11: the tip gives away 'mat', the right answer of the question at line 12");
+               "15: the tip gives away 'mat', the right answer of the question at line 16");
     addDataRow("right answer mostly longest", "[spelling easy]", questions("the longest"),
-               "1: kind 4: the right answer is the longest choice in 5 of 6");
+               "3: kind 4: the right answer is the longest choice in 5 of 6");
     addDataRow("right answer as long as others", "[spelling easy]", questions("ok1"), "");
-    addDataRow("item without a level", " | level = adult", "", "26: no level");
+    addDataRow("item without a level", " | level = adult", "", "30: no level");
     addDataRow("a file without levels", "level = primary\n", "", "");
     addDataRow("unknown level", "level = primary\ntext", "level = teens\ntext",
-               "line 13: a level is");
+               "line 17: a level is");
     addDataRow("unknown option", "| say = gar den", "| shout = x",
-               "line 23: field 'word': unknown");
+               "line 27: field 'word': unknown");
 }
 
 void TestBoardLevels::warnings() {
@@ -187,11 +158,11 @@ void TestBoardLevels::drawsEachOnceAtTheSeatsLevel() {
 }
 
 void TestBoardLevels::choiceOrder() {
-    RandomScope scope(makeSeededRandom(5));
+    const auto random = makeSeededRandom(5);
     const QStringList choices{"red", "green", "blue", "All of the above."};
     QSet<int> placesOfRed;
     for (int i = 0; i < 40; ++i) {
-        const QList<int> order = SquarePool::ChoiceOrder(choices, RandomSource::instance());
+        const QList<int> order = SquarePool::ChoiceOrder(choices, *random);
         QCOMPARE(order.last(), 3);
         placesOfRed << int(order.indexOf(0));
     }
