@@ -178,7 +178,6 @@ void TestFrmBordFile::addingLeavesTheFolderAsItWas() {
     manager.CommonDialog1 = [&](QWidget*, const QString&) { return outside(source); };
     control<QPushButton>(manager, QStringLiteral("cmdAddBoardFile"))->click();
     QCOMPARE(m_boxes->texts(), QStringList{message});
-    QCOMPARE(m_boxes->shown().first().title, QStringLiteral("Board Game"));
     QCOMPARE(FolderState(BoardDataFolder()), before);
     QCOMPARE(manager.Rows().size(), 3);
 }
@@ -231,7 +230,6 @@ void TestFrmBordFile::boardErrorsRefuseTheChoice() {
     frmBordFile manager;
     auto* grid = control<QTableWidget>(manager, QStringLiteral("FlexData"));
     grid->setCurrentCell(0, 3); // errors.mdb
-    QCOMPARE(grid->item(0, 3)->background().color(), QColor(0xC0, 0xFF, 0xFF));
     control<QPushButton>(manager, QStringLiteral("cmdSetBoardGame"))->click();
     QCOMPARE(m_boxes->texts(),
              QStringList{"Board errors in this file. Contact the person who made the file for "

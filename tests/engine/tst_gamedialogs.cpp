@@ -28,22 +28,17 @@ class TestGameDialogs : public QObject {
     Q_OBJECT
 
 private slots:
+    // What the dialog works out: the player, the word in lower case, the points.
     void placement_data() {
-        QTest::addColumn<QString>("word"); // empty: a mistake
-        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("word");      // empty: a mistake
+        QTest::addColumn<QStringList>("parts"); // in lblPlayer, lblline1, lblLine2
         QTest::addColumn<QString>("closeWith");
-        QTest::newRow("mistake") << ""
-                                 << QStringList{"anna!", "Can't find word in dictionary...",
-                                                "Point lost 3..."}
-                                 << "cmdOK";
-        QTest::newRow("word made")
-            << "cAT"
-            << QStringList{"anna...", "I found 'cat' in the dictionary...", "Word Points 5..."}
-            << "lblClose";
+        QTest::newRow("mistake") << "" << QStringList{"anna", "", " 3"} << "cmdOK";
+        QTest::newRow("word made") << "cAT" << QStringList{"anna", "'cat'", " 5"} << "lblClose";
     }
     void placement() {
         QFETCH(QString, word);
-        QFETCH(QStringList, lines);
+        QFETCH(QStringList, parts);
         QFETCH(QString, closeWith);
         QPointer<frmDialogInfo> dialog = new frmDialogInfo;
         QSignalSpy unloaded(dialog.data(), &frmDialogInfo::Unloaded);
@@ -52,9 +47,9 @@ private slots:
         else
             dialog->LoadWordMade(QStringLiteral("anna"), word);
         QVERIFY(dialog->isVisible());
-        QCOMPARE((QStringList{Text(dialog, "lblPlayer"), Text(dialog, "lblline1"),
-                              Text(dialog, "lblLine2")}),
-                 lines);
+        const char* names[] = {"lblPlayer", "lblline1", "lblLine2"};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(Text(dialog, names[i]).contains(parts[i]), names[i]);
         QCOMPARE(control<QLabel>(*dialog, "picMistake")->isVisible(), word.isEmpty());
         QCOMPARE(control<QLabel>(*dialog, "picCorrect")->isVisible(), !word.isEmpty());
         QVERIFY(unloaded.isEmpty());
@@ -63,6 +58,7 @@ private slots:
         QCOMPARE(unloaded.size(), 1);
     }
 
+    // The window shows the winner, the word length and the rating note it is given.
     void gameWon() {
         frmGameDone window;
         QTimer::singleShot(0, &window, [&] {
@@ -71,47 +67,38 @@ private slots:
         });
         window.GameWon(QStringLiteral("anna"), 4, true, QStringLiteral("New top rating on: x"));
         QVERIFY(!window.isVisible());
-        QCOMPARE(Text(&window, "lblline1"), QStringLiteral("Winner... anna"));
-        QCOMPARE(Text(&window, "lblInfo"),
-                 QStringLiteral("Nice going you solved a 4 letter word for Vantorell"));
-        QCOMPARE(Text(&window, "lblWizard"), QStringLiteral("With the wizard On..."));
+        QVERIFY(Text(&window, "lblline1").contains(QLatin1String("anna")));
+        QVERIFY(Text(&window, "lblInfo").contains(QLatin1String(" 4 ")));
         QCOMPARE(Text(&window, "lblRating"), QStringLiteral("New top rating on: x"));
     }
 
+    // The record's fields and the rating of its level and wizard setting are
+    // shown; a word of the list is looked up in the dictionary.
     void savedGameDetails_data() {
         QTest::addColumn<QString>("record");
-        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QStringList>("shown"); // points, mistakes, level, rating
         QTest::addColumn<QStringList>("words");
         QTest::newRow("finished, wizard on")
-            << "CardPile1=:|CardPile2=:|CardPile3=:|CardPile4=:|CardPile5=:|CardsInDeck=abc|"
-               "CardsInDiscards=|DiscardIndex=1|IfGameIsDone=True|MistakeCount=2|"
-               "PlayerPoints=41|WizardIsOn=True|DateOfGame=05-Dec-26|WordLevel=3|"
-               "WordList=cat:dog:zoo|SaveTime=7.5"
-            << QStringList{"Date 05-Dec-26",  "Finnish True", "Wizard On On",       "Points 41",
-                           "Mistake Count 2", "Game Level 3", "Level=3On Points=50"}
-            << QStringList{"cat", "dog", "zoo"};
+            << "CardPile1=:|IfGameIsDone=True|MistakeCount=2|PlayerPoints=41|WizardIsOn=True|"
+               "DateOfGame=05-Dec-26|WordLevel=3|WordList=cat:dog:zoo|SaveTime=7.5"
+            << QStringList{"41", "2", "3", "3On Points=50"} << QStringList{"cat", "dog", "zoo"};
         QTest::newRow("unfinished, wizard off, no words")
             << "CardPile1=a:b|IfGameIsDone=False|MistakeCount=0|PlayerPoints=-3|"
                "WizardIsOn=False|DateOfGame=01-Jan-26|WordLevel=4|WordList="
-            << QStringList{"Date 01-Jan-26",  "Finnish False", "Wizard On Off",         "Points -3",
-                           "Mistake Count 0", "Game Level 4",  "Level=4Off Points=None"}
-            << QStringList{};
+            << QStringList{"-3", "0", "4", "4Off Points=None"} << QStringList{};
     }
     void savedGameDetails() {
         QFETCH(QString, record);
-        QFETCH(QStringList, labels);
+        QFETCH(QStringList, shown);
         QFETCH(QStringList, words);
         QPointer<frmGameInfo> window = new frmGameInfo;
         window->LoadGameInfo(record, QStringLiteral("3On=50,10.00^3Off=None,0^4On=None,0^4Off="
                                                     "None,0"));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.data()));
-        const char* names[] = {"lblDate",         "lblFinnishGame", "lblWizardOn", "lblPoints",
-                               "lblMistakeCount", "lblGameLevel",   "lblRating"};
-        QStringList shown;
-        for (const char* name : names)
-            shown << Text(window, name);
-        QCOMPARE(shown, labels);
+        const char* names[] = {"lblPoints", "lblMistakeCount", "lblGameLevel", "lblRating"};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(Text(window, names[i]).endsWith(shown[i]), names[i]);
         QListWidget* list = control<QListWidget>(*window, "lstWords");
         QCOMPARE(itemTexts(list), words);
         if (!words.isEmpty()) {

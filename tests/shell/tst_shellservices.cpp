@@ -52,12 +52,12 @@ void TestShellServices::exactNameWinsOverCaseFolding() {
 }
 
 void TestShellServices::randomBelowStaysInRange() {
-    RandomScope scope(std::make_unique<ScriptedRandom>(QList<double>{0.0, 0.5, 0.999999, 1.0}));
-    QCOMPARE(RandomSource::instance().below(10), 0);
-    QCOMPARE(RandomSource::instance().below(10), 5);
-    QCOMPARE(RandomSource::instance().below(10), 9);
-    QCOMPARE(RandomSource::instance().below(10), 9); // a source that misbehaves stays in range
-    QCOMPARE(RandomSource::instance().below(0), 0);
+    ScriptedRandom random({0.0, 0.5, 0.999999, 1.0});
+    QCOMPARE(random.below(10), 0);
+    QCOMPARE(random.below(10), 5);
+    QCOMPARE(random.below(10), 9);
+    QCOMPARE(random.below(10), 9); // a source that misbehaves stays in range
+    QCOMPARE(random.below(0), 0);
 }
 
 void TestShellServices::seededSourcesReplay() {

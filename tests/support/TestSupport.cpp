@@ -54,7 +54,7 @@ bool TempProgramFolder::copyFromBuild(const QString& relative) const {
     return QFile::copy(source, target);
 }
 
-MsgBoxRecorder::MsgBoxRecorder() {
+MsgBoxRecorder::MsgBoxRecorder(std::initializer_list<MsgAnswer> answers) : m_answers(answers) {
     m_previous = setMsgBoxHandler([this](const MsgBoxRequest& request) {
         m_shown.append(request);
         if (m_answers.empty())

@@ -46,10 +46,11 @@ private:
 int startupWindowsShown(const QString& objectName);
 
 // Answers every MsgBox() while it lives and records what was shown. Answers
-// are taken from the queue in order; when it is empty the box's first button.
+// are taken from the queue (the given ones first) in order; when it is empty
+// the box's first button.
 class MsgBoxRecorder {
 public:
-    MsgBoxRecorder();
+    explicit MsgBoxRecorder(std::initializer_list<MsgAnswer> answers = {});
     ~MsgBoxRecorder();
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;

@@ -1,7 +1,6 @@
-// Moving cards on the table with the engine's state set directly: where
-// dealt and restored cards come to rest, the drop bands and highlighting,
-// laying a letter, a finished word's flight and the turn of the next card,
-// the hints following the dragged card, the deck.
+// Moving cards on the table with the engine's state set directly: the drop
+// bands and highlighting, laying a letter, a finished word's flight and the
+// turn of the next card, the hints following the dragged card, the deck.
 #include "TableTestKit.h"
 
 #include "engine/ClSolitary.h"
@@ -10,7 +9,6 @@
 #include "table/SolitaireTimings.h"
 #include "table/TableRules.h"
 #include "table/ui/CardLayer.h"
-#include "table/ui/frmLettersLeft.h"
 #include "table/ui/frmSolitaire.h"
 
 #include <QCheckBox>
@@ -25,7 +23,6 @@ class TestCardMoves : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void dealtCardsComeToRest();
     void dragHighlightsThePileUnderTheCard_data();
     void dragHighlightsThePileUnderTheCard();
     void onlyTheTopDiscardMoves();
@@ -33,7 +30,6 @@ private Q_SLOTS:
     void acceptedLettersMakeAWordThatFliesAway();
     void lastWordOfAPileEmptiesIt();
     void wizardFollowsThePileUnderTheCard();
-    void lettersLeftShowsDeckThenDiscardsReversed();
     void deckWithoutGameAsksForLoginOrSettings();
 
 private:
@@ -66,44 +62,6 @@ void TestCardMoves::SetUpTable(const QStringList& piles, const QString& discards
 
 UserControlCards* TestCardMoves::Top() const {
     return m_table->picGame->TopDiscard();
-}
-
-// A deal flight takes its steps card by card; each card rests 2 pixels
-// further left and down on its pile, and a restored word's letters one under
-// the other.
-void TestCardMoves::dealtCardsComeToRest() {
-    m_table = std::make_unique<frmSolitaire>();
-    m_table->show();
-    m_table->chkSound->setChecked(false);
-    CardLayer& cards = *m_table->picGame;
-    QList<int> ticksPerCard;
-    for (int i = 0; i < 3; ++i) {
-        UserControlCards* card = cards.LoadPileCard(QStringLiteral("m"), 2, false);
-        QVERIFY(card->isHidden()); // a loaded card shows itself at step "1"
-        cards.Timer2->start();
-        const QSignalBlocker steppedByHand(cards.Timer2);
-        int ticks = 0;
-        for (; cards.Timer2->isActive() && ticks < 50; ++ticks)
-            cards.Timer2_Timer();
-        ticksPerCard << ticks;
-        QVERIFY(card->isVisible());
-        QCOMPARE(card->size(), QSize(59, 100));
-    }
-    // Only the first card after the load passes through step "0".
-    QCOMPARE(ticksPerCard, QList<int>({12, 11, 11}));
-    QCOMPARE(cards.piccards[1]->pos(), QPoint(308, 5));
-    QCOMPARE(cards.piccards[3]->pos(), QPoint(304, 9));
-
-    // Restoring "ab:cDe" on pile 1 deals each face-up letter with its place.
-    cards.SetStepFlightsDirectly(true);
-    cards.DealCard(QStringLiteral("a"), 1, false, 0);
-    cards.DealCard(QStringLiteral("b"), 1, false, 0);
-    for (int place = 1; place <= 3; ++place)
-        cards.DealCard(QString("cDe").at(place - 1), 1, true, qint16(place));
-    const QPoint first = cards.piccards[6]->pos();
-    QCOMPARE(first, QPoint(217 - 6, 9)); // the third card of the pile
-    QCOMPARE(cards.piccards[7]->pos(), QPoint(first.x(), 3 + 4 + 31));
-    QCOMPARE(cards.piccards[8]->pos(), QPoint(first.x(), 3 + 4 + 62));
 }
 
 void TestCardMoves::dragHighlightsThePileUnderTheCard_data() {
@@ -290,21 +248,6 @@ void TestCardMoves::wizardFollowsThePileUnderTheCard() {
     QVERIFY(pileCard->IsMasked());
     QCOMPARE(pileCard->MaskColor(), SolitaireTimings::PileHighlight);
     QCOMPARE(itemTexts(m_table->lstWizard), QStringList({"cat", "cab"}));
-}
-
-void TestCardMoves::lettersLeftShowsDeckThenDiscardsReversed() {
-    SetUpTable({"ab:c", "d:e", "f:g", "h:i", "j:k"}, QStringLiteral("de"));
-    m_table->mySolitaryGame->CardsInDeck = QStringLiteral("abc");
-    m_table->DisableButtons();
-    QString shown;
-    ModalWatcher watcher([&shown](QWidget* window) {
-        if (auto* letters = qobject_cast<frmLettersLeft*>(window))
-            shown = letters->lblLettersLeft->text();
-        window->close();
-    });
-    QTest::mouseClick(m_table->cmdLettersLeft, Qt::LeftButton);
-    QCOMPARE(watcher.Seen(), QStringList{"frmLettersLeft"});
-    QCOMPARE(shown, QStringLiteral("c b a e d "));
 }
 
 void TestCardMoves::deckWithoutGameAsksForLoginOrSettings() {

@@ -42,6 +42,15 @@ void LogIn(frmSolitaire& table, const QString& name) {
     player.Rating = QString::fromLatin1(kNewPlayerRating);
 }
 
+// A table that is deleted once closed, as the program's own table is.
+frmSolitaire* ClosingTable(const QString& name) {
+    auto* table = new frmSolitaire;
+    table->setAttribute(Qt::WA_DeleteOnClose);
+    if (!name.isEmpty())
+        LogIn(*table, name);
+    return table;
+}
+
 void AddSaved(frmSolitaire& table, const QString& key, const QString& info,
               const QString& type = "Solitaire") {
     table.Player().SavedGames.Add(ClassSavedGameInfo(info, key, type));
@@ -229,8 +238,7 @@ private Q_SLOTS:
         table.LoadFlexGrid();
         table.FlexGrid->setCurrentCell(1, 1);
         table.DisableButtons();
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No);
+        MsgBoxRecorder boxes{yes ? MsgAnswer::Yes : MsgAnswer::No};
         table.lblMenu_Click(6);
         QCOMPARE(boxes.texts(), QStringList{"You are about to delete a save game..."});
         QCOMPARE(table.Player().SavedGames.Contains("S2"), !yes);
@@ -252,14 +260,10 @@ private Q_SLOTS:
     void closeAsksOnceAndAlwaysSaves() {
         QFETCH(bool, loggedIn);
         QFETCH(bool, yes);
-        auto* table = new frmSolitaire;
-        table->setAttribute(Qt::WA_DeleteOnClose);
-        if (loggedIn)
-            LogIn(*table, "gus");
+        auto* table = ClosingTable(loggedIn ? "gus" : "");
         table->show();
         StartSomeGame(*table->mySolitaryGame);
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(yes ? MsgAnswer::Yes : MsgAnswer::No);
+        MsgBoxRecorder boxes{yes ? MsgAnswer::Yes : MsgAnswer::No};
         QPointer<frmSolitaire> guard(table);
         table->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -314,8 +318,7 @@ private Q_SLOTS:
         table.LoadFlexGrid();
         table.FlexGrid->setCurrentCell(1, 1); // S2
         table.DisableButtons();
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(MsgAnswer::Yes);
+        MsgBoxRecorder boxes{MsgAnswer::Yes};
         table.lblMenu_Click(5);
         QCOMPARE(boxes.texts(),
                  inPlay ? QStringList{"Do you wish to save the current game?"} : QStringList());
@@ -348,8 +351,7 @@ private Q_SLOTS:
         table.chkSound->setChecked(false);
         StartSomeGame(*table.mySolitaryGame);
         table.ShowCaption(QStringLiteral(" Vantorell // Hello jon...Word level 3"));
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(MsgAnswer::Yes);
+        MsgBoxRecorder boxes{MsgAnswer::Yes};
         ModalWatcher watcher([deal](QWidget* window) {
             auto* start = qobject_cast<frmStartGame*>(window);
             if (start && deal)
@@ -375,8 +377,7 @@ private Q_SLOTS:
         StartSomeGame(*table.mySolitaryGame);
         QObject::connect(&table, &frmSolitaire::BoardGameRequested, &table,
                          [&table] { ModResFiles::HandOverToBoardGame(&table); });
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(MsgAnswer::No);
+        MsgBoxRecorder boxes{MsgAnswer::No};
         table.lblMenu_Click(1);
         // Asked once: closing the table on the way does not ask again.
         QCOMPARE(boxes.texts().count(QStringLiteral("Do you wish to save the current game?")), 1);
@@ -415,9 +416,7 @@ private Q_SLOTS:
 
     void closingWhileCardsAreDealt() {
         QFETCH(bool, restore);
-        auto* table = new frmSolitaire;
-        table->setAttribute(Qt::WA_DeleteOnClose);
-        LogIn(*table, "max");
+        auto* table = ClosingTable("max");
         AddSaved(*table, "S1", kOpenGame);
         table->show();
         table->chkSound->setChecked(false);
@@ -433,8 +432,7 @@ private Q_SLOTS:
             if (auto* start = qobject_cast<frmStartGame*>(window))
                 start->lblMenu_Click(0);
         });
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(MsgAnswer::Yes);
+        MsgBoxRecorder boxes{MsgAnswer::Yes};
         // The question comes with every card of the game on the felt.
         int cardsShown = -1;
         MsgBoxHandler recorder;
@@ -474,14 +472,11 @@ private Q_SLOTS:
     // A click on the deck starts a hint search; the window is closed while it
     // runs: the search ends and the table closes once the click has returned.
     void closingWhileHintsAreSought() {
-        auto* table = new frmSolitaire;
-        table->setAttribute(Qt::WA_DeleteOnClose);
-        LogIn(*table, "ned");
+        auto* table = ClosingTable("ned");
         table->show();
         StartSomeGame(*table->mySolitaryGame);
         table->mySolitaryGame->WizardIsOn = true;
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(MsgAnswer::Yes);
+        MsgBoxRecorder boxes{MsgAnswer::Yes};
         QPointer<frmSolitaire> guard(table);
         bool clicking = true;
         bool closedDuringTheClick = false;
@@ -522,13 +517,10 @@ private Q_SLOTS:
         QFETCH(QString, points);
         QFETCH(bool, asked);
         QFETCH(QString, rating);
-        auto* table = new frmSolitaire;
-        table->setAttribute(Qt::WA_DeleteOnClose);
-        LogIn(*table, "ola");
+        auto* table = ClosingTable("ola");
         table->show();
         LayOut(*table, piles, discards);
-        MsgBoxRecorder boxes;
-        boxes.queueAnswer(MsgAnswer::Yes);
+        MsgBoxRecorder boxes{MsgAnswer::Yes};
         ModalWatcher watcher;
         DragCard(table->picGame->TopDiscard(), QPoint(217, 100));
         QVERIFY(table->picGame->TimerMoveCardBack->isActive() ||
