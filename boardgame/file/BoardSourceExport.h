@@ -1,0 +1,24 @@
+#pragma once
+// Writing a board's content back out as the readable source that
+// `board build` reads, with the sounds and pictures it names as files beside
+// it. Building the written source gives back the same content.
+#include "boardgame/file/BoardFileWriter.h"
+
+#include <QMap>
+#include <QString>
+
+namespace BoardSourceExport {
+
+// The source text; the media files it names (relative paths such as
+// "MyBoard-media/w12.wav") go into *files by name.
+QString SourceText(const BoardContent& content, const QString& mediaFolder,
+                   QMap<QString, QByteArray>* files);
+// Writes the source to sourcePath and its media into the folder
+// "<name>-media" beside it (created; an existing one is refilled). Each file
+// is written whole or not at all. False with *error on failure.
+bool ExportSource(const BoardContent& content, const QString& sourcePath, QString* error);
+// The media folder's name for a source path: "MyBoard-media" for
+// ".../MyBoard.board".
+QString MediaFolderName(const QString& sourcePath);
+
+} // namespace BoardSourceExport
