@@ -112,7 +112,11 @@ QByteArray BoardEditorPane::choosePicture() {
 void BoardEditorPane::showPicture(QLabel* box, const QByteArray& jpeg) {
     QPixmap picture;
     if (jpeg.isEmpty() || !picture.loadFromData(jpeg, "JPG")) {
-        box->setText(jpeg.isEmpty() ? QStringLiteral("no picture") : QStringLiteral("?"));
+        // A choice's small box stays empty rather than cut a word in half.
+        box->setText(jpeg.isEmpty() && box->width() >= kPreview.width()
+                         ? QStringLiteral("no picture")
+                     : jpeg.isEmpty() ? QString()
+                                      : QStringLiteral("?"));
         return;
     }
     box->setPixmap(picture.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -302,7 +306,9 @@ QuestionPane::QuestionPane(BoardDraft& draft, const BoardEditorDialogs& dialogs,
         auto* remove = new QPushButton(QStringLiteral("Remove"), this);
         remove->setObjectName(QStringLiteral("cmdRemoveAnswer_%1").arg(i));
         remove->setAccessibleName(QStringLiteral("Remove choice %1").arg(n));
-        answers->addWidget(new QLabel(n + QLatin1Char('.'), this), i, 0);
+        auto* number = new QLabel(n + QLatin1Char('.'), this);
+        numbers << number;
+        answers->addWidget(number, i, 0);
         answers->addWidget(text, i, 1);
         answers->addWidget(right, i, 2);
         answers->addWidget(preview, i, 3);
@@ -393,8 +399,9 @@ void QuestionPane::Show(int category, int question) {
     const int count = int(q.answers.size());
     for (int i = 0; i < kMostAnswers; ++i) {
         const bool shown = i < count;
-        for (QWidget* w : std::initializer_list<QWidget*>{optRight[i], txtAnswer[i], imgAnswer[i],
-                                                          cmdAnswerPicture[i], cmdRemoveAnswer[i]})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{numbers[i], optRight[i], txtAnswer[i], imgAnswer[i],
+                                             cmdAnswerPicture[i], cmdRemoveAnswer[i]})
             w->setVisible(shown);
         if (!shown)
             continue;
@@ -440,7 +447,10 @@ WordPane::WordPane(BoardDraft& draft, const BoardEditorDialogs& dialogs, QWidget
     form->addRow(QStringLiteral("Diffi&culty:"), cboDifficulty);
     form->addRow(QStringLiteral("Picture:"), pictureRow);
     form->addRow(QStringLiteral("Pronunciation:"), pronunciation);
-    form->addRow(cmdRemoveWord);
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addWidget(cmdRemoveWord);
+    removeRow->addStretch();
+    form->addRow(removeRow);
 
     connect(txtWord, &QLineEdit::textEdited, this,
             [this](const QString& text) { done(m_draft.SetWordText(m_word, text)); });

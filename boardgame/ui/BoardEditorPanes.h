@@ -105,6 +105,7 @@ public:
     QPushButton* cmdRemoveQuestion = nullptr;
 
 private:
+    QList<QLabel*> numbers;
     int m_category = -1;
     int m_question = -1;
 };
