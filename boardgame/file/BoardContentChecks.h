@@ -37,8 +37,26 @@ struct BoardItemRef {
 
 enum class FindingSeverity { Refusal, Warning };
 
+// Which check made a finding, so that a window can point at the field
+// concerned (a printed spelling word in a question's text, not its level).
+enum class BoardCheck {
+    Layout,        // squares and kinds (refusal)
+    Missing,       // a text, choice or right answer the item needs (refusal)
+    Giveaway,      // a definition that shows its word (refusal)
+    Duplicate,     // a word given twice at its difficulty (refusal)
+    Pronunciation, // a word without a sound (refusal)
+    Size,          // a text, caption, picture or sound over the limits (refusal)
+    FewChoices,    // warnings from here on
+    PrintedWord,
+    RightPosition,
+    LongestRight,
+    TipGivesAway,
+    MissingLevel,
+};
+
 struct BoardFinding {
     FindingSeverity severity = FindingSeverity::Warning;
+    BoardCheck check = BoardCheck::Missing;
     BoardItemRef item;
     QString message; // worded as `board build` words it, without a line
 };
@@ -65,6 +83,8 @@ QList<BoardFinding> Warnings(const BoardContent& content, const QuestionNamer& n
 // What a definition shows of its word ("" when nothing): the word, its plural
 // or, for a long word, its first four letters.
 QString DefinitionGiveaway(const QString& word, const QString& definition);
+// "the definition of 'WORD' shows 'SHOWN' and so gives the spelling away"
+QString DefinitionRefusal(const QString& word, const QString& shown);
 // Whether a text is a valid spelling word: letters, with single spaces,
 // hyphens or apostrophes between them.
 bool IsSpellingWord(const QString& word);
