@@ -15,7 +15,7 @@ inline constexpr int kPictureSide = 320;
 inline constexpr int kJpegQuality = 85;
 // The previews of pictures in the panes.
 inline constexpr QSize kPreview(96, 72);
-inline constexpr QSize kAnswerPreview(48, 36);
+inline constexpr QSize kAnswerPreview(36, 24); // the height of a choice's row
 // Characters of a question's text shown in the tree.
 inline constexpr int kTreeTextLength = 60;
 

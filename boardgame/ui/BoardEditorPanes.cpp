@@ -67,6 +67,16 @@ BoardEditorPane::BoardEditorPane(BoardDraft& draft, const BoardEditorDialogs& di
                                  QWidget* parent)
     : QWidget(parent), m_draft(draft), m_dialogs(dialogs) {}
 
+QFormLayout* BoardEditorPane::topForm() {
+    // The controls keep their places whatever the pane's height, so the
+    // teacher finds them where they were.
+    auto* column = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    column->addLayout(form);
+    column->addStretch();
+    return form;
+}
+
 QByteArray BoardEditorPane::choosePicture() {
     const QString path =
         m_dialogs.openFile(this, QStringLiteral("Choose a picture"),
@@ -111,6 +121,7 @@ QByteArray BoardEditorPane::choosePicture() {
 
 void BoardEditorPane::showPicture(QLabel* box, const QByteArray& jpeg) {
     QPixmap picture;
+    box->clear(); // setText keeps an earlier picture when the text is unchanged
     if (jpeg.isEmpty() || !picture.loadFromData(jpeg, "JPG")) {
         // A choice's small box stays empty rather than cut a word in half.
         box->setText(jpeg.isEmpty() && box->width() >= kPreview.width()
@@ -142,10 +153,11 @@ QComboBox* BoardEditorPane::levelBox(const char* name) {
 BoardPropertiesPane::BoardPropertiesPane(BoardDraft& draft, const BoardEditorDialogs& dialogs,
                                          QWidget* parent)
     : BoardEditorPane(draft, dialogs, parent) {
-    auto* form = new QFormLayout(this);
+    QFormLayout* form = topForm();
     txtDescription = new QPlainTextEdit(this);
     txtDescription->setObjectName(QStringLiteral("txtDescription"));
     txtDescription->setTabChangesFocus(true);
+    txtDescription->setMaximumHeight(160);
     txtAuthor = new QLineEdit(this);
     txtAuthor->setObjectName(QStringLiteral("txtAuthor"));
     form->addRow(QStringLiteral("&Description:"), txtDescription);
@@ -212,12 +224,13 @@ void GroupPane::cmdAdd_Click() {
 
 CategoryPane::CategoryPane(BoardDraft& draft, const BoardEditorDialogs& dialogs, QWidget* parent)
     : BoardEditorPane(draft, dialogs, parent) {
-    auto* form = new QFormLayout(this);
+    QFormLayout* form = topForm();
     txtCategoryName = new QLineEdit(this);
     txtCategoryName->setObjectName(QStringLiteral("txtCategoryName"));
     txtTip = new QPlainTextEdit(this);
     txtTip->setObjectName(QStringLiteral("txtTip"));
     txtTip->setTabChangesFocus(true);
+    txtTip->setMaximumHeight(120);
     cboKind = new QComboBox(this);
     cboKind->setObjectName(QStringLiteral("cboKind"));
     auto* buttons = new QHBoxLayout;
@@ -270,7 +283,7 @@ void CategoryPane::Show(int category) {
 
 QuestionPane::QuestionPane(BoardDraft& draft, const BoardEditorDialogs& dialogs, QWidget* parent)
     : BoardEditorPane(draft, dialogs, parent) {
-    auto* form = new QFormLayout(this);
+    QFormLayout* form = topForm();
     txtQuestion = new QPlainTextEdit(this);
     txtQuestion->setObjectName(QStringLiteral("txtQuestion"));
     txtQuestion->setTabChangesFocus(true);
@@ -417,7 +430,7 @@ void QuestionPane::Show(int category, int question) {
 
 WordPane::WordPane(BoardDraft& draft, const BoardEditorDialogs& dialogs, QWidget* parent)
     : BoardEditorPane(draft, dialogs, parent) {
-    auto* form = new QFormLayout(this);
+    QFormLayout* form = topForm();
     txtWord = new QLineEdit(this);
     txtWord->setObjectName(QStringLiteral("txtWord"));
     txtWordDefinition = new QPlainTextEdit(this);

@@ -12,6 +12,7 @@
 class BoardDraft;
 class PronunciationPanel;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,6 +33,7 @@ protected:
     QByteArray choosePicture();
     static void showPicture(QLabel* box, const QByteArray& jpeg);
     void done(bool changed, bool structural = false);
+    QFormLayout* topForm();
     QComboBox* levelBox(const char* name);
 
     BoardDraft& m_draft;

@@ -211,6 +211,10 @@ void frmBoardEditor::buildControls() {
     connect(lstFindings, &QListWidget::itemClicked, this, jump);
     connect(paneGroup, &GroupPane::Added, this, [this](bool word, int index) {
         select(word ? NodeRef{Node::Word, index} : NodeRef{Node::Category, index});
+        // The new item's first field, ready for typing.
+        QLineEdit* first = word ? paneWord->txtWord : paneCategory->txtCategoryName;
+        first->setFocus();
+        first->selectAll();
     });
     connect(paneCategory, &CategoryPane::QuestionAdded, this, [this](int category, int question) {
         select({Node::Question, category, question});
