@@ -10,6 +10,7 @@
 #include "boardgame/ui/BoardEditorPanes.h"
 #include "boardgame/ui/PronunciationPanel.h"
 #include "boardgame/ui/frmBoardEditor.h"
+#include "boardgame/ui/frmBordFile.h"
 #include "media/MediaFiles.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void undoneEditsLeaveTheFileUntouched();
     void saveIsCheckedAndRefusalsStopIt();
     void csvPreviewMarksUnusableRows();
+    void managerWaitsForItsEditors();
 
 private:
     frmBoardEditor* open();
@@ -202,6 +204,26 @@ void TestBoardEditor::csvPreviewMarksUnusableRows() {
     QVERIFY2(rows[0].startsWith(QLatin1String("2 OK")), qPrintable(rows[0]));
     QVERIFY2(rows[1].startsWith(QLatin1String("3 Cannot be used")), qPrintable(rows[1]));
     QVERIFY(!editor->Draft().IsModified()); // cancelled: nothing imported
+}
+
+void TestBoardEditor::managerWaitsForItsEditors() {
+    frmBordFile manager;
+    manager.EditorDialogs = m_dialogs;
+    manager.show();
+    QTest::mouseClick(control<QPushButton>(manager, QStringLiteral("cmdEditBoard")),
+                      Qt::LeftButton);
+    auto* editor = manager.findChild<frmBoardEditor*>();
+    QVERIFY(editor && editor->isVisible());
+    QVERIFY(editor->Draft().SetAuthor(QStringLiteral("Ms Smith")));
+    // Closing the manager asks about the editor's changes; Cancel keeps both.
+    m_boxes->queueAnswer(MsgAnswer::Cancel);
+    manager.reject();
+    QVERIFY(manager.isVisible());
+    QVERIFY(editor->isVisible());
+    m_boxes->queueAnswer(MsgAnswer::No);
+    manager.reject();
+    QVERIFY(!manager.isVisible());
+    QCOMPARE(m_boxes->shown().size(), 2);
 }
 
 QTEST_MAIN(TestBoardEditor)
