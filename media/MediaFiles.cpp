@@ -3,6 +3,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 
 namespace MediaFiles {
 
@@ -90,6 +91,42 @@ bool readWave(const QByteArray& bytes, WaveData& wave, QString* error) {
     }
     return fail(error,
                 haveFormat ? QStringLiteral("no data chunk") : QStringLiteral("no format chunk"));
+}
+
+QByteArray writeWave(const WaveData& wave) {
+    const quint32 dataBytes = quint32(wave.samples.size()) * 2;
+    QByteArray out(44 + qsizetype(dataBytes), Qt::Uninitialized);
+    char* p = out.data();
+    auto put = [&p](const char* text) {
+        std::memcpy(p, text, 4);
+        p += 4;
+    };
+    auto put32 = [&p](quint32 v) {
+        qToLittleEndian<quint32>(v, p);
+        p += 4;
+    };
+    auto put16 = [&p](quint16 v) {
+        qToLittleEndian<quint16>(v, p);
+        p += 2;
+    };
+    put("RIFF");
+    put32(36 + dataBytes);
+    put("WAVE");
+    put("fmt ");
+    put32(16);
+    put16(1); // integer PCM
+    put16(quint16(wave.channels));
+    put32(quint32(wave.sampleRate));
+    put32(quint32(wave.sampleRate * wave.channels * 2));
+    put16(quint16(wave.channels * 2));
+    put16(16);
+    put("data");
+    put32(dataBytes);
+    for (qint16 sample : wave.samples) {
+        qToLittleEndian<qint16>(sample, p);
+        p += 2;
+    }
+    return out;
 }
 
 double MidiInfo::tickToMs(qint64 tick) const {

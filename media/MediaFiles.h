@@ -23,6 +23,8 @@ struct WaveData {
 // Reads a wave file held in memory; false with a reason for anything that is
 // not an 8- or 16-bit PCM wave with at least a format and a data chunk.
 bool readWave(const QByteArray& bytes, WaveData& wave, QString* error = nullptr);
+// A 16-bit PCM wave file of the samples (bitsPerSample is taken as 16).
+QByteArray writeWave(const WaveData& wave);
 
 struct MidiInfo {
     int format = 0;

@@ -49,7 +49,8 @@ std::unique_ptr<EspeakCalls> OpenEspeak() {
     const bool ok = library.isLoaded() && MORDAVENTA_TAKE(espeak_Initialize) &&
                     MORDAVENTA_TAKE(espeak_SetVoiceByName) &&
                     MORDAVENTA_TAKE(espeak_SetVoiceByProperties) &&
-                    MORDAVENTA_TAKE(espeak_SetSynthCallback) && MORDAVENTA_TAKE(espeak_Synth);
+                    MORDAVENTA_TAKE(espeak_SetSynthCallback) && MORDAVENTA_TAKE(espeak_Synth) &&
+                    MORDAVENTA_TAKE(espeak_SetParameter);
     return ok ? std::move(table) : nullptr;
 }
 

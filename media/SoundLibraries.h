@@ -32,6 +32,7 @@ struct EspeakCalls {
     decltype(&::espeak_SetVoiceByProperties) espeak_SetVoiceByProperties;
     decltype(&::espeak_SetSynthCallback) espeak_SetSynthCallback;
     decltype(&::espeak_Synth) espeak_Synth;
+    decltype(&::espeak_SetParameter) espeak_SetParameter;
 };
 
 namespace SoundLibraries {

@@ -60,8 +60,10 @@ namespace {
 struct SpeechJob {
     QString text;
     QByteArray language;
+    int wordsPerMinute = espeakRATE_NORMAL;
     std::atomic<bool> cancelled{false};
     std::mutex mutex;
+    std::condition_variable done; // notified when `ready` is set
     bool ready = false;
     bool failed = false;
     int sampleRate = 0;
@@ -191,9 +193,16 @@ private:
             current = language;
     }
 
+    // Sets espeak-ng's speaking rate; on the worker only. A voice change may
+    // reset it, so it is set again after one.
+    static void selectRate(int wordsPerMinute) {
+        SoundLibraries::Espeak()->espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
+    }
+
     static void synthesize(SpeechJob& job, int rate) {
         const EspeakCalls* espeak = SoundLibraries::Espeak(); // started, so there
         selectLanguage(job.language);
+        selectRate(job.wordsPerMinute);
         Capture capture{&job, {}};
         s_capture = &capture;
         const QByteArray utf8 = job.text.toUtf8();
@@ -221,6 +230,7 @@ private:
         job.endMs = job.samples.size() * 1000LL / rate;
         job.failed = error != EE_OK;
         job.ready = true;
+        job.done.notify_all();
     }
 
     static inline thread_local Capture* s_capture = nullptr;
@@ -248,6 +258,32 @@ qint64 now() {
 }
 
 } // namespace
+
+bool SpeechRender::Render(const QString& text, const QByteArray& language, int wordsPerMinute,
+                          MediaFiles::WaveData& wave, QString* error) {
+    auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (g_engineMissing || !SpeechEngine::instance().start())
+        return fail(QStringLiteral("espeak-ng could not be started"));
+    auto job = std::make_shared<SpeechJob>();
+    job->text = text;
+    job->language = language;
+    job->wordsPerMinute = wordsPerMinute;
+    SpeechEngine::instance().submit(job);
+    std::unique_lock lock(job->mutex);
+    job->done.wait(lock, [&job] { return job->ready; });
+    if (job->failed || job->samples.isEmpty())
+        return fail(QStringLiteral("espeak-ng produced no sound"));
+    wave = MediaFiles::WaveData();
+    wave.sampleRate = job->sampleRate;
+    wave.channels = 1;
+    wave.bitsPerSample = 16;
+    wave.samples = std::move(job->samples);
+    return true;
+}
 
 struct SpVoice::Stream {
     int number = 0;

@@ -22,6 +22,9 @@
 #include <vector>
 
 class AudioPlayback;
+namespace MediaFiles {
+struct WaveData;
+} // namespace MediaFiles
 
 namespace SpeechText {
 
@@ -38,6 +41,17 @@ struct Span {
 Span WordAt(const QString& text, int espeakPosition);
 
 } // namespace SpeechText
+
+namespace SpeechRender {
+
+// Speaks `text` with the engine the voices share, into mono 16-bit samples
+// instead of the output, and waits until they are made (after whatever the
+// voices queued before). `language` as SpVoice::SetLanguage; false with a
+// reason when the engine cannot be started or makes no sound of the text.
+bool Render(const QString& text, const QByteArray& language, int wordsPerMinute,
+            MediaFiles::WaveData& wave, QString* error = nullptr);
+
+} // namespace SpeechRender
 
 class SpVoice : public QObject {
     Q_OBJECT

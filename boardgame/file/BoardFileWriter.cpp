@@ -32,7 +32,7 @@ const char* const kSchema[] = {
     "CREATE TABLE SquareSpelling (SquareID INTEGER PRIMARY KEY, Caption TEXT COLLATE NOCASE)",
     "CREATE TABLE Spelling (WordID INTEGER PRIMARY KEY, Word TEXT COLLATE NOCASE, "
     "TypeID INTEGER, definition TEXT COLLATE NOCASE, Sound BLOB, iPicture BLOB, "
-    "QuestionAsk YESNO NOT NULL DEFAULT 0, Level TEXT, SoundAmerican BLOB)",
+    "QuestionAsk YESNO NOT NULL DEFAULT 0, Level TEXT, SoundAmerican BLOB, SayAs TEXT)",
     "CREATE TABLE tlbOwner (ID INTEGER PRIMARY KEY, Visible YESNO NOT NULL DEFAULT 0, "
     "Description TEXT, Author TEXT)",
 };
@@ -187,12 +187,13 @@ void WriteContent(dao::Database& db, const BoardContent& content) {
                 QStringLiteral("Spelling"),
                 {QStringLiteral("Word"), QStringLiteral("TypeID"), QStringLiteral("definition"),
                  QStringLiteral("Sound"), QStringLiteral("iPicture"), QStringLiteral("QuestionAsk"),
-                 QStringLiteral("Level"), QStringLiteral("SoundAmerican")},
+                 QStringLiteral("Level"), QStringLiteral("SoundAmerican"), QStringLiteral("SayAs")},
                 {word.word, word.level, word.definition,
                  word.sound.isEmpty() ? QVariant() : QVariant(word.sound),
                  word.picture.isEmpty() ? QVariant() : QVariant(word.picture), false,
                  levelValue(word.itemLevel),
-                 word.soundAmerican.isEmpty() ? QVariant() : QVariant(word.soundAmerican)});
+                 word.soundAmerican.isEmpty() ? QVariant() : QVariant(word.soundAmerican),
+                 word.sayAs.isEmpty() ? QVariant() : QVariant(word.sayAs)});
         }
         db.ExecuteNative(QStringLiteral("COMMIT"));
     } catch (...) {

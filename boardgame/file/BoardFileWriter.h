@@ -46,6 +46,7 @@ struct BoardWord {
     QByteArray picture; // JPEG, may be empty
     ItemLevel itemLevel = ItemLevel::Any;
     QByteArray soundAmerican{}; // the same in American speech; empty: only `sound`
+    QString sayAs{};            // what the voice was given instead of the word; "" for the word
 };
 
 struct BoardContent {

@@ -1,5 +1,7 @@
 #include "boardgame/file/BoardSource.h"
 
+#include "boardgame/file/BoardContentChecks.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,125 +32,20 @@ bool ParseColour(const QString& text, qint64& value) {
 
 namespace {
 
-// A right answer in one position more often than this share of a kind's
-// questions lets players guess it.
-constexpr int kMostInOnePositionPercent = 40;
-// Below this many questions a kind cannot spread its right answers fairly.
-constexpr int kFewestQuestionsToJudge = 5;
-constexpr int kFewestFairChoices = 3;
-// From this length a definition must not show the word's first four letters.
-constexpr int kStemCheckLength = 6;
-constexpr int kStemLength = 4;
-
-// The ways a word shows in running text: itself and its plural. "'s" needs
-// no form of its own; the apostrophe ends the word.
-QStringList printedForms(const QString& word) {
-    const QString w = word.toLower();
-    QStringList forms{w, w + QLatin1Char('s')};
-    static const QRegularExpression takesEs(QStringLiteral("(s|x|z|ch|sh|o)$"));
-    static const QRegularExpression consonantY(QStringLiteral("[^aeiou]y$"));
-    if (takesEs.match(w).hasMatch())
-        forms << w + QLatin1String("es");
-    if (consonantY.match(w).hasMatch())
-        forms << w.left(w.size() - 1) + QLatin1String("ies");
-    return forms;
-}
-
-bool isVowel(QChar c) {
-    return QStringLiteral("aeiou").contains(c);
-}
-
-// The forms of a word a reader would still copy the spelling from: its plural
-// and its -ed, -ing, -er and -ly forms, with the usual spelling changes
-// (decide: decided, deciding; stop: stopped; happy: happier, happily; gentle:
-// gently). A few forms are not English words; they simply never match.
-QStringList derivedForms(const QString& word) {
-    const QString w = word.toLower();
-    QStringList forms = printedForms(w);
-    if (w.size() < 2)
-        return forms;
-    const QChar last = w.back();
-    const QString stem = w.left(w.size() - 1);
-    const bool consonantY = last == QLatin1Char('y') && !isVowel(w[w.size() - 2]);
-    if (last == QLatin1Char('e')) {
-        forms << w + QLatin1String("d") << w + QLatin1String("r") << stem + QLatin1String("ing");
-        if (w.endsWith(QLatin1String("le")))
-            forms << stem + QLatin1String("y");
-        if (w.endsWith(QLatin1String("ie")))
-            forms << w.left(w.size() - 2) + QLatin1String("ying");
-    } else if (consonantY) {
-        for (const char* ending : {"ied", "ier", "ily"})
-            forms << stem + QLatin1String(ending);
-    }
-    if (w.endsWith(QLatin1String("ic")))
-        forms << w + QLatin1String("ally");
-    if (w.endsWith(QLatin1String("ue")))
-        forms << stem + QLatin1String("ly");
-    for (const char* ending : {"ed", "ing", "er", "ly"})
-        forms << w + QLatin1String(ending);
-    // One vowel between consonants at the end doubles the last one: stop, stopped.
-    if (w.size() >= 3 && !isVowel(last) && !QStringLiteral("wxy").contains(last) &&
-        isVowel(w[w.size() - 2]) && !isVowel(w[w.size() - 3])) {
-        for (const char* ending : {"ed", "ing", "er"})
-            forms << w + last + QLatin1String(ending);
-    }
-    forms.removeDuplicates();
-    return forms;
-}
-
-// Matches any of the forms as a whole word, in any letter case.
-QRegularExpression wholeWords(const QStringList& forms) {
-    QStringList escaped;
-    for (const QString& f : forms)
-        escaped << QRegularExpression::escape(f);
-    // Longest first, so that "cats" wins over "cat".
-    std::sort(escaped.begin(), escaped.end(),
-              [](const QString& a, const QString& b) { return a.size() > b.size(); });
-    return QRegularExpression(QStringLiteral("(?<![\\p{L}\\p{N}])(?:%1)(?![\\p{L}\\p{N}])")
-                                  .arg(escaped.join(QLatin1Char('|'))),
-                              QRegularExpression::CaseInsensitiveOption |
-                                  QRegularExpression::UseUnicodePropertiesOption);
-}
-
-// What a definition shows of its word; empty when it shows nothing.
-QString definitionGiveaway(const QString& word, const QString& definition) {
-    if (word.size() >= kStemCheckLength) {
-        const QString stem = word.left(kStemLength);
-        const qsizetype at = definition.indexOf(stem, 0, Qt::CaseInsensitive);
-        return at < 0 ? QString() : definition.mid(at, kStemLength);
-    }
-    return wholeWords(printedForms(word)).match(definition).captured();
-}
-
-// A share of a kind's questions above which the right answer being the
-// longest choice teaches players to pick the longest.
-constexpr int kMostLongestPercent = 40;
-
 enum class Section { None, Board, Layout, Square, Kind, Category, Question, Spelling };
+
+// Where a question and its fields were written, for the checks made at the
+// end.
+struct QuestionLines {
+    int header = 0;
+    int text = 0;
+    QList<int> answers;
+};
 
 struct PendingQuestion {
     BoardQuestion question;
-    int line = 0;
+    QuestionLines lines;
     bool open = false;
-};
-
-// A text that players read: a tip, a question, an answer or a definition.
-struct PrintedText {
-    int line = 0;
-    QString text;
-    QString ownWord; // a definition's own word, in lower case
-};
-
-// Where a question or a word was written, for the checks made at the end.
-struct ItemLine {
-    int line = 0;
-    bool levelled = false;
-};
-
-// A question's right answer, for the check of its category's tip.
-struct RightAnswer {
-    int questionLine = 0;
-    QString text;
 };
 
 class Parser {
@@ -178,12 +75,14 @@ public:
         m_line = static_cast<int>(lines.size());
         closeSection();
         finish();
+        refuseOversized();
         if (m_warnings) {
-            warnAboutPrintedWords();
-            warnAboutRightPositions();
-            warnAboutLongestAnswers();
-            warnAboutTips();
-            warnAboutMissingLevels();
+            const auto namer = [this](int category, int question) {
+                return QStringLiteral("the question at line %1")
+                    .arg(m_questionLines[category][question].header);
+            };
+            for (const BoardFinding& f : BoardContentChecks::Warnings(m_content, namer))
+                m_warnings->append({lineOf(f), f.message});
             std::stable_sort(m_warnings->begin(), m_warnings->end(),
                              [](const BoardSourceWarning& a, const BoardSourceWarning& b) {
                                  return a.line < b.line;
@@ -199,9 +98,39 @@ private:
     [[noreturn]] void failAt(int line, const QString& message) const {
         throw BoardSourceError(line, message);
     }
-    void warn(int line, const QString& message) {
-        if (m_warnings)
-            m_warnings->append({line, message});
+    // The line a finding is about: the field that holds the text it reads,
+    // else the section of its item.
+    int lineOf(const BoardFinding& f) const {
+        const BoardItemRef& item = f.item;
+        switch (item.kind) {
+        case BoardItemKind::Board:
+            return item.squareIndex >= 0 ? m_layoutCodeLines.value(item.squareIndex) : m_layoutLine;
+        case BoardItemKind::Kind:
+            return m_kindLines.value(item.squareKind);
+        case BoardItemKind::Category:
+            return f.check == BoardCheck::PrintedWord || f.check == BoardCheck::TipGivesAway ||
+                           f.check == BoardCheck::Size
+                       ? m_tipLines.value(item.category)
+                       : m_categoryLines.value(item.category);
+        case BoardItemKind::Question: {
+            const QuestionLines& lines = m_questionLines[item.category][item.question];
+            return f.check == BoardCheck::PrintedWord ? lines.text : lines.header;
+        }
+        case BoardItemKind::Answer:
+            return m_questionLines[item.category][item.question].answers.value(item.answer);
+        case BoardItemKind::Word:
+            return m_wordLines.value(item.word);
+        }
+        return 0;
+    }
+
+    // Texts, pictures and sounds over the limits would make rows the game
+    // refuses to ask.
+    void refuseOversized() {
+        for (const BoardFinding& f : BoardContentChecks::Check(m_content)) {
+            if (f.check == BoardCheck::Size)
+                failAt(lineOf(f), f.message);
+        }
     }
 
     int number(const QString& text, const QString& what) const {
@@ -250,12 +179,13 @@ private:
         } else if (name == QLatin1String("category") && parts.size() == 1) {
             m_content.categories.append(BoardCategory());
             m_categoryLines.append(m_line);
+            m_questionLines.append(QList<QuestionLines>());
             m_section = Section::Category;
         } else if (name == QLatin1String("question") && parts.size() == 1) {
             if (m_content.categories.isEmpty())
                 fail(QStringLiteral("a [question] must follow a [category]"));
             m_question = PendingQuestion();
-            m_question.line = m_line;
+            m_question.lines.header = m_line;
             m_question.open = true;
             m_section = Section::Question;
         } else if (name == QLatin1String("spelling") && parts.size() == 2) {
@@ -295,36 +225,21 @@ private:
         }
         case Section::Question: {
             const BoardQuestion& q = m_question.question;
+            const int line = m_question.lines.header;
             if (q.text.isEmpty())
-                failAt(m_question.line, QStringLiteral("a [question] needs a text"));
+                failAt(line, QStringLiteral("a [question] needs a text"));
             if (q.answers.size() < 2 || q.answers.size() > 6)
-                failAt(m_question.line, QStringLiteral("a question needs 2 to 6 answers, not %1")
-                                            .arg(q.answers.size()));
+                failAt(line, QStringLiteral("a question needs 2 to 6 answers, not %1")
+                                 .arg(q.answers.size()));
             int right = 0;
             for (const BoardAnswer& a : q.answers)
                 right += a.right ? 1 : 0;
             if (right != 1)
-                failAt(m_question.line,
+                failAt(line,
                        QStringLiteral("a question needs exactly one right answer (marked '*'), "
                                       "not %1")
                            .arg(right));
-            if (q.answers.size() < kFewestFairChoices)
-                warn(m_question.line,
-                     QStringLiteral("a question should offer at least %1 choices, not %2")
-                         .arg(kFewestFairChoices)
-                         .arg(q.answers.size()));
-            const int kind = m_content.categories.last().kind;
-            for (int i = 0; i < q.answers.size(); ++i) {
-                if (q.answers[i].right) {
-                    ++m_rightPositions[kind][i + 1];
-                    m_rightAnswers[m_content.categories.size() - 1].append(
-                        {m_question.line, q.answers[i].text});
-                }
-            }
-            ++m_questionsOfKind[kind];
-            if (rightIsLongest(q))
-                ++m_longestRight[kind];
-            m_items.append({m_question.line, q.itemLevel != ItemLevel::Any});
+            m_questionLines.last().append(m_question.lines);
             m_content.categories.last().questions.append(q);
             m_question.open = false;
             break;
@@ -402,7 +317,6 @@ private:
                 c.name = value;
             } else if (key == QLatin1String("tip")) {
                 c.tip = value;
-                m_printed.append({m_line, value, {}});
                 m_tipLines[m_content.categories.size() - 1] = m_line;
             } else {
                 unknown();
@@ -413,7 +327,7 @@ private:
             BoardQuestion& q = m_question.question;
             if (key == QLatin1String("text")) {
                 q.text = value;
-                m_printed.append({m_line, value, {}});
+                m_question.lines.text = m_line;
             } else if (key == QLatin1String("level")) {
                 q.itemLevel = level(value);
             } else if (key == QLatin1String("picture")) {
@@ -435,7 +349,7 @@ private:
                 }
                 if (a.text.isEmpty() && a.picture.isEmpty())
                     fail(QStringLiteral("an answer needs a text or a picture"));
-                m_printed.append({m_line, a.text, {}});
+                m_question.lines.answers.append(m_line);
                 q.answers.append(a);
             } else {
                 unknown();
@@ -461,25 +375,24 @@ private:
         w.level = m_code;
         w.word = parts.value(0).trimmed();
         w.definition = parts.value(1).trimmed();
-        static const QRegularExpression letters(QStringLiteral("^[\\p{L}]+([ '\\-][\\p{L}]+)*$"));
         if (w.word.isEmpty())
             fail(QStringLiteral("field 'word': the word is missing"));
-        if (!letters.match(w.word).hasMatch())
+        if (!BoardContentChecks::IsSpellingWord(w.word))
             fail(QStringLiteral("field 'word': '%1' may hold only letters, with single spaces, "
                                 "hyphens or apostrophes between them")
                      .arg(w.word));
         if (w.definition.isEmpty())
             fail(QStringLiteral("field 'word': '%1' needs a definition after '|'").arg(w.word));
-        const QString shown = definitionGiveaway(w.word, w.definition);
+        const QString shown = BoardContentChecks::DefinitionGiveaway(w.word, w.definition);
         if (!shown.isEmpty())
-            fail(QStringLiteral("field 'word': the definition of '%1' shows '%2' and so gives "
-                                "the spelling away")
-                     .arg(w.word, shown));
+            fail(QStringLiteral("field 'word': ") +
+                 BoardContentChecks::DefinitionRefusal(w.word, shown));
         const QString key = QString::number(w.level) + QLatin1Char(':') + w.word.toLower();
         if (m_words.contains(key))
             fail(QStringLiteral("field 'word': '%1' is given twice at this level").arg(w.word));
         m_words.insert(key);
         bool haveSound = false;
+        bool haveAmerican = false;
         QString say = w.word;
         for (int i = 2; i < parts.size(); ++i) {
             const QString option = parts[i];
@@ -488,7 +401,7 @@ private:
             const QString v = option.mid(eq + 1).trimmed();
             if (eq <= 0 || v.isEmpty())
                 fail(QStringLiteral("field 'word': expected '| sound = ...', '| picture = ...', "
-                                    "'| level = ...' or '| say = ...'"));
+                                    "'| level = ...', '| say = ...' or '| american = ...'"));
             if (k == QLatin1String("sound")) {
                 w.sound = soundFile(v);
                 haveSound = true;
@@ -498,6 +411,11 @@ private:
                 w.itemLevel = level(v);
             } else if (k == QLatin1String("say")) {
                 say = v;
+                // Kept so that an editor can show it again.
+                w.sayAs = v;
+            } else if (k == QLatin1String("american")) {
+                w.soundAmerican = soundFile(v);
+                haveAmerican = true;
             } else {
                 fail(QStringLiteral("field 'word': unknown option '%1'").arg(k));
             }
@@ -507,16 +425,13 @@ private:
             w.sound = m_hooks.speak(say, &error);
             if (w.sound.isEmpty())
                 fail(QStringLiteral("cannot speak '%1': %2").arg(say, error));
-            if (m_hooks.speakAmerican) {
+            if (m_hooks.speakAmerican && !haveAmerican) {
                 w.soundAmerican = m_hooks.speakAmerican(say, &error);
                 if (w.soundAmerican.isEmpty())
                     fail(QStringLiteral("cannot speak '%1': %2").arg(say, error));
             }
         }
-        m_items.append({m_line, w.itemLevel != ItemLevel::Any});
-        if (w.level != SquareCode::SpellEasy)
-            m_printedWords.append(w.word);
-        m_printed.append({m_line, w.definition, w.word.toLower()});
+        m_wordLines.append(m_line);
         m_content.words.append(w);
     }
 
@@ -526,18 +441,6 @@ private:
         if (!known || l == ItemLevel::Any)
             fail(QStringLiteral("a level is primary, secondary or adult, not '%1'").arg(value));
         return l;
-    }
-
-    static bool rightIsLongest(const BoardQuestion& q) {
-        qsizetype right = -1;
-        qsizetype others = -1;
-        for (const BoardAnswer& a : q.answers) {
-            if (a.right)
-                right = a.text.size();
-            else
-                others = qMax(others, a.text.size());
-        }
-        return right > others;
     }
 
     QByteArray readFile(const QString& name) const {
@@ -675,106 +578,6 @@ private:
         s.fontBackColor = back;
     }
 
-    // Players must not be able to copy a medium or hard spelling word from
-    // anything the game shows them before they meet it: a question, a tip, an
-    // answer or another word's definition. Easy words are everyday words.
-    void warnAboutPrintedWords() {
-        QHash<QString, QString> wordOfForm;
-        for (const QString& word : std::as_const(m_printedWords)) {
-            for (const QString& form : derivedForms(word)) {
-                if (!wordOfForm.contains(form))
-                    wordOfForm.insert(form, word);
-            }
-        }
-        if (wordOfForm.isEmpty())
-            return;
-        const QRegularExpression any = wholeWords(wordOfForm.keys());
-        for (const PrintedText& printed : std::as_const(m_printed)) {
-            QStringList shown;
-            for (auto it = any.globalMatch(printed.text); it.hasNext();) {
-                const QString word = wordOfForm.value(it.next().captured().toLower());
-                if (!shown.contains(word) && word.toLower() != printed.ownWord)
-                    shown << word;
-            }
-            if (!shown.isEmpty())
-                warn(printed.line,
-                     QStringLiteral("prints the spelling %1 '%2', which players could copy")
-                         .arg(shown.size() == 1 ? QLatin1String("word") : QLatin1String("words"),
-                              shown.join(QLatin1String("', '"))));
-        }
-    }
-
-    // A tip is shown with every question of its category, so it must not
-    // hold the answer of any of them.
-    void warnAboutTips() {
-        for (auto cat = m_rightAnswers.cbegin(); cat != m_rightAnswers.cend(); ++cat) {
-            const QString tip = m_content.categories[cat.key()].tip;
-            for (const RightAnswer& right : *cat) {
-                if (right.text.isEmpty())
-                    continue;
-                if (wholeWords({right.text}).match(tip).hasMatch())
-                    warn(m_tipLines.value(cat.key()),
-                         QStringLiteral("the tip gives away '%1', the right answer of the "
-                                        "question at line %2")
-                             .arg(right.text)
-                             .arg(right.questionLine));
-            }
-        }
-    }
-
-    void warnAboutLongestAnswers() {
-        for (auto kind = m_questionsOfKind.cbegin(); kind != m_questionsOfKind.cend(); ++kind) {
-            const int longest = m_longestRight.value(kind.key());
-            if (*kind < kFewestQuestionsToJudge || longest * 100 <= *kind * kMostLongestPercent)
-                continue;
-            warn(m_kindLines.value(kind.key()),
-                 QStringLiteral("kind %1: the right answer is the longest choice in %2 of %3 "
-                                "questions; players learn to pick the longest, so keep it to "
-                                "%4% at most")
-                     .arg(kind.key())
-                     .arg(longest)
-                     .arg(*kind)
-                     .arg(kMostLongestPercent));
-        }
-    }
-
-    // Once a file gives levels, an item without one is shown to every seat,
-    // which is seldom what its author meant.
-    void warnAboutMissingLevels() {
-        const bool anyLevel = std::any_of(m_items.cbegin(), m_items.cend(),
-                                          [](const ItemLine& item) { return item.levelled; });
-        if (!anyLevel)
-            return;
-        for (const ItemLine& item : std::as_const(m_items)) {
-            if (!item.levelled)
-                warn(item.line,
-                     QStringLiteral("no level (primary, secondary or adult), while other items "
-                                    "have one: every seat gets it"));
-        }
-    }
-
-    void warnAboutRightPositions() {
-        for (auto kind = m_rightPositions.cbegin(); kind != m_rightPositions.cend(); ++kind) {
-            int total = 0;
-            for (const int n : *kind)
-                total += n;
-            if (total < kFewestQuestionsToJudge)
-                continue;
-            for (auto pos = kind->cbegin(); pos != kind->cend(); ++pos) {
-                if (*pos * 100 > total * kMostInOnePositionPercent)
-                    warn(m_kindLines.value(kind.key()),
-                         QStringLiteral("kind %1: the right answer is choice %2 in %3 of %4 "
-                                        "questions; spread the right answers so that no "
-                                        "position holds more than %5%")
-                             .arg(kind.key())
-                             .arg(pos.key())
-                             .arg(*pos)
-                             .arg(total)
-                             .arg(kMostInOnePositionPercent));
-            }
-        }
-    }
-
     QString m_base;
     const BoardSourceHooks& m_hooks;
     QList<BoardSourceWarning>* m_warnings;
@@ -788,14 +591,9 @@ private:
     QList<int> m_categoryLines;
     QMap<int, int> m_codeLines;
     QMap<int, int> m_kindLines;
-    QMap<int, QMap<int, int>> m_rightPositions; // kind -> choice number -> questions
-    QList<PrintedText> m_printed;
-    QStringList m_printedWords;                   // medium and hard words
-    QMap<int, QList<RightAnswer>> m_rightAnswers; // category index -> right answers
-    QHash<int, int> m_tipLines;                   // category index -> tip line
-    QMap<int, int> m_questionsOfKind;
-    QHash<int, int> m_longestRight; // kind -> questions whose right answer is longest
-    QList<ItemLine> m_items;
+    QHash<int, int> m_tipLines;                  // category index -> tip line
+    QList<QList<QuestionLines>> m_questionLines; // by category, by question
+    QList<int> m_wordLines;
     QSet<QString> m_words;
     PendingQuestion m_question;
 };

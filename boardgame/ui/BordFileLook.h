@@ -25,6 +25,9 @@ inline constexpr QRect kHomeButton(420, 310, 210, 28);
 inline constexpr QRect kPoolFirst(14, 366, 400, 24);
 inline constexpr QRect kPoolSecond(14, 392, 400, 24);
 inline constexpr QRect kEditor(420, 348, 210, 72);
+// The board editor's two ways in, side by side below the editor text.
+inline constexpr QRect kNewBoard(420, 424, 102, 26);
+inline constexpr QRect kEditBoard(528, 424, 102, 26);
 // British or American English speech, side by side below the pool rule.
 inline constexpr QRect kSpeech(14, 420, 400, 26);
 inline constexpr QRect kSpeechFirst(0, 0, 190, 24);

@@ -3,6 +3,7 @@
 #include "boardgame/file/BoardFileChecks.h"
 #include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BordFileLook.h"
+#include "boardgame/ui/frmBoardEditor.h"
 #include "shell/MsgBox.h"
 #include "shell/WebAddresses.h"
 #include "shell/ui/WebLinks.h"
@@ -112,6 +113,10 @@ void frmBordFile::BuildControls() {
     connect(cmdSetBoardGame, &QPushButton::clicked, this, &frmBordFile::cmdSetBoardGame_Click);
     connect(cmdAddBoardFile, &QPushButton::clicked, this, &frmBordFile::cmdAddBoardFile_Click);
     connect(cmdHomePage, &QPushButton::clicked, this, &frmBordFile::cmdHomePage_Click);
+    cmdNewBoard = button("cmdNewBoard", QStringLiteral("New Board..."), kNewBoard);
+    cmdEditBoard = button("cmdEditBoard", QStringLiteral("Edit Board..."), kEditBoard);
+    connect(cmdNewBoard, &QPushButton::clicked, this, &frmBordFile::cmdNewBoard_Click);
+    connect(cmdEditBoard, &QPushButton::clicked, this, &frmBordFile::cmdEditBoard_Click);
 
     lblEditor = WindowChrome::MakeLabel(
         this, "lblEditor",
@@ -363,4 +368,40 @@ void frmBordFile::optQuestionPool_Click() {
 
 void frmBordFile::cmdHomePage_Click() {
     WebLinks::OpenVendorPage(WebAddresses::kBoardLobbyPath, this);
+}
+
+void frmBordFile::cmdNewBoard_Click() {
+    ShowEditor(frmBoardEditor::StartNew(this, EditorDialogs));
+}
+
+void frmBordFile::cmdEditBoard_Click() {
+    const int row = FlexData->currentRow();
+    if (row < 0 || row >= m_files.size())
+        return;
+    ShowEditor(frmBoardEditor::StartEdit(this, m_files.at(row).absoluteFilePath(), EditorDialogs));
+}
+
+void frmBordFile::ShowEditor(frmBoardEditor* editor) {
+    if (!editor)
+        return;
+    // A copy made to edit is a new file of the list already.
+    FormatFlexData();
+    connect(editor, &frmBoardEditor::Saved, this, [this](const QString& path) {
+        FormatFlexData();
+        const QString name = QFileInfo(path).fileName();
+        for (int r = 0; r < m_rows.size(); ++r) {
+            if (m_rows.at(r).fileName == name)
+                FlexData->setCurrentCell(r, Name);
+        }
+    });
+    editor->show();
+    editor->activateWindow();
+}
+
+void frmBordFile::done(int result) {
+    for (frmBoardEditor* editor : findChildren<frmBoardEditor*>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible() && !editor->close())
+            return;
+    }
+    QDialog::done(result);
 }

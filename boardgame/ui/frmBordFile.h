@@ -5,6 +5,7 @@
 // builds its board again from the setting "DataPath" once it has closed.
 #include "boardgame/file/BoardFileCache.h"
 #include "boardgame/file/BoardFileList.h"
+#include "boardgame/ui/BoardEditorDialogs.h"
 
 #include <QDialog>
 #include <QList>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class frmBoardEditor;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -44,6 +46,12 @@ public:
     void cmdHomePage_Click();
     void optQuestionPool_Click();
     void optSpeech_Click();
+    // The board editor, a window of its own over the manager, on a new board
+    // or on the chosen file; its saves show in the list at once.
+    void cmdNewBoard_Click();
+    void cmdEditBoard_Click();
+    // The dialogs the editor asks through (tests answer them).
+    BoardEditorDialogs EditorDialogs = BoardEditorDialogs::Standard();
 
     QLabel* lblFormCaption = nullptr;
     QLabel* lblClose = nullptr;
@@ -54,12 +62,19 @@ public:
     QPushButton* cmdSetBoardGame = nullptr;
     QPushButton* cmdAddBoardFile = nullptr;
     QPushButton* cmdHomePage = nullptr;
+    QPushButton* cmdNewBoard = nullptr;
+    QPushButton* cmdEditBoard = nullptr;
     QLabel* lblEditor = nullptr;
     QList<QRadioButton*> optQuestionPool; // 0 and 1
     QList<QRadioButton*> optSpeech;       // 0 British, 1 American English
 
+protected:
+    // Open editors close first; one whose teacher cancels keeps the manager.
+    void done(int result) override;
+
 private:
     void BuildControls();
+    void ShowEditor(frmBoardEditor* editor);
     void FlexData_CellChanged(int row, int column, int previousRow, int previousColumn);
     void SetCellColour(int row, int column, quint32 bgr);
     void FileChecked(const QFileInfo& file, const BoardFileCheck& check);

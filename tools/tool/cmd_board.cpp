@@ -1,12 +1,18 @@
 // mordaventa-tool board build SOURCE OUT: makes a board-game file from its
 // readable source (pronunciations rendered with espeak-ng, simple pictures
 // drawn here). mordaventa-tool board check FILE: the checks of the board-file
-// manager.
+// manager. mordaventa-tool board import FILE.csv NEW: a board of the default
+// board's squares and the CSV file's words or questions.
 #include "ToolCommand.h"
 
+#include "boardgame/file/BoardContentChecks.h"
+#include "boardgame/file/BoardCsvImport.h"
 #include "boardgame/file/BoardFileChecks.h"
+#include "boardgame/file/BoardFileReader.h"
 #include "boardgame/file/BoardSource.h"
+#include "boardgame/file/BoardSourceExport.h"
 #include "players/ClassPlayerInfo.h"
+#include "shell/ProgramFolder.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -15,10 +21,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSet>
 #include <QtMath>
 
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -296,17 +304,165 @@ int check(const QStringList& arguments) {
     return 0;
 }
 
+const char kImportUsage[] = "usage: board import FILE.csv NEW.board [--base BOARD.mdb]";
+
+QString difficultyName(int code) {
+    return code == SquareCode::SpellEasy     ? QStringLiteral("easy")
+           : code == SquareCode::SpellMedium ? QStringLiteral("medium")
+                                             : QStringLiteral("hard");
+}
+
+// The board's own items of each kind and difficulty the CSV file gives are
+// replaced by the file's; those it does not give stay, so that every square
+// of the board still has something to ask.
+int replaceWithRows(BoardContent& board, BoardCsvRows& rows, QList<BoardCsvProblem>& problems) {
+    QSet<int> difficulties;
+    for (const BoardCsvWord& w : std::as_const(rows.words))
+        difficulties.insert(w.word.level);
+    QSet<int> kinds;
+    for (BoardCsvQuestion& q : rows.questions) {
+        // A category of the board keeps its kind and tip unless the row
+        // gives others.
+        for (const BoardCategory& c : std::as_const(board.categories)) {
+            if (c.name.compare(q.category, Qt::CaseInsensitive) != 0)
+                continue;
+            if (q.kind.isEmpty())
+                q.kind = QString::number(c.kind);
+            if (q.tip.isEmpty())
+                q.tip = c.tip;
+        }
+        bool number = false;
+        int kind = q.kind.toInt(&number);
+        for (auto it = board.questionKinds.cbegin(); it != board.questionKinds.cend(); ++it) {
+            if (it->compare(q.kind, Qt::CaseInsensitive) == 0)
+                kind = it.key(), number = true;
+        }
+        if (number && board.questionKinds.contains(kind))
+            kinds.insert(kind);
+    }
+    BoardContent replaced = board;
+    replaced.words.removeIf([&](const BoardWord& w) { return difficulties.contains(w.level); });
+    replaced.categories.removeIf([&](const BoardCategory& c) { return kinds.contains(c.kind); });
+    const int added = BoardCsvImport::Apply(replaced, rows, true, &problems);
+    // A kind whose every row was refused keeps the board's own questions.
+    for (const int kind : std::as_const(kinds)) {
+        if (std::none_of(replaced.categories.cbegin(), replaced.categories.cend(),
+                         [kind](const BoardCategory& c) { return c.kind == kind; })) {
+            for (const BoardCategory& c : std::as_const(board.categories)) {
+                if (c.kind == kind)
+                    replaced.categories.append(c);
+            }
+        }
+    }
+    for (const int code : std::as_const(difficulties)) {
+        if (std::none_of(replaced.words.cbegin(), replaced.words.cend(),
+                         [code](const BoardWord& w) { return w.level == code; })) {
+            for (const BoardWord& w : std::as_const(board.words)) {
+                if (w.level == code)
+                    replaced.words.append(w);
+            }
+        }
+    }
+    for (auto it = board.questionKinds.cbegin(); it != board.questionKinds.cend(); ++it) {
+        if (!kinds.contains(it.key()))
+            toolPrint(QStringLiteral("kept the questions of kind '%1' of the base board").arg(*it));
+    }
+    for (const int code : {SquareCode::SpellEasy, SquareCode::SpellMedium, SquareCode::SpellHard}) {
+        if (!difficulties.contains(code) && board.spellingCaptions.contains(code))
+            toolPrint(QStringLiteral("kept the %1 spelling words of the base board")
+                          .arg(difficultyName(code)));
+    }
+    board = replaced;
+    return added;
+}
+
+int import(const QStringList& arguments) {
+    QStringList args = arguments;
+    QString base = ProgramFolder::resolve(QStringLiteral("data/SpellingGrammar.mdb"));
+    if (const qsizetype at = args.indexOf(QStringLiteral("--base")); at >= 0) {
+        if (at + 1 >= args.size())
+            return toolError(QLatin1String(kImportUsage));
+        base = args[at + 1];
+        args.remove(at, 2);
+    }
+    if (args.size() != 2)
+        return toolError(QLatin1String(kImportUsage));
+    const QString csv = args[0];
+    const QString out = args[1];
+    if (QFileInfo::exists(out))
+        return toolError(QStringLiteral("%1 exists already; name a new file").arg(out));
+    BoardContent board;
+    try {
+        board = BoardFileReader::ReadBoardFile(base);
+    } catch (const dao::DaoError& e) {
+        return toolError(QStringLiteral("cannot read the base board: %1").arg(e.Description()));
+    }
+    BoardCsvRows rows = BoardCsvImport::ReadFile(csv);
+    Speaker speaker;
+    BoardCsvHooks hooks;
+    hooks.speak = [&speaker](const QString& word, QString* error) {
+        return speaker.speak(word, "en-gb", error);
+    };
+    hooks.speakAmerican = [&speaker](const QString& word, QString* error) {
+        return speaker.speak(word, "en-us", error);
+    };
+    BoardCsvImport::Speak(rows, hooks);
+    QList<BoardCsvProblem> problems = rows.problems;
+    const int added = replaceWithRows(board, rows, problems);
+    const QByteArray name = csv.toUtf8();
+    for (const BoardCsvProblem& p : std::as_const(problems)) {
+        if (p.line > 0)
+            std::fprintf(stderr, "mordaventa-tool: %s:%d: %s\n", name.constData(), p.line,
+                         p.reason.toUtf8().constData());
+        else
+            std::fprintf(stderr, "mordaventa-tool: %s: %s\n", name.constData(),
+                         p.reason.toUtf8().constData());
+    }
+    if (added == 0)
+        return toolError(QStringLiteral("%1: no row can be used; nothing written").arg(csv));
+    bool refused = false;
+    for (const BoardFinding& f : BoardContentChecks::Check(board)) {
+        if (f.severity == FindingSeverity::Refusal) {
+            std::fprintf(stderr, "mordaventa-tool: %s\n", f.message.toUtf8().constData());
+            refused = true;
+        }
+    }
+    if (refused)
+        return toolError(QStringLiteral("the board cannot be built; nothing written"));
+    // A name ending in .mdb asks for the playable file itself; any other for
+    // its readable source, to edit and build.
+    if (out.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive)) {
+        try {
+            BoardFileWriter::WriteBoardFile(board, out);
+        } catch (const dao::DaoError& e) {
+            return toolError(QStringLiteral("cannot write %1: %2").arg(out, e.Description()));
+        }
+    } else {
+        QString error;
+        if (!BoardSourceExport::ExportSource(board, out, &error))
+            return toolError(error);
+    }
+    toolPrint(
+        QStringLiteral("wrote %1: %2 of %3 rows imported").arg(out).arg(added).arg(rows.rows));
+    return 0;
+}
+
 int runBoard(const QStringList& arguments) {
     const QString sub = arguments.value(0);
     if (sub == QLatin1String("build"))
         return build(arguments.mid(1));
     if (sub == QLatin1String("check"))
         return check(arguments.mid(1));
-    return toolError(QStringLiteral("usage: board build SOURCE OUT | board check FILE"));
+    if (sub == QLatin1String("import"))
+        return import(arguments.mid(1));
+    return toolError(QStringLiteral("usage: board build SOURCE OUT | board check FILE | board "
+                                    "import FILE.csv NEW.board [--base BOARD.mdb]"));
 }
 
-ToolCommandRegistration registration{QStringLiteral("board"),
-                                     QStringLiteral("board build SOURCE OUT | board check FILE"),
-                                     &runBoard};
+ToolCommandRegistration registration{
+    QStringLiteral("board"),
+    QStringLiteral("board build SOURCE OUT | board check FILE | board import FILE.csv NEW.board "
+                   "[--base BOARD.mdb]"),
+    &runBoard};
 
 } // namespace
