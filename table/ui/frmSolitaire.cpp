@@ -201,6 +201,8 @@ void frmSolitaire::AfterFirstFrame() {
     // Opening the sound device takes a while and nothing sounds before a
     // deal; the sliders show half volume until then, as the device reports.
     m_music->BuildMusicList();
+    if (m_closing) // closed while the list let events run
+        return;
     const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
     if (volumes.music >= 0)
         sldMusic->setValue(volumes.music);
