@@ -57,7 +57,7 @@ const ClDictionary& loaded(const QString& path) {
     static std::map<QString, ClDictionary> cache;
     auto it = cache.find(path);
     if (it == cache.end()) {
-        it = cache.emplace(path, ClDictionary()).first;
+        it = cache.try_emplace(path).first;
         it->second.LoadDictionaryFile(path);
     }
     return it->second;

@@ -22,12 +22,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Opened at run time, so dpkg-shlibdeps cannot see them: the synthesizer and
-# the speech library (opened at their first use), the General MIDI soundfont of
+# Opened at run time, so dpkg-shlibdeps cannot see them: the synthesizer, the
+# speech library and SQLCipher (opened at their first use), the General MIDI soundfont of
 # the music, the espeak-ng voices, the font every text is drawn
 # in, and the GStreamer plug-ins Qt Multimedia plays wave files with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libfluidsynth3, libespeak-ng1, timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-dejavu-core, \
+    "libfluidsynth3, libespeak-ng1, libsqlcipher0, timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-dejavu-core, \
 gstreamer1.0-plugins-good")
 # Native Wayland windows; without it the program runs through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

@@ -1,7 +1,6 @@
 #include "engine/ClDictionary.h"
 
 #include "shell/Logging.h"
-#include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
 #include "shell/clsBinaryEncryptor.h"
 
@@ -14,6 +13,8 @@ namespace {
 
 const QString kSectionSeparator = QStringLiteral("<|>");
 const QString kLineBreak = QStringLiteral("\r\n");
+const QByteArray kSeparatorBytes = QByteArrayLiteral("<|>");
+const QByteArray kLineBreakBytes = QByteArrayLiteral("\r\n");
 constexpr char16_t kJoker = u'*';
 constexpr int kSectionsNeeded = 1 + ClDictionary::kLevelCount;
 
@@ -35,21 +36,15 @@ bool codeUnitLess(const QString& a, const QString& b) {
     return a.size() < b.size();
 }
 
-// The index of the first entry that is not `length` letters a-z (element 0
-// may also be empty), or -1.
-qsizetype firstNonWord(const QStringList& entries, int length) {
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString& entry = entries.at(i);
-        if (i == 0 && entry.isEmpty())
-            continue;
-        if (entry.size() != length)
-            return i;
-        for (const QChar c : entry) {
-            if (c < QLatin1Char('a') || c > QLatin1Char('z'))
-                return i;
-        }
+// Whether an entry is `length` letters a-z.
+bool isWord(QByteArrayView entry, int length) {
+    if (entry.size() != length)
+        return false;
+    for (const char c : entry) {
+        if (c < 'a' || c > 'z')
+            return false;
     }
-    return -1;
+    return true;
 }
 
 } // namespace
@@ -65,18 +60,42 @@ void ClDictionary::Clear() {
     for (QStringList& list : WordsByLevel)
         list.clear();
     for (LevelIndex& index : m_index)
-        index.sorted.clear();
+        index = LevelIndex();
 }
 
-bool ClDictionary::LoadDictionary() {
+bool ClDictionary::LoadDictionary(QString* message) {
     const QString path = ProgramFolder::resolve(QStringLiteral("\\Dictionary\\dictionary.dic"));
     QString error;
+    m_loadMessage.clear();
     if (LoadDictionaryFile(path, &error))
         return true;
     qCWarning(lcMordaventa).noquote() << "word list not loaded:" << error;
-    MsgBox(error + QStringLiteral("\n\n") + kLoadErrorText, MsgButtons::OK, QString(),
-           MsgIcon::Critical);
+    m_loadMessage = error + QStringLiteral("\n\n") + kLoadErrorText;
+    if (message)
+        *message = m_loadMessage;
     return false;
+}
+
+void ClDictionary::LoadDictionaryLater() {
+    const std::lock_guard lock(m_loading);
+    Clear();
+    m_loadMessage.clear();
+    m_pending.store(true, std::memory_order_release);
+}
+
+void ClDictionary::LoadPending() const {
+    const std::lock_guard lock(m_loading);
+    if (!m_pending.load(std::memory_order_relaxed))
+        return; // another thread read it meanwhile
+    // Only the marked read changes the lists behind a const caller; every
+    // reader waits above until it is done.
+    const_cast<ClDictionary*>(this)->LoadDictionary();
+    m_pending.store(false, std::memory_order_release);
+}
+
+bool ClDictionary::Loaded() const {
+    EnsureLoaded();
+    return DicLoaded;
 }
 
 bool ClDictionary::LoadDictionaryFile(const QString& path, QString* error) {
@@ -133,41 +152,76 @@ bool ClDictionary::LoadText(const QByteArray& plain, bool wordsOnly, QString* er
             *error = text;
         return false;
     };
-    // One byte per character, as the file was written.
-    const QStringList pieces = QString::fromLatin1(plain).split(kSectionSeparator);
-    if (pieces.size() < kSectionsNeeded)
+    // The sections are cut straight from the bytes (one byte per character,
+    // as the file was written), so the text is never held whole a second time.
+    std::array<QByteArrayView, kSectionsNeeded> sections;
+    qsizetype found = 0;
+    qsizetype from = 0;
+    for (; found < kSectionsNeeded; ++found) {
+        const qsizetype at = plain.indexOf(kSeparatorBytes, from);
+        const qsizetype end = at < 0 ? plain.size() : at;
+        sections[size_t(found)] = QByteArrayView(plain).sliced(from, end - from);
+        if (at < 0) {
+            ++found;
+            break;
+        }
+        from = at + kSeparatorBytes.size();
+    }
+    if (found < kSectionsNeeded)
         return fail(QStringLiteral("The word list is damaged or not encrypted with the program's "
                                    "passphrase: %1 of 6 sections found")
-                        .arg(pieces.size()));
+                        .arg(found));
 
     // Build everything aside first, so a failure can never leave half a list.
     std::array<QStringList, kLevelCount> lists;
+    for (int level = 0; level < kLevelCount; ++level) {
+        const QByteArrayView section = sections[size_t(level) + 1];
+        const int length = kFirstLevel + level;
+        QStringList& list = lists[size_t(level)];
+        list.reserve(section.size() / (length + 2) + 2);
+        qsizetype start = 0;
+        while (true) {
+            const qsizetype at = section.indexOf(kLineBreakBytes, start);
+            const QByteArrayView entry =
+                section.sliced(start, (at < 0 ? section.size() : at) - start);
+            // A list cut short or made of other bytes still splits into
+            // sections; its entries give it away. An empty line (a section
+            // that ends with a line break) is no entry; element 0 may stay
+            // empty.
+            const bool first = list.isEmpty();
+            if (!wordsOnly || first || !entry.isEmpty()) {
+                if (wordsOnly && !(first && entry.isEmpty()) && !isWord(entry, length))
+                    return fail(
+                        QStringLiteral("The word list is damaged: entry %1 of the %2-letter "
+                                       "words is not a lowercase word of %2 letters")
+                            .arg(list.size())
+                            .arg(length));
+                list.append(QString::fromLatin1(entry));
+            }
+            if (at < 0)
+                break;
+            start = at + kLineBreakBytes.size();
+        }
+        list.squeeze();
+    }
     std::array<LevelIndex, kLevelCount> indexes;
     for (int level = 0; level < kLevelCount; ++level) {
-        lists[level] = pieces.at(level + 1).split(kLineBreak);
-        // A list cut short or made of other bytes still splits into sections;
-        // its entries give it away. Element 0 may stay empty.
-        if (wordsOnly) {
-            // An empty line (a section that ends with a line break) is no entry.
-            QStringList& list = lists[level];
-            list.erase(std::remove_if(list.begin() + 1, list.end(),
-                                      [](const QString& entry) { return entry.isEmpty(); }),
-                       list.end());
-            const qsizetype bad = firstNonWord(lists[level], kFirstLevel + level);
-            if (bad >= 0)
-                return fail(QStringLiteral("The word list is damaged: entry %1 of the %2-letter "
-                                           "words is not a lowercase word of %2 letters")
-                                .arg(bad)
-                                .arg(kFirstLevel + level));
-        }
-        std::vector<QString>& sorted = indexes[level].sorted;
-        sorted.assign(lists[level].cbegin() + 1, lists[level].cend());
-        if (!std::is_sorted(sorted.cbegin(), sorted.cend(), codeUnitLess))
-            std::sort(sorted.begin(), sorted.end(), codeUnitLess);
+        const QStringList& list = lists[size_t(level)];
+        if (std::is_sorted(list.cbegin() + 1, list.cend(), codeUnitLess))
+            continue;
+        std::vector<quint32>& order = indexes[size_t(level)].order;
+        order.resize(size_t(list.size() - 1));
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = quint32(i + 1);
+        std::stable_sort(order.begin(), order.end(), [&list](quint32 a, quint32 b) {
+            return codeUnitLess(list.at(a), list.at(b));
+        });
     }
-    dicversion = pieces.at(0);
+    dicversion = QString::fromLatin1(sections[0]);
     WordsByLevel = std::move(lists);
     m_index = std::move(indexes);
+    for (int level = 0; level < kLevelCount; ++level)
+        m_index[size_t(level)].list = &WordsByLevel[size_t(level)];
     DicLoaded = true;
     return true;
 }
@@ -186,15 +240,16 @@ bool ClDictionary::EntryBeginsLike(const QString& entry, const QString& word) {
 bool ClDictionary::CheckWord(const QString& word, qint16 level) const {
     if (word.isEmpty() || level < kFirstLevel || level > kLastLevel)
         return false;
+    EnsureLoaded();
     const LevelIndex& index = m_index[level - kFirstLevel];
-    if (index.sorted.empty())
+    if (index.size() == 0)
         return false;
     // starsFrom[k]: every character from k on is a joker, so any entry whose
     // first k characters fit matches, however short it is.
     std::vector<bool> starsFrom(word.size() + 1, true);
     for (qsizetype k = word.size() - 1; k >= 0; --k)
         starsFrom[k] = starsFrom[k + 1] && word.at(k) == QChar(kJoker);
-    return MatchRange(index, word, starsFrom, 0, index.sorted.size(), 0);
+    return MatchRange(index, word, starsFrom, 0, index.size(), 0);
 }
 
 // [lo, hi) is a non-empty range of sorted entries sharing their first k
@@ -205,28 +260,34 @@ bool ClDictionary::MatchRange(const LevelIndex& index, const QString& word,
                               qsizetype k) const {
     if (k == word.size() || starsFrom[k])
         return true;
-    const std::vector<QString>& sorted = index.sorted;
-    const auto begin = sorted.cbegin() + lo;
-    const auto end = sorted.cbegin() + hi;
-    const auto keyLess = [k](const QString& entry, int key) { return keyAt(entry, k) < key; };
-    const auto lessKey = [k](int key, const QString& entry) { return key < keyAt(entry, k); };
+    // The first position in [from, hi) whose key at k is not below `key`
+    // (orEqual: not at or below it); keys never decrease within the range.
+    const auto bound = [&index, k](size_t from, size_t to, int key, bool orEqual) {
+        while (from < to) {
+            const size_t mid = from + (to - from) / 2;
+            const int at = keyAt(index.at(mid), k);
+            if (at < key || (orEqual && at == key))
+                from = mid + 1;
+            else
+                to = mid;
+        }
+        return from;
+    };
     const QChar c = word.at(k);
     if (c != QChar(kJoker)) {
-        const auto first = std::lower_bound(begin, end, int(c.unicode()), keyLess);
-        if (first == end || keyAt(*first, k) != c.unicode())
+        const size_t first = bound(lo, hi, int(c.unicode()), false);
+        if (first == hi || keyAt(index.at(first), k) != c.unicode())
             return false;
-        const auto last = std::upper_bound(first, end, int(c.unicode()), lessKey);
-        return MatchRange(index, word, starsFrom, first - sorted.cbegin(), last - sorted.cbegin(),
-                          k + 1);
+        const size_t last = bound(first, hi, int(c.unicode()), true);
+        return MatchRange(index, word, starsFrom, first, last, k + 1);
     }
     // A joker with real letters still to come: an entry ending here cannot
     // match, so try each character that occurs at this position.
-    auto group = std::lower_bound(begin, end, 0, keyLess);
-    while (group != end) {
-        const int key = keyAt(*group, k);
-        const auto groupEnd = std::upper_bound(group, end, key, lessKey);
-        if (MatchRange(index, word, starsFrom, group - sorted.cbegin(), groupEnd - sorted.cbegin(),
-                       k + 1))
+    size_t group = bound(lo, hi, 0, false);
+    while (group != hi) {
+        const int key = keyAt(index.at(group), k);
+        const size_t groupEnd = bound(group, hi, key, true);
+        if (MatchRange(index, word, starsFrom, group, groupEnd, k + 1))
             return true;
         group = groupEnd;
     }
@@ -237,6 +298,7 @@ const QStringList& ClDictionary::WordsOfLevel(int level) const {
     static const QStringList empty;
     if (level < kFirstLevel || level > kLastLevel)
         return empty;
+    EnsureLoaded();
     return WordsByLevel[level - kFirstLevel];
 }
 

@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
+#include <mutex>
 #include <vector>
 
 class ClDictionary {
@@ -26,6 +28,8 @@ public:
     static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
     ClDictionary();
+    ClDictionary(const ClDictionary&) = delete;
+    ClDictionary& operator=(const ClDictionary&) = delete;
 
     // Section 0 of the file, kept as read.
     QString dicversion;
@@ -34,9 +38,18 @@ public:
     // The generation of the hint-list search that started last.
     qint16 SearchTag = 0;
 
-    // Reads the program folder's word list. On failure shows the loading
-    // message (critical icon) and returns false; the lists are then empty.
-    bool LoadDictionary();
+    // Reads the program folder's word list. On failure returns false with
+    // the loading message for the window to show (what went wrong, a blank
+    // line, kLoadErrorText) in `message`; the lists are then empty.
+    bool LoadDictionary(QString* message = nullptr);
+    // Marks the program folder's word list to be read when it is first
+    // needed (any question below, or Loaded()), instead of now: a window can
+    // show itself first. Safe to need from several threads at once.
+    void LoadDictionaryLater();
+    // Reads a list marked for later now; true when a list is loaded.
+    bool Loaded() const;
+    // The loading message of the last failed read, or empty.
+    const QString& LoadMessage() const { return m_loadMessage; }
     // The same without a message box: reads the list from `path`; `error`
     // (when given) receives a one-line description of what went wrong. A
     // file with an entry that is not a lowercase word (a-z) of its section's
@@ -68,13 +81,25 @@ public:
                                        const std::array<QStringList, kLevelCount>& words);
 
 private:
-    // An ordered copy of a level's searched entries (duplicates kept), so a
-    // beginning is found by halving ranges instead of a walk over the list.
+    // The searched entries of a level (from index 1) in code-unit order, so
+    // a beginning is found by halving ranges instead of a walk over the
+    // list. The list itself when it is in order already (the shipped one
+    // is); otherwise the order of its entries, by index into the list.
     struct LevelIndex {
-        std::vector<QString> sorted;
+        const QStringList* list = nullptr;
+        std::vector<quint32> order; // empty: the list is in order
+        size_t size() const { return list ? size_t(list->size() - 1) : 0; }
+        const QString& at(size_t i) const {
+            return order.empty() ? list->at(qsizetype(i) + 1) : list->at(order[i]);
+        }
     };
 
     void Clear();
+    void EnsureLoaded() const {
+        if (m_pending.load(std::memory_order_acquire))
+            LoadPending();
+    }
+    void LoadPending() const;
     bool LoadText(const QByteArray& plain, bool wordsOnly, QString* error);
     bool MatchRange(const LevelIndex& index, const QString& word,
                     const std::vector<bool>& starsFrom, size_t lo, size_t hi, qsizetype k) const;
@@ -82,4 +107,8 @@ private:
     // The lists of 3, 4, 5, 6 and 7 letters, in this order.
     std::array<QStringList, kLevelCount> WordsByLevel;
     std::array<LevelIndex, kLevelCount> m_index;
+    QString m_loadMessage;
+    // A read asked for by LoadDictionaryLater and not done yet.
+    mutable std::atomic<bool> m_pending = false;
+    mutable std::mutex m_loading;
 };

@@ -227,7 +227,7 @@ DealStatus ClSolitary::DealNewCards(qint16 level, bool wizardOn, RandomSource& r
     m_table.EnableLettersLeft(false);
 
     random.randomize(); // once per deal, however many decks are drawn
-    if (m_dictionary == nullptr || !m_dictionary->DicLoaded) {
+    if (m_dictionary == nullptr || !m_dictionary->Loaded()) {
         UnloadCards();
         m_table.ShowHelp(QString());
         m_table.SetBusy(false);

@@ -101,7 +101,7 @@ RestoreResult ClSolitary::PlaySaveGame(const QString& key) {
     if (!SavedGameRecord::Parse(entry->GameInfo, record, &why))
         return {RestoreStatus::EntryDamaged, why};
 
-    if (m_dictionary == nullptr || !m_dictionary->DicLoaded) {
+    if (m_dictionary == nullptr || !m_dictionary->Loaded()) {
         // Checked before laying out any card: without the word list the game
         // cannot be played, and the table ends up empty either way.
         UnloadCards();

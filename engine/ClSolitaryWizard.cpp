@@ -48,7 +48,7 @@ void ClSolitary::GetWizardList(qint16& pile, bool includeDiscard) {
     // pile can still become words.
     const QString withDiscard = word + CardsInDiscards.left(1).toLower();
     const bool countDiscard = includeDiscard && !CardsInDiscards.isEmpty() &&
-                              m_dictionary != nullptr && m_dictionary->DicLoaded &&
+                              m_dictionary != nullptr && m_dictionary->Loaded() &&
                               m_dictionary->CheckWord(withDiscard, wordlevel);
     // The top discard counted into the word is no longer among the cards
     // that can give the missing letters.
@@ -81,7 +81,7 @@ void ClSolitary::SearchHints(const QString& word, qint16 level, const CardSupply
     m_table.EnableLookup(false);
 
     static const QStringList kNoWords;
-    const QStringList& words = (m_dictionary != nullptr && m_dictionary->DicLoaded)
+    const QStringList& words = (m_dictionary != nullptr && m_dictionary->Loaded())
                                    ? m_dictionary->WordsOfLevel(level)
                                    : kNoWords;
     const std::weak_ptr<int> life = m_life;

@@ -14,7 +14,7 @@ QString ClSolitary::GetTheWord(qint16 pile) const {
 }
 
 bool ClSolitary::CheckForWord(const QString& word) const {
-    if (m_dictionary == nullptr || !m_dictionary->DicLoaded)
+    if (m_dictionary == nullptr || !m_dictionary->Loaded())
         return false;
     return m_dictionary->CheckWord(word.toLower(), wordlevel);
 }

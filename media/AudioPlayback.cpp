@@ -1,17 +1,13 @@
 #include "media/AudioPlayback.h"
 
+#include "media/AudioOutput.h"
 #include "media/MediaFiles.h"
 #include "media/SoundLibraries.h"
 #include "shell/Logging.h"
 
-#include <QAudio>
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QMediaDevices>
 #include <QThread>
 #include <QTimer>
 
@@ -29,10 +25,12 @@ constexpr double kSynthGain = 0.6;
 
 // The command levels are 0 to 1000; the ear hears loudness logarithmically,
 // so the level is taken on a perceptual scale and turned into a sample factor.
+// This is Qt Multimedia's logarithmic-to-linear volume conversion, written
+// out so that the mixer does not need that library loaded.
 float levelToFactor(int level) {
-    const double v = std::clamp(level, 0, 1000) / 1000.0;
-    return float(
-        QAudio::convertVolume(v, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
+    const float v = float(std::clamp(level, 0, 1000)) / 1000.0f;
+    constexpr float kLog100 = 4.60517018599f; // ln 100
+    return v > 0.99f ? 1.0f : -std::log(1.0f - v) / kLog100;
 }
 
 // Something that fills interleaved stereo 16-bit frames.
@@ -369,31 +367,19 @@ private:
     }
 
     void stopOutput() {
-        if (m_sink) {
-            m_sink->stop();
-            m_sink.reset();
+        if (m_output) {
+            m_output->stop();
+            m_output.reset();
         }
         m_idleTimer->stop();
     }
 
     bool ensureRunning() {
-        if (m_sink && m_sink->state() != QAudio::StoppedState)
+        if (m_output && m_output->running())
             return true;
-        QAudioFormat format;
-        format.setSampleRate(kMixRate);
-        format.setChannelCount(2);
-        format.setSampleFormat(QAudioFormat::Int16);
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull() || !device.isFormatSupported(format)) {
-            qCWarning(lcMordaventa) << "the audio output refuses 44100 Hz stereo; sound is off";
-            return false;
-        }
-        m_sink = std::make_unique<QAudioSink>(device, format);
-        m_sink->setBufferSize(int(kMixRate * 4 * kBufferMs / 1000));
-        m_sink->start(this);
-        if (m_sink->error() != QAudio::NoError) {
-            qCWarning(lcMordaventa) << "the audio output did not start" << m_sink->error();
-            m_sink.reset();
+        m_output = AudioOutputs::Create();
+        if (!m_output || !m_output->start(this, kMixRate, int(kMixRate * 4 * kBufferMs / 1000))) {
+            m_output.reset();
             return false;
         }
         m_idleTimer->start();
@@ -407,7 +393,7 @@ private:
     qint64 m_idleFrames = 0;
     std::vector<qint32> m_mix;
     std::vector<qint16> m_scratch;
-    std::unique_ptr<QAudioSink> m_sink;
+    std::unique_ptr<AudioOutput> m_output;
     QTimer* m_idleTimer;
     std::atomic<bool> m_shutDown = false;
 };
@@ -441,7 +427,7 @@ void AudioPlayback::prepareOutput() {
 }
 
 bool AudioPlayback::outputAvailable() {
-    return !QMediaDevices::defaultAudioOutput().isNull();
+    return AudioOutputs::Available();
 }
 
 QString AudioPlayback::soundFontPath() {

@@ -1,17 +1,27 @@
 #include "boardgame/dao/DaoEngine.h"
 
 #include "boardgame/dao/AccessSql.h"
+#include "boardgame/dao/SqliteLibrary.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
-#include <sqlite3.h>
-
 #include <limits>
 
 namespace dao {
+
+namespace {
+
+// The library's calls; a missing library ends the opening of a file.
+const SqliteCalls& Sql() {
+    if (const SqliteCalls* calls = SqliteLibrary::Calls())
+        return *calls;
+    throw DaoError(ErrEngine, QStringLiteral("The database library (SQLCipher) cannot be opened."));
+}
+
+} // namespace
 
 class Connection {
 public:
@@ -26,7 +36,7 @@ public:
     ~Connection() { close(); }
     void close() {
         if (db) {
-            sqlite3_close(db);
+            Sql().sqlite3_close(db);
             db = nullptr;
         }
     }
@@ -43,36 +53,36 @@ class Statement {
 public:
     Statement(sqlite3* db, const QString& sql) {
         const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &m_stmt,
-                               nullptr) != SQLITE_OK) {
-            const QString message = QString::fromUtf8(sqlite3_errmsg(db));
-            sqlite3_finalize(m_stmt);
+        if (Sql().sqlite3_prepare_v2(db, text.constData(), static_cast<int>(text.size()), &m_stmt,
+                                     nullptr) != SQLITE_OK) {
+            const QString message = QString::fromUtf8(Sql().sqlite3_errmsg(db));
+            Sql().sqlite3_finalize(m_stmt);
             m_stmt = nullptr;
             throw DaoError(ErrEngine, message);
         }
         m_db = db;
     }
-    ~Statement() { sqlite3_finalize(m_stmt); }
+    ~Statement() { Sql().sqlite3_finalize(m_stmt); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
     sqlite3_stmt* get() const { return m_stmt; }
     bool step() {
-        const int rc = sqlite3_step(m_stmt);
+        const int rc = Sql().sqlite3_step(m_stmt);
         if (rc == SQLITE_ROW)
             return true;
         if (rc == SQLITE_DONE)
             return false;
-        throw DaoError(ErrEngine, QString::fromUtf8(sqlite3_errmsg(m_db)));
+        throw DaoError(ErrEngine, QString::fromUtf8(Sql().sqlite3_errmsg(m_db)));
     }
     void bind(int index, const QVariant& value) {
         int rc = SQLITE_OK;
         if (value.isNull() || !value.isValid()) {
-            rc = sqlite3_bind_null(m_stmt, index);
+            rc = Sql().sqlite3_bind_null(m_stmt, index);
         } else {
             switch (value.typeId()) {
             case QMetaType::Bool:
-                rc = sqlite3_bind_int64(m_stmt, index, value.toBool() ? -1 : 0);
+                rc = Sql().sqlite3_bind_int64(m_stmt, index, value.toBool() ? -1 : 0);
                 break;
             case QMetaType::Int:
             case QMetaType::UInt:
@@ -82,44 +92,44 @@ public:
             case QMetaType::UShort:
             case QMetaType::Long:
             case QMetaType::ULong:
-                rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+                rc = Sql().sqlite3_bind_int64(m_stmt, index, value.toLongLong());
                 break;
             case QMetaType::Double:
             case QMetaType::Float:
-                rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
+                rc = Sql().sqlite3_bind_double(m_stmt, index, value.toDouble());
                 break;
             case QMetaType::QByteArray: {
                 const QByteArray bytes = value.toByteArray();
-                rc = sqlite3_bind_blob64(m_stmt, index, bytes.constData(),
-                                         static_cast<sqlite3_uint64>(bytes.size()),
-                                         SQLITE_TRANSIENT);
+                rc = Sql().sqlite3_bind_blob64(m_stmt, index, bytes.constData(),
+                                               static_cast<sqlite3_uint64>(bytes.size()),
+                                               SQLITE_TRANSIENT);
                 break;
             }
             default: {
                 const QByteArray text = value.toString().toUtf8();
-                rc = sqlite3_bind_text64(m_stmt, index, text.constData(),
-                                         static_cast<sqlite3_uint64>(text.size()), SQLITE_TRANSIENT,
-                                         SQLITE_UTF8);
+                rc = Sql().sqlite3_bind_text64(m_stmt, index, text.constData(),
+                                               static_cast<sqlite3_uint64>(text.size()),
+                                               SQLITE_TRANSIENT, SQLITE_UTF8);
                 break;
             }
             }
         }
         if (rc != SQLITE_OK)
-            throw DaoError(ErrEngine, QString::fromUtf8(sqlite3_errmsg(m_db)));
+            throw DaoError(ErrEngine, QString::fromUtf8(Sql().sqlite3_errmsg(m_db)));
     }
     QVariant column(int i) const {
-        switch (sqlite3_column_type(m_stmt, i)) {
+        switch (Sql().sqlite3_column_type(m_stmt, i)) {
         case SQLITE_INTEGER:
-            return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_stmt, i)));
+            return QVariant(static_cast<qlonglong>(Sql().sqlite3_column_int64(m_stmt, i)));
         case SQLITE_FLOAT:
-            return QVariant(sqlite3_column_double(m_stmt, i));
+            return QVariant(Sql().sqlite3_column_double(m_stmt, i));
         case SQLITE_TEXT:
-            return QVariant(
-                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
-                                  sqlite3_column_bytes(m_stmt, i)));
+            return QVariant(QString::fromUtf8(
+                reinterpret_cast<const char*>(Sql().sqlite3_column_text(m_stmt, i)),
+                Sql().sqlite3_column_bytes(m_stmt, i)));
         case SQLITE_BLOB: {
-            const void* data = sqlite3_column_blob(m_stmt, i);
-            const int size = sqlite3_column_bytes(m_stmt, i);
+            const void* data = Sql().sqlite3_column_blob(m_stmt, i);
+            const int size = Sql().sqlite3_column_bytes(m_stmt, i);
             return QVariant(QByteArray(static_cast<const char*>(data), size));
         }
         default:
@@ -202,7 +212,7 @@ int onProgress(void* context) {
         c->stop = Connection::Stop::Time;
         return 1;
     }
-    if (sqlite3_memory_used() - c->memoryBase > c->budget.bytes) {
+    if (Sql().sqlite3_memory_used() - c->memoryBase > c->budget.bytes) {
         c->stop = Connection::Stop::Memory;
         return 1;
     }
@@ -217,7 +227,7 @@ auto budgeted(Connection& c, const QString& what, Operation&& operation) -> decl
     if (!c.damage.isEmpty())
         throw DaoError(ErrBudget, c.damage);
     c.stop = Connection::Stop::None;
-    c.memoryBase = sqlite3_memory_used();
+    c.memoryBase = Sql().sqlite3_memory_used();
     c.clock.start();
     struct Arm {
         Connection& c;
@@ -495,7 +505,7 @@ void Recordset::update() {
                                    .arg(m_sourceTables[entry.first]));
             s.bind(index, rowId);
             s.step();
-            if (sqlite3_changes(db) != 1)
+            if (Sql().sqlite3_changes(db) != 1)
                 throw DaoError(ErrCannotUpdate,
                                QStringLiteral("The record was deleted by another user."));
         }
@@ -583,13 +593,13 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& source) {
     }
     const int hidden = static_cast<int>(idColumns.size());
     Statement s(db, AccessSql::prependColumns(select, idColumns));
-    const int columns = sqlite3_column_count(s.get());
+    const int columns = Sql().sqlite3_column_count(s.get());
     for (int c = hidden; c < columns; ++c) {
         Recordset::Column col;
-        col.name = QString::fromUtf8(sqlite3_column_name(s.get(), c));
-        if (const char* t = sqlite3_column_table_name(s.get(), c))
+        col.name = QString::fromUtf8(Sql().sqlite3_column_name(s.get(), c));
+        if (const char* t = Sql().sqlite3_column_table_name(s.get(), c))
             col.table = QString::fromUtf8(t);
-        if (const char* o = sqlite3_column_origin_name(s.get(), c))
+        if (const char* o = Sql().sqlite3_column_origin_name(s.get(), c))
             col.origin = QString::fromUtf8(o);
         rs->m_columns.append(col);
     }
@@ -597,9 +607,9 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& source) {
     while (s.step()) {
         QList<qint64> ids;
         for (int c = 0; c < hidden; ++c)
-            ids.append(sqlite3_column_type(s.get(), c) == SQLITE_NULL
+            ids.append(Sql().sqlite3_column_type(s.get(), c) == SQLITE_NULL
                            ? kNoRow
-                           : sqlite3_column_int64(s.get(), c));
+                           : Sql().sqlite3_column_int64(s.get(), c));
         QList<QVariant> row;
         row.reserve(columns - hidden);
         for (int c = hidden; c < columns; ++c) {
@@ -656,7 +666,7 @@ void Database::execute(const QString& source) {
     if (t.kind == AccessSql::StatementKind::Select)
         throw DaoError(ErrSelectExecuted, QStringLiteral("Cannot execute a select query."));
     run(db, t.sql);
-    m_recordsAffected = sqlite3_changes(db);
+    m_recordsAffected = Sql().sqlite3_changes(db);
 }
 
 void Database::ExecuteNative(const QString& sqliteSql) {
@@ -664,9 +674,10 @@ void Database::ExecuteNative(const QString& sqliteSql) {
         throw DaoError(ErrDatabaseClosed, QStringLiteral("The database has been closed."));
     sqlite3* db = m_connection->require();
     char* error = nullptr;
-    if (sqlite3_exec(db, sqliteSql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+    if (Sql().sqlite3_exec(db, sqliteSql.toUtf8().constData(), nullptr, nullptr, &error) !=
+        SQLITE_OK) {
         const QString message = QString::fromUtf8(error ? error : "unknown error");
-        sqlite3_free(error);
+        Sql().sqlite3_free(error);
         throw DaoError(ErrEngine, message);
     }
 }
@@ -732,18 +743,19 @@ QString DBEngine::PasswordOf(const QString& connect) {
 std::unique_ptr<Database> DBEngine::openWith(const QString& path, int flags,
                                              const QString& connect) {
     auto connection = std::make_shared<Connection>();
-    if (sqlite3_open_v2(QFileInfo(path).absoluteFilePath().toUtf8().constData(), &connection->db,
-                        flags, nullptr) != SQLITE_OK) {
-        const QString message = connection->db ? QString::fromUtf8(sqlite3_errmsg(connection->db))
-                                               : QStringLiteral("out of memory");
+    if (Sql().sqlite3_open_v2(QFileInfo(path).absoluteFilePath().toUtf8().constData(),
+                              &connection->db, flags, nullptr) != SQLITE_OK) {
+        const QString message = connection->db
+                                    ? QString::fromUtf8(Sql().sqlite3_errmsg(connection->db))
+                                    : QStringLiteral("out of memory");
         throw DaoError(ErrEngine, QStringLiteral("Cannot open '%1': %2").arg(path, message));
     }
-    sqlite3_busy_timeout(connection->db, 2000);
+    Sql().sqlite3_busy_timeout(connection->db, 2000);
     // Bounds on what one connection can hold, whatever its queries do.
-    sqlite3_limit(connection->db, SQLITE_LIMIT_LENGTH, kLongestValue);
-    sqlite3_limit(connection->db, SQLITE_LIMIT_COLUMN, 64);
+    Sql().sqlite3_limit(connection->db, SQLITE_LIMIT_LENGTH, kLongestValue);
+    Sql().sqlite3_limit(connection->db, SQLITE_LIMIT_COLUMN, 64);
     connection->budget = StatementBudget::Current();
-    sqlite3_progress_handler(connection->db, kProgressSteps, &onProgress, connection.get());
+    Sql().sqlite3_progress_handler(connection->db, kProgressSteps, &onProgress, connection.get());
     const QString password = DBEngine::PasswordOf(connect);
     try {
         if (!password.isEmpty()) {

@@ -57,8 +57,8 @@ std::optional<BoardFileCheck> Remembered(const QFileInfo& file) {
 }
 
 void Remember(const QFileInfo& file, const BoardFileCheck& check) {
-    // Stamped as the check left the file: trying the pool's refill (rolled
-    // back) still rewrites pages and so moves the modification time.
+    // Stamped as the check left the file (unchanged: the refill it tries is
+    // kept in memory and rolled back).
     QJsonArray a = Stamp(QFileInfo(file.absoluteFilePath()));
     const BoardFileRow& row = check.row;
     a << (check.usable ? QStringLiteral("1") : QStringLiteral("0")) << row.boardErrors

@@ -120,23 +120,34 @@ int unaskableWords(dao::Database& db, int kind) {
 // Whether the refill the game runs on a used-up pool works: run, then taken
 // back. A file that cannot be written here (a shipped, read-only one) is given
 // the benefit of the doubt; in play it cannot run either.
+//
+// The check leaves the file as it was, to the byte and its modification time:
+// the journal is kept in memory and the changed pages too (no spilling), and
+// the transaction is rolled back whole (releasing a savepoint would commit
+// and rewrite the file's header page).
 bool refills(dao::Database& db, const QString& action) {
-    bool works = true;
-    try {
-        db.ExecuteNative(QStringLiteral("SAVEPOINT board_check"));
-    } catch (const dao::DaoError&) {
+    const auto native = [&db](const char* sql) {
+        try {
+            db.ExecuteNative(QLatin1String(sql));
+            return true;
+        } catch (const dao::DaoError&) {
+            return false;
+        }
+    };
+    native("PRAGMA journal_mode = MEMORY; PRAGMA cache_spill = OFF");
+    if (!native("BEGIN")) {
+        native("PRAGMA journal_mode = DELETE; PRAGMA cache_spill = ON");
         return true;
     }
+    bool works = true;
     try {
         db.Execute(action);
     } catch (const dao::DaoError& e) {
         works = e.Description().contains(QLatin1String("readonly"));
         qCDebug(lcMordaventa) << "refill failed:" << action << e.Description();
     }
-    try {
-        db.ExecuteNative(QStringLiteral("ROLLBACK TO board_check; RELEASE board_check"));
-    } catch (const dao::DaoError&) {
-    }
+    native("ROLLBACK");
+    native("PRAGMA journal_mode = DELETE; PRAGMA cache_spill = ON");
     return works;
 }
 

@@ -44,7 +44,8 @@ QPixmap EmbeddedPicture(const QString& name, int scale) {
         return {};
     }
     image.setDevicePixelRatio(scale);
-    const QPixmap pixmap = QPixmap::fromImage(image);
+    // Converted in place: the decoded picture is not held twice meanwhile.
+    const QPixmap pixmap = QPixmap::fromImage(std::move(image));
     cache.insert(key, pixmap);
     return pixmap;
 }

@@ -149,17 +149,12 @@ void frmSolitaire::FormLoad() {
     SetBusy(true);
     picGame->SetTile(FeltTile());
     MyDictionary = std::make_unique<ClDictionary>();
-    MyDictionary->LoadDictionary();
+    // Read after the first frame, or at the first question before it.
+    MyDictionary->LoadDictionaryLater();
     m_winnable = std::make_unique<WinnableWatch>(*MyDictionary);
     connect(m_winnable.get(), &WinnableWatch::Answered, this,
             [this](WinnableWatch::Mark, const QString& text) { lblWinnable->setText(text); });
     mySolitaryGame = std::make_unique<ClSolitary>(*this, m_player, MyDictionary.get());
-    m_music->BuildMusicList();
-    const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
-    if (volumes.music >= 0)
-        sldMusic->setValue(volumes.music);
-    if (volumes.sound >= 0)
-        sldSound->setValue(volumes.sound);
     LoadFlexGrid();
     WebBrowser1->Navigate(WebAddresses::kOffLinePage);
     WindowChrome::MakeFrameless(this);
@@ -189,9 +184,34 @@ void frmSolitaire::showEvent(QShowEvent* event) {
         connect(screen, &QScreen::availableGeometryChanged, sysInfo,
                 [this](const QRect& area) { SysInfo1_DisplayChanged(area.width()); });
     }
-    // The advertisement follows once the table is on the screen, from the
-    // event loop rather than inside the show.
-    QTimer::singleShot(0, this, &frmSolitaire::ShowStartUpAds);
+}
+
+void frmSolitaire::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    // From the event loop, so the whole frame is out first.
+    QTimer::singleShot(0, this, &frmSolitaire::AfterFirstFrame);
+}
+
+void frmSolitaire::AfterFirstFrame() {
+    if (m_closing)
+        return;
+    // Opening the sound device takes a while and nothing sounds before a
+    // deal; the sliders show half volume until then, as the device reports.
+    m_music->BuildMusicList();
+    if (m_closing) // closed while the list let events run
+        return;
+    const TableMusic::InitialVolumes volumes = m_music->SetInitialVolumes();
+    if (volumes.music >= 0)
+        sldMusic->setValue(volumes.music);
+    if (volumes.sound >= 0)
+        sldSound->setValue(volumes.sound);
+    if (!MyDictionary->Loaded()) {
+        MsgBox(MyDictionary->LoadMessage(), MsgButtons::OK, QString(), MsgIcon::Critical, this);
+    }
+    ShowStartUpAds();
 }
 
 void frmSolitaire::ShowStartUpAds() {

@@ -90,6 +90,7 @@ Q_SIGNALS:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -123,6 +124,10 @@ private:
     bool AskToSaveGame();
     void ApplySavedGameCommands();
     void SetDeckPicture(int resId);
+    // What the first frame does not need, once it is out: the sound
+    // device's volumes, the music list, the word list (and its loading
+    // message), then the start-up advertisement.
+    void AfterFirstFrame();
     // The start-up advertisement, modal over the table once it is shown.
     void ShowStartUpAds();
     void OpenNetDictionary(const QString& word);
@@ -152,4 +157,5 @@ private:
     bool m_busyPointer = false;
     bool m_unloaded = false;
     bool m_shownOnce = false;
+    bool m_painted = false;
 };

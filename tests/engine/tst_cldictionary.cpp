@@ -1,7 +1,8 @@
 // The word list: loading the encrypted file, the first-match answers of
 // CheckWord (checked against a literal walk over the lists on a sample that
 // shows the rules; the word-list fuzz target does the same on any list), the
-// loading message on bad files and the absence of any plain copy on disk.
+// loading message on bad files (returned, never shown from here), the read
+// put off to the first need and the absence of any plain copy on disk.
 #include "TestSupport.h"
 
 #include "engine/ClDictionary.h"
@@ -33,8 +34,9 @@ class TestClDictionary : public QObject {
 private Q_SLOTS:
     void checkWordFollowsTheFirstMatchRule_data();
     void checkWordFollowsTheFirstMatchRule();
-    void badFilesShowTheLoadingMessage_data();
-    void badFilesShowTheLoadingMessage();
+    void badFilesGiveTheLoadingMessage_data();
+    void badFilesGiveTheLoadingMessage();
+    void readLaterHappensAtTheFirstNeed();
     void failedReloadLeavesNoPartialList();
     void noPlainCopyIsLeftOnDisk();
     void emptyLinesAreNoEntries();
@@ -77,7 +79,7 @@ void TestClDictionary::checkWordFollowsTheFirstMatchRule() {
     QCOMPARE(literalCheckWord(dictionary.WordsOfLevel(level), word), expected);
 }
 
-void TestClDictionary::badFilesShowTheLoadingMessage_data() {
+void TestClDictionary::badFilesGiveTheLoadingMessage_data() {
     QTest::addColumn<QString>("kind");
     QTest::newRow("missing file") << "missing";
     QTest::newRow("empty file") << "empty";
@@ -90,7 +92,7 @@ void TestClDictionary::badFilesShowTheLoadingMessage_data() {
     QTest::newRow("far larger than any word list") << "huge";
 }
 
-void TestClDictionary::badFilesShowTheLoadingMessage() {
+void TestClDictionary::badFilesGiveTheLoadingMessage() {
     QFETCH(QString, kind);
     TempProgramFolder folder;
     if (kind == QLatin1String("empty"))
@@ -122,19 +124,42 @@ void TestClDictionary::badFilesShowTheLoadingMessage() {
 
     MsgBoxRecorder boxes;
     ClDictionary dictionary;
-    QVERIFY(!dictionary.LoadDictionary());
+    QString message;
+    QVERIFY(!dictionary.LoadDictionary(&message));
     QVERIFY(!dictionary.DicLoaded);
-    QCOMPARE(boxes.shown().size(), 1);
-    const MsgBoxRequest& box = boxes.shown().first();
-    QCOMPARE(box.icon, MsgIcon::Critical);
-    QVERIFY2(box.text.endsWith(QStringLiteral("\n\n") + kLoadError), qPrintable(box.text));
+    QVERIFY(boxes.shown().isEmpty()); // the window that loads it shows it
+    QVERIFY2(message.endsWith(QStringLiteral("\n\n") + kLoadError), qPrintable(message));
     // A description of what went wrong comes first.
-    QVERIFY(box.text.size() > kLoadError.size() + 10);
+    QVERIFY(message.size() > kLoadError.size() + 10);
+    QCOMPARE(dictionary.LoadMessage(), message);
     for (int level = 3; level <= 7; ++level) {
         QVERIFY(dictionary.WordsOfLevel(level).isEmpty());
         QVERIFY(!dictionary.CheckWord(QStringLiteral("*"), qint16(level)));
     }
     QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("Dictionary/temp.txt"))));
+}
+
+void TestClDictionary::readLaterHappensAtTheFirstNeed() {
+    TempProgramFolder folder;
+    writeSample(folder, "v<|>\r\ncat<|>\r\nbear<|>\r\napple<|>\r\nbanana<|>\r\nkitchen");
+    MsgBoxRecorder boxes;
+    ClDictionary dictionary;
+    dictionary.LoadDictionaryLater();
+    // The file as it is at the first question is what counts.
+    writeSample(folder);
+    QVERIFY(dictionary.CheckWord(QStringLiteral("ca*"), 3));
+    QVERIFY(!dictionary.CheckWord(QStringLiteral("ba"), 6));
+    QVERIFY(dictionary.Loaded());
+    QCOMPARE(dictionary.dicversion, QStringLiteral("ver 2.1"));
+    QVERIFY(dictionary.LoadMessage().isEmpty());
+
+    // A failed read gives its message at the first need.
+    dictionary.LoadDictionaryLater();
+    QVERIFY(QFile::remove(folder.file(kDicPath)));
+    QVERIFY(dictionary.WordsOfLevel(3).isEmpty());
+    QVERIFY(!dictionary.Loaded());
+    QVERIFY(dictionary.LoadMessage().endsWith(kLoadError));
+    QVERIFY(boxes.shown().isEmpty());
 }
 
 void TestClDictionary::failedReloadLeavesNoPartialList() {

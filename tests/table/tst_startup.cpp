@@ -50,10 +50,14 @@ static QString ProgramPath() {
 void TestStartup::showsAndQuitsWhenAsked_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("wordList");
     QTest::newRow("board game") << "BoardGame"
-                                << "board shown after";
+                                << "board shown after" << true;
     QTest::newRow("other case is the table") << "boardgame"
-                                             << "table shown after";
+                                             << "table shown after" << true;
+    // The first frame does not wait for the word list, nor for its message.
+    QTest::newRow("table without its word list") << ""
+                                                 << "table shown after" << false;
 }
 
 // The program started on a program folder with the board-game files, its
@@ -74,17 +78,18 @@ static void StartProgram(QProcess& process, const TempProgramFolder& folder,
     process.start(ProgramPath(), {argument});
 }
 
-static bool PrepareFolder(const TempProgramFolder& folder) {
+static bool PrepareFolder(const TempProgramFolder& folder, bool wordList = true) {
     return QFileInfo::exists(ProgramPath()) &&
-           folder.copyFromBuild(QStringLiteral("Dictionary/dictionary.dic")) &&
+           (!wordList || folder.copyFromBuild(QStringLiteral("Dictionary/dictionary.dic"))) &&
            folder.copyFromBuild(QStringLiteral("data/SpellingGrammar.mdb"));
 }
 
 void TestStartup::showsAndQuitsWhenAsked() {
     QFETCH(QString, argument);
     QFETCH(QString, shown);
+    QFETCH(bool, wordList);
     TempProgramFolder folder;
-    QVERIFY2(PrepareFolder(folder), "build the mordaventa target first");
+    QVERIFY2(PrepareFolder(folder, wordList), "build the mordaventa target first");
     QProcess process;
     StartProgram(process, folder, argument, true);
     const bool finished = process.waitForFinished(20000);
@@ -94,6 +99,9 @@ void TestStartup::showsAndQuitsWhenAsked() {
     QVERIFY2(finished, err.constData());
     QCOMPARE(process.exitCode(), 0);
     QVERIFY2(err.contains(shown.toLatin1()), err.constData());
+    // The list is looked for after the first frame, not before it.
+    const qsizetype missing = err.indexOf("word list not loaded");
+    QVERIFY2(wordList ? missing < 0 : missing > err.indexOf(shown.toLatin1()), err.constData());
 }
 
 void TestStartup::oneCopyPerFolder() {

@@ -1,0 +1,51 @@
+#include "media/AudioOutput.h"
+
+#include "shell/Logging.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace {
+
+using Entry = const AudioOutputModule* (*)();
+
+// Beside the executable (the build's program folder), else where the
+// installation puts it.
+const AudioOutputModule* Open() {
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {here, here + QStringLiteral("/../lib/mordaventa")}) {
+        // Kept loaded to the end: the output's threads may still run then.
+        static QLibrary library;
+        library.setFileName(folder + QStringLiteral("/mordaventa_audio"));
+        library.setLoadHints(QLibrary::PreventUnloadHint);
+        if (!library.load())
+            continue;
+        if (const auto entry = reinterpret_cast<Entry>(library.resolve(AudioOutputs::kModuleEntry)))
+            return entry();
+        qCWarning(lcMordaventa) << library.fileName() << "lacks" << AudioOutputs::kModuleEntry;
+        return nullptr;
+    }
+    qCWarning(lcMordaventa) << "no audio module beside" << here << "; sound is off";
+    return nullptr;
+}
+
+const AudioOutputModule* Module() {
+    static const AudioOutputModule* module = QCoreApplication::instance() ? Open() : nullptr;
+    return module;
+}
+
+} // namespace
+
+namespace AudioOutputs {
+
+bool Available() {
+    const AudioOutputModule* module = Module();
+    return module && module->available();
+}
+
+std::unique_ptr<AudioOutput> Create() {
+    const AudioOutputModule* module = Module();
+    return std::unique_ptr<AudioOutput>(module ? module->create() : nullptr);
+}
+
+} // namespace AudioOutputs
