@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QLibrary>
 
+#include <cstring>
+
 namespace {
 
 using Entry = const AudioOutputModule* (*)();
@@ -48,4 +50,45 @@ std::unique_ptr<AudioOutput> Create() {
     return std::unique_ptr<AudioOutput>(module ? module->create() : nullptr);
 }
 
+std::unique_ptr<AudioInput> CreateInput() {
+    const AudioOutputModule* module = Module();
+    return std::unique_ptr<AudioInput>(module ? module->createInput() : nullptr);
+}
+
 } // namespace AudioOutputs
+
+int AudioFrames::bytesPerSample() const {
+    switch (sample) {
+    case Sample::UInt8:
+        return 1;
+    case Sample::Int16:
+        return 2;
+    case Sample::Int32:
+    case Sample::Float:
+        return 4;
+    }
+    return 2;
+}
+
+float AudioFrames::normalized(const char* data) const {
+    switch (sample) {
+    case Sample::UInt8:
+        return (quint8(*data) - 128) / 128.0f;
+    case Sample::Int16: {
+        qint16 v;
+        memcpy(&v, data, sizeof v);
+        return v / 32768.0f;
+    }
+    case Sample::Int32: {
+        qint32 v;
+        memcpy(&v, data, sizeof v);
+        return float(v / 2147483648.0);
+    }
+    case Sample::Float: {
+        float v;
+        memcpy(&v, data, sizeof v);
+        return v;
+    }
+    }
+    return 0;
+}

@@ -2,10 +2,6 @@
 
 #include "media/MediaFiles.h"
 
-#include <QAudioDevice>
-#include <QAudioSource>
-#include <QMediaDevices>
-
 #include <cmath>
 
 PronunciationRecorder::PronunciationRecorder(QObject* parent) : QObject(parent) {}
@@ -16,48 +12,46 @@ PronunciationRecorder::~PronunciationRecorder() {
 }
 
 bool PronunciationRecorder::Record(QString* error) {
-    const QAudioDevice microphone = QMediaDevices::defaultAudioInput();
-    if (microphone.isNull()) {
+    m_source = AudioOutputs::CreateInput();
+    QIODevice* device = nullptr;
+    AudioFrames format;
+    const AudioInput::Opened opened =
+        m_source ? m_source->start(kRate, &device, &format,
+                                   [this] {
+                                       if (!m_device)
+                                           return;
+                                       ReadAvailable();
+                                       m_device = nullptr;
+                                       emit Interrupted(QStringLiteral(
+                                           "The microphone stopped; what was recorded so far "
+                                           "is kept."));
+                                   })
+                 : AudioInput::Opened::NoDevice;
+    if (opened == AudioInput::Opened::NoDevice) {
+        m_source.reset();
         *error = QStringLiteral("No microphone was found. Connect one (or allow this program to "
                                 "use it) and press Record again.");
         return false;
     }
-    QAudioFormat format;
-    format.setSampleRate(kRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!microphone.isFormatSupported(format))
-        format = microphone.preferredFormat();
-    m_source = std::make_unique<QAudioSource>(microphone, format);
-    QIODevice* device = m_source->start();
-    if (!device || m_source->error() != QAudio::NoError) {
-        m_source.reset();
+    if (opened == AudioInput::Opened::Refused) {
         *error = QStringLiteral("The microphone \"%1\" could not be opened; another program may "
                                 "be using it.")
-                     .arg(microphone.description());
+                     .arg(m_source->description());
+        m_source.reset();
         return false;
     }
-    connect(m_source.get(), &QAudioSource::stateChanged, this, [this](QAudio::State state) {
-        if (state == QAudio::StoppedState && m_source && m_source->error() != QAudio::NoError &&
-            m_device) {
-            ReadAvailable();
-            m_device = nullptr;
-            emit Interrupted(QStringLiteral("The microphone stopped; what was recorded so far "
-                                            "is kept."));
-        }
-    });
     begin(device, format);
     return true;
 }
 
-bool PronunciationRecorder::RecordFrom(QIODevice* device, const QAudioFormat& format) {
+bool PronunciationRecorder::RecordFrom(QIODevice* device, const AudioFrames& format) {
     if (!device || !device->isReadable() || !format.isValid())
         return false;
     begin(device, format);
     return true;
 }
 
-void PronunciationRecorder::begin(QIODevice* device, const QAudioFormat& format) {
+void PronunciationRecorder::begin(QIODevice* device, const AudioFrames& format) {
     m_device = device;
     m_format = format;
     m_pending.clear();
@@ -72,16 +66,16 @@ void PronunciationRecorder::ReadAvailable() {
     m_pending += m_device->readAll();
     const int frameBytes = m_format.bytesPerFrame();
     const int sampleBytes = m_format.bytesPerSample();
-    const int channels = m_format.channelCount();
+    const int channels = m_format.channels;
     const qsizetype frames = m_pending.size() / frameBytes;
-    const qsizetype room = qsizetype(kLongestSeconds) * m_format.sampleRate() - m_samples.size();
+    const qsizetype room = qsizetype(kLongestSeconds) * m_format.sampleRate - m_samples.size();
     const qsizetype taken = qBound<qsizetype>(0, frames, room);
     float peak = 0;
     const char* p = m_pending.constData();
     for (qsizetype f = 0; f < taken; ++f, p += frameBytes) {
         float sum = 0;
         for (int c = 0; c < channels; ++c)
-            sum += m_format.normalizedSampleValue(p + c * sampleBytes);
+            sum += m_format.normalized(p + c * sampleBytes);
         const float value = qBound(-1.0f, sum / channels, 1.0f);
         peak = qMax(peak, std::abs(value));
         m_samples.append(qint16(qBound(-32768.0f, value * 32768.0f, 32767.0f)));
@@ -97,13 +91,12 @@ QByteArray PronunciationRecorder::Stop(QString* error) {
         disconnect(m_device, nullptr, this, nullptr);
     m_device = nullptr;
     if (m_source) {
-        m_source->disconnect(this);
         m_source->stop();
         m_source.reset();
     }
     m_level = 0;
     emit LevelChanged(0);
-    const int rate = m_format.sampleRate();
+    const int rate = m_format.sampleRate;
     MediaFiles::WaveData wave;
     wave.sampleRate = rate;
     wave.channels = 1;

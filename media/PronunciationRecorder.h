@@ -3,7 +3,8 @@
 // level of what comes in for a meter. The result has the silence before and
 // after the word cut off and is the mono 16-bit wave file the game plays. A
 // test feeds samples through a device of its own instead of the microphone.
-#include <QAudioFormat>
+#include "media/AudioOutput.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QList>
@@ -12,8 +13,6 @@
 #include <QString>
 
 #include <memory>
-
-class QAudioSource;
 
 class PronunciationRecorder : public QObject {
     Q_OBJECT
@@ -41,7 +40,7 @@ public:
     // Starts recording from `device`, open for reading, whose frames are in
     // `format` (the stand-in for the microphone). The device stays the
     // caller's.
-    bool RecordFrom(QIODevice* device, const QAudioFormat& format);
+    bool RecordFrom(QIODevice* device, const AudioFrames& format);
     // Stops and returns the recording as a wave file with its silence cut
     // off; empty with a reason when nothing but silence came in.
     QByteArray Stop(QString* error);
@@ -64,11 +63,11 @@ Q_SIGNALS:
     void Interrupted(const QString& reason);
 
 private:
-    void begin(QIODevice* device, const QAudioFormat& format);
+    void begin(QIODevice* device, const AudioFrames& format);
 
-    std::unique_ptr<QAudioSource> m_source;
+    std::unique_ptr<AudioInput> m_source;
     QPointer<QIODevice> m_device;
-    QAudioFormat m_format;
+    AudioFrames m_format;
     QByteArray m_pending; // the bytes of an incomplete frame
     QList<qint16> m_samples;
     double m_level = 0;

@@ -117,10 +117,9 @@ void TestBoardEditor::undoneEditsLeaveTheFileUntouched() {
     microphone.open(QIODevice::ReadOnly);
     PronunciationPanel* panel = editor->paneWord->pronunciation;
     panel->StartRecording = [&microphone](PronunciationRecorder& recorder, QString*) {
-        QAudioFormat format;
-        format.setSampleRate(8000);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
+        AudioFrames format;
+        format.sampleRate = 8000;
+        format.channels = 1;
         return recorder.RecordFrom(&microphone, format);
     };
     QTest::mouseClick(panel->cmdRecord, Qt::LeftButton);

@@ -99,10 +99,9 @@ void TestPronunciation::recorderTrimsSilence() {
     }
     QBuffer microphone(&bytes);
     microphone.open(QIODevice::ReadOnly);
-    QAudioFormat format;
-    format.setSampleRate(rate);
-    format.setChannelCount(2);
-    format.setSampleFormat(QAudioFormat::Int16);
+    AudioFrames format;
+    format.sampleRate = rate;
+    format.channels = 2;
     PronunciationRecorder recorder;
     QVERIFY(recorder.RecordFrom(&microphone, format));
     recorder.ReadAvailable();
