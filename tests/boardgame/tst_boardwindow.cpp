@@ -14,6 +14,7 @@
 #include "boardgame/ui/BoardDie.h"
 #include "boardgame/ui/BoardPictures.h"
 #include "boardgame/ui/BoardWidget.h"
+#include "boardgame/ui/RollPanel.h"
 #include "boardgame/ui/SeatRow.h"
 #include "boardgame/ui/frmBoardStats.h"
 #include "boardgame/ui/frmChooseToken.h"
@@ -86,6 +87,34 @@ public:
             onWait(ms);
     }
     void Interrupt() override { interrupted = true; }
+};
+
+// Waits for real only while the Professor's answer is read, and clicks the
+// board then, which ends the wait at once.
+class ReadingPause final : public BoardPause {
+public:
+    explicit ReadingPause(const frmDictation*& window) : m_window(window) {}
+    QStringList notes;
+    qint64 longest = 0;
+    void Wait(int ms) override {
+        if (ms != BoardTimings::ProfessorAnswerPause)
+            return;
+        notes << (m_window->roll->lblProfessorAnswer->isVisible()
+                      ? m_window->roll->lblProfessorAnswer->text()
+                      : QString());
+        QTimer::singleShot(0, m_window->board,
+                           [this] { QTest::mouseClick(m_window->board, Qt::LeftButton); });
+        QElapsedTimer read;
+        read.start();
+        m_real->Wait(ms);
+        longest = std::max(longest, read.elapsed());
+    }
+    void Hurry() override { m_real->Hurry(); }
+    void Interrupt() override { m_real->Interrupt(); }
+
+private:
+    const frmDictation*& m_window;
+    std::unique_ptr<BoardPause> m_real = MakeEventLoopPause();
 };
 
 class NoSquares final : public SquareWindows {
@@ -501,8 +530,11 @@ void TestBoardWindow::answersQuestionAndSpellingSquares() {
     draws << 0.0;
     draws << Rolls({{1, 6}});
     RandomScope seeded(std::make_unique<ScriptedRandom>(draws));
-    frmDictation window(std::make_unique<QuestionAndSpellingWindows>(),
-                        std::make_unique<RecordingPause>());
+    const frmDictation* shown = nullptr;
+    auto reading = std::make_unique<ReadingPause>(shown);
+    ReadingPause& professor = *reading;
+    frmDictation window(std::make_unique<QuestionAndSpellingWindows>(), std::move(reading));
+    shown = &window;
     window.show();
     window.LoadForm();
     QCOMPARE(window.Database().FileName(), QStringLiteral("SpellingGrammar.mdb"));
@@ -560,6 +592,15 @@ void TestBoardWindow::answersQuestionAndSpellingSquares() {
     // on her record for this file, every other kind untouched.
     QCOMPARE(window.Game().Position(1), 1);
     QCOMPARE(window.Game().Position(0), 7);
+    // The Professor's answers on 5 and, after a jump, on 7 were shown by the
+    // kinds' captions, each until the click.
+    QCOMPARE(professor.notes.size(), 2);
+    QVERIFY2(professor.notes[0].contains(QStringLiteral(" Word Meaning question")) &&
+                 professor.notes[1].contains(QStringLiteral(" Spell Easy")),
+             qPrintable(professor.notes.join('/')));
+    QVERIFY(professor.notes[0].endsWith(QStringLiteral("right")));
+    QVERIFY(professor.longest < BoardTimings::ProfessorAnswerPause / 2);
+    QVERIFY(!window.roll->lblProfessorAnswer->isVisible());
     QString status;
     for (const ClassSavedGameInfo& entry : window.SeatPlayer(1).SavedGames)
         if (entry.GameType == QLatin1String("SpellingGrammar.mdb"))
