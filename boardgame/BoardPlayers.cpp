@@ -1,5 +1,6 @@
 #include "boardgame/BoardPlayers.h"
 
+#include "boardgame/BoardGame.h"
 #include "boardgame/BoardTimings.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/Logging.h"
@@ -99,4 +100,87 @@ bool UnsavedPlayers::TakeBack(ClassPlayerInfo& player) {
         return true;
     }
     return false;
+}
+
+ClassPlayerInfo& SeatPeople::Player(int seat) {
+    return m_players[size_t(qBound(1, seat, BoardSeats::PeopleSeats) - 1)];
+}
+
+const ClassPlayerInfo& SeatPeople::Player(int seat) const {
+    return m_players[size_t(qBound(1, seat, BoardSeats::PeopleSeats) - 1)];
+}
+
+QString SeatPeople::NickName(int seat) const {
+    if (seat < 0 || seat >= BoardSeats::SeatCount)
+        return {};
+    if (seat != BoardSeats::ProfessorSeat && !Player(seat).NickName.isEmpty())
+        return Player(seat).NickName;
+    return QLatin1String(BoardTimings::SeatName[size_t(seat)]);
+}
+
+QString SeatPeople::TokenKey(int seat) const {
+    if (seat < 0 || seat >= BoardSeats::SeatCount)
+        return {};
+    if (seat != BoardSeats::ProfessorSeat && PeopleTokens().contains(Player(seat).Token))
+        return Player(seat).Token;
+    return QLatin1String(BoardTimings::SeatPictureKeys[size_t(seat)]);
+}
+
+int SeatPeople::TakeSeat(int seat) {
+    QList<const ClassPlayerInfo*> seated{nullptr}; // index = seat
+    for (const ClassPlayerInfo& player : m_players)
+        seated << &player;
+    const int other = SeatOfPlayer(seated, Player(seat), seat);
+    if (other >= 0)
+        Player(seat) = ClassPlayerInfo();
+    else
+        m_unsaved.TakeBack(Player(seat));
+    return other;
+}
+
+QStringList SeatPeople::TakenTokens(int seat) const {
+    QStringList taken;
+    for (int other = 1; other < BoardSeats::SeatCount; ++other) {
+        const QString& token = Player(other).Token;
+        if (other != seat && m_game.SeatOn(other) && !token.isEmpty())
+            taken << token;
+    }
+    return taken;
+}
+
+QString SeatPeople::RememberedToken(int seat) const {
+    return ::RememberedToken(Player(seat), TakenTokens(seat));
+}
+
+QString SeatPeople::ProposedToken(int seat) const {
+    return FirstFreeToken(
+        {Player(seat).Token,
+         QLatin1String(
+             BoardTimings::SeatPictureKeys[size_t(qBound(1, seat, BoardSeats::PeopleSeats))])},
+        TakenTokens(seat));
+}
+
+void SeatPeople::ChooseToken(int seat, const QString& chosen) {
+    Player(seat).Token = chosen.isEmpty() ? ProposedToken(seat) : chosen;
+}
+
+QStringList SeatPeople::SaveAll() {
+    QList<ClassPlayerInfo*> records;
+    for (ClassPlayerInfo& player : m_players)
+        records << &player;
+    return m_unsaved.Save(records);
+}
+
+QStringList SeatPeople::Leave(int seat) {
+    ClassPlayerInfo& player = Player(seat);
+    const QStringList failed = m_unsaved.Save({&player});
+    // The record leaves with its person: a later save of this seat must not
+    // write an old copy over what the person did on another seat.
+    m_unsaved.Release(player);
+    return failed;
+}
+
+void SeatPeople::ReleaseAll() {
+    for (ClassPlayerInfo& player : m_players)
+        m_unsaved.Release(player);
 }

@@ -1,10 +1,15 @@
 #pragma once
 // The saving of the people in the board window's seats, and the records kept
 // in memory when their files could not be written.
+#include "boardgame/BoardSeats.h"
 #include "players/ClassPlayerInfo.h"
 
 #include <QList>
 #include <QStringList>
+
+#include <array>
+
+class BoardGame;
 
 // Saves every record, each whatever became of the others; a record that
 // cannot be written is logged. Returns the nick names that failed.
@@ -43,4 +48,50 @@ public:
 private:
     QList<ClassPlayerInfo> m_kept;
     QStringList m_failed; // player files whose last write failed
+};
+
+// The people in the board's seats 1 to 5 (the Professor, seat 0, has no
+// record): one record each, who may sit where, the tokens they hold, and the
+// saving of their files. The board window asks and shows; this decides.
+class SeatPeople {
+public:
+    explicit SeatPeople(const BoardGame& game) : m_game(game) {}
+
+    // The record of a person's seat (1 to 5).
+    ClassPlayerInfo& Player(int seat);
+    const ClassPlayerInfo& Player(int seat) const;
+    // The person's nick name, else the seat's own name; "" off the seats.
+    QString NickName(int seat) const;
+    // The picture key of the seat's token: the person's chosen one, else the
+    // seat's own.
+    QString TokenKey(int seat) const;
+
+    // The person just logged in on `seat` takes it: -1, a record of theirs
+    // kept unwritten given back. Or the other seat the same player file
+    // already sits on, and this seat's record emptied: of two records of one
+    // file, whichever was saved last would wipe the other's answers.
+    int TakeSeat(int seat);
+    // The tokens the other people's seats hold.
+    QStringList TakenTokens(int seat) const;
+    // The token the seat's person takes without asking; "" when they choose.
+    QString RememberedToken(int seat) const;
+    // The token the picker proposes: the person's own, else the seat's,
+    // else the first free one.
+    QString ProposedToken(int seat) const;
+    // The person's choice; none ("", the picker closed) takes the proposed one.
+    void ChooseToken(int seat, const QString& chosen);
+
+    // Writes every seat's record and those kept; returns the nick names
+    // whose file could not be written.
+    QStringList SaveAll();
+    // The person leaves the seat: the record written and emptied, kept when
+    // the write failed; returns the nick name then.
+    QStringList Leave(int seat);
+    // Every seat emptied; whoever empties them saved the records first.
+    void ReleaseAll();
+
+private:
+    const BoardGame& m_game;
+    std::array<ClassPlayerInfo, BoardSeats::PeopleSeats> m_players;
+    UnsavedPlayers m_unsaved;
 };

@@ -18,6 +18,8 @@ inline constexpr int RollButtonBlink = 200; // TimerButton
 inline constexpr int ProfessorPause = 300;  // before the Professor rolls
 inline constexpr int FirstFrameWait = 250;  // longest wait for the first frame before loading
 inline constexpr int JumpAlertPause = 200;  // between the alert and a jump
+// The Professor's answer stays in view for reading; a click or a key ends it.
+inline constexpr int ProfessorAnswerPause = 2500;
 
 // ---- Seats ----------------------------------------------------------------
 using BoardSeats::PeopleSeats;

@@ -72,11 +72,9 @@ TurnStep BoardTurn::Land() {
         return step;
     case SquareRule::Question:
     case SquareRule::Spelling:
-        if (action.asked) {
-            step.kind = TurnStepKind::Ask;
-            return step;
-        }
-        return PassTurn(true, true, m_jumps);
+        // Nobody asks the Professor: it knows every answer and keeps its square.
+        step.kind = action.asked ? TurnStepKind::Ask : TurnStepKind::ProfessorAnswer;
+        return step;
     case SquareRule::Plain:
         return PassTurn(true, true, m_jumps + 1);
     case SquareRule::Start:

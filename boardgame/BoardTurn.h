@@ -7,10 +7,13 @@
 #include "boardgame/BoardGame.h"
 
 enum class TurnStepKind {
-    Roll,          // roll the die of `seat` with `faces` faces, then Rolled()
-    Walk,          // walk the token (`walk`), then Walked()
-    Jump,          // a jump square: the alert, then walk the token, then Walked()
-    Ask,           // put the square (`square`) to the seat, then Answered()
+    Roll, // roll the die of `seat` with `faces` faces, then Rolled()
+    Walk, // walk the token (`walk`), then Walked()
+    Jump, // a jump square: the alert, then walk the token, then Walked()
+    Ask,  // put the square (`square`) to the seat, then Answered()
+    // The Professor's answer to its square (`square`, `right`) is shown, then
+    // Answered(right).
+    ProfessorAnswer,
     TurnLost,      // a turn-lost face: the turn has passed on, then Passed()
     Pass,          // the turn has passed on, then Passed()
     Win,           // `seat` reached the finish: the game is over
@@ -24,6 +27,7 @@ struct TurnStep {
     int faces = 6;
     TokenWalk walk;
     SquareAction square;
+    bool right = true;      // ProfessorAnswer: whether the Professor answered right
     bool mark = false;      // Pass: the mark sound of a square that passes the turn
     bool announce = false;  // Pass, TurnLost: the roll button tells the next player to roll
     int advertisements = 0; // Pass, Win: times the advertisement moves on

@@ -19,6 +19,9 @@ public:
     }
     void Interrupt() override {
         m_interrupted = true;
+        Hurry();
+    }
+    void Hurry() override {
         if (m_loop)
             m_loop->quit();
     }

@@ -11,6 +11,8 @@ public:
     virtual void Wait(int ms) = 0;
     // Ends a wait under way and every later one at once (the window closes).
     virtual void Interrupt() = 0;
+    // Ends the wait under way only (the player has read enough).
+    virtual void Hurry() {}
 };
 
 // Waits in a local event loop, as the program runs.

@@ -4,6 +4,8 @@
 // controls keep their look rather than greying out at every roll.
 #include <QObject>
 
+#include <functional>
+
 class QWidget;
 
 class InputBlock : public QObject {
@@ -15,13 +17,15 @@ public:
     // Blocks the window's input for as long as it lives; holds nest.
     class Hold {
     public:
-        explicit Hold(InputBlock& block);
+        // `onPress`, when given, runs at each click or key swallowed meanwhile.
+        explicit Hold(InputBlock& block, std::function<void()> onPress = {});
         ~Hold();
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
     private:
         InputBlock& m_block;
+        std::function<void()> m_previous;
     };
 
 protected:
@@ -30,4 +34,5 @@ protected:
 private:
     QWidget* m_window;
     int m_holds = 0;
+    std::function<void()> m_onPress;
 };

@@ -13,7 +13,7 @@ using namespace BoardTimings;
 
 namespace {
 constexpr int kWidth = 124;
-constexpr int kHeight = 272;
+constexpr int kHeight = 436; // down the felt, the Professor's note below the die
 const QColor kPanelText(0xff, 0xf8, 0xdc);
 } // namespace
 
@@ -48,6 +48,15 @@ RollPanel::RollPanel(QWidget* parent) : QWidget(parent) {
     imgTurnLost->setScaledContents(true);
     imgTurnLost->setGeometry(39, 210, PanelTokenWidth, PanelTokenHeight);
     imgTurnLost->hide();
+    lblProfessorAnswer = WindowChrome::MakeLabel(this, "lblProfessorAnswer");
+    lblProfessorAnswer->setFont(bold);
+    lblProfessorAnswer->setWordWrap(true);
+    lblProfessorAnswer->setAlignment(Qt::AlignCenter);
+    lblProfessorAnswer->setMargin(6);
+    lblProfessorAnswer->setGeometry(3, 270, 118, 150);
+    lblProfessorAnswer->setStyleSheet(QStringLiteral(
+        "background-color: #fff8dc; color: black; border: 2px solid #c8a040; border-radius: 6px;"));
+    lblProfessorAnswer->hide();
 
     TimerButton = new QTimer(this);
     TimerButton->setObjectName(QStringLiteral("TimerButton"));
@@ -107,6 +116,41 @@ void RollPanel::ShowStart() {
     cmdDice->setEnabled(false);
     imgPlayerUp->clear();
     lblPlayerUpName->clear();
+}
+
+void RollPanel::ShowPlayerUp(const QPixmap& token, const QString& nickName) {
+    if (token.isNull()) {
+        imgPlayerUp->clear();
+        lblPlayerUpName->clear();
+        return;
+    }
+    imgPlayerUp->setPixmap(token);
+    lblPlayerUpName->setText(nickName);
+}
+
+void RollPanel::ShowProfessorAnswer(bool spelling, const QString& caption, bool right) {
+    // A kind without a caption still reads as a sentence.
+    const QString kind = caption.simplified();
+    QString text;
+    if (spelling && kind.isEmpty())
+        text = QStringLiteral("The Professor spelled a word");
+    else if (spelling)
+        text = QStringLiteral("The Professor spelled a word from ") + kind;
+    else if (kind.isEmpty())
+        text = QStringLiteral("The Professor answered a question");
+    else
+        text = QStringLiteral("The Professor answered %1 %2 question")
+                   .arg(QLatin1String(QStringLiteral("AEIOU").contains(kind.at(0).toUpper()) ? "an"
+                                                                                             : "a"),
+                        kind);
+    lblProfessorAnswer->setText(text +
+                                (right ? QStringLiteral(": right") : QStringLiteral(": wrong")));
+    lblProfessorAnswer->show();
+    lblProfessorAnswer->raise();
+}
+
+void RollPanel::HideProfessorAnswer() {
+    lblProfessorAnswer->hide();
 }
 
 void RollPanel::SetRollButtonColour(quint32 colour) {

@@ -1,7 +1,8 @@
 #pragma once
 // The turn's corner of the board window, on the felt left of the squares:
 // whose turn it is ("Player Up"), the roll button with its blinking
-// invitation, the die and the picture of the seat that lost its turn.
+// invitation, the die, the picture of the seat that lost its turn and the
+// note of how the Professor answered.
 #include <QWidget>
 
 class BoardDie;
@@ -20,6 +21,7 @@ public:
     QTimer* TimerButton = nullptr;
     BoardDie* die = nullptr;
     QLabel* imgTurnLost = nullptr;
+    QLabel* lblProfessorAnswer = nullptr; // shown while the Professor's answer is read
 
     // The roll button blinks while a roll is awaited; stopped, it is idle.
     void StartBlinking();
@@ -36,6 +38,12 @@ public:
     void ShowTurnLost(const QPixmap& token);
     void ShowNextPlayer(const QPixmap& token, bool announce);
     void ShowStart();
+    // Whose turn it is: the seat's token and name; none (a null token) clears both.
+    void ShowPlayerUp(const QPixmap& token, const QString& nickName);
+    // What the Professor answered on a question square (a spelling square
+    // when `spelling`) of the kind `caption`; hidden again by HideProfessorAnswer.
+    void ShowProfessorAnswer(bool spelling, const QString& caption, bool right);
+    void HideProfessorAnswer();
 
 private:
     void SetRollButtonColour(quint32 colour);

@@ -9,28 +9,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <utility>
 
 using namespace BoardTimings;
-
-QList<SeatRow*> SeatRow::BuildPanel(QWidget* window, const QRect& geometry, const QColor& felt) {
-    auto* panel = new QWidget(window);
-    panel->setObjectName(QStringLiteral("picSeats"));
-    panel->setGeometry(geometry);
-    WindowChrome::SetBackground(panel, felt);
-    panel->setStyleSheet(QStringLiteral("QCheckBox { color: #fff8dc; font-weight: bold; }"));
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(2, 4, 2, 4);
-    column->setSpacing(2);
-    QList<SeatRow*> rows;
-    for (int seat = 0; seat < SeatCount; ++seat) {
-        rows << new SeatRow(seat, panel);
-        column->addWidget(rows.last());
-    }
-    return rows;
-}
 
 SeatRow::SeatRow(int seat, QWidget* parent) : QWidget(parent), m_seat(seat) {
     setObjectName(QStringLiteral("SeatRow_%1").arg(seat));

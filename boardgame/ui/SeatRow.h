@@ -20,8 +20,6 @@ public:
     SeatRow(int seat, QWidget* parent = nullptr);
 
     int Seat() const { return m_seat; }
-    // The six rows, the Professor's first, in a panel of the given colour.
-    static QList<SeatRow*> BuildPanel(QWidget* window, const QRect& geometry, const QColor& felt);
 
     QLabel* imgPlayer = nullptr;
     QLabel* lblPlayer = nullptr;

@@ -1,39 +1,33 @@
 #include "boardgame/ui/frmDictation.h"
 
-#include "boardgame/BoardPlayers.h"
 #include "boardgame/BoardTimings.h"
 #include "boardgame/BoardTurn.h"
 #include "boardgame/file/BoardSettings.h"
 #include "boardgame/ui/BoardDie.h"
 #include "boardgame/ui/BoardPause.h"
-#include "boardgame/ui/BoardPictures.h"
 #include "boardgame/ui/BoardWidget.h"
 #include "boardgame/ui/DictationLook.h"
 #include "boardgame/ui/InputBlock.h"
 #include "boardgame/ui/RollPanel.h"
+#include "boardgame/ui/SeatPanel.h"
 #include "boardgame/ui/SeatRow.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "boardgame/ui/frmBoardStats.h"
 #include "boardgame/ui/frmBordFile.h"
-#include "boardgame/ui/frmChooseToken.h"
 #include "boardgame/ui/frmGrammerWinner.h"
 #include "media/ModuleMultimedia.h"
-#include "players/ui/PlayerFileMessages.h"
-#include "players/ui/frmLogin.h"
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/RandomSource.h"
 #include "shell/ui/BannerRotation.h"
+#include "shell/ui/FirstFrame.h"
 #include "shell/ui/WebPane.h"
 #include "shell/ui/WindowChrome.h"
 #include "shell/ui/frmAbout.h"
 #include "shell/ui/frmSplash.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -42,16 +36,6 @@
 
 using namespace BoardTimings;
 using namespace DictationLook;
-
-void frmDictation::paintEvent(QPaintEvent* event) {
-    // Notes the first frame, which LoadForm waits for before opening the file.
-    if (!m_painted) {
-        m_painted = true;
-        if (m_waitingForFrame)
-            m_waitingForFrame->quit();
-    }
-    QWidget::paintEvent(event);
-}
 
 frmDictation::frmDictation(std::unique_ptr<SquareWindows> squares,
                            std::unique_ptr<BoardPause> pause, QWidget* parent)
@@ -109,15 +93,16 @@ void frmDictation::BuildControls() {
     imgTurnLost = roll->imgTurnLost;
     connect(cmdDice, &QPushButton::clicked, this, &frmDictation::cmdDice_Click);
 
-    seats = SeatRow::BuildPanel(
-        this, QRect(kMargin + BoardWidth + kMargin, kBoardTop, kSeatPanelWidth, BoardHeight),
-        kFelt);
+    m_seats = new SeatPanel(m_game, m_board, board, this);
+    m_seats->setGeometry(kMargin + BoardWidth + kMargin, kBoardTop, kSeatPanelWidth, BoardHeight);
+    seats = m_seats->rows;
     for (SeatRow* row : seats) {
         connect(row, &SeatRow::Switched, this, &frmDictation::chkPlayer_Click);
         connect(row, &SeatRow::StatsWanted, this, &frmDictation::cmdStats_Click);
-        connect(row, &SeatRow::TokenWanted, this, &frmDictation::cmdToken_Click);
-        connect(row, &SeatRow::TurnLostChosen, this,
-                [this](int s, int faces) { m_game.SetTurnLostFaces(s, faces); });
+        connect(row, &SeatRow::TokenWanted, this, [this](int seat) {
+            if (!m_turnRunning)
+                m_seats->cmdToken_Click(seat);
+        });
     }
 
     picAdds = new QWidget(this);
@@ -136,17 +121,8 @@ void frmDictation::LoadForm() {
     AdvanceAdvertisement();
     if (!isVisible())
         show();
-    // The window is on the screen before the file's key is derived. A window
-    // system that maps windows in its own time needs more than one pass of
-    // the events for that; a short limit keeps a window that is never
-    // painted from waiting.
-    if (!m_painted) {
-        QEventLoop frame;
-        m_waitingForFrame = &frame;
-        QTimer::singleShot(FirstFrameWait, &frame, &QEventLoop::quit);
-        frame.exec();
-        m_waitingForFrame = nullptr;
-    }
+    // The window is on the screen before the file's key is derived.
+    m_firstFrame->Wait(FirstFrameWait);
     QCoreApplication::processEvents();
     if (m_closing)
         return;
@@ -219,85 +195,33 @@ bool frmDictation::LoadBoard() {
     // People already seated keep their counters apart per file.
     for (int seat = 1; seat < SeatCount && m_board.FileName() != previousFile; ++seat) {
         if (m_game.SeatOn(seat))
-            LoadSeatStatus(seat);
+            m_seats->LoadSeatStatus(seat);
     }
     return true;
 }
 
 void frmDictation::DisableBoard() {
-    for (SeatRow* row : seats)
-        row->chkPlayer->setEnabled(false);
+    m_seats->Disable();
     cmdDice->setEnabled(false);
     lblMenu[NewGame]->setEnabled(false);
     lblMenu[SetGameFile]->setEnabled(true);
 }
 
 ClassPlayerInfo& frmDictation::SeatPlayer(int seat) {
-    return m_players[size_t(qBound(1, seat, PeopleSeats) - 1)];
-}
-
-void frmDictation::LoadSeatStatus(int seat) {
-    if (m_board.IsOpen())
-        LoadBoardStatus(*m_board.database, m_board.FileName(), SeatPlayer(seat));
+    return m_seats->People().Player(seat);
 }
 
 void frmDictation::chkPlayer_Click(int seat) {
     DeletionGuard::Hold hold(*m_deletion);
-    if (seat < 0 || seat >= SeatCount)
+    if (seat < 0 || seat >= SeatCount || !m_seats->chkPlayer_Click(seat, m_turnRunning))
         return;
-    SeatRow* row = seats[seat];
-    if (row->chkPlayerTag == QLatin1String("Loading"))
-        return;
-    if (m_turnRunning || m_game.GameBegun()) {
-        row->chkPlayer->setChecked(m_game.SeatOn(seat));
-        return;
-    }
-    if (row->chkPlayer->isChecked() && seat != ProfessorSeat) {
-        row->chkPlayerTag = QStringLiteral("Loading");
-        if (frmLogin::LoadLogin(this, &SeatPlayer(seat), QLatin1String(kModeBoardGame)) &&
-            SeatFree(seat)) {
-            m_unsaved.TakeBack(SeatPlayer(seat));
-            LoadSeatStatus(seat);
-            ChooseSeatToken(seat, false);
-        } else
-            row->chkPlayer->setChecked(false);
-        row->chkPlayerTag.clear();
-    }
-    if (row->chkPlayer->isChecked())
-        ShowSeatOn(seat);
-    else
-        ShowSeatOff(seat);
     board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
     // Start stays pressable with a board: it says what is missing.
     roll->ShowReady(m_game.CanRoll(), m_board.IsOpen());
 }
 
 QPixmap frmDictation::Token(int seat) const {
-    if (seat >= 1 && seat < SeatCount && PeopleTokens().contains(m_players[size_t(seat - 1)].Token))
-        return BoardPicture(m_players[size_t(seat - 1)].Token);
-    return SeatPicture(seat);
-}
-
-void frmDictation::ShowSeatOn(int seat) {
-    m_game.SwitchSeat(seat, true);
-    seats[seat]->ShowOn();
-    ShowSeatPlayer(seat);
-    if (seat != ProfessorSeat)
-        seats[seat]->SetLevel(ItemLevels::ForPlayerType(SeatPlayer(seat).PlayerType));
-    board->ShowToken(seat, true);
-}
-
-void frmDictation::ShowSeatOff(int seat) {
-    if (seat != ProfessorSeat) {
-        ClassPlayerInfo& player = SeatPlayer(seat);
-        ShowUnwritten(m_unsaved.Save({&player}));
-        // The record leaves with its person: a later save of this seat must
-        // not write an old copy over what the person did on another seat.
-        m_unsaved.Release(player);
-    }
-    m_game.SwitchSeat(seat, false);
-    seats[seat]->ShowOff();
-    board->ShowToken(seat, false);
+    return m_seats->Token(seat);
 }
 
 void frmDictation::cmdStats_Click(int seat) {
@@ -308,10 +232,7 @@ void frmDictation::cmdStats_Click(int seat) {
 }
 
 void frmDictation::SaveBoardPlayers() {
-    QList<ClassPlayerInfo*> records;
-    for (ClassPlayerInfo& player : m_players)
-        records << &player;
-    ShowUnwritten(m_unsaved.Save(records));
+    m_seats->SaveAll();
 }
 
 void frmDictation::PlaySound(const char* file) {
@@ -319,8 +240,9 @@ void frmDictation::PlaySound(const char* file) {
         ModuleMultimedia::PlaySoundEffect(0, QLatin1String(file));
 }
 
-void frmDictation::Pause(int ms) {
-    InputBlock::Hold busy(*m_input);
+void frmDictation::Pause(int ms, bool hurried) {
+    InputBlock::Hold busy(*m_input, hurried ? std::function<void()>([this] { m_pause->Hurry(); })
+                                            : std::function<void()>());
     m_pause->Wait(ms);
 }
 
@@ -371,17 +293,16 @@ TurnStep frmDictation::CarryOut(const TurnStep& step) {
         CarryOutWalk(step.walk);
         return m_closing ? TurnStep{} : m_turn.Walked();
     case TurnStepKind::Ask: {
-        if (!m_board.IsOpen())
-            return m_turn.Answered(true);
-        const bool right =
-            step.square.rule == SquareRule::Question
-                ? m_squares->LoadQuestion(this, step.square.tag, Token(seat), *m_board.database,
-                                          SeatPlayer(seat), seats[seat]->Level())
-                : m_squares->LoadSpelling(this, step.square.tag, Token(seat),
-                                          seats[seat]->cboPlayerChance->currentText(),
-                                          *m_board.database, SeatPlayer(seat),
-                                          seats[seat]->Level());
+        const bool right = m_seats->Ask(*m_squares, seat, step.square);
         return m_closing ? TurnStep{} : m_turn.Answered(right);
+    }
+    case TurnStepKind::ProfessorAnswer: {
+        roll->ShowProfessorAnswer(step.square.rule == SquareRule::Spelling,
+                                  board->lblBoardCaption.value(m_game.Position(seat))->text(),
+                                  step.right);
+        Pause(ProfessorAnswerPause, true); // read while the token stands
+        roll->HideProfessorAnswer();
+        return m_closing ? TurnStep{} : m_turn.Answered(step.right);
     }
     case TurnStepKind::TurnLost:
         PlaySound(kMistakeSound);
@@ -395,7 +316,7 @@ TurnStep frmDictation::CarryOut(const TurnStep& step) {
         AdvanceAdvertisement(step.advertisements);
         return m_turn.Passed();
     case TurnStepKind::Win:
-        frmGrammerWinner::GameWon(this, Token(seat), SeatNickName(seat));
+        frmGrammerWinner::GameWon(this, Token(seat), m_seats->NickName(seat));
         SaveBoardPlayers();
         QCoreApplication::processEvents();
         PlayAgain(); // the players stay seated for the next game
@@ -412,8 +333,7 @@ TurnStep frmDictation::CarryOut(const TurnStep& step) {
 
 void frmDictation::ShowTurnBegins(int seat) {
     lblMenu[SetGameFile]->setEnabled(false);
-    for (SeatRow* row : seats)
-        row->Lock();
+    m_seats->Lock();
     roll->ShowRolling(Token(seat));
     ShowPlayerUp(seat);
 }
@@ -446,15 +366,8 @@ void frmDictation::CarryOutWalk(const TokenWalk& walk) {
 }
 
 void frmDictation::ResetBoardGame() {
-    for (SeatRow* row : seats) {
-        row->ShowOff();
-        board->ShowToken(row->Seat(), false);
-        row->chkPlayer->setChecked(false);
-        row->chkPlayer->setEnabled(true);
-    }
     // The records were saved by whoever reset the game; the seats are empty now.
-    for (ClassPlayerInfo& player : m_players)
-        m_unsaved.Release(player);
+    m_seats->ResetSeats();
     m_game.ResetBoardGame();
     lblMenu[SetGameFile]->setEnabled(true);
     roll->ShowStart();
@@ -516,96 +429,12 @@ void frmDictation::lblMenu_Click(int index) {
     }
 }
 
-// ---------------------------------------------------------------------------
-// Who sits where
-
-bool frmDictation::SeatFree(int seat) {
-    QList<const ClassPlayerInfo*> seated{nullptr}; // index = seat; the Professor has no record
-    for (const ClassPlayerInfo& player : m_players)
-        seated << &player;
-    const int other = SeatOfPlayer(seated, SeatPlayer(seat), seat);
-    if (other < 0)
-        return true;
-    // Two records of one file: whichever is saved last would wipe the other's answers.
-    MsgBox(SeatPlayer(seat).NickName + QStringLiteral(" already sits on the seat of ") +
-               QLatin1String(SeatName[size_t(other)]) +
-               QStringLiteral(".\nEvery player can take one seat only."),
-           MsgButtons::OK, QStringLiteral("Board Game"), MsgIcon::Exclamation, this);
-    SeatPlayer(seat) = ClassPlayerInfo();
-    return false;
-}
-
-QStringList frmDictation::TakenTokens(int seat) const {
-    QStringList taken;
-    for (int other = 1; other < SeatCount; ++other) {
-        const QString& token = m_players[size_t(other - 1)].Token;
-        if (other != seat && m_game.SeatOn(other) && !token.isEmpty())
-            taken << token;
-    }
-    return taken;
-}
-
-void frmDictation::ChooseSeatToken(int seat, bool ask) {
-    ClassPlayerInfo& player = SeatPlayer(seat);
-    const QStringList taken = TakenTokens(seat);
-    const QString remembered = RememberedToken(player, taken);
-    if (!ask && !remembered.isEmpty())
-        return;
-    const QString proposed =
-        FirstFreeToken({player.Token, QLatin1String(SeatPictureKeys[size_t(seat)])}, taken);
-    const QString chosen = frmChooseToken::ChooseToken(this, player.NickName, proposed, taken);
-    // Closing the picker takes the picture it proposed.
-    player.Token = chosen.isEmpty() ? proposed : chosen;
-}
-
-void frmDictation::cmdToken_Click(int seat) {
-    if (seat < 1 || seat >= SeatCount || m_turnRunning || m_game.GameBegun() ||
-        !m_game.SeatOn(seat))
-        return;
-    ChooseSeatToken(seat, true);
-    ShowSeatPlayer(seat);
-}
-
-QString frmDictation::SeatNickName(int seat) const {
-    if (seat >= 1 && seat < SeatCount && !m_players[size_t(seat - 1)].NickName.isEmpty())
-        return m_players[size_t(seat - 1)].NickName;
-    return seat >= 0 && seat < SeatCount ? QLatin1String(SeatName[size_t(seat)]) : QString();
-}
-
-void frmDictation::ShowSeatPlayer(int seat) {
-    const QPixmap token = Token(seat);
-    board->imgBoardPlayer[size_t(seat)]->setPixmap(token);
-    if (seat != ProfessorSeat)
-        seats[seat]->ShowPlayer(SeatNickName(seat), token);
-}
-
 void frmDictation::ShowPlayerUp(int seat) {
-    if (seat < 0) {
-        imgPlayerUp->clear();
-        lblPlayerUpName->clear();
-        return;
-    }
-    imgPlayerUp->setPixmap(Token(seat));
-    lblPlayerUpName->setText(SeatNickName(seat));
-}
-
-void frmDictation::ShowUnwritten(const QStringList& nickNames) {
-    for (const QString& name : nickNames)
-        ShowPlayerFileNotWritten(name, this);
+    roll->ShowPlayerUp(seat < 0 ? QPixmap() : Token(seat), m_seats->NickName(seat));
 }
 
 void frmDictation::PlayAgain() {
-    std::array<bool, SeatCount> on{};
-    for (int seat = 0; seat < SeatCount; ++seat)
-        on[size_t(seat)] = m_game.SeatOn(seat);
-    m_game.ResetBoardGame();
-    for (SeatRow* row : seats) {
-        const int seat = row->Seat();
-        board->ShowToken(seat, false);
-        row->chkPlayer->setEnabled(true);
-        if (on[size_t(seat)])
-            ShowSeatOn(seat);
-    }
+    m_seats->PlayAgain();
     board->ArrangeTokens(BoardPosition::Start, m_game.SeatsAt(BoardPosition::Start));
     lblMenu[SetGameFile]->setEnabled(true);
     roll->ShowStart();

@@ -6,7 +6,6 @@
 // carries it out: walks tokens, opens the square windows, shows the winner.
 #include "boardgame/BoardDatabase.h"
 #include "boardgame/BoardGame.h"
-#include "boardgame/BoardPlayers.h"
 #include "boardgame/BoardTimings.h"
 #include "boardgame/BoardTurn.h"
 #include "boardgame/ui/BoardPause.h"
@@ -16,12 +15,12 @@
 #include "boardgame/ui/InputBlock.h"
 #include "boardgame/ui/SquareWindows.h"
 #include "players/ClassPlayerInfo.h"
+#include "shell/ui/FirstFrame.h"
 
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 
 class BannerRotation;
@@ -30,10 +29,9 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class RollPanel;
+class SeatPanel;
 class SeatRow;
 class WebPane;
-
-class QEventLoop;
 
 class frmDictation : public QWidget {
     Q_OBJECT
@@ -105,7 +103,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void BuildControls();
@@ -116,30 +113,15 @@ private:
     void CarryOutWalk(const TokenWalk& walk);
     void ResetBoardGame();
     void SaveBoardPlayers();
-    void ShowSeatOn(int seat);
-    void ShowSeatOff(int seat);
-    void LoadSeatStatus(int seat);
     void PlaySound(const char* file);
-    void Pause(int ms);
+    // Waits while clicks and keys do nothing; a `hurried` wait ends at the
+    // first of them (a text being read).
+    void Pause(int ms, bool hurried = false);
     QPixmap Token(int seat) const;
     // Saves the seats and closes the file once; true the first time.
     bool FormUnload();
 
-    // ---- who sits where ----------------------------------------------------
-    // False (and said, the seat's record emptied) when the person just logged
-    // in on `seat` already sits on another one.
-    bool SeatFree(int seat);
-    // The seat's token picture: the person's remembered one without asking
-    // unless `ask`, else the picker.
-    void ChooseSeatToken(int seat, bool ask);
-    void cmdToken_Click(int seat);
-    // The tokens other people's seats hold.
-    QStringList TakenTokens(int seat) const;
-    QString SeatNickName(int seat) const;
-    // The seat's name and token picture beside it and on the board.
-    void ShowSeatPlayer(int seat);
     void ShowPlayerUp(int seat);
-    void ShowUnwritten(const QStringList& nickNames);
     // After a win: tokens back to the start, the same people still seated.
     void PlayAgain();
 
@@ -149,14 +131,12 @@ private:
     BoardGame m_game;
     BoardTurn m_turn{m_game};
     BoardDatabase m_board;
-    std::array<ClassPlayerInfo, BoardTimings::PeopleSeats> m_players; // seats 1 to 5
+    SeatPanel* m_seats = nullptr; // the seats and the people in them
     InputBlock* m_input = new InputBlock(this);
     DeletionGuard* m_deletion = new DeletionGuard(this);
-    UnsavedPlayers m_unsaved; // records that left their seat unwritten
     bool m_turnRunning = false;
     bool m_closing = false;
     QString m_boardDamage; // why the current file counts as damaged, if it does
     bool m_unloaded = false;
-    bool m_painted = false; // the first frame is out
-    QEventLoop* m_waitingForFrame = nullptr;
+    FirstFrame* m_firstFrame = new FirstFrame(this);
 };

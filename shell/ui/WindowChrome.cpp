@@ -373,13 +373,21 @@ QHBoxLayout* CaptionRow(const CaptionBar& bar) {
     return row;
 }
 
-CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height) {
-    const CaptionBar bar = AddCaptionBar(window, caption);
+CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height, bool closeLabel) {
+    CaptionBar bar;
+    if (closeLabel) {
+        bar = AddCaptionBar(window, caption);
+    } else {
+        bar.caption = MakeLabel(window, "lblFormCaption", caption);
+        AttachCaption(bar.caption);
+    }
     QFont bold = window->font();
     bold.setBold(true);
     bar.caption->setGeometry(0, 0, window->width(), height);
     bar.caption->setFont(bold);
     bar.caption->setAutoFillBackground(true);
+    if (!bar.close)
+        return bar;
     bar.close->setFont(bold);
     bar.close->setAlignment(Qt::AlignCenter);
     bar.close->setGeometry(window->width() - height - 6, 0, height, height);

@@ -61,8 +61,11 @@ CaptionBar AddCaptionBar(QWidget* window, const QString& caption);
 QHBoxLayout* CaptionRow(const CaptionBar& bar);
 // Both labels in bold across the top of a fixed-size window, `height` pixels
 // high: the caption band (background filled) the whole width, the close label
-// a square at its right end, 6 pixels in from the edge.
-CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height);
+// a square at its right end, 6 pixels in from the edge. Without `closeLabel`
+// the strip is the caption alone (close and closeButton null), for windows
+// that close by their own buttons only.
+CaptionBar AddCaptionStrip(QWidget* window, const QString& caption, int height,
+                           bool closeLabel = true);
 
 // Sets a widget's pointer to embedded pointer picture `id` and remembers the
 // id (pointer pictures cannot be compared, tests and callers read the id).

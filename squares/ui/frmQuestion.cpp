@@ -42,17 +42,17 @@ frmQuestion::~frmQuestion() = default;
 
 void frmQuestion::BuildControls() {
     setWindowTitle(QStringLiteral("Answer Question..."));
+    setFixedWidth(Width); // the height follows the question
     WindowChrome::SetBackground(this, Paper());
     QFont bold = font();
     bold.setBold(true);
 
-    lblFormCaption =
-        WindowChrome::MakeLabel(this, "lblFormCaption", QStringLiteral("Answer Question..."));
-    lblFormCaption->setGeometry(0, 0, Width, CaptionHeight);
-    lblFormCaption->setFont(bold);
+    // The square is left by its own button only: no close label.
+    lblFormCaption = WindowChrome::AddCaptionStrip(this, QStringLiteral("Answer Question..."),
+                                                   CaptionHeight, false)
+                         .caption;
     lblFormCaption->setIndent(10);
     WindowChrome::SetBackground(lblFormCaption, CaptionBand());
-    WindowChrome::AttachCaption(lblFormCaption);
 
     imgPlayer = SquareControls::MakePictureBox(this, QStringLiteral("imgPlayer"), Token);
 

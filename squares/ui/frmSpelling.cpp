@@ -53,13 +53,13 @@ void frmSpelling::BuildControls() {
     QFont bold = font();
     bold.setBold(true);
 
-    lblFormCaption = WindowChrome::MakeLabel(this, "lblFormCaption",
-                                             QStringLiteral("Type out word with no mistakes..."));
-    lblFormCaption->setGeometry(0, 0, Width, CaptionHeight);
-    lblFormCaption->setFont(bold);
+    // The square is left by its own button only: no close label.
+    lblFormCaption =
+        WindowChrome::AddCaptionStrip(this, QStringLiteral("Type out word with no mistakes..."),
+                                      CaptionHeight, false)
+            .caption;
     lblFormCaption->setIndent(10);
     WindowChrome::SetBackground(lblFormCaption, CaptionBand());
-    WindowChrome::AttachCaption(lblFormCaption);
 
     imgPlayer = SquareControls::MakePictureBox(this, QStringLiteral("imgPlayer"), Token);
 

@@ -29,8 +29,8 @@ BoardGame BoardWith(int square, const QString& code) {
 // Plays turns as the board window would, from the current seat's roll, with
 // the die values and the answers ('r' right, 'w' wrong) given, and traces the
 // steps: "r1" seat 1 rolls, "w0-3" a walk, "j3-5" a jump, "a-1" a square
-// asked, "lost>2" and "pass>2" the turn passed to seat 2, "P" the
-// Professor's own roll, "|" a person's click, "win1".
+// asked, "p5r" the Professor's answer there (right), "lost>2" and "pass>2" the turn passed to seat
+// 2, "P" the Professor's own roll, "|" a person's click, "win1".
 QString PlayTurns(BoardTurn& turn, QList<int> rolls, QString answers, int& adverts) {
     QStringList trace;
     const auto walk = [](const char* kind, const TokenWalk& w) {
@@ -53,6 +53,10 @@ QString PlayTurns(BoardTurn& turn, QList<int> rolls, QString answers, int& adver
             trace << QLatin1Char('a') + step.square.tag;
             step = turn.Answered(answers.at(0) == QLatin1Char('r'));
             answers.remove(0, 1);
+            break;
+        case TurnStepKind::ProfessorAnswer:
+            trace << QStringLiteral("p%1%2").arg(step.square.tag, step.right ? "r" : "w");
+            step = turn.Answered(step.right);
             break;
         case TurnStepKind::TurnLost:
         case TurnStepKind::Pass:
@@ -99,6 +103,8 @@ private Q_SLOTS:
     void statistics();
     void layoutRowWithoutCode();
     void seatsAreSavedEachOnItsOwn();
+    void seatPeople_data();
+    void seatPeople();
 };
 
 void TestBoardRules::turnsPlayOut_data() {
@@ -137,7 +143,7 @@ void TestBoardRules::turnsPlayOut_data() {
                                                 << "r1 w0-1 j1-2 a5 w2-1 pass>2" << 1;
     QTest::newRow("the Professor is asked nothing") << "2:5 3:-1"
                                                     << "0,1" << QList<int>{2} << ""
-                                                    << "r0 w0-2 pass>1" << 0;
+                                                    << "r0 w0-2 p5r pass>1" << 0;
     QTest::newRow("gaps between seats") << ""
                                         << "2,5" << QList<int>{1, 1} << ""
                                         << "r2 w0-1 pass>5 | r5 w0-1 pass>2" << 2;
@@ -382,6 +388,52 @@ void TestBoardRules::seatsAreSavedEachOnItsOwn() {
             referenceUnscramble(folder.read(QStringLiteral("temp/%1.dat").arg(name))));
         QVERIFY2(plain.contains(QStringLiteral("x.mdb::-1=")), name);
     }
+}
+
+void TestBoardRules::seatPeople_data() {
+    QTest::addColumn<QString>("seated");     // seat:file:token, in the order they sit down
+    QTest::addColumn<QString>("refused");    // seat refused -> the seat it names
+    QTest::addColumn<QString>("tokens");     // each seat's token key, 0 to 5
+    QTest::addColumn<QString>("remembered"); // each person's seat, what it takes unasked
+    addDataRow("remembered tokens kept", "1:anna:Lady 2:ben:", "",
+               "Professor Lady Girl Man Lady Baby", "Lady -");
+    addDataRow("a taken token is chosen anew", "1:anna:Girl 2:ben:Girl", "",
+               "Professor Girl Boy Man Lady Baby", "Girl -");
+    addDataRow("one file on two seats", "1:anna:Man 3:ANNA:Lady", "3>1",
+               "Professor Man Girl Man Lady Baby", "Man");
+    addDataRow("the Professor's picture is not a token", "2:ben:Professor", "",
+               "Professor Boy Girl Man Lady Baby", "-");
+}
+
+void TestBoardRules::seatPeople() {
+    QFETCH(QString, seated);
+    BoardGame game;
+    SeatPeople people(game);
+    game.SwitchSeat(0, true);
+    QStringList refused, remembered;
+    for (const QString& entry : seated.split(' ')) {
+        const QStringList part = entry.split(':');
+        const int seat = part[0].toInt();
+        people.Player(seat).NickName = part[1];
+        people.Player(seat).Filename = part[1] + QStringLiteral(".dat");
+        people.Player(seat).Token = part[2];
+        if (const int other = people.TakeSeat(seat); other >= 0) {
+            refused << QStringLiteral("%1>%2").arg(seat).arg(other);
+            QVERIFY(people.Player(seat).Filename.isEmpty());
+            continue;
+        }
+        const QString unasked = people.RememberedToken(seat);
+        remembered << (unasked.isEmpty() ? QStringLiteral("-") : unasked);
+        // The picker closed without a choice takes the picture proposed.
+        people.ChooseToken(seat, unasked);
+        game.SwitchSeat(seat, true);
+    }
+    QStringList tokens;
+    for (int seat = 0; seat < BoardSeats::SeatCount; ++seat)
+        tokens << people.TokenKey(seat);
+    QTEST(refused.join(' '), "refused");
+    QTEST(tokens.join(' '), "tokens");
+    QTEST(remembered.join(' '), "remembered");
 }
 
 QTEST_GUILESS_MAIN(TestBoardRules)
