@@ -120,6 +120,17 @@ void BoardDraft::NewFrom(const BoardContent& model, const QString& path) {
     recheck();
 }
 
+bool BoardDraft::NewFromFile(const QString& modelPath, const QString& path, QString* error) {
+    try {
+        NewFrom(BoardFileReader::ReadBoardFile(modelPath), path);
+        return true;
+    } catch (const dao::DaoError& e) {
+        if (error)
+            *error = e.Description();
+        return false;
+    }
+}
+
 // ---- Edits ----
 
 template <typename Change>
@@ -532,9 +543,15 @@ bool BoardDraft::SpeakWord(int word, QString* error) {
 }
 
 int BoardDraft::ImportRows(const BoardCsvRows& rows, QList<BoardCsvProblem>* problems) {
+    // Words without a pronunciation get the voice's, as a new word does.
+    BoardCsvRows spoken = rows;
+    spoken.problems.clear();
+    BoardCsvImport::Speak(spoken, BoardCsvHooks{m_hooks.speak, m_hooks.speakAmerican});
+    if (problems)
+        problems->append(spoken.problems);
     int added = 0;
     edit(QStringLiteral("Import rows"), QString(), [&](BoardContent& c) {
-        added = BoardCsvImport::Apply(c, rows, false, problems);
+        added = BoardCsvImport::Apply(c, spoken, false, problems);
         return added > 0;
     });
     return added;

@@ -49,6 +49,9 @@ public:
     // captions of `model` (usually the default board) and nothing else, to be
     // saved at path. It counts as modified until saved.
     void NewFrom(const BoardContent& model, const QString& path);
+    // The same with the squares of the board file at modelPath (the default
+    // board, data/SpellingGrammar.mdb). False with *error when it cannot be read.
+    bool NewFromFile(const QString& modelPath, const QString& path, QString* error);
     // The squares and kinds of a board without its categories and words.
     static BoardContent SquaresAndKinds(const BoardContent& board);
 
@@ -109,8 +112,10 @@ public:
     // Ends a run of merged typing edits.
     void SealEdit();
 
-    // Adds CSV rows (see BoardCsvImport::Apply) as one undoable step; rows
-    // that cannot be placed go to *problems. The number of items added.
+    // Adds CSV rows (see BoardCsvImport::Apply) as one undoable step, words
+    // without a sound spoken by the voice first; rows that cannot be spoken
+    // or placed go to *problems (the rows' own problems are the caller's to
+    // show). The number of items added.
     int ImportRows(const BoardCsvRows& rows, QList<BoardCsvProblem>* problems);
 
     // ---- Undo ----

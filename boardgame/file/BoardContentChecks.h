@@ -59,6 +59,7 @@ struct BoardFinding {
     BoardCheck check = BoardCheck::Missing;
     BoardItemRef item;
     QString message; // worded as `board build` words it, without a line
+    friend bool operator==(const BoardFinding&, const BoardFinding&) = default;
 };
 
 namespace BoardContentChecks {

@@ -185,7 +185,8 @@ private:
         const qsizetype choices = wrong.size() + 1;
         if (choices > 6)
             return QStringLiteral("%1 choices; a question takes 2 to 6").arg(choices);
-        for (const QString& text : QStringList(wrong) << right << q.question.text << q.tip) {
+        const QStringList texts = QStringList(wrong) << right << q.question.text << q.tip;
+        for (const QString& text : texts) {
             if (!BoardLimits::FitsText(text))
                 return QStringLiteral("a text is longer than %1 characters")
                     .arg(BoardLimits::kLongestText);
@@ -382,7 +383,12 @@ int Apply(BoardContent& content, const BoardCsvRows& rows, bool tipRequired,
             continue;
         }
         words.insert(key, w.line);
-        content.words.append(w.word);
+        // After the words of its difficulty and the easier ones, where a
+        // reader looks for it.
+        qsizetype at = content.words.size();
+        while (at > 0 && content.words[at - 1].level < w.word.level)
+            --at;
+        content.words.insert(at, w.word);
         ++added;
     }
     QStringList kindNames;

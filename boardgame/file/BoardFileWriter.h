@@ -16,12 +16,14 @@ struct BoardSquareStyle {
     QVariant backColor; // 0x00BBGGRR or null
     QVariant fontColor;
     QVariant fontBackColor;
+    friend bool operator==(const BoardSquareStyle&, const BoardSquareStyle&) = default;
 };
 
 struct BoardAnswer {
     QString text;
     bool right = false;
     QByteArray picture; // JPEG; shown as a picture when not empty
+    friend bool operator==(const BoardAnswer&, const BoardAnswer&) = default;
 };
 
 struct BoardQuestion {
@@ -29,6 +31,7 @@ struct BoardQuestion {
     QByteArray picture;
     QList<BoardAnswer> answers;
     ItemLevel itemLevel = ItemLevel::Any; // Any: no level given
+    friend bool operator==(const BoardQuestion&, const BoardQuestion&) = default;
 };
 
 struct BoardCategory {
@@ -36,6 +39,7 @@ struct BoardCategory {
     QString name;
     QString tip;
     QList<BoardQuestion> questions;
+    friend bool operator==(const BoardCategory&, const BoardCategory&) = default;
 };
 
 struct BoardWord {
@@ -47,6 +51,7 @@ struct BoardWord {
     ItemLevel itemLevel = ItemLevel::Any;
     QByteArray soundAmerican{}; // the same in American speech; empty: only `sound`
     QString sayAs{};            // what the voice was given instead of the word; "" for the word
+    friend bool operator==(const BoardWord&, const BoardWord&) = default;
 };
 
 struct BoardContent {
@@ -58,6 +63,7 @@ struct BoardContent {
     QMap<int, QString> spellingCaptions; // -1, -2, -3 -> caption
     QList<BoardCategory> categories;
     QList<BoardWord> words;
+    friend bool operator==(const BoardContent&, const BoardContent&) = default;
 };
 
 namespace BoardFileWriter {

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "boardgame/dao/DaoEngine.h"
+#include "boardgame/file/BoardFileReader.h"
 #include "boardgame/file/BoardSchema.h"
 #include "boardgame/file/BoardSource.h"
 #include "media/MediaFiles.h"
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void shippedBoardHasNoErrors();
     void checkRefusesOtherFiles();
     void checkReportsFaults();
+    void importKeepsTheUsableRows();
 
 private:
     QString writeSource(const QString& text) {
@@ -286,6 +288,39 @@ void TestToolBoard::checkRefusesOtherFiles() {
     QCOMPARE(folder.exitCode, 1);
     QVERIFY2(folder.err.contains(QLatin1String("is a folder")), qPrintable(folder.err));
     QCOMPARE(runTool({"board", "frobnicate"}).exitCode, 1);
+}
+
+void TestToolBoard::importKeepsTheUsableRows() {
+    const QString base = m_dir.filePath(QStringLiteral("base.mdb"));
+    BoardFileWriter::WriteBoardFile(BoardTestFiles::content(), base);
+    const QString csv = m_dir.filePath(QStringLiteral("words.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Word;Definition;Difficulty\nfellow;A man or boy.;medium\nriver;;medium\n"
+               "pillow;\"Soft; for the head\";2\n");
+    file.close();
+    const QString source = m_dir.filePath(QStringLiteral("imported.board"));
+    const ToolRun import = runTool({"board", "import", csv, source, "--base", base});
+    QCOMPARE(import.exitCode, 0);
+    QVERIFY2(import.err.contains(QLatin1String("words.csv:3: no definition")),
+             qPrintable(import.err));
+    const QString out = m_dir.filePath(QStringLiteral("imported.mdb"));
+    QCOMPARE(runTool({"board", "build", source, out}).exitCode, 0);
+    QCOMPARE(runTool({"board", "check", out}).exitCode, 0);
+    // The file's words replace the medium words; the other difficulties and
+    // the questions are the base board's.
+    QStringList words;
+    for (const BoardWord& w : BoardFileReader::ReadBoardFile(out).words)
+        words << w.word;
+    QCOMPARE(words, QStringList({"cat", "dog", "sun", "fellow", "pillow", "necessary"}));
+
+    // Nothing usable: nothing written, and the exit says so.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("word,definition,difficulty\nriver,,easy\n");
+    file.close();
+    const QString none = m_dir.filePath(QStringLiteral("none.board"));
+    QVERIFY(runTool({"board", "import", csv, none, "--base", base}).exitCode != 0);
+    QVERIFY(!QFile::exists(none));
 }
 
 QTEST_GUILESS_MAIN(TestToolBoard)
