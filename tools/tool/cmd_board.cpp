@@ -11,6 +11,7 @@
 #include "boardgame/file/BoardFileReader.h"
 #include "boardgame/file/BoardSource.h"
 #include "boardgame/file/BoardSourceExport.h"
+#include "media/Pronunciation.h"
 #include "players/ClassPlayerInfo.h"
 #include "shell/ProgramFolder.h"
 
@@ -24,102 +25,10 @@
 #include <QSet>
 #include <QtMath>
 
-#include <espeak-ng/speak_lib.h>
-
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-// ---- Pronunciations ----
-
-// Speaking rate of the pronunciations: a little slower than normal speech so
-// that children hear every sound.
-constexpr int kSpeakRate = 140;
-
-struct SpeechCapture {
-    QByteArray samples;
-};
-
-int captureSamples(short* wav, int count, espeak_EVENT* events) {
-    if (wav && count > 0 && events && events->user_data) {
-        auto* capture = static_cast<SpeechCapture*>(events->user_data);
-        capture->samples.append(reinterpret_cast<const char*>(wav),
-                                static_cast<qsizetype>(count) * 2);
-    }
-    return 0;
-}
-
-void putLE(QByteArray& out, quint32 value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// A mono 16-bit PCM wave file.
-QByteArray waveFile(const QByteArray& samples, int rate) {
-    QByteArray out;
-    out.append("RIFF");
-    putLE(out, static_cast<quint32>(36 + samples.size()), 4);
-    out.append("WAVEfmt ");
-    putLE(out, 16, 4);
-    putLE(out, 1, 2); // PCM
-    putLE(out, 1, 2); // mono
-    putLE(out, static_cast<quint32>(rate), 4);
-    putLE(out, static_cast<quint32>(rate * 2), 4);
-    putLE(out, 2, 2);
-    putLE(out, 16, 2);
-    out.append("data");
-    putLE(out, static_cast<quint32>(samples.size()), 4);
-    out.append(samples);
-    return out;
-}
-
-// One espeak-ng engine for the whole build; each word is spoken in British
-// English ("en-gb") and again in American English ("en-us").
-class Speaker {
-public:
-    QByteArray speak(const QString& text, const char* voice, QString* error) {
-        if (m_rate == 0) {
-            m_rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 500, nullptr,
-                                       espeakINITIALIZE_DONT_EXIT);
-            if (m_rate <= 0)
-                m_rate = -1;
-            else
-                espeak_SetSynthCallback(&captureSamples);
-        }
-        if (m_rate < 0) {
-            *error = QStringLiteral("espeak-ng could not be started");
-            return QByteArray();
-        }
-        if (m_voice != voice) {
-            espeak_VOICE wanted{};
-            wanted.languages = voice;
-            if (espeak_SetVoiceByProperties(&wanted) != EE_OK) {
-                *error = QStringLiteral("espeak-ng has no voice '%1'").arg(QLatin1String(voice));
-                return QByteArray();
-            }
-            espeak_SetParameter(espeakRATE, kSpeakRate, 0);
-            m_voice = voice;
-        }
-        SpeechCapture capture;
-        const QByteArray utf8 = text.toUtf8();
-        if (espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER,
-                         0, espeakCHARS_UTF8, nullptr, &capture) != EE_OK ||
-            espeak_Synchronize() != EE_OK || capture.samples.isEmpty()) {
-            *error = QStringLiteral("espeak-ng produced no sound");
-            return QByteArray();
-        }
-        return waveFile(capture.samples, m_rate);
-    }
-    ~Speaker() {
-        if (m_rate > 0)
-            espeak_Terminate();
-    }
-
-private:
-    int m_rate = 0;
-    QByteArray m_voice;
-};
 
 // ---- Pictures ----
 
@@ -213,13 +122,12 @@ int build(const QStringList& arguments) {
                              .arg(file.size())
                              .arg(BoardSource::kMaxSourceBytes / (1024 * 1024)));
     const QString text = QString::fromUtf8(file.readAll());
-    Speaker speaker;
     BoardSourceHooks hooks;
-    hooks.speak = [&speaker](const QString& word, QString* error) {
-        return speaker.speak(word, "en-gb", error);
+    hooks.speak = [](const QString& word, QString* error) {
+        return Pronunciation::Speak(word, Pronunciation::kBritish, error);
     };
-    hooks.speakAmerican = [&speaker](const QString& word, QString* error) {
-        return speaker.speak(word, "en-us", error);
+    hooks.speakAmerican = [](const QString& word, QString* error) {
+        return Pronunciation::Speak(word, Pronunciation::kAmerican, error);
     };
     hooks.draw = &drawPicture;
     try {
@@ -398,13 +306,12 @@ int import(const QStringList& arguments) {
         return toolError(QStringLiteral("cannot read the base board: %1").arg(e.Description()));
     }
     BoardCsvRows rows = BoardCsvImport::ReadFile(csv);
-    Speaker speaker;
     BoardCsvHooks hooks;
-    hooks.speak = [&speaker](const QString& word, QString* error) {
-        return speaker.speak(word, "en-gb", error);
+    hooks.speak = [](const QString& word, QString* error) {
+        return Pronunciation::Speak(word, Pronunciation::kBritish, error);
     };
-    hooks.speakAmerican = [&speaker](const QString& word, QString* error) {
-        return speaker.speak(word, "en-us", error);
+    hooks.speakAmerican = [](const QString& word, QString* error) {
+        return Pronunciation::Speak(word, Pronunciation::kAmerican, error);
     };
     BoardCsvImport::Speak(rows, hooks);
     QList<BoardCsvProblem> problems = rows.problems;
