@@ -133,6 +133,22 @@ bool BoardDraft::NewFromFile(const QString& modelPath, const QString& path, QStr
 
 // ---- Edits ----
 
+namespace {
+
+// A change that sets one field of the content; none when it already holds
+// the value, so that retyping the same text leaves the board unmodified.
+template <typename Field, typename T> auto setting(Field field, T value) {
+    return [field, value](BoardContent& c) {
+        auto& target = field(c);
+        if (target == value)
+            return false;
+        target = value;
+        return true;
+    };
+}
+
+} // namespace
+
 template <typename Change>
 bool BoardDraft::edit(const QString& text, const QString& mergeKey, Change change) {
     BoardContent before = m_content;
@@ -182,21 +198,13 @@ QString key(const char* what, int a = -1, int b = -1, int c = -1) {
 } // namespace
 
 bool BoardDraft::SetDescription(const QString& text) {
-    return edit(QStringLiteral("Edit description"), key("description"), [&](BoardContent& c) {
-        if (c.description == text)
-            return false;
-        c.description = text;
-        return true;
-    });
+    return edit(QStringLiteral("Edit description"), key("description"),
+                setting([](BoardContent& c) -> QString& { return c.description; }, text));
 }
 
 bool BoardDraft::SetAuthor(const QString& text) {
-    return edit(QStringLiteral("Edit author"), key("author"), [&](BoardContent& c) {
-        if (c.author == text)
-            return false;
-        c.author = text;
-        return true;
-    });
+    return edit(QStringLiteral("Edit author"), key("author"),
+                setting([](BoardContent& c) -> QString& { return c.author; }, text));
 }
 
 int BoardDraft::AddCategory(int kind, const QString& name) {
@@ -211,35 +219,27 @@ int BoardDraft::AddCategory(int kind, const QString& name) {
 
 bool BoardDraft::RenameCategory(int category, const QString& name) {
     DRAFT_CHECK_CATEGORY(category);
-    return edit(QStringLiteral("Rename category"), key("category name", category),
-                [&](BoardContent& c) {
-                    if (c.categories[category].name == name)
-                        return false;
-                    c.categories[category].name = name;
-                    return true;
-                });
+    return edit(
+        QStringLiteral("Rename category"), key("category name", category),
+        setting([category](BoardContent& c) -> QString& { return c.categories[category].name; },
+                name));
 }
 
 bool BoardDraft::SetCategoryTip(int category, const QString& tip) {
     DRAFT_CHECK_CATEGORY(category);
-    return edit(QStringLiteral("Edit tip"), key("tip", category), [&](BoardContent& c) {
-        if (c.categories[category].tip == tip)
-            return false;
-        c.categories[category].tip = tip;
-        return true;
-    });
+    return edit(
+        QStringLiteral("Edit tip"), key("tip", category),
+        setting([category](BoardContent& c) -> QString& { return c.categories[category].tip; },
+                tip));
 }
 
 bool BoardDraft::SetCategoryKind(int category, int kind) {
     DRAFT_CHECK_CATEGORY(category);
     if (!m_content.questionKinds.contains(kind))
         return false;
-    return edit(QStringLiteral("Change category kind"), QString(), [&](BoardContent& c) {
-        if (c.categories[category].kind == kind)
-            return false;
-        c.categories[category].kind = kind;
-        return true;
-    });
+    return edit(
+        QStringLiteral("Change category kind"), QString(),
+        setting([category](BoardContent& c) -> int& { return c.categories[category].kind; }, kind));
 }
 
 bool BoardDraft::RemoveCategory(int category) {
@@ -423,44 +423,31 @@ bool BoardDraft::RemoveWord(int word) {
 
 bool BoardDraft::SetWordText(int word, const QString& text) {
     DRAFT_CHECK_WORD(word);
-    return edit(QStringLiteral("Edit word"), key("word", word), [&](BoardContent& c) {
-        if (c.words[word].word == text)
-            return false;
-        c.words[word].word = text;
-        return true;
-    });
+    return edit(QStringLiteral("Edit word"), key("word", word),
+                setting([word](BoardContent& c) -> QString& { return c.words[word].word; }, text));
 }
 
 bool BoardDraft::SetWordDefinition(int word, const QString& definition) {
     DRAFT_CHECK_WORD(word);
-    return edit(QStringLiteral("Edit definition"), key("definition", word), [&](BoardContent& c) {
-        if (c.words[word].definition == definition)
-            return false;
-        c.words[word].definition = definition;
-        return true;
-    });
+    return edit(QStringLiteral("Edit definition"), key("definition", word),
+                setting([word](BoardContent& c) -> QString& { return c.words[word].definition; },
+                        definition));
 }
 
 bool BoardDraft::SetWordDifficulty(int word, int difficulty) {
     DRAFT_CHECK_WORD(word);
     if (!isDifficulty(difficulty))
         return false;
-    return edit(QStringLiteral("Change word difficulty"), QString(), [&](BoardContent& c) {
-        if (c.words[word].level == difficulty)
-            return false;
-        c.words[word].level = difficulty;
-        return true;
-    });
+    return edit(
+        QStringLiteral("Change word difficulty"), QString(),
+        setting([word](BoardContent& c) -> int& { return c.words[word].level; }, difficulty));
 }
 
 bool BoardDraft::SetWordLevel(int word, ItemLevel level) {
     DRAFT_CHECK_WORD(word);
-    return edit(QStringLiteral("Change word level"), QString(), [&](BoardContent& c) {
-        if (c.words[word].itemLevel == level)
-            return false;
-        c.words[word].itemLevel = level;
-        return true;
-    });
+    return edit(
+        QStringLiteral("Change word level"), QString(),
+        setting([word](BoardContent& c) -> ItemLevel& { return c.words[word].itemLevel; }, level));
 }
 
 bool BoardDraft::SetWordPicture(int word, const QByteArray& jpeg) {
@@ -497,12 +484,10 @@ bool BoardDraft::SetWordAmericanSound(int word, const QByteArray& wave) {
     DRAFT_CHECK_WORD(word);
     if (!isWave(wave))
         return false;
-    return edit(QStringLiteral("Set American pronunciation"), QString(), [&](BoardContent& c) {
-        if (c.words[word].soundAmerican == wave)
-            return false;
-        c.words[word].soundAmerican = wave;
-        return true;
-    });
+    return edit(
+        QStringLiteral("Set American pronunciation"), QString(),
+        setting([word](BoardContent& c) -> QByteArray& { return c.words[word].soundAmerican; },
+                wave));
 }
 
 bool BoardDraft::SetWordSayAs(int word, const QString& sayAs) {
