@@ -566,21 +566,18 @@ QString BoardDraft::RedoText() const {
 }
 
 bool BoardDraft::Undo() {
-    if (m_undo.isEmpty())
-        return false;
-    Step step = m_undo.takeLast();
-    m_redo.append({m_content, step.text, QString()});
-    m_content = std::move(step.before);
-    m_sealed = true;
-    recheck();
-    return true;
+    return travel(m_undo, m_redo);
 }
 
 bool BoardDraft::Redo() {
-    if (m_redo.isEmpty())
+    return travel(m_redo, m_undo);
+}
+
+bool BoardDraft::travel(QList<Step>& from, QList<Step>& to) {
+    if (from.isEmpty())
         return false;
-    Step step = m_redo.takeLast();
-    m_undo.append({m_content, step.text, QString()});
+    Step step = from.takeLast();
+    to.append({m_content, step.text, QString()});
     m_content = std::move(step.before);
     m_sealed = true;
     recheck();
