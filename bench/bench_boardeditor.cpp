@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr char kNoBoard[] = "cannot open data/SpellingGrammar.mdb (build board_data first)";
+
 const QString kDefaultFile = QStringLiteral(MORDAVENTA_BUILD_HOME "/data/SpellingGrammar.mdb");
 
 // The default board grown to 500 questions and 300 words (100 a difficulty):
@@ -55,11 +57,26 @@ BoardContent largeBoard() {
     return c;
 }
 
+// The large board saved to a scratch file and opened in a draft.
+struct LargeDraft {
+    QTemporaryDir dir;
+    BoardDraft draft;
+    bool open(benchmark::State& state) {
+        const BoardContent content = largeBoard();
+        const QString file = dir.filePath(QStringLiteral("large.mdb"));
+        if (content.categories.isEmpty())
+            state.SkipWithError(kNoBoard);
+        else
+            BoardFileWriter::WriteBoardFile(content, file);
+        return !content.categories.isEmpty() && draft.Open(file, nullptr);
+    }
+};
+
 void BM_OpenDefaultBoard(benchmark::State& state) {
     for (auto _ : state) {
         BoardDraft draft;
         if (!draft.Open(kDefaultFile, nullptr)) {
-            state.SkipWithError("cannot open data/SpellingGrammar.mdb (build board_data first)");
+            state.SkipWithError(kNoBoard);
             return;
         }
         benchmark::DoNotOptimize(draft.Findings().size());
@@ -72,7 +89,7 @@ void BM_OpenDefaultBoardInWindow(benchmark::State& state) {
     for (auto _ : state) {
         frmBoardEditor editor;
         if (!editor.Draft().Open(kDefaultFile, nullptr)) {
-            state.SkipWithError("cannot open data/SpellingGrammar.mdb (build board_data first)");
+            state.SkipWithError(kNoBoard);
             return;
         }
         editor.ShowDraft();
@@ -85,18 +102,12 @@ BENCHMARK(BM_OpenDefaultBoardInWindow)->Unit(benchmark::kMillisecond);
 // A keystroke in a question's text: the edit, its undo step and the checks
 // of the whole board that the window shows.
 void BM_KeystrokeWholeCheck(benchmark::State& state) {
-    const BoardContent large = largeBoard();
-    if (large.categories.isEmpty()) {
-        state.SkipWithError("cannot open data/SpellingGrammar.mdb (build board_data first)");
+    LargeDraft large;
+    if (!large.open(state))
         return;
-    }
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("large.mdb"));
-    BoardFileWriter::WriteBoardFile(large, file);
-    BoardDraft draft;
-    draft.Open(file, nullptr);
-    const int ci = static_cast<int>(large.categories.size()) / 2;
-    QString text = large.categories[ci].questions[0].text;
+    BoardDraft& draft = large.draft;
+    const int ci = static_cast<int>(draft.Content().categories.size()) / 2;
+    QString text = draft.Content().categories[ci].questions[0].text;
     for (auto _ : state) {
         text += QLatin1Char('x');
         draft.SetQuestionText(ci, 0, text);
@@ -112,7 +123,7 @@ BENCHMARK(BM_KeystrokeWholeCheck)->Unit(benchmark::kMillisecond);
 void BM_KeystrokeItemCheck(benchmark::State& state) {
     BoardContent large = largeBoard();
     if (large.categories.isEmpty()) {
-        state.SkipWithError("cannot open data/SpellingGrammar.mdb (build board_data first)");
+        state.SkipWithError(kNoBoard);
         return;
     }
     const int ci = static_cast<int>(large.categories.size()) / 2;
@@ -125,16 +136,10 @@ void BM_KeystrokeItemCheck(benchmark::State& state) {
 BENCHMARK(BM_KeystrokeItemCheck)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLargeBoard(benchmark::State& state) {
-    const BoardContent large = largeBoard();
-    if (large.categories.isEmpty()) {
-        state.SkipWithError("cannot open data/SpellingGrammar.mdb (build board_data first)");
+    LargeDraft large;
+    if (!large.open(state))
         return;
-    }
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("large.mdb"));
-    BoardFileWriter::WriteBoardFile(large, file);
-    BoardDraft draft;
-    draft.Open(file, nullptr);
+    BoardDraft& draft = large.draft;
     int n = 0;
     for (auto _ : state) {
         draft.SetDescription(QStringLiteral("Saved %1 times").arg(++n));

@@ -1,33 +1,17 @@
 #include "media/SoundLibraries.h"
 
-#include "shell/Logging.h"
-
-#include <QLibrary>
+#include "shell/LateLibrary.h"
 
 #include <memory>
 
 namespace {
 
 // Sets a call of the table from the library's symbol of the same name.
-template <typename Call> bool Take(QLibrary& library, const char* name, Call& call) {
-    call = reinterpret_cast<Call>(library.resolve(name));
-    if (!call)
-        qCWarning(lcMordaventa) << library.fileName() << "lacks" << name;
-    return call != nullptr;
-}
-#define MORDAVENTA_TAKE(call) Take(library, #call, table->call)
-
-// Kept loaded to the end of the program: its threads may still run then.
-// The QLibrary itself is an ordinary static: destroying it never unloads.
-void Load(QLibrary& library) {
-    library.setLoadHints(QLibrary::PreventUnloadHint);
-    if (!library.load())
-        qCWarning(lcMordaventa) << "cannot open" << library.fileName() << library.errorString();
-}
+#define MORDAVENTA_TAKE(call) LateLibrary::Take(library, #call, table->call)
 
 std::unique_ptr<FluidSynthCalls> OpenFluidSynth() {
     static QLibrary library(QStringLiteral("fluidsynth"), 3);
-    Load(library);
+    LateLibrary::Load(library);
     auto table = std::make_unique<FluidSynthCalls>();
     const bool ok =
         library.isLoaded() && MORDAVENTA_TAKE(new_fluid_settings) &&
@@ -44,7 +28,7 @@ std::unique_ptr<FluidSynthCalls> OpenFluidSynth() {
 
 std::unique_ptr<EspeakCalls> OpenEspeak() {
     static QLibrary library(QStringLiteral("espeak-ng"), 1);
-    Load(library);
+    LateLibrary::Load(library);
     auto table = std::make_unique<EspeakCalls>();
     const bool ok = library.isLoaded() && MORDAVENTA_TAKE(espeak_Initialize) &&
                     MORDAVENTA_TAKE(espeak_SetVoiceByName) &&

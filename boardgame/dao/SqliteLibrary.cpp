@@ -1,29 +1,18 @@
 #include "boardgame/dao/SqliteLibrary.h"
 
-#include "shell/Logging.h"
-
-#include <QLibrary>
+#include "shell/LateLibrary.h"
 
 #include <memory>
 
 namespace {
 
-template <typename Call> bool Take(QLibrary& library, const char* name, Call& call) {
-    call = reinterpret_cast<Call>(library.resolve(name));
-    if (!call)
-        qCWarning(lcMordaventa) << library.fileName() << "lacks" << name;
-    return call != nullptr;
-}
-#define MORDAVENTA_TAKE(call) ok = Take(library, #call, table->call) && ok
+#define MORDAVENTA_TAKE(call) ok = LateLibrary::Take(library, #call, table->call) && ok
 
 std::unique_ptr<SqliteCalls> Open() {
     // Kept loaded to the end: connections may still close at exit.
     static QLibrary library(QStringLiteral("sqlcipher"), 0);
-    library.setLoadHints(QLibrary::PreventUnloadHint);
-    if (!library.load()) {
-        qCWarning(lcMordaventa) << "cannot open" << library.fileName() << library.errorString();
+    if (!LateLibrary::Load(library))
         return nullptr;
-    }
     auto table = std::make_unique<SqliteCalls>();
     bool ok = true;
     MORDAVENTA_TAKE(sqlite3_open_v2);
