@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -44,20 +43,23 @@ BoardDraft::BoardDraft(BoardDraftHooks hooks) : m_hooks(std::move(hooks)) {
 
 bool BoardDraft::Open(const QString& path, QString* error) {
     try {
-        BoardContent content = BoardFileReader::ReadBoardFile(path);
-        m_content = std::move(content);
+        start(BoardFileReader::ReadBoardFile(path), path, 0);
     } catch (const dao::DaoError& e) {
         if (error)
             *error = e.Description();
         return false;
     }
+    return true;
+}
+
+void BoardDraft::start(BoardContent content, const QString& path, int savedDepth) {
+    m_content = std::move(content);
     m_path = path;
     m_undo.clear();
     m_redo.clear();
-    m_savedDepth = 0;
+    m_savedDepth = savedDepth;
     m_sealed = true;
     recheck();
-    return true;
 }
 
 bool BoardDraft::OpenCopy(const QString& source, const QString& newPath, QString* error) {
@@ -76,28 +78,12 @@ bool BoardDraft::OpenCopy(const QString& source, const QString& newPath, QString
         return fail(e.Description());
     }
     // The copy is made from the file's bytes, so it is the very board that
-    // was shipped; it takes its name only when complete.
-    QFile in(source);
-    QSaveFile out(newPath);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Cannot copy '%1' to '%2'.").arg(source, newPath));
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(1 << 20);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            return fail(QStringLiteral("Cannot copy '%1' to '%2'.").arg(source, newPath));
-        }
-    }
-    if (!out.commit())
+    // was shipped. QFile::copy writes beside the target and renames, so an
+    // interrupted copy leaves no half board under the new name.
+    if (!QFile::copy(source, newPath))
         return fail(QStringLiteral("Cannot copy '%1' to '%2'.").arg(source, newPath));
     QFile::setPermissions(newPath, QFile::permissions(newPath) | QFileDevice::WriteOwner);
-    m_content = std::move(content);
-    m_path = newPath;
-    m_undo.clear();
-    m_redo.clear();
-    m_savedDepth = 0;
-    m_sealed = true;
-    recheck();
+    start(std::move(content), newPath, 0);
     return true;
 }
 
@@ -111,13 +97,7 @@ BoardContent BoardDraft::SquaresAndKinds(const BoardContent& board) {
 }
 
 void BoardDraft::NewFrom(const BoardContent& model, const QString& path) {
-    m_content = SquaresAndKinds(model);
-    m_path = path;
-    m_undo.clear();
-    m_redo.clear();
-    m_savedDepth = -1;
-    m_sealed = true;
-    recheck();
+    start(SquaresAndKinds(model), path, -1);
 }
 
 bool BoardDraft::NewFromFile(const QString& modelPath, const QString& path, QString* error) {

@@ -156,6 +156,8 @@ private:
     template <typename Change>
     bool edit(const QString& text, const QString& mergeKey, Change change);
     void recheck();
+    // Begins editing `content`, saved at undo depth `savedDepth` (-1: never).
+    void start(BoardContent content, const QString& path, int savedDepth);
     // Takes the last step of `from` back, keeping the present as a step of `to`.
     bool travel(QList<Step>& from, QList<Step>& to);
 
