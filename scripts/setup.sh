@@ -15,7 +15,7 @@ packages=(
     wordnet-dev wordnet-base
     fonts-dejavu-core
     xvfb xauth
-    qt6-svg-dev
+    qt6-svg-dev libpng-dev libfontconfig-dev
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev llvm ccache
 )

@@ -21,6 +21,9 @@
 #include <QTimer>
 
 #include <chrono>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 namespace ModResFiles {
 
@@ -134,7 +137,13 @@ int Main(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     const StartMode mode = ChooseMode(CommandLine(arguments));
 
+    // Fontconfig reads its configuration and font caches (several
+    // milliseconds) on a second core while Qt connects to the display, so the
+    // window's first text finds them ready. Qt's own call to it then returns
+    // at once.
+    std::jthread fontsReady([] { FcInit(); });
     QApplication app(argc, argv);
+    fontsReady.join();
     QApplication::setApplicationName(QStringLiteral("Mordaventa"));
     QApplication::setApplicationVersion(QStringLiteral(MORDAVENTA_VERSION));
     const bool measure = qEnvironmentVariableIsSet("MORDAVENTA_EXIT_AFTER_SHOW");

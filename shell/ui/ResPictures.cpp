@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QResource>
 
 #include "shell/Logging.h"
 #include "shell/PointerHotSpots.h"
+#include "shell/ui/PngPicture.h"
 
 // The pictures are embedded as Qt resources ":/pictures/<id>.png" (see
 // resources/CMakeLists.txt). They are decoded straight from the embedded bytes,
@@ -35,8 +37,9 @@ QPixmap EmbeddedPicture(const QString& name, int scale) {
     const auto it = cache.constFind(key);
     if (it != cache.constEnd())
         return it.value();
-    QImage image(scale > 1 ? QStringLiteral(":/pictures/%1@2x.png").arg(name)
-                           : QStringLiteral(":/pictures/%1.png").arg(name));
+    const QResource resource(scale > 1 ? QStringLiteral(":/pictures/%1@2x.png").arg(name)
+                                       : QStringLiteral(":/pictures/%1.png").arg(name));
+    QImage image = resource.isValid() ? DecodePng(resource.uncompressedData()) : QImage();
     if (image.isNull() && scale > 1)
         return EmbeddedPicture(name, 1); // a picture drawn at 1x only still shows
     if (image.isNull()) {

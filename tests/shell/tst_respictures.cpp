@@ -4,10 +4,12 @@
 #include "TestSupport.h"
 
 #include "shell/PointerHotSpots.h"
+#include "shell/ui/PngPicture.h"
 #include "shell/ui/ResPictures.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +22,8 @@ private Q_SLOTS:
     void unknownPicturesAreNull();
     void picturesAreAllDifferent();
     void pointersHaveTheirHotSpots();
+    void decoderMatchesQtsOwn();
+    void damagedPngIsRefused();
 };
 
 void TestResPictures::noFileLeftBehind() {
@@ -89,4 +93,34 @@ void TestResPictures::pointersHaveTheirHotSpots() {
 }
 
 QTEST_MAIN(TestResPictures)
+// The pictures are decoded without Qt's image reader: every embedded picture
+// must come out pixel for pixel as Qt decodes it, transparency included.
+void TestResPictures::decoderMatchesQtsOwn() {
+    int count = 0;
+    for (QDirIterator it(QStringLiteral(":/pictures"), QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QImage ours = DecodePng(file.readAll());
+        const QImage qts = QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QVERIFY2(!ours.isNull(), qPrintable(path));
+        QVERIFY2(ours == qts, qPrintable(path));
+        ++count;
+    }
+    QVERIFY(count > 90);
+}
+
+void TestResPictures::damagedPngIsRefused() {
+    QFile file(QStringLiteral(":/pictures/102.png"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    QVERIFY(!DecodePng(whole).isNull());
+    QByteArray flipped = whole;
+    flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x5a);
+    for (const QByteArray& bytes : {QByteArray(), whole.left(40), whole.left(whole.size() / 2),
+                                    flipped, QByteArray("GIF89a not a png at all")})
+        QVERIFY(DecodePng(bytes).isNull());
+}
+
 #include "tst_respictures.moc"
