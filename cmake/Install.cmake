@@ -1,6 +1,7 @@
 # Installation: `cmake --install <build> --prefix P` lays out
 #   P/bin/                        mordaventa, mordaventa-tool
-#   P/lib/mordaventa/             the sound card module, opened at the first sound
+#   P/lib/mordaventa/             the sound card and network modules, opened at
+#                                 the first sound and the first web page or socket
 #   P/share/mordaventa/           the read-only program data: every folder the
 #                                 build made in its program folder (Dictionary/,
 #                                 Sounds/, data/, ...) except temp/
@@ -14,8 +15,8 @@
 set(MORDAVENTA_INSTALL_DATA_DIR share/mordaventa)
 
 install(TARGETS mordaventa mordaventa-tool RUNTIME DESTINATION bin)
-# The sound card module, found from bin/ as ../lib/mordaventa (media/AudioOutput.cpp).
-install(TARGETS mordaventa_audio LIBRARY DESTINATION lib/mordaventa)
+# The modules, found from bin/ as ../lib/mordaventa (shell/LateLibrary.h).
+install(TARGETS mordaventa_audio mordaventa_net LIBRARY DESTINATION lib/mordaventa)
 
 # Whatever data files the build lays out in its program folder are installed,
 # so a new folder or file needs no edit here. The build tree's own player and

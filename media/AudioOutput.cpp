@@ -1,5 +1,6 @@
 #include "media/AudioOutput.h"
 
+#include "shell/LateLibrary.h"
 #include "shell/Logging.h"
 
 #include <QCoreApplication>
@@ -11,24 +12,16 @@ namespace {
 
 using Entry = const AudioOutputModule* (*)();
 
-// Beside the executable (the build's program folder), else where the
-// installation puts it.
 const AudioOutputModule* Open() {
-    const QString here = QCoreApplication::applicationDirPath();
-    for (const QString& folder : {here, here + QStringLiteral("/../lib/mordaventa")}) {
-        // Kept loaded to the end: the output's threads may still run then.
-        static QLibrary library;
-        library.setFileName(folder + QStringLiteral("/mordaventa_audio"));
-        library.setLoadHints(QLibrary::PreventUnloadHint);
-        if (!library.load())
-            continue;
-        if (const auto entry = reinterpret_cast<Entry>(library.resolve(AudioOutputs::kModuleEntry)))
-            return entry();
-        qCWarning(lcMordaventa) << library.fileName() << "lacks" << AudioOutputs::kModuleEntry;
+    // Kept loaded to the end: the output's threads may still run then.
+    static QLibrary library;
+    Entry entry = nullptr;
+    if (!LateLibrary::LoadBesideProgram(library, QStringLiteral("mordaventa_audio")) ||
+        !LateLibrary::Take(library, AudioOutputs::kModuleEntry, entry)) {
+        qCWarning(lcMordaventa) << "sound is off";
         return nullptr;
     }
-    qCWarning(lcMordaventa) << "no audio module beside" << here << "; sound is off";
-    return nullptr;
+    return entry();
 }
 
 const AudioOutputModule* Module() {

@@ -4,6 +4,7 @@
 // refuses the feature that needs it.
 #include "shell/Logging.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 
 namespace LateLibrary {
@@ -16,6 +17,22 @@ inline bool Load(QLibrary& library) {
     if (library.load())
         return true;
     qCWarning(lcMordaventa) << "cannot open" << library.fileName() << library.errorString();
+    return false;
+}
+
+// Opens the program's own module `name` (say "mordaventa_audio") for the
+// rest of the program, from beside the executable (the build's program
+// folder), else from where the installation puts it. False, logged, when it
+// is in neither.
+inline bool LoadBesideProgram(QLibrary& library, const QString& name) {
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {here, here + QStringLiteral("/../lib/mordaventa")}) {
+        library.setFileName(folder + QLatin1Char('/') + name);
+        if (library.load())
+            return true;
+    }
+    qCWarning(lcMordaventa) << "no module" << name << "beside" << here;
     return false;
 }
 

@@ -49,8 +49,9 @@ inline constexpr int kMaxRedirects = 5;
 inline constexpr int kTransferTimeoutMs = 8000;
 } // namespace WebLimits
 
-// The program's layer on QNetworkAccessManager. Only http and https
-// addresses are fetched; anything else is answered with an error.
+// The program's layer on QNetworkAccessManager (in the network module, opened
+// with the first request). Only http and https addresses are fetched;
+// anything else is answered with an error.
 std::unique_ptr<WebAccess>
 MakeNetworkWebAccess(qint64 maxBodyBytes = WebLimits::kMaxBodyBytes,
                      int maxRedirects = WebLimits::kMaxRedirects,

@@ -7,6 +7,7 @@
 #include "shell/Logging.h"
 #include "shell/MsgBox.h"
 #include "shell/ProgramFolder.h"
+#include "shell/ui/FirstFrame.h"
 #include "shell/ui/ModalCloser.h"
 #include "shell/ui/MsgBoxDialog.h"
 #include "shell/ui/OwnerPlacement.h"
@@ -102,8 +103,10 @@ StartMode ChooseMode(const QString& commandLine) {
     return commandLine == QLatin1String("BoardGame") ? StartMode::BoardGame : StartMode::Solitaire;
 }
 
-QWidget* OpenSolitaire() {
+QWidget* OpenSolitaire(std::function<void()> shown) {
     auto* table = new frmSolitaire;
+    if (shown)
+        new FirstFrame(table, std::move(shown));
     table->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(table, &frmSolitaire::BoardGameRequested, table,
                      [table] { HandOverToBoardGame(table); });
@@ -111,8 +114,10 @@ QWidget* OpenSolitaire() {
     return table;
 }
 
-QWidget* OpenBoardGame() {
+QWidget* OpenBoardGame(std::function<void()> shown) {
     frmDictation* window = NewBoardWindow();
+    if (shown)
+        new FirstFrame(window, std::move(shown));
     window->show();
     window->LoadForm();
     return window;
@@ -171,10 +176,12 @@ int Main(int argc, char** argv) {
                                                           : QStringLiteral("table"),
                              sinceStart, measured);
     }
+    // Later copies are heard from once the window shows.
+    const auto listen = [&single] { single.Listen(); };
     if (mode == StartMode::BoardGame)
-        OpenBoardGame();
+        OpenBoardGame(listen);
     else
-        OpenSolitaire();
+        OpenSolitaire(listen);
     return measured ? 0 : app.exec();
 }
 

@@ -3,6 +3,8 @@
 // command line and runs the event loop until the last window closes. The
 // hand-over between the two games goes through here, so neither window knows
 // the other.
+#include <functional>
+
 #include <QStringList>
 
 class QWidget;
@@ -16,10 +18,11 @@ QString CommandLine(const QStringList& arguments);
 // Only exactly "BoardGame" (case and blanks included) selects the board game.
 StartMode ChooseMode(const QString& commandLine);
 
-// A new solitaire table, shown.
-QWidget* OpenSolitaire();
-// A new board window, shown and loaded (its "Vantorell" opens a new table).
-QWidget* OpenBoardGame();
+// A new solitaire table, shown; `shown` runs once its first frame is out.
+QWidget* OpenSolitaire(std::function<void()> shown = {});
+// A new board window, shown and loaded (its "Vantorell" opens a new table);
+// `shown` runs once its first frame is out.
+QWidget* OpenBoardGame(std::function<void()> shown = {});
 // The table's "Board Game": the table is hidden, the board window shown and
 // the table closed (which writes its player file).
 void HandOverToBoardGame(QWidget* table);

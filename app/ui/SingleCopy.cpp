@@ -1,18 +1,20 @@
 #include "app/ui/SingleCopy.h"
 
 #include "shell/Logging.h"
+#include "shell/NetModule.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
 #include <QSysInfo>
+#include <QThread>
 #include <QWidget>
 
 namespace {
 
-const QByteArray kFrontRequest = QByteArrayLiteral("front\n");
 constexpr int kAnswerWaitMs = 3000;
+constexpr int kRetryMs = 50;
 
 QString lockPath(const QString& userFolder) {
     QString host = QSysInfo::machineHostName();
@@ -32,40 +34,34 @@ SingleCopy::SingleCopy(const QString& userFolder, QObject* parent)
         m_first = m_lock.error() != QLockFile::LockFailedError;
         if (m_first)
             qCWarning(lcMordaventa) << "no single-copy lock in" << userFolder;
-        else
-            return;
     }
+}
+
+void SingleCopy::Listen() {
+    if (!m_first || m_listening)
+        return;
+    m_listening = true;
+    const NetModuleCalls* calls = NetModule::Calls();
+    QString error = QStringLiteral("the program's network module is missing");
     // The socket of a crashed copy is left over too; the lock says it is ours.
-    QLocalServer::removeServer(m_name);
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            // The request may arrive before, with or after the connection.
-            const auto answer = [this, socket] {
-                if (socket->readAll().contains(kFrontRequest.trimmed()))
-                    ComeToFront();
-            };
-            connect(socket, &QLocalSocket::readyRead, this, answer);
-            connect(socket, &QLocalSocket::disconnected, this, [socket, answer] {
-                answer();
-                socket->deleteLater();
-            });
-            if (socket->bytesAvailable() > 0)
-                answer();
-        }
-    });
-    if (!m_server.listen(m_name))
-        qCWarning(lcMordaventa) << "later copies cannot reach this one:" << m_server.errorString();
+    if (!calls || !calls->listen(
+                      m_name, this, [this] { ComeToFront(); }, &error))
+        qCWarning(lcMordaventa) << "later copies cannot reach this one:" << error;
 }
 
 bool SingleCopy::BringRunningCopyToFront() const {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(kAnswerWaitMs))
+    const NetModuleCalls* calls = NetModule::Calls();
+    if (!calls)
         return false;
-    socket.write(kFrontRequest);
-    const bool sent = socket.waitForBytesWritten(kAnswerWaitMs);
-    socket.disconnectFromServer();
-    return sent;
+    // The running copy listens once its window shows: one started a moment
+    // before this one may not yet.
+    QDeadlineTimer deadline(kAnswerWaitMs);
+    while (!calls->askToFront(m_name, int(deadline.remainingTime()))) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kRetryMs);
+    }
+    return true;
 }
 
 QString SingleCopy::ServerName(const QString& userFolder) {

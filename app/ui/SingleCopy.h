@@ -7,7 +7,6 @@
 // The lock is per machine (its name holds the host name): machines that share
 // a classroom folder each run their own copy, and the player file's save
 // merges what they wrote.
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 
@@ -15,10 +14,14 @@ class SingleCopy : public QObject {
 public:
     explicit SingleCopy(const QString& userFolder, QObject* parent = nullptr);
 
-    // Whether this is the only copy: the lock is held (or cannot be kept in
-    // that folder at all, which enforces nothing) and the front request of
-    // later copies is listened for.
+    // Whether this is the only copy: the lock is held, or cannot be kept in
+    // that folder at all, which enforces nothing.
     bool IsFirst() const { return m_first; }
+    // Starts hearing the front requests of later copies. The socket lives in
+    // the network module, which the first frame does not wait for, so the
+    // window calls this once it shows; a later copy started meanwhile waits
+    // for it (see BringRunningCopyToFront).
+    void Listen();
     // Asks the running copy to come to the front; false when it did not answer.
     bool BringRunningCopyToFront() const;
 
@@ -30,6 +33,6 @@ private:
 
     QString m_name;
     QLockFile m_lock;
-    QLocalServer m_server;
     bool m_first = true;
+    bool m_listening = false;
 };

@@ -5,7 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
-FirstFrame::FirstFrame(QWidget* window) : QObject(window) {
+FirstFrame::FirstFrame(QWidget* window, std::function<void()> then)
+    : QObject(window), m_then(std::move(then)) {
     window->installEventFilter(this);
 }
 
@@ -25,6 +26,8 @@ bool FirstFrame::eventFilter(QObject* watched, QEvent* event) {
         watched->removeEventFilter(this);
         if (m_waiting)
             m_waiting->quit();
+        if (m_then)
+            QTimer::singleShot(0, this, m_then);
     }
     return QObject::eventFilter(watched, event);
 }
