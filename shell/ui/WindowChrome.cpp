@@ -19,6 +19,8 @@
 #include "shell/ui/ResPictures.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace WindowChrome {
 
@@ -263,20 +265,31 @@ int CurrentPointer(const QWidget* widget) {
 void ApplyRoundedRegion(QWidget* widget, int cornerEllipse) {
     if (!widget || widget->width() <= 0 || widget->height() <= 0)
         return;
-    // A corner ellipse of e by e pixels is a corner radius of e / 2. Drawn
-    // without anti-aliasing into a one-bit mask, so the outline is exact.
+    // Every card of a size has the same outline, and turning a drawing into a
+    // region is slow: each outline is drawn once. A window dragged through
+    // many sizes starts the store afresh rather than growing it.
+    static std::map<std::tuple<int, int, int>, QRegion> outlines;
     const QSize size = widget->size();
-    QBitmap bitmap(size);
-    bitmap.fill(Qt::color0);
-    {
-        QPainter painter(&bitmap);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::color1);
-        const qreal radius = cornerEllipse / 2.0;
-        painter.drawRoundedRect(QRectF(0, 0, size.width(), size.height()), radius, radius);
+    const auto key = std::make_tuple(size.width(), size.height(), cornerEllipse);
+    auto found = outlines.find(key);
+    if (found == outlines.end()) {
+        if (outlines.size() >= 64)
+            outlines.clear();
+        // A corner ellipse of e by e pixels is a corner radius of e / 2. Drawn
+        // without anti-aliasing into a one-bit mask, so the outline is exact.
+        QBitmap bitmap(size);
+        bitmap.fill(Qt::color0);
+        {
+            QPainter painter(&bitmap);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Qt::color1);
+            const qreal radius = cornerEllipse / 2.0;
+            painter.drawRoundedRect(QRectF(0, 0, size.width(), size.height()), radius, radius);
+        }
+        found = outlines.emplace(key, QRegion(bitmap)).first;
     }
-    widget->setMask(bitmap);
+    widget->setMask(found->second);
 }
 
 void MakeFrameless(QWidget* window, int cornerEllipse) {
