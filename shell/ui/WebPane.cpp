@@ -153,6 +153,7 @@ void WebPane::Answered(const WebAnswer& answer) {
         return;
     }
     setHtml(html);
+    m_html.clear(); // a fetched page is never taken for one of ours
     m_title = document()->metaInformation(QTextDocument::DocumentTitle);
     // A redirected page is known by where it ended; otherwise the address
     // stays exactly as it was asked for.
@@ -179,7 +180,12 @@ void WebPane::ShowLocalPage(const QString& address) {
 }
 
 void WebPane::ShowPage(const QString& address, const QString& title, const QString& html) {
-    setHtml(html);
+    // The table's banner shows the off-line page, then again when it finds no
+    // web site: the same page is not laid out twice.
+    if (html != m_html || document()->isEmpty()) {
+        setHtml(html);
+        m_html = html;
+    }
     m_title = title;
     m_address = address;
     emit DocumentComplete(address);

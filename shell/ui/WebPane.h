@@ -60,6 +60,7 @@ private:
     QTimer* m_timer = nullptr;
     QString m_pending;
     QString m_title;
+    QString m_html; // the page shown, as given
     QString m_address;
     quint64 m_generation = 0;
 };

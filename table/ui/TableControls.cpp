@@ -46,6 +46,16 @@ protected:
     }
 };
 
+// Light letters on the felt, in every state. A palette, not a style sheet:
+// each widget with a sheet of its own gets a style of its own, which costs
+// the table's first frame several milliseconds.
+void SetTextColor(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 // A green baize tile: the felt colour with a fine, fixed weave of lighter and
 // darker fibres (computed, so every run paints the same felt).
 } // namespace
@@ -94,8 +104,12 @@ void TableControls::SetUpControls(QWidget* window) {
         label->setObjectName(QStringLiteral("lblMenu_%1").arg(i));
         label->setFont(menuFont);
         label->setAlignment(Qt::AlignCenter);
-        // A disabled command shows in a grey that reads well on the felt.
-        label->setStyleSheet(QStringLiteral("QLabel:disabled { color: #a09682; }"));
+        // A disabled command shows in a grey that reads well on the paper.
+        // (Text too: a label the keyboard can select draws with that role.)
+        QPalette palette = label->palette();
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(QPalette::Disabled, role, QColor(0xa0, 0x96, 0x82));
+        label->setPalette(palette);
         lblMenu.append(label);
     }
 
@@ -124,14 +138,14 @@ void TableControls::SetUpControls(QWidget* window) {
     cmdLettersLeft->setEnabled(false);
     WindowChrome::AttachPressPointer(cmdLettersLeft);
 
-    const QString onFelt = QStringLiteral("color: #fff8dc;");
+    const QColor onFelt(0xff, 0xf8, 0xdc);
     // A bold heading in light letters on the felt.
     auto addHeading = [this, &heading, &onFelt](const char* name, const QString& text,
                                                 const QRect& place) {
         auto* label = new QLabel(text, picGame);
         label->setObjectName(QLatin1String(name));
         label->setFont(heading);
-        label->setStyleSheet(onFelt);
+        SetTextColor(label, onFelt);
         label->setGeometry(place);
         return label;
     };
@@ -141,7 +155,7 @@ void TableControls::SetUpControls(QWidget* window) {
                                         const char* sliderName, int top) {
         check = new QCheckBox(caption, picGame);
         check->setObjectName(QLatin1String(checkName));
-        check->setStyleSheet(onFelt);
+        SetTextColor(check, onFelt);
         check->setGeometry(5, top, 95, 22);
         check->setChecked(true);
         WindowChrome::AttachPressPointer(check);
@@ -164,11 +178,11 @@ void TableControls::SetUpControls(QWidget* window) {
     big.setBold(true);
     big.setPointSize(26);
     lblPoints->setFont(big);
-    lblPoints->setStyleSheet(QStringLiteral("color: #ffe066;"));
+    SetTextColor(lblPoints, QColor(0xff, 0xe0, 0x66));
     lblPoints->setGeometry(5, 318, 190, 56);
     lblWinnable = new QLabel(picGame);
     lblWinnable->setObjectName(QStringLiteral("lblWinnable"));
-    lblWinnable->setStyleSheet(onFelt);
+    SetTextColor(lblWinnable, onFelt);
     lblWinnable->setWordWrap(true);
     lblWinnable->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblWinnable->setGeometry(5, 376, 205, 36);
@@ -212,7 +226,7 @@ void TableControls::SetUpControls(QWidget* window) {
     lblHelpPlay->setWordWrap(true);
     lblHelpPlay->setAlignment(Qt::AlignCenter);
     lblHelpPlay->setFont(heading);
-    lblHelpPlay->setStyleSheet(QStringLiteral("color: #fff3b0;"));
+    SetTextColor(lblHelpPlay, QColor(0xff, 0xf3, 0xb0));
     lblHelpPlay->setGeometry(205, 418, 450, 38);
 }
 

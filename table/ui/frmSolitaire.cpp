@@ -156,9 +156,10 @@ void frmSolitaire::FormLoad() {
             [this](WinnableWatch::Mark, const QString& text) { lblWinnable->setText(text); });
     mySolitaryGame = std::make_unique<ClSolitary>(*this, m_player, MyDictionary.get());
     LoadFlexGrid();
-    WebBrowser1->Navigate(WebAddresses::kOffLinePage);
     WindowChrome::MakeFrameless(this);
+    // Laid out first, so the banner's page is made once, for its own height.
     LayOutControls(width());
+    WebBrowser1->Navigate(WebAddresses::kOffLinePage);
     DisableButtons();
     SetBusy(false);
 }
