@@ -6,6 +6,7 @@
 
 #include "boardgame/ui/frmBordFile.h"
 #include "shell/AppSettings.h"
+#include "shell/WebAccess.h"
 #include "shell/WebAddresses.h"
 #include "shell/ui/BannerRotation.h"
 #include "shell/ui/WebLinks.h"
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void splashCloseWaitsForTheFirstAttempt();
     void lookupAppendsTheWordUnchanged();
     void nothingIsSentWithoutAWebSite();
+    void programLayerAnswersEveryRequestLater();
 
 private:
     // Shows `from` in the pane: a local page, or base + path answered with a page.
@@ -248,4 +250,22 @@ void TestWebPanes::nothingIsSentWithoutAWebSite() {
 }
 
 QTEST_MAIN(TestWebPanes)
+// The program's own layer opens its network module with the first request:
+// an address it never fetches, and one it cannot reach (or, where the module
+// is not beside this test, cannot fetch at all), both come back as errors
+// from the event loop, never from inside the call and never not at all.
+void TestWebPanes::programLayerAnswersEveryRequestLater() {
+    const std::unique_ptr<WebAccess> access = MakeNetworkWebAccess();
+    QStringList errors;
+    std::vector<std::unique_ptr<WebRequest>> requests;
+    for (const char* address : {"file:///etc/passwd", "http://127.0.0.1:9/"}) {
+        requests.push_back(access->Get(QUrl(QLatin1String(address)),
+                                       [&errors](const WebAnswer& a) { errors << a.error; }));
+    }
+    QVERIFY(errors.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 2, 15000);
+    QCOMPARE(errors.first(), QStringLiteral("not a web address"));
+    QVERIFY(!errors.last().isEmpty());
+}
+
 #include "tst_webpanes.moc"
