@@ -3,9 +3,9 @@
 // command line and runs the event loop until the last window closes. The
 // hand-over between the two games goes through here, so neither window knows
 // the other.
-#include <functional>
-
 #include <QStringList>
+
+#include <functional>
 
 class QWidget;
 

@@ -182,7 +182,7 @@ void WebPane::ShowLocalPage(const QString& address) {
 void WebPane::ShowPage(const QString& address, const QString& title, const QString& html) {
     // The table's banner shows the off-line page, then again when it finds no
     // web site: the same page is not laid out twice.
-    if (html != m_html || document()->isEmpty()) {
+    if (html != m_html) {
         setHtml(html);
         m_html = html;
     }

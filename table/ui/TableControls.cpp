@@ -46,13 +46,16 @@ protected:
     }
 };
 
-// Light letters on the felt, in every state. A palette, not a style sheet:
-// each widget with a sheet of its own gets a style of its own, which costs
-// the table's first frame several milliseconds.
-void SetTextColor(QWidget* widget, const QColor& colour) {
+// The colour of a control's letters, in every state unless `group` names one.
+// A palette, not a style sheet: each widget with a sheet of its own gets a
+// style of its own, which costs the table's first frame several milliseconds.
+// The Text role too: a check box's tick and a label the keyboard can select
+// draw with it.
+void SetTextColor(QWidget* widget, const QColor& colour,
+                  QPalette::ColorGroup group = QPalette::All) {
     QPalette palette = widget->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-        palette.setColor(role, colour);
+        palette.setColor(group, role, colour);
     widget->setPalette(palette);
 }
 
@@ -105,11 +108,7 @@ void TableControls::SetUpControls(QWidget* window) {
         label->setFont(menuFont);
         label->setAlignment(Qt::AlignCenter);
         // A disabled command shows in a grey that reads well on the paper.
-        // (Text too: a label the keyboard can select draws with that role.)
-        QPalette palette = label->palette();
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-            palette.setColor(QPalette::Disabled, role, QColor(0xa0, 0x96, 0x82));
-        label->setPalette(palette);
+        SetTextColor(label, QColor(0xa0, 0x96, 0x82), QPalette::Disabled);
         lblMenu.append(label);
     }
 
